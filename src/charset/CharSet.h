@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDateTime>
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+// One display character set (standard 'S' or graphics 'G'): its editable font file,
+// the generated font registered with the application under the file's name, and
+// whether it differs from its ".pix" file on disk.
+class TCharSet : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int PixSize = 1568; // 224 glyphs of 7 rows
+
+    explicit TCharSet(char letter, QObject* parent = nullptr);
+    ~TCharSet() override;
+    TCharSet(const TCharSet&) = delete;
+    TCharSet& operator=(const TCharSet&) = delete;
+
+    // Loads a ".pix" or ".fix" file (a missing file gives blank glyphs) and builds its font.
+    bool Import(const QString& pixPath);
+    // Writes the glyphs back as a ".pix" file and clears `modified`.
+    bool Save(const QString& pixPath);
+    // Deletes the editable font file and removes the font.
+    void Release();
+    bool RebuildFont();
+    // True once after the editable font file was rewritten (by the glyph editor).
+    bool CheckExternalChange();
+    void PurgePendingDeletes();
+    // Opens the glyph editor on this set; `owner` receives its notifications.
+    void StartEditor(QObject* owner, int x, int y);
+
+    // The face name the grid and editor draw with (empty before the first Import).
+    QString FaceName() const { return font.family(); }
+
+    static void PixToFont(const QString& pixPath, const QString& fontPath, const QString& faceName);
+    static void FontToPix(const QString& fontPath, const QString& pixPath);
+
+    QFont font;
+    bool modified = false;
+    QDateTime fntDate;
+    QString fonPath;
+    QString fntPath;
+    QString pixName;
+    QString pendingDeletes;
+    char prefixChar;
+
+Q_SIGNALS:
+    // code 1: the face is about to go away; code 2: it is available again.
+    void FontChange(int code, const QString& face);
+};

@@ -1,0 +1,52 @@
+#include "dialogs/MessageBox.h"
+
+#include <QAbstractButton>
+
+namespace {
+
+QString Displayed(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QMessageBox::StandardButton Run(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                const QString& text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, caption, Displayed(text), buttons, parent);
+    box.setDefaultButton(defaultButton);
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"},
+        {QMessageBox::Cancel, "Abbrechen"}};
+    for (const auto& [button, name] : names)
+        if (QAbstractButton* b = box.button(button))
+            b->setText(QString::fromUtf8(name));
+    if (buttons & QMessageBox::Cancel)
+        box.setEscapeButton(QMessageBox::Cancel);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+namespace MessageBox {
+
+void Error(QWidget* parent, const QString& text, const QString& caption)
+{
+    Run(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton YesNoCancel(QWidget* parent, const QString& caption, const QString& text)
+{
+    return Run(parent, QMessageBox::Question, caption, text,
+               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+QMessageBox::StandardButton YesNo(QWidget* parent, const QString& caption, const QString& text)
+{
+    return Run(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes);
+}
+
+} // namespace MessageBox

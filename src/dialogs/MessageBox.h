@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Message boxes with German button texts, whatever translations are installed.
+// Texts use "\r" as line break where the messages are quoted that way; it is shown as one.
+namespace MessageBox {
+
+// "Fehler" box with an OK button.
+void Error(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("Fehler"));
+
+// Yes / No / Cancel question; returns QMessageBox::Yes, No or Cancel.
+QMessageBox::StandardButton YesNoCancel(QWidget* parent, const QString& caption, const QString& text);
+
+// Yes / No question; returns QMessageBox::Yes or No.
+QMessageBox::StandardButton YesNo(QWidget* parent, const QString& caption, const QString& text);
+
+} // namespace MessageBox
