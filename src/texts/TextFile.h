@@ -22,7 +22,9 @@ enum Flag : int {
 
 // Formats one language into `buffer` (zero-filled first) and returns the bytes written.
 // A piece that does not fit is left out; when `complete` is given it tells whether
-// everything fitted. `lineLength` is the display line width the display filter uses.
+// everything fitted. `lineLength` is the display line width the display filter uses:
+// with DisplayFilter a line whose visible characters fit goes out unchanged; a longer
+// line loses the characters beyond `lineLength` but keeps its attribute bytes.
 int FormatText(const TMessageTable& table, int language, char* buffer, int bufferSize, int flags,
                int lineLength = 0, bool* complete = nullptr);
 
@@ -32,13 +34,21 @@ QByteArray FormatTextChecked(const TMessageTable& table, int language, int flags
 
 // Writes one language (header block and messages) to `path`, replacing the file
 // atomically: the old file stays whole until the new one is complete. Raises
-// "Fehler bei Dateispeichern" on every failure.
+// "Fehler bei Dateispeichern" on every failure, also when the language does not fit
+// into the display's 60,000 bytes (nothing is written then).
 void WriteTextFile(TMessageTable& table, const QString& path, int language);
 
 // Writes formatted bytes to a device; raises "Fehler bei Dateispeichern" on a short write.
 void WriteTextBytes(QIODevice& device, const QByteArray& bytes);
 
-// Moves the previous content of `path` to the ".bak" file of the same name.
+// The backup of a text file: its name with the extension replaced by ".bak"
+// ("Sprache1.txt" -> "Sprache1.bak"; a name without extension gets ".bak" appended).
+QString BackupFileName(const QString& path);
+
+// Copies the current content of `path` to its ".bak" file (replacing an older backup);
+// the file itself stays. Nothing happens when the file does not exist. Raises
+// "Fehler bei Dateispeichern" when the backup cannot be made, so that saving stops
+// before the previous version could be lost.
 void BackupFile(const QString& path);
 
 // Parses `length` bytes of `buffer` into one language of the table; the buffer must
@@ -46,6 +56,8 @@ void BackupFile(const QString& path);
 // sets the file name. Returns 1 when parsed, 0 when refused.
 int ParseText(TMessageTable& table, int language, char* buffer, int length, const QString& path);
 
-// Reads at most 60,000 bytes of the file into one language. A file that cannot be opened
-// reads as empty. Raises "Fehler bei Datenlesen" when the parser refuses.
-void ReadTextFile(TMessageTable& table, const QString& path, int language);
+// Reads at most 60,000 bytes of the file into one language. A missing file reads as
+// empty. Raises "Fehler bei Datenlesen" when the file exists but cannot be read or the
+// parser refuses. `truncated` (optional) tells whether the file was longer than the
+// 60,000 bytes read, so that a caller can warn before a save drops its tail.
+void ReadTextFile(TMessageTable& table, const QString& path, int language, bool* truncated = nullptr);

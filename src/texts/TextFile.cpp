@@ -1,0 +1,381 @@
+#include "texts/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+#include <memory>
+
+#include "common/AtomicFile.h"
+#include "common/TavolinError.h"
+#include "texts/MessageTable.h"
+
+namespace {
+
+const QString SaveError = QStringLiteral("Fehler bei Dateispeichern");
+const QString ReadError = QStringLiteral("Fehler bei Datenlesen");
+
+constexpr char LF = 0x0A;
+constexpr char CR = 0x0D;
+constexpr char EndOfFile = 0x1A;
+constexpr int PrefixWidth = 5;
+
+[[noreturn]] void Raise(const QString& head, const QString& path, const QString& reason)
+{
+    throw TavolinError(head + QStringLiteral("\n") + QDir::toNativeSeparators(path)
+                       + QStringLiteral(": ") + reason);
+}
+
+// Appends pieces while they fit and keeps one byte of the buffer free. A piece that
+// does not fit is left out, so a caller can tell an overflow from `complete`.
+class Writer
+{
+public:
+    Writer(char* buffer, int size) : m_buffer(buffer), m_size(size) {}
+
+    void Put(const char* data, int length)
+    {
+        if (length <= 0)
+            return;
+        if (m_pos + length < m_size) {
+            std::memcpy(m_buffer + m_pos, data, static_cast<size_t>(length));
+            m_pos += length;
+        } else {
+            m_complete = false;
+        }
+    }
+    void Put(const QByteArray& bytes) { Put(bytes.constData(), static_cast<int>(bytes.size())); }
+    void LineEnd() { Put("\n\r", 2); }
+
+    int Position() const { return m_pos; }
+    bool Complete() const { return m_complete; }
+
+private:
+    char* m_buffer;
+    int m_size;
+    int m_pos = 0;
+    bool m_complete = true;
+};
+
+// The display shows at most `lineLength` characters of a line; attribute bytes take no
+// column. A line that fits goes out unchanged. A longer one loses the characters beyond
+// the last column but keeps its attribute bytes, so blink and graphics end as written.
+QByteArray FilterForDisplay(const char* line, int length, int lineLength)
+{
+    QByteArray out;
+    out.reserve(length);
+    int visible = 0;
+    for (int i = 0; i < length; ++i) {
+        const char c = line[i];
+        if (Attr::IsAttribute(c))
+            out.append(c);
+        else if (visible++ < lineLength)
+            out.append(c);
+    }
+    return out;
+}
+
+int VisibleLength(const char* line, int length)
+{
+    int visible = 0;
+    for (int i = 0; i < length; ++i)
+        if (!Attr::IsAttribute(line[i]))
+            ++visible;
+    return visible;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsAsciiAlnum(char c)
+{
+    return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsLineEnd(char c)
+{
+    return c == CR || c == LF;
+}
+
+// Length of `bytes` up to (not including) the first end-of-file mark.
+int UpToEndOfFile(const char* bytes, int length)
+{
+    const void* mark = std::memchr(bytes, EndOfFile, static_cast<size_t>(length));
+    return mark ? static_cast<int>(static_cast<const char*>(mark) - bytes) : length;
+}
+
+void CopyFileContent(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        Raise(SaveError, from, QStringLiteral("Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
+                                   .arg(source.errorString()));
+    ReplaceFileContent(to, [&](QIODevice& backup) {
+        char chunk[64 * 1024];
+        for (;;) {
+            const qint64 got = source.read(chunk, sizeof chunk);
+            if (got < 0)
+                Raise(SaveError, from, QStringLiteral("Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
+                                           .arg(source.errorString()));
+            if (got == 0)
+                break;
+            WriteTextBytes(backup, QByteArray::fromRawData(chunk, static_cast<qsizetype>(got)));
+        }
+    }, SaveError);
+}
+
+} // namespace
+
+int FormatText(const TMessageTable& table, int language, char* buffer, int bufferSize, int flags,
+               int lineLength, bool* complete)
+{
+    if (complete)
+        *complete = true;
+    if (!buffer || bufferSize <= 0 || language < 0 || language >= TMessageTable::Languages)
+        return 0;
+    std::memset(buffer, 0, static_cast<size_t>(bufferSize));
+    Writer out(buffer, bufferSize);
+    const size_t lang = static_cast<size_t>(language);
+    const bool filter = (flags & TextFile::DisplayFilter) && lineLength > 0;
+
+    const QList<QByteArray>& header = table.headerLines[lang];
+    const bool headerBlock = (flags & TextFile::HeaderBlock) && !header.isEmpty();
+    QByteArray messageZeroPrefix = QByteArrayLiteral("0    ");
+    if (headerBlock) {
+        for (qsizetype k = 0; k < header.size(); ++k) {
+            out.Put(k == 0 ? "0    *" : "     *", 6);
+            out.Put(header[k]);
+            out.LineEnd();
+        }
+        if (flags & TextFile::MessageTexts)
+            out.Put("     *\n\r", 8);
+        // Message 0 continues the "0" block of the header.
+        messageZeroPrefix = QByteArrayLiteral("     ");
+    }
+
+    if (flags & TextFile::MessageTexts) {
+        for (int slot = 0; slot < table.Count(); ++slot) {
+            const TMessage& message = table.At(slot);
+            const QByteArray& text = message.text[lang];
+            if (text.isEmpty())
+                continue;
+            const QByteArray numberPrefix = (slot == 0 && message.number == 0)
+                ? messageZeroPrefix
+                : QByteArray::number(message.number).leftJustified(PrefixWidth, ' ');
+            const char* line = text.constData();
+            const char* const end = line + text.size();
+            bool first = true;
+            while (line < end) {
+                const char* cut = static_cast<const char*>(
+                    std::memchr(line, CR, static_cast<size_t>(end - line)));
+                if (!cut)
+                    cut = end;
+                const int length = static_cast<int>(cut - line);
+                if (first)
+                    out.Put(numberPrefix);
+                else
+                    out.Put("     ", PrefixWidth);
+                if (filter && VisibleLength(line, length) > lineLength)
+                    out.Put(FilterForDisplay(line, length, lineLength));
+                else
+                    out.Put(line, length);
+                out.LineEnd();
+                first = false;
+                // A CR at the very end closes the last line; it does not open an empty one.
+                line = cut + 1;
+            }
+        }
+    }
+
+    if (complete)
+        *complete = out.Complete();
+    return out.Position();
+}
+
+QByteArray FormatTextChecked(const TMessageTable& table, int language, int flags, int lineLength)
+{
+    auto buffer = std::make_unique<char[]>(TextFile::BufferSize);
+    bool complete = true;
+    const int length = FormatText(table, language, buffer.get(), TextFile::BufferSize, flags,
+                                  lineLength, &complete);
+    if (!complete)
+        throw TavolinError(SaveError + QStringLiteral(
+            "\nDie Texte von Sprache%1 sind zu lang: die Anzeige nimmt höchstens %2 Bytes je Sprache an. "
+            "Bitte Meldungen kürzen oder löschen.").arg(language + 1).arg(TextFile::BufferSize - 1));
+    return QByteArray(buffer.get(), length);
+}
+
+void WriteTextBytes(QIODevice& device, const QByteArray& bytes)
+{
+    const qint64 written = device.write(bytes);
+    if (written != bytes.size())
+        throw TavolinError(SaveError + QStringLiteral("\n") + device.errorString());
+}
+
+void WriteTextFile(TMessageTable& table, const QString& path, int language)
+{
+    if (language < 0 || language >= TMessageTable::Languages)
+        return;
+
+    QByteArray bytes;
+    try {
+        bytes = FormatTextChecked(table, language, TextFile::HeaderBlock | TextFile::MessageTexts);
+    } catch (const TavolinError& error) {
+        throw TavolinError(error.message() + QStringLiteral("\n") + QDir::toNativeSeparators(path));
+    }
+
+    const QFileInfo info(path);
+    if (info.isDir())
+        Raise(SaveError, path, QStringLiteral("Ein Ordner dieses Namens ist bereits vorhanden."));
+    QDir().mkpath(info.absolutePath());
+
+    // The new content goes to a temporary file beside the old one, which replaces the old
+    // file in one rename: a crash or a full disk leaves the previous file whole.
+    ReplaceFileContent(path, [&](QIODevice& file) { WriteTextBytes(file, bytes); }, SaveError);
+}
+
+QString BackupFileName(const QString& path)
+{
+    // Only a dot in the file's own name counts; a dot in a folder name is not an extension.
+    const qsizetype slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot > slash)
+        return path.left(dot) + QStringLiteral(".bak");
+    return path + QStringLiteral(".bak");
+}
+
+void BackupFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return;
+    // A copy, not a rename: the text file itself stays in place until its new content
+    // is complete, so there is no moment without it.
+    CopyFileContent(path, BackupFileName(path));
+}
+
+int ParseText(TMessageTable& table, int language, char* buffer, int length, const QString& path)
+{
+    if (language < 0 || language >= TMessageTable::Languages)
+        return 0;
+    const size_t lang = static_cast<size_t>(language);
+    table.fileName[lang] = path;
+    if (!buffer)
+        return 0;
+    if (length < 0)
+        return 1;
+
+    int number = -1;
+    QByteArray text;
+    bool headerMode = true;
+    bool continuation = false;
+    table.headerLines[lang].clear();
+    buffer[length] = '\0';
+
+    const auto store = [&]() {
+        if (number >= 0 && number <= TMessageTable::MaxNumber)
+            table.SetText(number, language, text);
+    };
+
+    const int end = static_cast<int>(strnlen(buffer, static_cast<size_t>(length)));
+    int pos = 0;
+    while (pos < end) {
+        const int start = pos;
+        while (pos < end && !IsLineEnd(buffer[pos]))
+            ++pos;
+        const int lineLength = pos - start;
+        // One line end is one or two bytes of CR and LF in any order.
+        if (pos < end)
+            ++pos;
+        if (pos < end && IsLineEnd(buffer[pos]))
+            ++pos;
+        if (lineLength == 0)
+            continue;
+
+        const char* line = buffer + start;
+        const bool startsWithDigit = IsDigit(line[0]);
+        // A line too short for its prefix carries no content; unless it names a message
+        // (a tool that strips trailing blanks leaves "7"), it is ignored. This is how a
+        // lone end-of-file byte after the last line end reads.
+        if (lineLength < PrefixWidth && !startsWithDigit)
+            continue;
+        int lineNumber = 0;
+        for (int i = 0; i < 4 && i < lineLength && IsDigit(line[i]); ++i)
+            lineNumber = lineNumber * 10 + (line[i] - '0');
+        const char* content = line + PrefixWidth;
+        const int contentLength = qMax(0, lineLength - PrefixWidth);
+
+        if (headerMode && (number == 0 || (startsWithDigit && lineNumber == 0))) {
+            if (contentLength < 1 || content[0] != '*') {
+                headerMode = false;
+            } else {
+                bool done = false;
+                if (startsWithDigit) {
+                    // Text already collected for another message is kept, not dropped.
+                    if (number != 0 && !text.isEmpty())
+                        store();
+                    number = lineNumber;
+                    text.clear();
+                    continuation = false;
+                }
+                if (number == 0) {
+                    if (contentLength >= 2 && IsAsciiAlnum(content[1]))
+                        table.headerLines[lang].append(
+                            QByteArray(content + 1, UpToEndOfFile(content + 1, contentLength - 1)));
+                    else
+                        headerMode = false;
+                    done = true;
+                }
+                if (done)
+                    continue;
+            }
+        }
+
+        if (startsWithDigit) {
+            store();
+            number = lineNumber;
+            text.clear();
+            continuation = false;
+        }
+        if (continuation)
+            text.append(CR);
+        text.append(content, UpToEndOfFile(content, contentLength));
+        continuation = true;
+    }
+    if (!text.isEmpty())
+        store();
+    return 1;
+}
+
+void ReadTextFile(TMessageTable& table, const QString& path, int language, bool* truncated)
+{
+    if (truncated)
+        *truncated = false;
+    auto buffer = std::make_unique<char[]>(TextFile::BufferSize + 1);
+    int length = -1;
+
+    const QFileInfo info(path);
+    if (info.exists()) {
+        // A missing file is a language without texts yet; a file that is there but cannot
+        // be read is an error, or the next save would replace it with nothing.
+        if (info.isDir())
+            Raise(ReadError, path, QStringLiteral("Das ist ein Ordner, keine Textdatei."));
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            Raise(ReadError, path, file.errorString());
+        const qint64 got = file.read(buffer.get(), TextFile::BufferSize);
+        if (got < 0)
+            Raise(ReadError, path, file.errorString());
+        length = static_cast<int>(got);
+        if (truncated && got == TextFile::BufferSize) {
+            char probe;
+            *truncated = file.read(&probe, 1) == 1;
+        }
+    }
+
+    if (ParseText(table, language, buffer.get(), length, path) == 0)
+        throw TavolinError(ReadError);
+    table.modified[static_cast<size_t>(language)] = false;
+}
