@@ -30,11 +30,19 @@ public:
     // True once after the editable font file was rewritten (by the glyph editor).
     bool CheckExternalChange();
     void PurgePendingDeletes();
-    // Opens the glyph editor on this set; `owner` receives its notifications.
+    // Opens the glyph editor on this set; `owner` receives its notifications
+    // (FontEditorEvents). x, y: the main window's left and top.
     void StartEditor(QObject* owner, int x, int y);
+    // Closes the glyph editor (which may first save the user's pending edits) and then
+    // picks up such a last save, as CheckExternalChange does.
+    bool EndEditor();
 
     // The face name the grid and editor draw with (empty before the first Import).
-    QString FaceName() const { return font.family(); }
+    QString FaceName() const { return m_face; }
+
+    // The font for a generated face: pixel size 16, no antialiasing, hinting or fallback
+    // fonts, so that Qt draws exactly the font's pixels.
+    static QFont MakeFont(const QString& face);
 
     static void PixToFont(const QString& pixPath, const QString& fontPath, const QString& faceName);
     static void FontToPix(const QString& fontPath, const QString& pixPath);
@@ -51,4 +59,8 @@ public:
 Q_SIGNALS:
     // code 1: the face is about to go away; code 2: it is available again.
     void FontChange(int code, const QString& face);
+
+private:
+    int m_fontId = -1; // the registered application font, -1 for none
+    QString m_face;
 };

@@ -1,0 +1,185 @@
+#include "charset/CharSet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QSaveFile>
+
+#include "charset/EditableFont.h"
+#include "charset/FontEditorLink.h"
+#include "charset/FontFileBuilder.h"
+#include "charset/TempFile.h"
+#include "charset/TrueTypeBuilder.h"
+#include "common/TavolinError.h"
+
+namespace {
+
+QDateTime ModificationTime(const QString& path)
+{
+    // A fresh QFileInfo each time: a cached one would miss a rewrite.
+    const QFileInfo info(path);
+    return info.exists() ? info.lastModified() : QDateTime();
+}
+
+} // namespace
+
+TCharSet::TCharSet(char letter, QObject* parent) : QObject(parent), prefixChar(letter)
+{
+    // Without a usable temporary folder the set stays empty; Import tries again and
+    // reports the problem when a project is opened.
+    try {
+        fonPath = MakeTempFileName(letter);
+        fntPath = MakeTempFileName(letter);
+    } catch (const TavolinError&) {
+    }
+}
+
+TCharSet::~TCharSet()
+{
+    try {
+        Release();
+    } catch (...) {
+        // Leaving is never blocked by a temporary file that will not go.
+    }
+}
+
+bool TCharSet::Import(const QString& pixPath)
+{
+    Release();
+    if (fonPath.isEmpty())
+        fonPath = MakeTempFileName(prefixChar);
+    if (fntPath.isEmpty())
+        fntPath = MakeTempFileName(prefixChar);
+    PixToFont(pixPath, fntPath, QFileInfo(fntPath).fileName());
+    pixName = QFileInfo(pixPath).fileName();
+    fntDate = ModificationTime(fntPath);
+    modified = false;
+    RebuildFont();
+    return true;
+}
+
+bool TCharSet::Save(const QString& pixPath)
+{
+    if (fntPath.isEmpty())
+        return true;
+    FontToPix(fntPath, pixPath);
+    modified = false;
+    return true;
+}
+
+void TCharSet::Release()
+{
+    if (!fntPath.isEmpty() && QFileInfo::exists(fntPath)) {
+        QFile::remove(fntPath);
+        RebuildFont();
+    }
+    PurgePendingDeletes();
+}
+
+bool TCharSet::RebuildFont()
+{
+    const QString face = QFileInfo(fntPath).fileName();
+
+    if ((!fonPath.isEmpty() && QFileInfo::exists(fonPath)) || m_fontId >= 0) {
+        Q_EMIT FontChange(1, face);
+        if (m_fontId >= 0) {
+            QFontDatabase::removeApplicationFont(m_fontId);
+            m_fontId = -1;
+        }
+        if (!fonPath.isEmpty() && QFileInfo::exists(fonPath) && !QFile::remove(fonPath)) {
+            pendingDeletes += (pendingDeletes.isEmpty() ? QString() : QStringLiteral(";")) + fonPath;
+            fonPath = MakeTempFileName(prefixChar);
+        }
+    }
+
+    if (!fntPath.isEmpty() && QFileInfo::exists(fntPath)) {
+        const QByteArray source = EditableFont::ReadFile(fntPath);
+        QString builtFace;
+        const QByteArray fon = BuildFontFileData(source, fntPath, &builtFace);
+        const QByteArray trueType = BuildTrueTypeFont(builtFace, EditableFont::WindowsGlyphs(source, fntPath));
+        QSaveFile file(fonPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(fon) != fon.size() || !file.commit())
+            throw TavolinError(QStringLiteral("Die Schriftdatei \"%1\" kann nicht geschrieben werden.")
+                                   .arg(QDir::toNativeSeparators(fonPath)));
+        m_fontId = QFontDatabase::addApplicationFontFromData(trueType);
+        if (m_fontId >= 0)
+            Q_EMIT FontChange(2, builtFace);
+        font = MakeFont(builtFace);
+        m_face = builtFace;
+    }
+    return true;
+}
+
+QFont TCharSet::MakeFont(const QString& face)
+{
+    QFont result(face);
+    result.setFamilies({face});
+    result.setPixelSize(16);
+    result.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+    result.setHintingPreference(QFont::PreferNoHinting);
+    result.setFixedPitch(true);
+    result.setKerning(false);
+    return result;
+}
+
+bool TCharSet::CheckExternalChange()
+{
+    if (fntPath.isEmpty() || !QFileInfo::exists(fntPath))
+        return false;
+    const QDateTime stamp = ModificationTime(fntPath);
+    if (stamp == fntDate)
+        return false;
+    fntDate = stamp;
+    modified = true; // even if the rebuild fails below, the set no longer matches its file
+    RebuildFont();
+    return true;
+}
+
+void TCharSet::PurgePendingDeletes()
+{
+    if (pendingDeletes.isEmpty())
+        return;
+    const QStringList paths = pendingDeletes.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    pendingDeletes.clear();
+    QStringList kept;
+    for (const QString& path : paths)
+        if (!QFile::remove(path) && QFileInfo::exists(path))
+            kept.append(path);
+    pendingDeletes = kept.join(QLatin1Char(';'));
+}
+
+void TCharSet::StartEditor(QObject* owner, int x, int y)
+{
+    FontEditorLink::Instance().StartEditor(owner, x, y, fntPath, pixName);
+}
+
+bool TCharSet::EndEditor()
+{
+    FontEditorLink::Instance().EndEditor();
+    return CheckExternalChange();
+}
+
+void TCharSet::PixToFont(const QString& pixPath, const QString& fontPath, const QString& faceName)
+{
+    QByteArray pix;
+    QFile source(pixPath);
+    if (source.open(QIODevice::ReadOnly))
+        pix = source.read(EditableFont::PixSize); // a missing or short file leaves blank glyphs
+    const QByteArray font = EditableFont::FromPix(pix, faceName);
+    QSaveFile destination(fontPath);
+    if (!destination.open(QIODevice::WriteOnly) || destination.write(font) != font.size() || !destination.commit())
+        throw TavolinError(QStringLiteral("Die Zeichensatzdatei \"%1\" kann nicht geschrieben werden.")
+                               .arg(QDir::toNativeSeparators(fontPath)));
+}
+
+void TCharSet::FontToPix(const QString& fontPath, const QString& pixPath)
+{
+    // The whole font is read and checked before the ".pix" file is touched, so a damaged
+    // font never costs the user the file on disk.
+    const QByteArray pix = EditableFont::ToPix(EditableFont::ReadFile(fontPath), fontPath);
+    QSaveFile destination(pixPath);
+    if (!destination.open(QIODevice::WriteOnly) || destination.write(pix) != pix.size() || !destination.commit())
+        throw TavolinError(QStringLiteral("Die Pixeldatei \"%1\" kann nicht geschrieben werden.")
+                               .arg(QDir::toNativeSeparators(pixPath)));
+}

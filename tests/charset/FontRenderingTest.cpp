@@ -1,0 +1,89 @@
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "charset/CharSet.h"
+#include "charset/DisplayCodeMap.h"
+#include "support/TestPaths.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool PixDot(const QByteArray& pix, int displayCode, int column, int row)
+{
+    const quint8 byte = static_cast<quint8>(pix[(displayCode - 32) * 7 + row]);
+    return (byte >> (4 - column) & 1) != 0;
+}
+
+// Draws every Windows code with the set's font into its own 12 × 16 cell and compares
+// each pixel with the ".pix" dot it stands for (one dot = 2 × 2 pixels, black or white).
+void ExpectFontShowsPix(const TCharSet& set, const QByteArray& pix)
+{
+    const DisplayCodeMap& map = DisplayCodeMap::Instance();
+    QImage image(16 * 12, 14 * 16, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(set.font);
+        painter.setPen(Qt::black);
+        const QFontMetrics metrics(set.font);
+        for (int w = 32; w < 256; ++w) {
+            const int cell = w - 32;
+            painter.drawText(QPoint(cell % 16 * 12, cell / 16 * 16 + metrics.ascent()),
+                             QString(CodePoint::FromWindows(static_cast<quint8>(w))));
+        }
+    }
+    int wrong = 0;
+    for (int w = 32; w < 256; ++w) {
+        const int d = map.ToDisplay(static_cast<quint8>(w));
+        const int cell = w - 32;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 12; ++x) {
+                const bool expected = x < 10 && y < 14 && PixDot(pix, d, x / 2, y / 2);
+                const QRgb rgb = image.pixel(cell % 16 * 12 + x, cell / 16 * 16 + y);
+                const bool black = rgb == qRgb(0, 0, 0);
+                EXPECT_TRUE(black || rgb == qRgb(255, 255, 255)) << "grey pixel at Windows code " << w;
+                if (black != expected && ++wrong <= 10)
+                    ADD_FAILURE() << "Windows code 0x" << std::hex << w << " pixel " << std::dec << x << "," << y;
+            }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+QByteArray SamplePix()
+{
+    QByteArray pix(TCharSet::PixSize, '\0');
+    for (int i = 0; i < pix.size(); ++i)
+        pix[i] = static_cast<char>((i * 37 + i / 7 * 11) & 0x1F);
+    return pix;
+}
+
+} // namespace
+
+TEST(FontRendering, FontHasTheCellOfTheDisplay)
+{
+    QTemporaryDir dir;
+    const QString pixPath = dir.filePath(QStringLiteral("sample.pix"));
+    QFile file(pixPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(SamplePix());
+    file.close();
+
+    TCharSet set('G');
+    set.Import(pixPath);
+    const QFontMetrics metrics(set.font);
+    EXPECT_EQ(metrics.ascent(), 12);
+    EXPECT_EQ(metrics.descent(), 4);
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("TTTT")), 48);
+    EXPECT_TRUE(QFontDatabase::families().contains(set.FaceName()));
+    ExpectFontShowsPix(set, SamplePix());
+}
