@@ -1,0 +1,188 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+
+#include "charset/CharSet.h"
+#include "charset/DisplayCodeMap.h"
+#include "charset/EditableFont.h"
+#include "charset/FontFileBuilder.h"
+#include "charset/PixImage.h"
+#include "cli/CliCommand.h"
+#include "common/TavolinError.h"
+
+namespace {
+
+const char* const Usage =
+    "Aufruf:\n"
+    "  tavolin-cli font to-fnt QUELLE.pix ZIEL.fnt [--face NAME]\n"
+    "  tavolin-cli font to-pix QUELLE.fnt ZIEL.pix\n"
+    "  tavolin-cli font to-fon QUELLE.fnt ZIEL.fon\n"
+    "  tavolin-cli font render QUELLE.pix|QUELLE.fix (--text TEXT | --sheet) --out BILD.png [--dot N]\n"
+    "\n"
+    "to-fnt  wandelt eine Pixeldatei (.pix oder .fix) in die editierbare Schriftdatei;\n"
+    "        NAME ist der Schriftname darin (ohne Angabe der Dateiname des Ziels).\n"
+    "to-pix  wandelt eine editierbare Schriftdatei zurück in eine Pixeldatei.\n"
+    "to-fon  erzeugt aus einer editierbaren Schriftdatei die Windows-Schriftdatei (.FON)\n"
+    "        und gibt ihren Schriftnamen aus.\n"
+    "render  zeichnet einen Text so, wie das Display ihn zeigt, als PNG-Bild. TEXT ist\n"
+    "        gewöhnlicher Text im Windows-Zeichensatz; \\n beginnt eine neue Zeile.\n"
+    "        --sheet zeichnet stattdessen alle 224 Zeichen mit ihren Codes (16 je Zeile).\n"
+    "        --dot N: Kantenlänge eines Displaypunkts in Bildpunkten (Vorgabe 2).\n";
+
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Positional arguments and "--name value" options; flags listed in `flags` take no value.
+struct Arguments
+{
+    QStringList positional;
+    QMap<QString, QString> options;
+};
+
+Arguments Parse(const QStringList& args, const QStringList& valued, const QStringList& flags)
+{
+    Arguments parsed;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (flags.contains(arg)) {
+            parsed.options.insert(arg, QString());
+        } else if (valued.contains(arg)) {
+            if (i + 1 >= args.size())
+                throw TavolinError(QStringLiteral("%1 braucht einen Wert.").arg(arg));
+            parsed.options.insert(arg, args[++i]);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            throw TavolinError(QStringLiteral("Unbekannte Angabe: %1").arg(arg));
+        } else {
+            parsed.positional.append(arg);
+        }
+    }
+    return parsed;
+}
+
+void ExpectFiles(const Arguments& parsed, int count)
+{
+    if (parsed.positional.size() != count)
+        throw TavolinError(QStringLiteral("%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
+                               .arg(count)
+                               .arg(parsed.positional.size())
+                               .arg(QString::fromUtf8(Usage)));
+}
+
+void ExpectExisting(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        throw TavolinError(QStringLiteral("Die Datei \"%1\" gibt es nicht.").arg(Native(path)));
+}
+
+int ToFnt(const QStringList& args)
+{
+    const Arguments parsed = Parse(args, {QStringLiteral("--face")}, {});
+    ExpectFiles(parsed, 2);
+    ExpectExisting(parsed.positional[0]);
+    const QString face = parsed.options.value(QStringLiteral("--face"), QFileInfo(parsed.positional[1]).fileName());
+    if (face.isEmpty() || face.size() > 63 || face.contains(QChar(0)) || face.toLatin1() != face.toUtf8())
+        throw TavolinError(QStringLiteral("Ungültiger Schriftname \"%1\": erlaubt sind 1 bis 63 Zeichen aus ASCII.")
+                               .arg(face));
+    TCharSet::PixToFont(parsed.positional[0], parsed.positional[1], face);
+    return 0;
+}
+
+int ToPix(const QStringList& args)
+{
+    const Arguments parsed = Parse(args, {}, {});
+    ExpectFiles(parsed, 2);
+    TCharSet::FontToPix(parsed.positional[0], parsed.positional[1]);
+    return 0;
+}
+
+int ToFon(const QStringList& args)
+{
+    const Arguments parsed = Parse(args, {}, {});
+    ExpectFiles(parsed, 2);
+    cli::Out(BuildFontFile(parsed.positional[0], parsed.positional[1]) + QLatin1Char('\n'));
+    return 0;
+}
+
+// The user's text as Windows codes: every character must exist in the Windows code page.
+QByteArray WindowsText(const QString& text)
+{
+    QString unescaped = text;
+    unescaped.replace(QLatin1String("\\n"), QLatin1String("\n"));
+    QByteArray codes;
+    for (const char32_t c : unescaped.toUcs4()) {
+        if (c == U'\n') {
+            codes.append('\n');
+            continue;
+        }
+        const int w = CodePoint::UnicodeToAnsi(c);
+        if (w < 32)
+            throw TavolinError(QStringLiteral("Das Zeichen \"%1\" (U+%2) hat keinen Platz im Zeichensatz.")
+                                   .arg(QString::fromUcs4(&c, 1))
+                                   .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')));
+        codes.append(static_cast<char>(w));
+    }
+    return codes;
+}
+
+int Render(const QStringList& args)
+{
+    const Arguments parsed = Parse(args, {QStringLiteral("--text"), QStringLiteral("--out"), QStringLiteral("--dot")},
+                                   {QStringLiteral("--sheet")});
+    ExpectFiles(parsed, 1);
+    const bool sheet = parsed.options.contains(QStringLiteral("--sheet"));
+    if (sheet == parsed.options.contains(QStringLiteral("--text")))
+        throw TavolinError(QStringLiteral("Entweder --text TEXT oder --sheet angeben."));
+    const QString out = parsed.options.value(QStringLiteral("--out"));
+    if (out.isEmpty())
+        throw TavolinError(QStringLiteral("--out BILD.png fehlt."));
+    bool ok = true;
+    const int dot = parsed.options.contains(QStringLiteral("--dot"))
+                        ? parsed.options.value(QStringLiteral("--dot")).toInt(&ok)
+                        : 2;
+    if (!ok || dot < 1 || dot > 32)
+        throw TavolinError(QStringLiteral("--dot erwartet eine Zahl von 1 bis 32."));
+
+    const QString source = parsed.positional[0];
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TavolinError(QStringLiteral("Die Pixeldatei \"%1\" kann nicht geöffnet werden.").arg(Native(source)));
+    const QByteArray pix = file.read(EditableFont::PixSize);
+    if (pix.size() < EditableFont::PixSize)
+        cli::Err(QStringLiteral("Hinweis: \"%1\" ist mit %2 Bytes kürzer als 1568 Bytes; fehlende Zeichen bleiben leer.\n")
+                     .arg(Native(source))
+                     .arg(pix.size()));
+
+    const QImage image = sheet ? PixImage::RenderSheet(pix, dot)
+                               : PixImage::RenderText(pix, WindowsText(parsed.options.value(QStringLiteral("--text"))), dot);
+    QImageWriter writer(out, "png");
+    if (!writer.write(image))
+        throw TavolinError(QStringLiteral("Das Bild \"%1\" kann nicht geschrieben werden: %2")
+                               .arg(Native(out), writer.errorString()));
+    return 0;
+}
+
+int Run(const QStringList& args)
+{
+    if (cli::WantsHelp(args)) {
+        cli::Out(QString::fromUtf8(Usage));
+        return 0;
+    }
+    const QString action = args.value(0);
+    const QStringList rest = args.mid(1);
+    if (action == QLatin1String("to-fnt"))
+        return ToFnt(rest);
+    if (action == QLatin1String("to-pix"))
+        return ToPix(rest);
+    if (action == QLatin1String("to-fon"))
+        return ToFon(rest);
+    if (action == QLatin1String("render"))
+        return Render(rest);
+    return cli::Fail(QStringLiteral("Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QString::fromUtf8(Usage)));
+}
+
+CliCommand reg{"font", "Zeichensätze umwandeln und als Bild zeichnen", Run};
+
+} // namespace
