@@ -2,10 +2,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
+#include "common/AtomicFile.h"
+#include "common/TavolinError.h"
 #include "project/SettingsStore.h"
 
 QString TProjectConfig::Get(const Field& field)
@@ -63,8 +64,13 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config)
     QFile file(ConfigPath(folder));
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.read(TProjectConfig::Size);
-    config.OverlayBytes(bytes);
+    config.OverlayBytes(file.read(TProjectConfig::Size));
+    // A field without NUL counts as its first 255 characters; end it there, so that the
+    // record is sound when it is written again.
+    for (TProjectConfig::Field* field : {&config.language1File, &config.language2File,
+                                         &config.diagLanguage1File, &config.diagLanguage2File,
+                                         &config.charSetName, &config.displayTypeName})
+        field->back() = '\0';
     return true;
 }
 
@@ -73,21 +79,20 @@ bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
     // Bytes behind the record belong to whoever put them there; keep them.
     QByteArray content = config.ToBytes();
     QFile old(ConfigPath(folder));
-    if (old.open(QIODevice::ReadOnly)) {
-        if (old.size() > TProjectConfig::Size) {
-            old.seek(TProjectConfig::Size);
-            content += old.readAll();
-        }
+    if (old.size() > TProjectConfig::Size && old.open(QIODevice::ReadOnly)) {
+        old.seek(TProjectConfig::Size);
+        content += old.readAll();
         old.close();
     }
-    QSaveFile file(ConfigPath(folder));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
+    try {
+        ReplaceFileContent(ConfigPath(folder), [&](QIODevice& file) {
+            if (file.write(content) != content.size())
+                throw TavolinError(file.errorString());
+        }, QStringLiteral("Fehler bei Dateispeichern"));
+    } catch (const TavolinError&) {
         return false;
     }
-    return file.commit();
+    return true;
 }
 
 QString TProjectState::TextFilePath(int table, int language) const

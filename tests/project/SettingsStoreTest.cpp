@@ -2,6 +2,7 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
+#include "common/TavolinError.h"
 #include "project/SettingsStore.h"
 #include "support/TestSettings.h"
 
@@ -23,4 +24,42 @@ TEST_F(SettingsStoreTest, MissingValuesReadEmptyAndBackslashesMakeSubkeys)
     EXPECT_EQ(raw.value(QStringLiteral("Lastprojekt/0")).toString(), QStringLiteral("/p/Demo"));
     EXPECT_EQ(raw.value(QStringLiteral("Schnittstelle")).toString(), QStringLiteral("COM3"));
     EXPECT_TRUE(raw.fileName().startsWith(tavolin::test::PrivateSettingsFolder()));
+}
+
+TEST_F(SettingsStoreTest, NamesValuesAndNoCaching)
+{
+    // Deeper names make nested groups; names with umlauts stay as they are.
+    SettingsStore::WriteValue(QStringLiteral("A\\B\\C"), QStringLiteral("tief"));
+    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QStringLiteral("1023"));
+    SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), QStringLiteral("/home/x/Projekte, alt"));
+    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("A\\B\\C")), QStringLiteral("tief"));
+    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Übertragen")), QStringLiteral("1023"));
+    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")), QStringLiteral("/home/x/Projekte, alt"));
+    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("C")), QString());
+
+    // A value changed behind the store's back is seen by the next read.
+    {
+        QSettings raw(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("MURAN Software"),
+                      QStringLiteral("QuonEditor"));
+        raw.setValue(QStringLiteral("Startbild"), QStringLiteral("0"));
+    }
+    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Startbild")), QStringLiteral("0"));
+
+    SettingsStore::WriteValue(QStringLiteral("Startbild"), QString());
+    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Startbild")), QString());
+}
+
+TEST_F(SettingsStoreTest, NumbersFromText)
+{
+    EXPECT_EQ(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), 1023);
+    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QStringLiteral("5"));
+    EXPECT_EQ(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), 5);
+    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QStringLiteral("fünf"));
+    EXPECT_THROW(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), TavolinError);
+
+    SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QStringLiteral("120px"));
+    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosX")), 120);
+    SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QStringLiteral("links"));
+    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosX")), 0);
+    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosY")), 0);
 }

@@ -1,0 +1,72 @@
+#include "project/ProjectFolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+bool IsDelimiter(QChar c)
+{
+    return c == QLatin1Char('/') || c == QLatin1Char('\\');
+}
+
+bool IsRoot(const QString& path)
+{
+    if (path.size() == 1)
+        return IsDelimiter(path[0]);
+    return path.size() == 3 && path[0].isLetter() && path[1] == QLatin1Char(':') && IsDelimiter(path[2]);
+}
+} // namespace
+
+QString StripTrailingDelimiter(const QString& path)
+{
+    if (path.isEmpty() || !IsDelimiter(path.back()) || IsRoot(path))
+        return path;
+    return path.left(path.size() - 1);
+}
+
+QString StripExtension(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+void ListSubfolders(const QString& folder, QStringList& list)
+{
+    list.clear();
+    if (folder.isEmpty())
+        return;
+    // The file system's own order differs between platforms; the dialogs want it sorted.
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                                            QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names)
+        if (!name.startsWith(QLatin1Char('.')))
+            list.append(name);
+}
+
+QStringList ListSubfolders(const QString& folder)
+{
+    QStringList list;
+    ListSubfolders(folder, list);
+    return list;
+}
+
+void ListFilesByExtension(QStringList& list, const QString& folder, const QString& extension)
+{
+    list.clear();
+    const QString path = StripTrailingDelimiter(folder);
+    if (path.isEmpty())
+        return;
+    QDir dir(path);
+    dir.setNameFilters({QStringLiteral("*.") + extension});
+    const QStringList names = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names)
+        list.append(StripExtension(name));
+}
+
+QStringList ListFilesByExtension(const QString& folder, const QString& extension)
+{
+    QStringList list;
+    ListFilesByExtension(list, folder, extension);
+    return list;
+}
