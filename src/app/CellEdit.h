@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QFont>
+
+class QTextEdit;
+class QWidget;
+class TMessageTable;
+
+// What an in-place edit needs from the view that shows the table.
+class CellEditHost
+{
+public:
+    virtual ~CellEditHost() = default;
+    virtual QFont StandardFont() const = 0;
+    virtual QFont GraphicsFont() const = 0;
+    virtual void CheckLineLength(TMessageTable& table) = 0;
+    virtual void PlaceEditor(TMessageTable& table) = 0;
+    virtual void InvalidateGrid() = 0;
+};
+
+// The one in-place edit of a message cell: which editor, on which panel, edits which
+// message slot and language. While `editor` is set, the message in `slot` exists.
+class TCellEdit
+{
+public:
+    explicit TCellEdit(CellEditHost& host) : m_host(host) {}
+
+    bool IsOpen() const { return editor != nullptr; }
+
+    // Loads the message's text into the editor, lays the editor over the cell and shows it.
+    void BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidget* cellPanel, int cellSlot,
+                       int cellLanguage);
+    // Takes the editor's text into the table when it differs; the edit stays open.
+    void StoreCellEdit(TMessageTable& table);
+    // Stores, hides the editor and ends the edit.
+    void EndCellEdit(TMessageTable& table);
+
+    QTextEdit* editor = nullptr;
+    QWidget* panel = nullptr;
+    qint16 slot = 0;
+    qint16 language = 0;
+    QFont savedFont;
+
+private:
+    CellEditHost& m_host;
+};

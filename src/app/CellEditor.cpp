@@ -1,0 +1,184 @@
+#include "app/CellEditor.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cmath>
+
+#include "charset/DisplayCodeMap.h"
+
+namespace {
+
+const QColor Red(255, 0, 0);
+
+// The character the generated fonts carry for what was typed or pasted; a null QChar
+// when the display has no such character.
+QString DisplayableText(const QString& text)
+{
+    QString result;
+    for (const char32_t codePoint : text.toUcs4()) {
+        if (codePoint == QChar::ObjectReplacementCharacter || codePoint < 0x20)
+            continue;
+        const int w = CodePoint::ToWindows(codePoint);
+        result += w < 0x20 ? QChar(u'?') : CodePoint::FromWindows(static_cast<quint8>(w));
+    }
+    return result;
+}
+
+} // namespace
+
+CellEditor::CellEditor(QWidget* parent) : QTextEdit(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    setAcceptRichText(true);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    setViewportMargins(0, 0, 0, 0);
+    document()->setDocumentMargin(0);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            [this](const QSizeF& size) {
+                Q_EMIT HeightRequested(static_cast<int>(std::ceil(size.height())));
+            });
+}
+
+void CellEditor::SetFonts(const QFont& standard, const QFont& graphics)
+{
+    m_standard = standard;
+    m_graphics = graphics;
+}
+
+QTextCharFormat CellEditor::Format(bool graphics, bool blink) const
+{
+    QTextCharFormat format;
+    const QFont& font = graphics ? m_graphics : m_standard;
+    format.setFont(font);
+    format.setFontFamilies(QStringList(font.family()));
+    format.setForeground(blink ? Red : QColor(Qt::black));
+    return format;
+}
+
+bool CellEditor::IsBlink(const QTextCharFormat& format) const
+{
+    const QBrush brush = format.foreground();
+    return brush.style() != Qt::NoBrush && (brush.color().rgb() & 0xFFFFFF) == (Red.rgb() & 0xFFFFFF);
+}
+
+bool CellEditor::IsGraphics(const QTextCharFormat& format) const
+{
+    const QStringList families = format.fontFamilies().toStringList();
+    const QString family = families.isEmpty() ? document()->defaultFont().family() : families.first();
+    return !m_graphics.family().isEmpty() && family.compare(m_graphics.family(), Qt::CaseInsensitive) == 0;
+}
+
+int CellEditor::CaretColumn() const
+{
+    return textCursor().positionInBlock();
+}
+
+int CellEditor::CaretLine() const
+{
+    return textCursor().blockNumber();
+}
+
+void CellEditor::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Q_EMIT EscapePressed();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Shift+Enter would make a line separator inside the line; a line is a line.
+        textCursor().insertBlock();
+        ensureCursorVisible();
+        return;
+    }
+    const QString typed = event->text();
+    const bool printable = typed.size() == 1 && typed[0].unicode() >= 0x20
+                        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!printable) {
+        QTextEdit::keyPressEvent(event);
+        return;
+    }
+    if (typed[0] == QLatin1Char(' ') && !textCursor().hasSelection() && CaretColumn() >= m_lineLength) {
+        event->accept();
+        return;
+    }
+    const int w = CodePoint::ToWindows(typed[0].unicode());
+    if (w < 0x20) {
+        event->accept(); // the display has no such character
+        return;
+    }
+    const QChar drawn = CodePoint::FromWindows(static_cast<quint8>(w));
+    if (drawn == typed[0]) {
+        QTextEdit::keyPressEvent(event);
+        return;
+    }
+    textCursor().insertText(QString(drawn));
+    ensureCursorVisible();
+}
+
+void CellEditor::contextMenuEvent(QContextMenuEvent* event)
+{
+    Q_EMIT ContextMenuRequested(event->globalPos());
+    event->accept();
+}
+
+bool CellEditor::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source->hasText() || source->hasHtml();
+}
+
+void CellEditor::insertFromMimeData(const QMimeData* source)
+{
+    // Pasted text keeps only what the display knows: blink (pure red), graphics (the
+    // graphics font) and line breaks; other fonts, sizes, tables and pictures go.
+    QTextDocument pasted;
+    if (source->hasHtml())
+        pasted.setHtml(source->html());
+    else
+        pasted.setPlainText(source->text());
+
+    QTextCursor cursor = textCursor();
+    const QTextCharFormat typing = cursor.charFormat();
+    const bool typingBlink = IsBlink(typing);
+    const bool typingGraphics = IsGraphics(typing);
+    cursor.beginEditBlock();
+    bool firstBlock = true;
+    for (QTextBlock block = pasted.begin(); block.isValid(); block = block.next()) {
+        if (!firstBlock)
+            cursor.insertBlock(QTextBlockFormat(), cursor.charFormat());
+        firstBlock = false;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            const QTextCharFormat format = fragment.charFormat();
+            const bool fromHtml = source->hasHtml();
+            const bool blink = fromHtml ? IsBlink(format) : typingBlink;
+            const bool graphics = fromHtml ? IsGraphics(format) : typingGraphics;
+            const QStringList lines = fragment.text().split(QChar::LineSeparator);
+            for (int i = 0; i < lines.size(); ++i) {
+                if (i > 0)
+                    cursor.insertBlock(QTextBlockFormat(), Format(graphics, blink));
+                const QString text = DisplayableText(lines[i]);
+                if (!text.isEmpty())
+                    cursor.insertText(text, Format(graphics, blink));
+            }
+        }
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFont>
+#include <QTextCharFormat>
+#include <QTextEdit>
+
+// The rich-text editor laid over a grid cell: no frame, no wrapping, no input method,
+// no scroll bars (the grid gives it the height its lines need). It refuses what the
+// display cannot show and reports what the grid must react to.
+class CellEditor : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CellEditor(QWidget* parent = nullptr);
+
+    void SetFonts(const QFont& standard, const QFont& graphics);
+    void SetLineLength(int length) { m_lineLength = length; }
+
+    // The character format of plain, blink and graphics text as the rich-text bridge reads it.
+    QTextCharFormat Format(bool graphics, bool blink) const;
+    bool IsBlink(const QTextCharFormat& format) const;
+    bool IsGraphics(const QTextCharFormat& format) const;
+
+    int CaretColumn() const;
+    int CaretLine() const;
+
+Q_SIGNALS:
+    void EscapePressed();
+    // The content's height changed (in pixels, whole lines).
+    void HeightRequested(int height);
+    void ContextMenuRequested(const QPoint& globalPos);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+
+private:
+    QFont m_standard;
+    QFont m_graphics;
+    int m_lineLength = 0;
+};
