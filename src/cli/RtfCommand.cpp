@@ -1,0 +1,115 @@
+#include <QFile>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "cli/CliCommand.h"
+#include "texts/RichTextBridge.h"
+
+namespace {
+
+const char* const Usage =
+    "Aufruf:\n"
+    "  tavolin-cli rtf from-message --standard-face NAME --graphics-face NAME < Meldung > RTF\n"
+    "  tavolin-cli rtf to-message < RTF > Meldung\n"
+    "\n"
+    "from-message  wandelt einen Meldungstext (Displaycodes, Zeilenwechsel 0x0D, Attribute\n"
+    "              0x0E/0x0F Blinken, 0x10/0x12 Grafik) in das RTF-Dokument des Editors.\n"
+    "              NAME sind die Schriftnamen des Standard- und des Grafikzeichensatzes.\n"
+    "to-message    wandelt ein RTF-Dokument zurück in einen Meldungstext.\n"
+    "Beide lesen die Standardeingabe und schreiben die Standardausgabe, Byte für Byte.\n";
+
+// Message texts and documents are bytes: no line-end translation on either side.
+bool ReadStdin(QByteArray& data)
+{
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return false;
+    data = in.readAll();
+    return in.error() == QFileDevice::NoError;
+}
+
+bool WriteStdout(const QByteArray& data)
+{
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::fflush(stdout);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return false;
+    return out.write(data) == data.size() && out.flush();
+}
+
+// A face name ends up inside the font table; these characters would break the table apart.
+bool IsValidFace(const QString& face)
+{
+    if (face.isEmpty())
+        return false;
+    for (const QChar c : face)
+        if (c.unicode() < 0x20 || c.unicode() > 0xFF || QStringLiteral("\\{};").contains(c))
+            return false;
+    return true;
+}
+
+int Transfer(const std::function<QByteArray(const QByteArray&)>& convert)
+{
+    QByteArray input;
+    if (!ReadStdin(input))
+        return cli::Fail(QStringLiteral("Die Standardeingabe konnte nicht gelesen werden."));
+    if (!WriteStdout(convert(input)))
+        return cli::Fail(QStringLiteral("Die Standardausgabe konnte nicht geschrieben werden."));
+    return 0;
+}
+
+int FromMessage(const QStringList& args)
+{
+    QString faces[2];
+    const QString options[2] = {QStringLiteral("--standard-face"), QStringLiteral("--graphics-face")};
+    for (int i = 0; i < args.size(); ++i) {
+        const int which = args[i] == options[0] ? 0 : args[i] == options[1] ? 1 : -1;
+        if (which < 0)
+            return cli::Fail(QStringLiteral("Unbekannte Angabe: %1\n\n%2").arg(args[i], QString::fromUtf8(Usage)));
+        if (i + 1 >= args.size())
+            return cli::Fail(QStringLiteral("%1 braucht einen Schriftnamen.").arg(args[i]));
+        faces[which] = args[++i];
+    }
+    for (int which = 0; which < 2; ++which) {
+        if (faces[which].isNull())
+            return cli::Fail(QStringLiteral("Angabe fehlt: %1 NAME\n\n%2").arg(options[which], QString::fromUtf8(Usage)));
+        if (!IsValidFace(faces[which]))
+            return cli::Fail(QStringLiteral("Ungültiger Schriftname \"%1\": erlaubt sind Zeichen bis 0xFF außer "
+                                            "Steuerzeichen, \\ { } und ;.")
+                                 .arg(faces[which]));
+    }
+    const QByteArray standardFace = faces[0].toLatin1();
+    const QByteArray graphicsFace = faces[1].toLatin1();
+    return Transfer([&](const QByteArray& text) { return MessageToRtf(text, standardFace, graphicsFace); });
+}
+
+int Run(const QStringList& args)
+{
+    if (cli::WantsHelp(args)) {
+        cli::Out(QString::fromUtf8(Usage));
+        return 0;
+    }
+    const QString action = args.value(0);
+    if (action == QLatin1String("from-message"))
+        return FromMessage(args.mid(1));
+    if (action == QLatin1String("to-message")) {
+        if (args.size() > 1)
+            return cli::Fail(QStringLiteral("Unbekannte Angabe: %1").arg(args[1]));
+        return Transfer(RtfToMessage);
+    }
+    return cli::Fail(QStringLiteral("Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QString::fromUtf8(Usage)));
+}
+
+CliCommand reg{"rtf", "Meldungstext <-> RTF-Dokument des Editors", Run};
+
+} // namespace
