@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace tavolin::test {
+
+// A text display on the far end of a pseudo-terminal, answering the transfer protocol
+// from its own thread: identification, character set in both directions, paced text
+// streams with XOFF/XON and answer digits, text files on request. It records everything
+// it received and can be told to misbehave.
+class SimulatedDisplay
+{
+public:
+    struct Behaviour
+    {
+        QByteArray info = "QUON 3  V2.10  40x4";
+        bool lineRate = false;       // 9600 baud: about 1.04 ms per byte in each direction
+        int xoffEvery = 0;           // XOFF after every N bytes of a text stream (0: never)
+        int xonPauseMs = 2;          // how long the display stays busy after an XOFF
+        int silentInfoRequests = 0;  // leave this many identification requests unanswered (-1: all)
+        bool floodInfo = false;      // answer the identification with 5000 bytes and no "$"
+        char charSetAnswer = '0';    // answer to a correct character set block (0: none)
+        char streamAnswer = '0';     // digit after the end mark (0: no answer at all)
+        int errorAfter = -1;         // XOFF and errorCode after this many bytes of a stream
+        char errorCode = '9';
+        int xoffForeverAfter = -1;   // XOFF after this many bytes of a stream, never an XON
+        int deadAfter = -1;          // after this many bytes of a stream the display goes dead
+        bool wrongReadBackChecksum = false;
+        int readBackCharSetBytes = 1568; // bytes of the set sent on "(1413)" (fewer: cut short)
+    };
+
+    struct Item
+    {
+        QByteArray command; // "(1412)", "(14E0)", ...
+        QByteArray data;    // raw bytes that followed it up to the next command
+    };
+
+    SimulatedDisplay();
+    ~SimulatedDisplay();
+    SimulatedDisplay(const SimulatedDisplay&) = delete;
+    SimulatedDisplay& operator=(const SimulatedDisplay&) = delete;
+
+    // The path the editor opens as its port.
+    QString PortName() const { return portName; }
+
+    void SetBehaviour(const Behaviour& value);
+    Behaviour GetBehaviour() const;
+
+    // What the display holds and sends back: its character set (1568 bytes, ".pix" order)
+    // and the text file per target command ("(14E0)", "(14E2)", ...).
+    void SetCharSet(const QByteArray& pix);
+    void SetTextFile(const QByteArray& target, const QByteArray& bytes);
+    QByteArray CharSet() const;
+    QByteArray TextFile(const QByteArray& target) const;
+    // Whether the last character set block arrived with a correct checksum.
+    bool CharSetChecksumOk() const;
+
+    QList<QByteArray> Commands() const;
+    QList<Item> Items() const;
+    QByteArray Received() const; // every byte, in order
+    int CountOf(const QByteArray& command) const;
+    // Waits (up to timeoutMs) until at least n commands have arrived.
+    bool WaitForCommands(int n, int timeoutMs) const;
+    void ClearRecord();
+
+    // Stops reading from the line for a while, as a display that is busy elsewhere.
+    void StallReading(int ms);
+
+    // The CTS line the display drives (only links that ask for it can see it).
+    std::atomic<bool> cts{true};
+
+private:
+    enum class State { Idle, CharSet, Stream, Dead };
+
+    void run();
+    void handleByte(char c);
+    void send(const QByteArray& bytes);
+    void paceLine();
+
+    int master = -1;
+    int slave = -1;
+    QString portName;
+    std::thread worker;
+    std::atomic<bool> stop{false};
+    std::atomic<qint64> stallUntilUs{0};
+
+    mutable std::mutex mutex;
+    Behaviour behaviour;
+    State state = State::Idle;
+    QByteArray pending;   // a command being collected
+    QByteArray block;     // the character set block or text stream being received
+    QByteArray target = "(14E0)";
+    int streamCount = 0;
+    bool xoffSent = false;
+    int silentLeft = 0;
+    QByteArray charSet;
+    bool charSetOk = false;
+    QMap<QByteArray, QByteArray> textFiles;
+    QList<Item> items;
+    QByteArray received;
+    qint64 nextSlotUs = 0; // line-rate pacing: when the next byte may pass
+};
+
+} // namespace tavolin::test

@@ -1,0 +1,160 @@
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "common/TavolinError.h"
+#include "support/SimulatedDisplay.h"
+#include "transfer/SerialLink.h"
+
+using tavolin::test::SimulatedDisplay;
+
+namespace {
+
+TransferTiming ShortTiming()
+{
+    TransferTiming t;
+    t.infoByteMs = 200;
+    t.infoRetryMs = 20;
+    t.charSetAnswerMs = 1000;
+    t.xonMs = 500;
+    t.completionMs = 500;
+    return t;
+}
+
+QString ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const TavolinError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(SerialLink, PortThatCannotBeOpenedIsAPortError)
+{
+    TSerialLink link;
+    EXPECT_EQ(ErrorOf([&] { link.Open(QStringLiteral("/dev/tavolin-no-such-port")); }),
+              QStringLiteral("Schnittstellen Fehler !"));
+    EXPECT_EQ(ErrorOf([&] { link.Open(QString()); }), QStringLiteral("Schnittstellen Fehler !"));
+    EXPECT_FALSE(link.IsOpen());
+}
+
+TEST(SerialLink, ReadsAndTimesOutWithoutError)
+{
+    SimulatedDisplay display;
+    TSerialLink link(ShortTiming());
+    link.Open(display.PortName());
+
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(link.ReadByte(100), -1);
+    EXPECT_GE(timer.elapsed(), 100);
+    EXPECT_LT(timer.elapsed(), 1000);
+    char block[16];
+    EXPECT_EQ(link.ReadBlock(50, block, sizeof block), 0);
+
+    // The identification answer arrives byte for byte and ends with "$".
+    ASSERT_EQ(link.WriteText("(1418)"), 0);
+    QByteArray answer;
+    for (int c = link.ReadByte(1000); c >= 0 && c != '$'; c = link.ReadByte(1000))
+        answer += static_cast<char>(c);
+    EXPECT_EQ(answer, display.GetBehaviour().info);
+    EXPECT_EQ(display.Commands(), QList<QByteArray>{"(1418)"});
+}
+
+TEST(SerialLink, EmptyTextSendsNothingAndKeepsTheInput)
+{
+    SimulatedDisplay display;
+    TSerialLink link(ShortTiming());
+    link.Open(display.PortName());
+    link.WriteText("(1418)");
+    link.Delay(100);
+    EXPECT_EQ(link.WriteText(QByteArray()), 0);
+    // The answer that arrived before is still there: nothing was purged.
+    EXPECT_EQ(link.ReadByte(100), display.GetBehaviour().info.at(0));
+
+    // A real command discards what is still waiting before it goes out.
+    link.WriteText("(1418)");
+    EXPECT_EQ(link.ReadByte(1000), display.GetBehaviour().info.at(0));
+}
+
+// Discarding the output queue before a command threw away the end of the previous
+// command; "(14E0)" was lost right before "(1407)". Here the display stops reading
+// while a long block is queued, so the bytes are still in our queues when the next
+// commands go out.
+TEST(SerialLink, CommandsNeverDiscardBytesNotYetSent)
+{
+    SimulatedDisplay display;
+    TSerialLink link(ShortTiming());
+    link.Open(display.PortName());
+
+    // Fill every queue up to the line: the operating system's first, then ours.
+    display.StallReading(10000);
+    QByteArray block;
+    int extra = -1;
+    for (int i = 0; i < 100000 && extra != 0; ++i) {
+        const char c = static_cast<char>('a' + i % 26);
+        ASSERT_TRUE(link.WriteByte(c));
+        block += c;
+        link.ClearErrors();
+        if (extra < 0 && link.bytesToSend > 0)
+            extra = 1000;
+        else if (extra > 0)
+            --extra;
+    }
+    link.ClearErrors();
+    ASSERT_GT(link.bytesToSend, 1000u) << "the queued bytes count as still to send";
+    EXPECT_GT(link.WaitSent(50), 0) << "WaitSent waits while the display does not read";
+
+    QTimer::singleShot(200, [&] { display.StallReading(0); });
+    ASSERT_EQ(link.WriteText("(14E0)"), 0);
+    ASSERT_EQ(link.WriteText("(1407)"), 0);
+    EXPECT_EQ(link.WaitSent(5000), 0);
+    const QByteArray expected = block + "(14E0)(1407)";
+    for (int i = 0; i < 200 && display.Received().size() < expected.size(); ++i)
+        link.Delay(10);
+    const QByteArray received = display.Received();
+    EXPECT_EQ(received.size(), expected.size());
+    EXPECT_TRUE(received == expected) << "tail: " << received.right(20).toStdString();
+}
+
+TEST(SerialLink, MoreThan2000BytesWaitingIsAnError)
+{
+    SimulatedDisplay display;
+    SimulatedDisplay::Behaviour flood;
+    flood.floodInfo = true;
+    display.SetBehaviour(flood);
+    TSerialLink link(ShortTiming());
+    link.Open(display.PortName());
+    link.WriteText("(1418)");
+    link.Delay(100);
+    EXPECT_EQ(ErrorOf([&] { link.ReadByte(100); }), QStringLiteral("Buffer zur klein !!"));
+    char block[64];
+    EXPECT_EQ(ErrorOf([&] { link.ReadBlock(100, block, sizeof block); }), QStringLiteral("Buffer zur klein !!"));
+}
+
+TEST(SerialLink, AbortEndsEveryWaitAtOnce)
+{
+    SimulatedDisplay display;
+    TSerialLink link(ShortTiming());
+    link.Open(display.PortName());
+
+    const auto abortSoon = [&] { QTimer::singleShot(50, [&] { link.RequestAbort(); }); };
+    QElapsedTimer timer;
+
+    abortSoon();
+    timer.start();
+    EXPECT_EQ(ErrorOf([&] { link.Delay(10000); }), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
+    EXPECT_LT(timer.elapsed(), 1000);
+
+    link.ClearAbort();
+    abortSoon();
+    timer.start();
+    EXPECT_EQ(ErrorOf([&] { link.ReadByte(10000); }), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
+    EXPECT_LT(timer.elapsed(), 1000);
+
+    // The flag stays set until it is cleared.
+    EXPECT_EQ(ErrorOf([&] { link.Delay(1); }), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
+}
