@@ -1,0 +1,174 @@
+#include <QFile>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "charset/CharSet.h"
+#include "charset/DisplayCodeMap.h"
+#include "charset/FontEditorEvents.h"
+#include "charset/FontEditorLink.h"
+#include "project/SettingsStore.h"
+#include "support/TestPaths.h"
+#include "support/TestSettings.h"
+
+namespace {
+
+// Stands in for the main window: records the notifications the editor posts.
+class Owner : public QObject
+{
+public:
+    QList<std::pair<QEvent::Type, int>> received;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() >= FontEditorEvents::CharacterChosen && event->type() <= FontEditorEvents::FontSaved) {
+            received.append({event->type(), static_cast<FontEditorEvents::Event*>(event)->code});
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
+
+QMainWindow* EditorWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<QMainWindow*>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+QWidget* Child(QWidget* window, const QString& accessibleName)
+{
+    for (QWidget* child : window->findChildren<QWidget*>())
+        if (child->accessibleName() == accessibleName)
+            return child;
+    return nullptr;
+}
+
+} // namespace
+
+class tst_FontEditorLink : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { tavolin::test::UsePrivateSettings(); }
+    void init() { tavolin::test::ClearSettings(); }
+
+    void editsAndSavesThroughTheLibrary()
+    {
+        TCharSet set('G');
+        set.Import(tavolin::test::ProgramDir() + QStringLiteral("/default.pix"));
+        FontEditorLink link(tavolin::test::ProgramDir() + QStringLiteral("/fontedit"));
+        QVERIFY(link.IsLoaded());
+        link.offsetX = 30;
+        link.offsetY = 20;
+        Owner owner;
+        link.StartEditor(&owner, 100, 50, set.fntPath, set.pixName);
+        QVERIFY(link.IsVisible());
+        QMainWindow* window = EditorWindow();
+        QVERIFY(window);
+        QCOMPARE(window->pos(), QPoint(130, 70));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(window->windowTitle().contains(QStringLiteral("default.pix")));
+        if (const QString shots = qEnvironmentVariable("TAVOLIN_SCREENSHOT_DIR"); !shots.isEmpty())
+            window->grab().save(shots + QStringLiteral("/fontedit.png"));
+
+        // Keyboard only: one glyph to the right of 'A' (the bell 'B'), toggle its top left dot, save.
+        QWidget* grid = Child(window, QStringLiteral("Zeichenübersicht"));
+        QWidget* dots = Child(window, QStringLiteral("Punkteditor"));
+        QVERIFY(grid && dots);
+        QTest::keyClick(grid, Qt::Key_Right);
+        QTest::keyClick(dots, Qt::Key_Space);
+        QVERIFY(window->isWindowModified());
+        QTest::keyClick(dots, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!window->isWindowModified());
+        QTest::keyClick(dots, Qt::Key_Space);
+        QTest::keyClick(dots, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!window->isWindowModified());
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        const QList<std::pair<QEvent::Type, int>> expected{
+            {FontEditorEvents::FontSaved, 0},
+            {FontEditorEvents::CharacterChosen, 'B'},
+        };
+        QList<std::pair<QEvent::Type, int>> relevant;
+        for (const auto& event : owner.received)
+            if (event.first != FontEditorEvents::EditorMoved)
+                relevant.append(event);
+        QCOMPARE(relevant, expected);
+
+        QVERIFY(set.CheckExternalChange());
+        QVERIFY(set.modified);
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("saved.pix"));
+        set.Save(saved);
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pix = file.readAll();
+        QCOMPARE(static_cast<quint8>(pix[('B' - 32) * 7]), quint8(0x10 | 0x04)); // bell top row plus the new dot
+
+        // The editor follows the main window and reports its own moves as new offsets.
+        link.SetPos(200, 100);
+        QCOMPARE(window->pos(), QPoint(230, 120));
+        window->move(260, 180);
+        link.EditorMoved(200, 100);
+        QCOMPARE(link.offsetX, 60);
+        QCOMPARE(link.offsetY, 80);
+        link.WriteOffsets();
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("FonteditorPosX")), QStringLiteral("60"));
+
+        link.EndEditor();
+        QVERIFY(!link.IsVisible());
+        QVERIFY(!EditorWindow());
+    }
+
+    void damagedFontIsRefusedWithoutAWindow()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("_EG0001.TMP"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(600, '\x7F'));
+        file.close();
+        FontEditorLink link(tavolin::test::ProgramDir() + QStringLiteral("/fontedit"));
+        // The error message box would wait for the user: answer it as soon as it shows.
+        QTimer answer;
+        QString shown;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->close();
+            }
+        });
+        answer.start(10);
+        Owner owner;
+        link.StartEditor(&owner, 0, 0, path, QStringLiteral("kaputt.pix"));
+        QVERIFY(!link.IsVisible());
+        QVERIFY2(shown.contains(QStringLiteral("beschädigt")), qPrintable(shown));
+    }
+
+    void missingLibraryDoesNothing()
+    {
+        SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QStringLiteral("12px"));
+        SettingsStore::WriteValue(QStringLiteral("FonteditorPosY"), QStringLiteral("links"));
+        FontEditorLink link(QStringLiteral("/nonexistent/fontedit"));
+        QVERIFY(!link.IsLoaded());
+        QCOMPARE(link.offsetX, 12);
+        QCOMPARE(link.offsetY, 0);
+        Owner owner;
+        link.StartEditor(&owner, 0, 0, QStringLiteral("/nonexistent/font"), QStringLiteral("x.pix"));
+        QVERIFY(!link.IsVisible());
+        link.SetPos(1, 2);
+        link.EditorMoved(1, 2);
+        link.EndEditor();
+        QCOMPARE(link.offsetX, 12);
+        QVERIFY(owner.received.isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_FontEditorLink)
+#include "tst_fonteditorlink.moc"
