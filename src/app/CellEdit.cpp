@@ -51,3 +51,12 @@ void TCellEdit::EndCellEdit(TMessageTable& table)
     editor->setFont(savedFont);
     editor = nullptr;
 }
+
+void TCellEdit::Abandon()
+{
+    if (!editor)
+        return;
+    panel->hide();
+    editor->setFont(savedFont);
+    editor = nullptr;
+}

@@ -34,6 +34,8 @@ public:
     void StoreCellEdit(TMessageTable& table);
     // Stores, hides the editor and ends the edit.
     void EndCellEdit(TMessageTable& table);
+    // Ends the edit without storing, for a table that is going away unsaved.
+    void Abandon();
 
     QTextEdit* editor = nullptr;
     QWidget* panel = nullptr;

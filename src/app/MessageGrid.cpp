@@ -104,6 +104,7 @@ void MessageGrid::SetLeftCol(int col)
 void MessageGrid::SetCurrentCell(int col, int row)
 {
     moveCurrent(col, row);
+    makeRowVisible(m_row);
     Q_EMIT CellClicked();
 }
 

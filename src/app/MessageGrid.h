@@ -52,8 +52,8 @@ public:
 
     int Col() const { return m_col; }
     int Row() const { return m_row; }
-    // Like a click on the cell: it becomes current and the only selected cell, and
-    // CellClicked is raised.
+    // Like a click on the cell: it becomes current and the only selected cell, the grid
+    // scrolls to it, and CellClicked is raised.
     void SetCurrentCell(int col, int row);
     void SetRow(int row) { SetCurrentCell(m_col, row); }
     void SetCol(int col) { SetCurrentCell(col, m_row); }
@@ -71,6 +71,8 @@ public:
     int ClientHeight() const;
     // The last row that is at least partly visible.
     int LastVisibleRow() const;
+    // Scrolls until the row is fully visible (or at the top).
+    void ShowRow(int row) { makeRowVisible(row); }
 
     void Repaint() { viewport()->update(); }
 

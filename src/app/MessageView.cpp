@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "app/CellEditor.h"
 #include "app/MessageGrid.h"
@@ -369,6 +370,12 @@ void MessageView::resizeEvent(QResizeEvent* event)
 void MessageView::FontGoing(const QString& face)
 {
     m_grid->Freeze();
+    // A face that never comes back (its rebuild failed) must not freeze the view for good.
+    QTimer::singleShot(0, this, [this] {
+        m_grid->Thaw();
+        m_editor->viewport()->setUpdatesEnabled(true);
+        m_rememberedFace.clear();
+    });
     if (EditorShown() && m_editor->currentCharFormat().fontFamilies().toStringList().value(0) == face) {
         m_rememberedFace = face;
         m_editor->viewport()->setUpdatesEnabled(false);

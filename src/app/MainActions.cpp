@@ -1,0 +1,128 @@
+#include "app/MainActions.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/CharSetBox.h"
+
+namespace {
+
+QAction* Add(QMenu* menu, const QString& text, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(text);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        // The editor would take Ctrl+Del and the like for itself otherwise.
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    return action;
+}
+
+} // namespace
+
+MainActions::MainActions(QMainWindow* window) : QObject(window)
+{
+    QMenuBar* bar = window->menuBar();
+
+    projectMenu = bar->addMenu(QStringLiteral("&Projekt"));
+    open = Add(projectMenu, QStringLiteral("&Öffnen/Neu..."));
+    recent = Add(projectMenu, QStringLiteral("&zuletzt bearbeitet..."));
+    projectMenu->addSeparator();
+    save = Add(projectMenu, QStringLiteral("Speichern"));
+    close = Add(projectMenu, QStringLiteral("Schließen"));
+    projectMenu->addSeparator();
+    transfer = Add(projectMenu, QStringLiteral("Übertragen..."));
+    projectMenu->addSeparator();
+    options = Add(projectMenu, QStringLiteral("&Optionen..."));
+    projectMenu->addSeparator();
+    quit = Add(projectMenu, QStringLiteral("&Beenden               Alt+F4"));
+
+    editMenu = bar->addMenu(QStringLiteral("&Bearbeiten"));
+    operatingTexts = Add(editMenu, QStringLiteral("Betriebstexte"));
+    diagnosticTexts = Add(editMenu, QStringLiteral("Diagnosetexte"));
+    operatingTexts->setCheckable(true);
+    diagnosticTexts->setCheckable(true);
+    tableSeparator = editMenu->addSeparator();
+    newMessage = Add(editMenu, QStringLiteral("Neue Meldung"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    previousMessage = Add(editMenu, QStringLiteral("Vorherige Meldung"), QKeySequence(Qt::CTRL | Qt::Key_H));
+    nextMessage = Add(editMenu, QStringLiteral("Nächste Meldung"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    switchLanguage = Add(editMenu, QStringLiteral("Sprache wechseln"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    editMenu->addSeparator();
+    undo = Add(editMenu, QStringLiteral("&Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    cut = Add(editMenu, QStringLiteral("&Ausschneiden"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    copy = Add(editMenu, QStringLiteral("&Kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    paste = Add(editMenu, QStringLiteral("&Einfügen"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    remove = Add(editMenu, QStringLiteral("&Löschen"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    editMenu->addSeparator();
+    blinkOn = Add(editMenu, QStringLiteral("Blink ein"), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    blinkOff = Add(editMenu, QStringLiteral("Blink aus"), QKeySequence(Qt::Key_F2));
+    editMenu->addSeparator();
+    graphicsOn = Add(editMenu, QStringLiteral("Grafik ein"));
+    graphicsOff = Add(editMenu, QStringLiteral("Grafik aus"));
+    editCharSet = Add(editMenu, QStringLiteral("Zeichensatz editieren"));
+    importCharSet = Add(editMenu, QStringLiteral("Zeichensatz importieren"));
+
+    helpMenu = bar->addMenu(QStringLiteral("?"));
+    help = Add(helpMenu, QStringLiteral("&Hilfe    F1"));
+    about = Add(helpMenu, QStringLiteral("Inf&o..."));
+
+    toolBar = window->addToolBar(QStringLiteral("Werkzeuge"));
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QStyle* style = window->style();
+    toolOpen = toolBar->addAction(style->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("Öffnen"));
+    toolSave = toolBar->addAction(style->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Speichern"));
+    toolBar->addSeparator();
+    toolBar->addAction(cut);
+    toolBar->addAction(copy);
+    toolBar->addAction(paste);
+    toolBar->addSeparator();
+    toolEditCharSet = toolBar->addAction(QStringLiteral("Zeichensatzeditieren"));
+    toolBar->addSeparator();
+    charSetLabel = new QLabel(QStringLiteral("Zeichensatz:"), toolBar);
+    charSetBox = new CharSetBox(toolBar);
+    charSetLabel->setBuddy(charSetBox);
+    charSetLabel->setContentsMargins(4, 0, 4, 0);
+    toolBar->addWidget(charSetLabel);
+    toolBar->addWidget(charSetBox);
+    for (QAction* a : {cut, copy, paste})
+        a->setToolTip(a->text().remove(QLatin1Char('&')));
+
+    editorPopup = new QMenu(window);
+    editorPopup->addAction(undo);
+    editorPopup->addAction(cut);
+    editorPopup->addAction(copy);
+    editorPopup->addAction(paste);
+    editorPopup->addAction(remove);
+
+    SetProjectOpen(false);
+    SetTables(false, 0);
+}
+
+void MainActions::SetProjectOpen(bool isOpen)
+{
+    for (QAction* a : {save, close, transfer, toolSave, cut, copy, paste, toolEditCharSet})
+        a->setEnabled(isOpen);
+    editMenu->setEnabled(isOpen);
+    editMenu->menuAction()->setEnabled(isOpen);
+    // The edit commands keep their shortcuts only while there is something to edit.
+    for (QAction* a : editMenu->actions())
+        a->setEnabled(isOpen);
+    charSetLabel->setEnabled(isOpen);
+    charSetBox->setEnabled(isOpen);
+}
+
+void MainActions::SetTables(bool hasDiagnosticTexts, int currentTable)
+{
+    operatingTexts->setVisible(hasDiagnosticTexts);
+    diagnosticTexts->setVisible(hasDiagnosticTexts);
+    tableSeparator->setVisible(hasDiagnosticTexts);
+    operatingTexts->setChecked(hasDiagnosticTexts && currentTable == 0);
+    diagnosticTexts->setChecked(hasDiagnosticTexts && currentTable == 1);
+}

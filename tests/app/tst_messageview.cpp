@@ -1,0 +1,307 @@
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+#include "app/CellEditor.h"
+#include "app/MessageGrid.h"
+#include "app/MessageView.h"
+#include "charset/CharSet.h"
+#include "project/DisplayType.h"
+#include "support/TestPaths.h"
+#include "support/TestSettings.h"
+#include "texts/MessageTable.h"
+
+using namespace tavolin::test;
+
+// The grid and in-place editor on their own, with the real generated fonts.
+class MessageViewTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TCharSet> standard;
+    std::unique_ptr<TCharSet> graphics;
+    std::unique_ptr<TMessageTable> table;
+    std::unique_ptr<MessageView> view;
+    int h = 0;
+
+    TDisplayType type(const QString& name)
+    {
+        TDisplayType t;
+        FindDisplayType(name, t);
+        return t;
+    }
+
+    void show(const QString& typeName, QSize size = QSize(900, 400))
+    {
+        view = std::make_unique<MessageView>(*standard, *graphics);
+        view->resize(size);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        view->SetTable(table.get(), type(typeName));
+        view->RefreshLayout(*table);
+    }
+
+    QPoint centre(int col, int row) { return view->Grid()->CellRect(col, row).center(); }
+
+    static void type(QWidget* widget, const QString& text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(widget, &press);
+        }
+    }
+
+    void click(int col, int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(view->Grid()->viewport(), Qt::LeftButton, modifiers, centre(col, row));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        UsePrivateSettings();
+        standard = std::make_unique<TCharSet>('S');
+        graphics = std::make_unique<TCharSet>('G');
+        standard->Import(ProgramDir() + QStringLiteral("/led.fix"));
+        graphics->Import(ProgramDir() + QStringLiteral("/default.pix"));
+        h = QFontMetrics(standard->font).height();
+        QVERIFY(h > 0);
+    }
+
+    void init()
+    {
+        table = std::make_unique<TMessageTable>();
+        table->SetText(1, 0, "Hallo");
+        table->SetText(2, 0, "Zeile1\rZeile2\rZeile3");
+        table->SetText(3, 0, "\x0FRot\x0E schwarz \x10" "ABC\x12");
+        table->SetText(4, 1, "zweite\rSprache");
+        for (int n = 10; n < 70; ++n)
+            table->SetText(n, 0, QByteArray("Meldung ") + QByteArray::number(n));
+        table->modified = {false, false};
+        table->fileName = {QStringLiteral("/x/Sprache1.txt"), QStringLiteral("/x/Sprache2.txt")};
+    }
+
+    void cleanup()
+    {
+        view.reset();
+        table.reset();
+    }
+
+    void measuresLinesAndColumns()
+    {
+        show(QStringLiteral("Quon 3"));
+        MessageGrid& grid = *view->Grid();
+        QCOMPARE(grid.ColCount(), 3);
+        QCOMPARE(grid.ColWidth(0), 40);
+        QCOMPARE(view->TextColumnWidth(), 40 * QFontMetrics(standard->font).horizontalAdvance(QLatin1Char('T')));
+        QCOMPARE(grid.ColWidth(1), view->TextColumnWidth() + 5);
+        QCOMPARE(grid.RowHeight(0), 24);
+        QCOMPARE(grid.RowCount(), table->Count() + 2);
+        QCOMPARE(grid.RowHeight(1), h);
+        QCOMPARE(grid.RowHeight(2), 3 * h);
+        QCOMPARE(grid.RowHeight(4), 2 * h); // the second language decides
+
+        TMessageTable edge;
+        edge.SetText(0, 0, "A\r");
+        edge.SetText(1, 0, "");
+        edge.SetText(2, 0, "A");
+        QCOMPARE(view->MeasureTextHeight(edge, 0, 0, false), 2 * h);
+        QCOMPARE(view->MeasureTextHeight(edge, 1, 0, false), h);
+        QCOMPARE(view->MeasureTextHeight(edge, 2, 0, false), h);
+        QCOMPARE(view->MeasureTextHeight(edge, 3, 0, false), 0);
+        edge.headerLines[0] = {"S1", "S2"};
+        QCOMPARE(view->MeasureTextHeight(edge, 0, 0, true), 5 * h);
+    }
+
+    void oneLanguageTypeHasTwoColumns()
+    {
+        show(QStringLiteral("Orbex 1"));
+        QCOMPARE(view->Grid()->ColCount(), 2);
+        QCOMPARE(view->Grid()->RowHeight(4), h); // language 2 is never measured
+    }
+
+    void clipsTheLastVisibleRowAndScrollsItInWhenClicked()
+    {
+        show(QStringLiteral("Quon 3"));
+        MessageGrid& grid = *view->Grid();
+        const int last = grid.LastVisibleRow();
+        QVERIFY(last < table->Count());
+        int clippedSlot = -1;
+        for (int slot = 0; slot < table->Count(); ++slot)
+            if (table->At(slot).rowClipped)
+                clippedSlot = slot;
+        QCOMPARE(clippedSlot, last - 1);
+        QVERIFY(grid.RowHeight(last) < table->At(clippedSlot).rowHeight);
+        int used = grid.RowHeight(0) + 1;
+        for (int r = grid.TopRow(); r <= last; ++r)
+            used += grid.RowHeight(r) + 1;
+        QVERIFY(used <= grid.ClientHeight() + 1);
+
+        click(1, last);
+        QVERIFY(grid.TopRow() > 1);
+        QVERIFY(!table->At(clippedSlot).rowClipped);
+        QVERIFY(view->EditorShown());
+        QCOMPARE(view->Panel()->geometry(), grid.CellRect(1, clippedSlot + 1));
+    }
+
+    void editsInPlaceAndStoresOnlyChanges()
+    {
+        show(QStringLiteral("Quon 3"));
+        click(1, 1);
+        QVERIFY(view->CellEdit().IsOpen());
+        QVERIFY(view->EditorShown());
+        QCOMPARE(view->Panel()->geometry(), view->Grid()->CellRect(1, 1));
+        QCOMPARE(view->Editor()->toPlainText(), QStringLiteral("Hallo"));
+        click(1, 2); // leaving without typing changes nothing
+        QVERIFY(!table->modified[0]);
+        QCOMPARE(view->CellEdit().slot, 1);
+
+        QTest::keyClick(view->Editor(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(view->Editor(), QStringLiteral("!"));
+        QTest::keyClick(view->Editor(), Qt::Key_Escape);
+        QVERIFY(!view->CellEdit().IsOpen());
+        QVERIFY(!view->EditorShown());
+        QCOMPARE(table->At(1).text[0], QByteArray("Zeile1\rZeile2\rZeile3!"));
+        QVERIFY(table->modified[0]);
+        QVERIFY(!table->modified[1]);
+    }
+
+    void umlautsTypedBecomeDisplayCodes()
+    {
+        show(QStringLiteral("Quon 3"));
+        click(1, 1);
+        QTest::keyClick(view->Editor(), Qt::Key_End);
+        type(view->Editor(), QStringLiteral("äÖ°\u4E2D"));
+        QTest::keyClick(view->Editor(), Qt::Key_Escape);
+        // ä and Ö have display codes of their own; the degree sign is 0xF8; a character
+        // outside the Windows code page has no place on the display and is refused.
+        QCOMPARE(table->At(0).text[0], QByteArray("Hallo\x84\x99\xF8"));
+    }
+
+    void editorGrowsWithItsLines()
+    {
+        show(QStringLiteral("Quon 3"));
+        click(1, 1);
+        QTest::keyClick(view->Editor(), Qt::Key_End);
+        QTest::keyClick(view->Editor(), Qt::Key_Return);
+        QTest::keyClicks(view->Editor(), QStringLiteral("zwei"));
+        QCOMPARE(view->Grid()->RowHeight(1), 2 * h);
+        QCOMPARE(view->Panel()->height(), 2 * h);
+        QCOMPARE(table->At(0).rowHeight, 2 * h);
+        QTest::keyClick(view->Editor(), Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(view->Editor()->document()->blockCount(), 3);
+    }
+
+    void refusesSpacesAtTheLineEndAndMarksLongLines()
+    {
+        table->SetText(1, 0, QByteArray(24, 'A'));
+        show(QStringLiteral("Quon 1")); // 24 characters a line
+        click(1, 1);
+        QTest::keyClick(view->Editor(), Qt::Key_End);
+        QTest::keyClick(view->Editor(), Qt::Key_Space);
+        QCOMPARE(view->Editor()->toPlainText().size(), 24);
+        QVERIFY(!table->lineTooLong);
+        QTest::keyClicks(view->Editor(), QStringLiteral("B"));
+        QVERIFY(table->lineTooLong);
+        QTest::keyClick(view->Editor(), Qt::Key_Backspace);
+        QVERIFY(!table->lineTooLong);
+        QTest::keyClick(view->Editor(), Qt::Key_Home);
+        QTest::keyClick(view->Editor(), Qt::Key_Space);
+        QCOMPARE(view->Editor()->toPlainText().size(), 25);
+        QVERIFY(table->lineTooLong);
+    }
+
+    void numberColumnSelectsRows()
+    {
+        show(QStringLiteral("Quon 3"));
+        click(1, 1);
+        click(0, 3);
+        QVERIFY(!view->CellEdit().IsOpen());
+        MessageGrid::Selection s = view->Grid()->GetSelection();
+        QCOMPARE(s.top, 3);
+        QCOMPARE(s.bottom, 3);
+        QCOMPARE(s.left, 1);
+        QCOMPARE(s.right, 2);
+        QCOMPARE(view->Grid()->Col(), 1);
+        click(0, 5, Qt::ShiftModifier);
+        s = view->Grid()->GetSelection();
+        QCOMPARE(s.top, 3);
+        QCOMPARE(s.bottom, 5);
+        click(0, 2, Qt::ShiftModifier);
+        QCOMPARE(view->Grid()->GetSelection().top, 2);
+        QCOMPARE(view->Grid()->GetSelection().bottom, 5);
+    }
+
+    void emptyLastRowAsksForANewMessage()
+    {
+        TMessageTable small;
+        small.SetText(7, 0, "x");
+        show(QStringLiteral("Quon 3"));
+        view->SetTable(&small, type(QStringLiteral("Quon 3")));
+        view->RefreshLayout(small);
+        QSignalSpy spy(view.get(), &MessageView::NewMessageRequested);
+        click(1, 2);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!view->CellEdit().IsOpen());
+        view->SetTable(nullptr, TDisplayType());
+    }
+
+    void keyboardMovesAndEnterOpens()
+    {
+        show(QStringLiteral("Quon 3"));
+        view->Grid()->setFocus();
+        QTest::keyClick(view->Grid(), Qt::Key_Down);
+        QTest::keyClick(view->Grid(), Qt::Key_Down);
+        QVERIFY(!view->CellEdit().IsOpen());
+        QCOMPARE(view->Grid()->Row(), 3);
+        QTest::keyClick(view->Grid(), Qt::Key_Return);
+        QVERIFY(view->CellEdit().IsOpen());
+        QCOMPARE(view->CellEdit().slot, 2);
+        QTest::keyClick(view->Grid(), Qt::Key_End);
+    }
+
+    void drawsCrispRedBlackAndWhiteDots()
+    {
+        show(QStringLiteral("Quon 3"));
+        click(1, 2);
+        const QString shots = qEnvironmentVariable("TAVOLIN_SCREENSHOTS");
+        if (!shots.isEmpty())
+            view->grab().save(shots + QStringLiteral("/messageview.png"));
+        const QRect cell = view->Grid()->CellRect(1, 3);
+        const QImage image = view->Grid()->viewport()->grab(cell).toImage();
+        int red = 0;
+        int black = 0;
+        for (int y = 0; y < image.height() - 4; ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y) & 0xFFFFFF;
+                if (p == 0xFF0000)
+                    ++red;
+                else if (p == 0x000000)
+                    ++black;
+                else
+                    QVERIFY2(p == 0xFFFFFF, qPrintable(QString::number(p, 16)));
+            }
+        QVERIFY(red > 20);
+        QVERIFY(black > 20);
+        QCOMPARE(red % 4, 0); // every display dot is 2 x 2 pixels
+    }
+
+    void freezesWhileAFontIsReplaced()
+    {
+        show(QStringLiteral("Quon 3"));
+        const QImage before = view->Grid()->viewport()->grab().toImage();
+        view->FontGoing(standard->FaceName());
+        QVERIFY(view->Grid()->IsFrozen());
+        view->FontBack(standard->FaceName());
+        QVERIFY(!view->Grid()->IsFrozen());
+        QCOMPARE(view->Grid()->viewport()->grab().toImage(), before);
+        view->FontGoing(standard->FaceName());
+        QTest::qWait(1); // the face never comes back: the view must not stay frozen
+        QTRY_VERIFY(!view->Grid()->IsFrozen());
+    }
+};
+
+QTEST_MAIN(MessageViewTest)
+#include "tst_messageview.moc"
