@@ -17,7 +17,6 @@ constexpr char Xon = 0x11;
 constexpr char EndMark = 0x19;
 constexpr char EndOfFile = 0x1A;
 constexpr int CharSetSize = 1568;
-constexpr double ByteTimeUs = 1e6 / 960.0; // 10 bits a byte at 9600 baud
 
 const QByteArray StreamHeader = QByteArrayLiteral("\n\r\n\r     #$temp.txt\n\r\n\r");
 
@@ -97,6 +96,7 @@ void SimulatedDisplay::SetBehaviour(const Behaviour& value)
     std::lock_guard lock(mutex);
     behaviour = value;
     silentLeft = value.silentInfoRequests;
+    answeredLeft = value.silentAfter;
 }
 
 SimulatedDisplay::Behaviour SimulatedDisplay::GetBehaviour() const
@@ -192,27 +192,27 @@ void SimulatedDisplay::StallReading(int ms)
     stallUntilUs = NowUs() + qint64(ms) * 1000;
 }
 
-void SimulatedDisplay::paceLine()
+void SimulatedDisplay::paceLine(int bytesPerSecond)
 {
     const qint64 slot = std::max(NowUs(), nextSlotUs);
     SleepUntilUs(slot);
-    nextSlotUs = slot + static_cast<qint64>(ByteTimeUs);
+    nextSlotUs = slot + 1000000 / bytesPerSecond;
 }
 
 void SimulatedDisplay::send(const QByteArray& bytes)
 {
-    bool lineRate = false;
+    int rate = 0;
     {
         std::lock_guard lock(mutex);
-        lineRate = behaviour.lineRate;
+        rate = behaviour.bytesPerSecond;
     }
     qint64 slot = NowUs();
     qsizetype done = 0;
     while (done < bytes.size() && !stop) {
-        const qsizetype chunk = lineRate ? 1 : bytes.size() - done;
-        if (lineRate) {
+        const qsizetype chunk = rate > 0 ? 1 : bytes.size() - done;
+        if (rate > 0) {
             SleepUntilUs(slot);
-            slot = std::max(NowUs(), slot) + static_cast<qint64>(ByteTimeUs);
+            slot = std::max(NowUs(), slot) + 1000000 / rate;
         }
         const ssize_t n = ::write(master, bytes.constData() + done, static_cast<size_t>(chunk));
         if (n > 0) {
@@ -242,14 +242,14 @@ void SimulatedDisplay::run()
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
             continue;
         }
-        bool lineRate = false;
+        int rate = 0;
         {
             std::lock_guard lock(mutex);
-            lineRate = behaviour.lineRate;
+            rate = behaviour.bytesPerSecond;
         }
         for (ssize_t i = 0; i < n && !stop; ++i) {
-            if (lineRate)
-                paceLine();
+            if (rate > 0)
+                paceLine(rate);
             handleByte(buffer[i]);
         }
     }
@@ -278,7 +278,10 @@ void SimulatedDisplay::handleByte(char c)
                 if (IsCommand(command)) {
                     items.append({command, {}});
                     if (command == "(1418)") {
-                        if (silentLeft != 0) {
+                        if (answeredLeft > 0) {
+                            --answeredLeft;
+                            answer = behaviour.info + '$';
+                        } else if (silentLeft != 0) {
                             if (silentLeft > 0)
                                 --silentLeft;
                         } else if (behaviour.floodInfo) {

@@ -17,13 +17,16 @@ namespace tavolin::test {
 class SimulatedDisplay
 {
 public:
+    static constexpr int LineRate = 960; // 10 bits a byte at 9600 baud
+
     struct Behaviour
     {
         QByteArray info = "QUON 3  V2.10  40x4";
-        bool lineRate = false;       // 9600 baud: about 1.04 ms per byte in each direction
+        int bytesPerSecond = 0;      // pace both directions (LineRate: 9600 baud); 0: as fast as it goes
         int xoffEvery = 0;           // XOFF after every N bytes of a text stream (0: never)
         int xonPauseMs = 2;          // how long the display stays busy after an XOFF
         int silentInfoRequests = 0;  // leave this many identification requests unanswered (-1: all)
+        int silentAfter = 0;         // ... after answering this many as usual
         bool floodInfo = false;      // answer the identification with 5000 bytes and no "$"
         char charSetAnswer = '0';    // answer to a correct character set block (0: none)
         char streamAnswer = '0';     // digit after the end mark (0: no answer at all)
@@ -81,7 +84,7 @@ private:
     void run();
     void handleByte(char c);
     void send(const QByteArray& bytes);
-    void paceLine();
+    void paceLine(int bytesPerSecond);
 
     int master = -1;
     int slave = -1;
@@ -99,6 +102,7 @@ private:
     int streamCount = 0;
     bool xoffSent = false;
     int silentLeft = 0;
+    int answeredLeft = 0;
     QByteArray charSet;
     bool charSetOk = false;
     QMap<QByteArray, QByteArray> textFiles;

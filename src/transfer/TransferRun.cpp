@@ -1,0 +1,42 @@
+#include "transfer/TransferRun.h"
+
+#include <exception>
+
+#include "common/TavolinError.h"
+#include "project/SettingsStore.h"
+
+TTransferRun::TTransferRun(TransferObserver& runObserver, TransferTiming timing)
+    : observer(runObserver), link(std::make_unique<TSerialLink>(timing))
+{
+}
+
+TTransferRun::TTransferRun(TransferObserver& runObserver, std::unique_ptr<TSerialLink> ownLink)
+    : observer(runObserver), link(std::move(ownLink))
+{
+}
+
+QString TTransferRun::PortOf(const TransferJob& job)
+{
+    return job.port.isEmpty() ? SettingsStore::ReadValue(QStringLiteral("Schnittstelle")) : job.port;
+}
+
+bool TTransferRun::Run(const TransferJob& job)
+{
+    errorText.clear();
+    link->ctsHandshake = job.displayType.Has(dtCtsHandshake);
+    link->noInfoRequest = job.displayType.Has(dtNoInfoQuery);
+    try {
+        link->Open(PortOf(job));
+        TTransferProtocol protocol(*link, observer);
+        if (job.download)
+            protocol.Download(job);
+        else
+            protocol.ReadBack(job);
+    } catch (const TavolinError& error) {
+        errorText = error.message();
+    } catch (const std::exception& error) {
+        errorText = QString::fromLocal8Bit(error.what());
+    }
+    link->Close();
+    return errorText.isEmpty();
+}

@@ -1,0 +1,417 @@
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "charset/CharSet.h"
+#include "support/RecordingObserver.h"
+#include "support/SimulatedDisplay.h"
+#include "support/TestPaths.h"
+#include "texts/MessageTable.h"
+#include "texts/TextFile.h"
+#include "transfer/SerialLink.h"
+#include "transfer/TransferProject.h"
+#include "transfer/TransferRun.h"
+
+using tavolin::test::RecordingObserver;
+using tavolin::test::SimulatedDisplay;
+
+namespace {
+
+const QByteArray Header = QByteArrayLiteral("\n\r\n\r     #$temp.txt\n\r\n\r");
+const QString Aborted = QStringLiteral("Übertragung durch Anwender abgebrochen !");
+const QString NotConnected = QStringLiteral("Anzeige nicht angeschloßen !");
+const QString Caption = QStringLiteral("Fehler bei der Übertragung");
+
+TransferTiming Fast()
+{
+    TransferTiming t;
+    t.infoByteMs = 300;
+    t.infoRetryMs = 10;
+    t.charSetCommandDelayMs = 1;
+    t.charSetAnswerMs = 1000;
+    t.itemPauseMs = 1;
+    t.ctsItemPauseMs = 1;
+    t.streamDelayMs = 1;
+    t.xonMs = 300;
+    t.completionMs = 300;
+    t.readBackByteMs = 300;
+    t.readBackBlockMs = 300;
+    return t;
+}
+
+QByteArray Formatted(const TMessageTable& table, int language, int flags, int lineLength)
+{
+    QByteArray buffer(TextFile::BufferSize, '\0');
+    buffer.truncate(FormatText(table, language, buffer.data(), TextFile::BufferSize, flags, lineLength));
+    return buffer;
+}
+
+QByteArray Stream(QByteArray text, bool withMessages)
+{
+    text.replace("\x1A", "");
+    return Header + text + (withMessages ? QByteArrayLiteral("     \x19") : QByteArrayLiteral("\x19"));
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The pseudo-terminal has no CTS line; this link reads the one the display drives.
+class CtsLink : public TSerialLink
+{
+public:
+    CtsLink(SimulatedDisplay& display, TransferTiming timing) : TSerialLink(timing), display(display) {}
+    bool CtsOn() override { return display.cts.load(); }
+
+private:
+    SimulatedDisplay& display;
+};
+
+class TransferTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        project.Load(tavolin::test::DemoProjectDir());
+        // Fast, but like a line: a read-back that found 2000 bytes waiting would fail.
+        SimulatedDisplay::Behaviour quick;
+        quick.bytesPerSecond = 50000;
+        display.SetBehaviour(quick);
+    }
+
+    bool Run(TransferJob job, TransferTiming timing = Fast())
+    {
+        job.port = display.PortName();
+        TTransferRun run(observer, timing);
+        const bool ok = run.Run(job);
+        error = run.ErrorText();
+        return ok;
+    }
+
+    TransferJob Download(int selection)
+    {
+        TransferJob job = project.Job(true);
+        job.selection = selection;
+        return job;
+    }
+
+    SimulatedDisplay display;
+    RecordingObserver observer;
+    TTransferProject project;
+    QString error;
+};
+
+} // namespace
+
+TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
+{
+    ASSERT_EQ(project.state.displayType.name, QStringLiteral("Quon 1"));
+    project.graphics->modified = true;
+    ASSERT_TRUE(Run(Download(Selection::All))) << error.toStdString();
+
+    // Identification before the run and before each of the five items; no diagnostic
+    // items for a type without diagnostic texts.
+    const QList<QByteArray> expected = {"(1418)", "(1418)", "(1412)", "(1418)", "(14E0)", "(1407)",
+                                        "(1418)", "(14E2)", "(1407)", "(1418)", "(1418)"};
+    EXPECT_EQ(display.Commands(), expected);
+
+    const QList<SimulatedDisplay::Item> items = display.Items();
+    const QByteArray pix = ReadFile(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix"));
+    ASSERT_EQ(pix.size(), TCharSet::PixSize);
+    QByteArray block;
+    char checksum = 0;
+    for (const char b : pix) {
+        block += static_cast<char>(b | 0x20);
+        checksum ^= b;
+    }
+    block += static_cast<char>(checksum | 0x20);
+    EXPECT_TRUE(items[2].data == block);
+    EXPECT_TRUE(display.CharSetChecksumOk());
+    EXPECT_EQ(display.CharSet(), pix);
+
+    const int lineLength = project.state.displayType.lineLength;
+    const QByteArray language1 = Formatted(*project.operating, 0, 1 | 2 | 4, lineLength);
+    const QByteArray language2 = Formatted(*project.operating, 1, 2 | 4, lineLength);
+    EXPECT_TRUE(language1.contains("Anlage bereit"));
+    EXPECT_TRUE(items[5].data == Stream(language1, true));
+    EXPECT_TRUE(items[8].data == Stream(language2, true));
+    EXPECT_FALSE(display.Received().contains('\x1A'));
+
+    // The scratch copy of the set is no save of the project's own file.
+    EXPECT_TRUE(project.graphics->modified);
+    EXPECT_EQ(observer.caption, QStringLiteral("Übertragen"));
+    EXPECT_EQ(observer.info, QString::fromLatin1(display.GetBehaviour().info));
+    EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Zeichensatz wird geladen...")));
+    EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Sprache2 wird geladen...")));
+    EXPECT_EQ(observer.progress, observer.progressMaximum) << "the bar ends full";
+    EXPECT_TRUE(observer.messages.isEmpty());
+}
+
+TEST_F(TransferTest, SelectionDecidesWhatIsSent)
+{
+    ASSERT_TRUE(Run(Download(Selection::CharSet)));
+    EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1418)", "(1412)", "(1418)", "(1418)",
+                                                    "(1418)", "(1418)"}));
+
+    // Language 1 without the system settings is not sent at all.
+    display.ClearRecord();
+    ASSERT_TRUE(Run(Download(Selection::Language1 | Selection::Language2)));
+    EXPECT_EQ(display.CountOf("(14E0)"), 0);
+    EXPECT_EQ(display.CountOf("(14E2)"), 1);
+
+    // The system settings alone: header lines only, the short end mark.
+    display.ClearRecord();
+    observer.statuses.clear();
+    ASSERT_TRUE(Run(Download(Selection::SystemSettings)));
+    const QList<SimulatedDisplay::Item> items = display.Items();
+    ASSERT_EQ(display.CountOf("(1407)"), 1);
+    const QByteArray settings = Formatted(*project.operating, 0, 1 | 4, project.state.displayType.lineLength);
+    for (const SimulatedDisplay::Item& item : items) {
+        if (item.command == "(1407)")
+            EXPECT_TRUE(item.data == Stream(settings, false));
+    }
+    EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Systemeinstellungen werden geladen...")));
+}
+
+TEST_F(TransferTest, EndOfFileBytesAreNeverSent)
+{
+    project.operating->SetText(7, 1, QByteArray("Tank\x1A voll"));
+    ASSERT_TRUE(Run(Download(Selection::Language2)));
+    const QList<SimulatedDisplay::Item> items = display.Items();
+    const QByteArray language2 = Formatted(*project.operating, 1, 2 | 4, project.state.displayType.lineLength);
+    ASSERT_TRUE(language2.contains('\x1A'));
+    EXPECT_TRUE(items.last().command == "(1418)");
+    EXPECT_TRUE(items[items.size() - 3].data == Stream(language2, true));
+    EXPECT_FALSE(display.Received().contains('\x1A'));
+}
+
+TEST_F(TransferTest, CtsTypeAsksNothingAndWaitsForTheLine)
+{
+    TDisplayType orbex;
+    ASSERT_TRUE(FindDisplayType(QStringLiteral("Orbex 1"), orbex));
+    TransferJob job = Download(Selection::CharSet | Selection::SystemSettings | Selection::Language1);
+    job.displayType = orbex;
+    job.port = display.PortName();
+    SimulatedDisplay::Behaviour silentAfterText;
+    silentAfterText.streamAnswer = 0; // this type sends no completion reply
+    display.SetBehaviour(silentAfterText);
+
+    TransferTiming timing = Fast();
+    timing.ctsItemPauseMs = 300;
+    display.cts = false;
+    QTimer::singleShot(150, [&] { display.cts = true; });
+    TTransferRun run(observer, std::make_unique<CtsLink>(display, timing));
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(run.Run(job)) << run.ErrorText().toStdString();
+    EXPECT_GE(timer.elapsed(), 300) << "the longer pause after the character set";
+    EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1412)", "(14E0)", "(1407)"}));
+
+    // A line held low for good ends with a time-out message, not a hang.
+    display.ClearRecord();
+    display.cts = false;
+    job.selection = Selection::SystemSettings;
+    TTransferRun stuck(observer, std::make_unique<CtsLink>(display, Fast()));
+    timer.start();
+    EXPECT_TRUE(stuck.Run(job));
+    EXPECT_LT(timer.elapsed(), 3000);
+    ASSERT_FALSE(observer.messages.isEmpty());
+    EXPECT_EQ(observer.messages.last(), qMakePair(Caption, QStringLiteral("Timeout Fehler")));
+}
+
+TEST_F(TransferTest, TypeWithoutInfoQuerySendsNoIdentification)
+{
+    TransferJob job = Download(Selection::All);
+    job.displayType.flags |= dtNoInfoQuery;
+    ASSERT_TRUE(Run(job));
+    EXPECT_EQ(display.CountOf("(1418)"), 0);
+    EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1412)", "(14E0)", "(1407)", "(14E2)", "(1407)"}));
+}
+
+TEST_F(TransferTest, WaitingForTheDisplayShowsTheAttempt)
+{
+    SimulatedDisplay::Behaviour shy;
+    shy.silentAfter = 1;
+    shy.silentInfoRequests = 2;
+    display.SetBehaviour(shy);
+    ASSERT_TRUE(Run(Download(Selection::CharSet)));
+    EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 2 von 60)...")));
+    EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 3 von 60)...")));
+    EXPECT_FALSE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 4 von 60)...")));
+
+    // A display that stops answering ends the run once the attempts are used up.
+    shy.silentAfter = 1;
+    shy.silentInfoRequests = -1;
+    display.SetBehaviour(shy);
+    TransferTiming timing = Fast();
+    timing.infoAttemptsPerItem = 3;
+    timing.infoByteMs = 50;
+    EXPECT_FALSE(Run(Download(Selection::All), timing));
+    EXPECT_EQ(error, NotConnected);
+    EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 3 von 3)...")));
+}
+
+TEST_F(TransferTest, MisbehavingDisplaysEndWithTheirMessage)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(SimulatedDisplay::Behaviour&)> setup;
+        QString error;   // error text that ended the run
+        QString message; // message shown during the run
+        int streams;     // text streams begun
+    };
+    const QList<Case> cases = {
+        {"no answer", [](auto& b) { b.silentInfoRequests = -1; }, NotConnected, {}, 0},
+        {"set refused", [](auto& b) { b.charSetAnswer = '1'; }, QStringLiteral("Fehler bei der Übertragung !"), {}, 0},
+        {"set unanswered", [](auto& b) { b.charSetAnswer = 0; }, QStringLiteral("Fehler bei der Übertragung !"), {}, 0},
+        {"flood", [](auto& b) { b.floodInfo = true; }, QStringLiteral("Buffer zur klein !!"), {}, 0},
+        {"error code in stream", [](auto& b) { b.errorAfter = 40; b.errorCode = '5'; }, {}, QStringLiteral("TAB erwartet"), 1},
+        {"error code at the end", [](auto& b) { b.streamAnswer = '9'; }, {}, QStringLiteral("Textspeicher voll"), 1},
+        {"xoff without xon", [](auto& b) { b.xoffForeverAfter = 30; }, {}, QStringLiteral("Timeout Fehler"), 1},
+        {"no final answer", [](auto& b) { b.streamAnswer = 0; }, {}, QStringLiteral("Übertragungsfehler"), 2},
+        {"stops in the middle", [](auto& b) { b.deadAfter = 100; }, NotConnected, QStringLiteral("Übertragungsfehler"), 1},
+    };
+    TransferTiming timing = Fast();
+    timing.infoAttemptsPerItem = 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimulatedDisplay fresh;
+        SimulatedDisplay::Behaviour behaviour;
+        c.setup(behaviour);
+        fresh.SetBehaviour(behaviour);
+        RecordingObserver seen;
+        TransferJob job = Download(Selection::CharSet | Selection::SystemSettings | Selection::Language1
+                                   | Selection::Language2);
+        job.port = fresh.PortName();
+        TTransferRun run(seen, timing);
+        QElapsedTimer timer;
+        timer.start();
+        run.Run(job);
+        EXPECT_LT(timer.elapsed(), 5000);
+        EXPECT_EQ(run.ErrorText(), c.error);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(seen.messages.isEmpty());
+        } else {
+            ASSERT_FALSE(seen.messages.isEmpty());
+            EXPECT_EQ(seen.messages.first(), qMakePair(Caption, c.message));
+        }
+        EXPECT_EQ(fresh.CountOf("(1407)"), c.streams);
+    }
+}
+
+TEST_F(TransferTest, AbortEndsTheRunAtOnceWithTheAbortText)
+{
+    // During the identification attempts against a silent display.
+    SimulatedDisplay::Behaviour silent;
+    silent.silentAfter = 1;
+    silent.silentInfoRequests = -1;
+    display.SetBehaviour(silent);
+    TransferTiming slow = Fast();
+    slow.infoRetryMs = 2000;
+    slow.infoByteMs = 3000;
+    TransferJob job = Download(Selection::All);
+    job.port = display.PortName();
+    {
+        TTransferRun run(observer, slow);
+        QTimer::singleShot(400, [&] { run.Abort(); });
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(run.Run(job));
+        EXPECT_EQ(run.ErrorText(), Aborted);
+        EXPECT_LT(timer.elapsed(), 1500);
+    }
+
+    // In the middle of a text stream, where the flow check notices it: no success either.
+    SimulatedDisplay paced;
+    SimulatedDisplay::Behaviour lineRate;
+    lineRate.bytesPerSecond = SimulatedDisplay::LineRate;
+    paced.SetBehaviour(lineRate);
+    job.port = paced.PortName();
+    job.selection = Selection::SystemSettings | Selection::Language1;
+    TransferTiming patient = Fast();
+    patient.completionMs = 5000;
+    TTransferRun run(observer, patient);
+    QTimer::singleShot(300, [&] { run.Abort(); });
+    EXPECT_FALSE(run.Run(job));
+    EXPECT_EQ(run.ErrorText(), Aborted);
+    EXPECT_TRUE(observer.messages.isEmpty());
+}
+
+TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
+{
+    ASSERT_TRUE(Run(Download(Selection::All)));
+
+    TTransferProject copy;
+    copy.Create(QStringLiteral("unused"), QStringLiteral("Quon 1"));
+    observer = RecordingObserver();
+    ASSERT_TRUE(Run(copy.Job(false))) << error.toStdString();
+    EXPECT_EQ(display.Commands().mid(11), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)", "(14E2)", "(140C)"}));
+    EXPECT_EQ(observer.caption, QStringLiteral("Auslesen"));
+    EXPECT_FALSE(observer.statusVisible);
+
+    // What the display holds is the text as the display filter sent it.
+    const int lineLength = project.state.displayType.lineLength;
+    for (int language = 0; language < 2; ++language) {
+        EXPECT_TRUE(Formatted(*copy.operating, language, 1 | 2, 0)
+                    == Formatted(*project.operating, language, 1 | 2 | 4, lineLength))
+            << "language " << language;
+    }
+    EXPECT_EQ(copy.operating->fileName[0], QStringLiteral("Sprache1.txt"));
+    QTemporaryDir dir;
+    copy.graphics->Save(dir.filePath(QStringLiteral("read.pix")));
+    EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("read.pix"))),
+              ReadFile(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix")));
+    EXPECT_FALSE(copy.graphics->modified);
+
+    // A one-language display is asked for one language only.
+    display.ClearRecord();
+    TTransferProject single;
+    single.Create(QStringLiteral("unused"), QStringLiteral("Orbex 2"));
+    ASSERT_TRUE(Run(single.Job(false)));
+    EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)"}));
+}
+
+TEST_F(TransferTest, DamagedCharacterSetKeepsThePreviousGlyphs)
+{
+    display.SetCharSet(QByteArray(TCharSet::PixSize, '\x1F'));
+    QTemporaryDir dir;
+    const QString before = dir.filePath(QStringLiteral("before.pix"));
+    project.graphics->Save(before);
+
+    for (const bool cutShort : {false, true}) {
+        SimulatedDisplay::Behaviour damaged;
+        if (cutShort)
+            damaged.readBackCharSetBytes = 1000;
+        else
+            damaged.wrongReadBackChecksum = true;
+        display.SetBehaviour(damaged);
+        TransferJob job = project.Job(false);
+        EXPECT_FALSE(Run(job));
+        EXPECT_EQ(error, cutShort ? QStringLiteral("Zeichensatz unvollständig empfangen (1000 von 1568 Bytes) !")
+                                  : QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen !"));
+        const QString after = dir.filePath(QStringLiteral("after.pix"));
+        project.graphics->Save(after);
+        EXPECT_EQ(ReadFile(after), ReadFile(before));
+    }
+}
+
+TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
+{
+    display.SetTextFile("(14E0)", QByteArray("0    *Binaer\n\r     *\n\r1    Pumpe\n\r"));
+    TTransferProject copy;
+    copy.Create(QStringLiteral("unused"), QStringLiteral("Orbex 2"));
+    TransferTiming timing = Fast();
+    timing.readBackBlockMs = 5000;
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(Run(copy.Job(false), timing)) << error.toStdString();
+    EXPECT_LT(timer.elapsed(), 2500);
+    ASSERT_EQ(copy.operating->Count(), 2);
+    EXPECT_EQ(copy.operating->At(1).text[0], QByteArray("Pumpe"));
+    EXPECT_EQ(copy.operating->headerLines[0], QList<QByteArray>{"Binaer"});
+}
