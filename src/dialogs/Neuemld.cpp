@@ -1,0 +1,95 @@
+#include "dialogs/Neuemld.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/Help.h"
+#include "dialogs/MessageBox.h"
+#include "texts/MessageTable.h"
+
+MessageNumberBox::MessageNumberBox(QWidget* parent)
+    : QSpinBox(parent)
+{
+    setRange(0, Neuemld::MaxNumber);
+    setWrapping(false);
+    setKeyboardTracking(true);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    lineEdit()->setMaxLength(4);
+}
+
+QValidator::State MessageNumberBox::validate(QString& input, int& pos) const
+{
+    Q_UNUSED(pos);
+    if (input.size() > 4)
+        return QValidator::Invalid;
+    for (const QChar c : input)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return QValidator::Invalid;
+    if (input.isEmpty())
+        return QValidator::Acceptable;
+    return input.toInt() <= maximum() ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+int MessageNumberBox::valueFromText(const QString& text) const
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+Neuemld::Neuemld(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Neuemld"));
+    setWindowTitle(QStringLiteral("Neue Meldung "));
+
+    auto* label = new QLabel(QStringLiteral("Meldungsnummer:"), this);
+    numberBox = new MessageNumberBox(this);
+    numberBox->setMinimumWidth(80);
+    label->setBuddy(numberBox);
+    connect(numberBox, &QSpinBox::valueChanged, this, [this](int value) { number = value; });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(numberBox);
+    row->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    InstallHelpKey(this, HelpContext::NewMessage);
+}
+
+void Neuemld::showEvent(QShowEvent* event)
+{
+    number = qBound(0, number, MaxNumber);
+    numberBox->setValue(number);
+    numberBox->setFocus();
+    numberBox->selectAll();
+    QDialog::showEvent(event);
+}
+
+void Neuemld::accept()
+{
+    // The typed text counts even if the field still has the focus.
+    number = numberBox->Editor()->text().isEmpty() ? 0 : numberBox->value();
+    if (table && table->IndexOf(number) >= 0) {
+        MessageBox::Error(this, QStringLiteral("Diese Meldung existiert schon !"));
+        numberBox->setFocus();
+        numberBox->selectAll();
+        return;
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,99 @@
+#include "dialogs/Optionen.h"
+
+#include <QCheckBox>
+#include <QCollator>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/Help.h"
+#include "dialogs/StartScreenSetting.h"
+#include "project/SettingsStore.h"
+
+Optionen::Optionen(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Optionen"));
+    setWindowTitle(QStringLiteral("Optionen"));
+
+    auto* portGroup = new QGroupBox(QStringLiteral("Schnittstelle"), this);
+    portBox = new QComboBox(portGroup);
+    portBox->setEditable(true);
+    portBox->setInsertPolicy(QComboBox::NoInsert);
+    portBox->setMinimumContentsLength(18);
+    auto* portLayout = new QVBoxLayout(portGroup);
+    portLayout->addWidget(portBox);
+
+    startScreenBox = new QCheckBox(QStringLiteral("Startbild anzeigen"), this);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(portGroup);
+    layout->addWidget(startScreenBox);
+    layout->addStretch(1);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    InstallHelpKey(this, HelpContext::Options);
+}
+
+QStringList Optionen::AvailablePortNames()
+{
+    QStringList names;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#ifdef Q_OS_WIN
+        names << info.portName();
+#else
+        names << info.systemLocation();
+#endif
+    }
+    QCollator collator;
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), collator);
+    names.removeDuplicates();
+    return names;
+}
+
+QString Optionen::DefaultPortName()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM1");
+#else
+    return QStringLiteral("/dev/ttyS0");
+#endif
+}
+
+void Optionen::showEvent(QShowEvent* event)
+{
+    // Adapters come and go; list what is there each time rather than once at start-up.
+    const QStringList ports = AvailablePortNames();
+    portBox->clear();
+    portBox->addItems(ports);
+    const QString stored = SettingsStore::ReadValue(QStringLiteral("Schnittstelle"));
+    if (!stored.isEmpty())
+        portBox->setEditText(stored);
+    else
+        portBox->setEditText(ports.isEmpty() ? DefaultPortName() : ports.first());
+    startScreenBox->setChecked(StartScreenSetting());
+    portBox->setFocus();
+    portBox->lineEdit()->selectAll();
+    QDialog::showEvent(event);
+}
+
+void Optionen::accept()
+{
+    SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), portBox->currentText());
+    WriteStartScreenSetting(startScreenBox->isChecked());
+    QDialog::accept();
+}

@@ -1,0 +1,76 @@
+#include "dialogs/Versioninfo.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/Help.h"
+#include "dialogs/ModuleInfo.h"
+
+Versioninfo::Versioninfo(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Versioninfo"));
+    setWindowTitle(QStringLiteral("Versioninfo"));
+
+    table = new QTableWidget(0, 3, this);
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("Modulname"), QStringLiteral("Version"), QStringLiteral("Hersteller und Copyright bei")});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setWordWrap(false);
+    table->setShowGrid(true);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setMinimumSectionSize(RowHeight);
+    table->verticalHeader()->setDefaultSectionSize(RowHeight);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setHighlightSections(false);
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->setColumnWidth(0, 235);
+    table->setColumnWidth(1, 59);
+    table->setColumnWidth(2, 156);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setMinimumSize(235 + 59 + 156 + 24, 16 * 12);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table);
+    layout->addWidget(buttons);
+
+    InstallHelpKey(this, HelpContext::Contents);
+}
+
+void Versioninfo::showEvent(QShowEvent* event)
+{
+    fill();
+    QDialog::showEvent(event);
+}
+
+void Versioninfo::fill()
+{
+    const QStringList paths = modules.isEmpty() ? ModuleInfo::LoadedModules() : modules;
+    table->setRowCount(0);
+    table->setRowCount(int(paths.size()));
+    int row = 0;
+    for (const QString& path : paths) {
+        const TModuleVersion info = ModuleInfo::Read(path);
+        const QString name = info.productName.isEmpty() ? info.fileName
+                                                        : info.productName + QStringLiteral(" (") + info.fileName
+                                                              + QLatin1Char(')');
+        const QString texts[] = {name, info.fileVersion, info.companyName};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setToolTip(column == 0 ? path : texts[column]);
+            table->setItem(row, column, item);
+        }
+        table->setRowHeight(row, RowHeight);
+        ++row;
+    }
+}

@@ -1,0 +1,80 @@
+#include "project/ui/Letzteprjdialog.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/Help.h"
+#include "dialogs/MessageBox.h"
+#include "project/DisplayType.h"
+#include "project/RecentList.h"
+
+Letzteprjdialog::Letzteprjdialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Letzteprjdialog"));
+    setWindowTitle(QStringLiteral("zuletzt bearbeitete Projekte"));
+    state.config = DefaultProjectConfig();
+
+    list = new QListWidget(this);
+    openButton = new QPushButton(QStringLiteral("Ö&ffnen"), this);
+    cancelButton = new QPushButton(QStringLiteral("Abbruch"), this);
+    openButton->setDefault(true);
+    cancelButton->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(openButton);
+    buttons->addWidget(cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list, 1);
+    layout->addLayout(buttons);
+    resize(520, 280);
+
+    connect(list, &QListWidget::itemDoubleClicked, this, &Letzteprjdialog::accept);
+    connect(openButton, &QPushButton::clicked, this, &Letzteprjdialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    InstallHelpKey(this, HelpContext::OpenProject);
+}
+
+void Letzteprjdialog::showEvent(QShowEvent* event)
+{
+    list->clear();
+    const QStringList entries = RecentList::Projects().Entries();
+    for (const QString& entry : entries) {
+        auto* item = new QListWidgetItem(QDir::toNativeSeparators(entry), list);
+        item->setData(Qt::UserRole, entry);
+    }
+    if (list->count() > 0)
+        list->setCurrentRow(0);
+    list->setFocus();
+    QDialog::showEvent(event);
+}
+
+void Letzteprjdialog::accept()
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString path = selected.first()->data(Qt::UserRole).toString();
+    TProjectState chosen;
+    chosen.config = DefaultProjectConfig();
+    chosen.modified = true;
+    chosen.folder = path.left(TProjectState::MaxFolder);
+    if (ReadProjectConfig(chosen.folder, chosen.config))
+        chosen.modified = false;
+    const QString typeName = TProjectConfig::Get(chosen.config.displayTypeName);
+    if (!FindDisplayType(typeName, chosen.displayType)) {
+        // A project that names no known type can only be opened by picking a type for it.
+        MessageBox::Error(this, QStringLiteral("Der Anzeigentyp \"%1\" des Projekts\r\"%2\"\rist unbekannt.\r"
+                                               "Öffnen Sie das Projekt mit \"Öffnen/Neu...\" und wählen Sie dort "
+                                               "einen Anzeigentyp.")
+                                    .arg(typeName, QDir::toNativeSeparators(path)));
+        return;
+    }
+    state = chosen;
+    QDialog::accept();
+}

@@ -1,0 +1,306 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "common/ProgramFolder.h"
+#include "common/Version.h"
+#include "dialogs/About.h"
+#include "dialogs/Help.h"
+#include "dialogs/ModalAnswer.h"
+#include "dialogs/ModuleInfo.h"
+#include "dialogs/Neuemld.h"
+#include "dialogs/Optionen.h"
+#include "dialogs/Startdialog.h"
+#include "dialogs/Versioninfo.h"
+#include "project/SettingsStore.h"
+#include "support/TestPaths.h"
+#include "support/TestSettings.h"
+#include "texts/MessageTable.h"
+
+using tavolin::test::MessageBoxAnswerer;
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        tavolin::test::UsePrivateSettings();
+        SetProgramFolder(tavolin::test::ProgramDir());
+    }
+    void init() { tavolin::test::ClearSettings(); }
+
+    void numberFieldRefusesWhatIsNoMessageNumber()
+    {
+        Neuemld dialog;
+        dialog.number = 200;
+        dialog.show();
+        QLineEdit* edit = dialog.NumberBox()->Editor();
+        QCOMPARE(edit->text(), QStringLiteral("200"));
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_0);
+        QCOMPARE(edit->text(), QStringLiteral("200"));
+        QCOMPARE(dialog.number, 200);
+
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("2000"));
+        QCOMPARE(edit->text(), QStringLiteral("200"));
+        QCOMPARE(dialog.number, 200);
+
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("1x-+ 0 23"));
+        QCOMPARE(edit->text(), QStringLiteral("1023"));
+        QCOMPARE(dialog.number, 1023);
+
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(dialog.number, 0);
+    }
+
+    void upDownStopsAtTheEnds()
+    {
+        Neuemld dialog;
+        dialog.number = 1022;
+        dialog.show();
+        MessageNumberBox* box = dialog.NumberBox();
+        box->stepBy(1);
+        box->stepBy(1);
+        QCOMPARE(dialog.number, 1023);
+        QCOMPARE(box->Editor()->text(), QStringLiteral("1023"));
+        box->setValue(1);
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(dialog.number, 0);
+    }
+
+    void okRefusesAnExistingNumber()
+    {
+        TMessageTable table;
+        QVERIFY(table.SetText(7, 0, "sieben"));
+        Neuemld dialog;
+        dialog.SetTable(&table);
+        dialog.number = 7;
+        dialog.show();
+        {
+            MessageBoxAnswerer answerer(QMessageBox::Ok);
+            QTest::keyClick(dialog.NumberBox(), Qt::Key_Return);
+            QCOMPARE(answerer.Answer().count, 1);
+            QCOMPARE(answerer.Answer().text, QStringLiteral("Diese Meldung existiert schon !"));
+            QCOMPARE(answerer.Answer().caption, QStringLiteral("Fehler"));
+        }
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+        dialog.NumberBox()->Editor()->selectAll();
+        QTest::keyClicks(dialog.NumberBox()->Editor(), QStringLiteral("8"));
+        QTest::keyClick(dialog.NumberBox(), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.number, 8);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Neue Meldung "));
+    }
+
+    void startScreenSetting_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("missing") << false << QString() << true;
+        QTest::newRow("empty") << true << QString() << true;
+        QTest::newRow("0") << true << QStringLiteral("0") << false;
+        QTest::newRow("1") << true << QStringLiteral("1") << true;
+        QTest::newRow("7") << true << QStringLiteral("7") << true;
+        QTest::newRow("no number") << true << QStringLiteral("ja") << true;
+    }
+
+    void startScreenSetting()
+    {
+        QFETCH(bool, present);
+        QFETCH(QString, stored);
+        QFETCH(bool, ticked);
+        if (present)
+            SettingsStore::WriteValue(QStringLiteral("Startbild"), stored);
+
+        Optionen options;
+        options.show();
+        QCOMPARE(options.StartScreenBox()->isChecked(), ticked);
+        options.reject();
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Startbild")), stored);
+
+        Startdialog start;
+        start.show();
+        QCOMPARE(start.ShowAtStartBox()->isChecked(), ticked);
+    }
+
+    void optionsWriteOnlyOnOk()
+    {
+        SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), QStringLiteral("/dev/ttyUSB3"));
+        Optionen options;
+        options.show();
+        QCOMPARE(options.PortBox()->currentText(), QStringLiteral("/dev/ttyUSB3"));
+        options.PortBox()->setEditText(QStringLiteral("COM7"));
+        options.StartScreenBox()->setChecked(false);
+        options.reject();
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")), QStringLiteral("/dev/ttyUSB3"));
+        QVERIFY(SettingsStore::ReadValue(QStringLiteral("Startbild")).isEmpty());
+
+        options.show();
+        QCOMPARE(options.PortBox()->currentText(), QStringLiteral("/dev/ttyUSB3"));
+        options.PortBox()->setEditText(QStringLiteral(" my port "));
+        options.StartScreenBox()->setChecked(false);
+        QTest::keyClick(&options, Qt::Key_Return);
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")), QStringLiteral(" my port "));
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Startbild")), QStringLiteral("0"));
+    }
+
+    void optionsProposeAPortWhenNoneIsStored()
+    {
+        Optionen options;
+        options.show();
+        const QStringList ports = Optionen::AvailablePortNames();
+        QCOMPARE(options.PortBox()->currentText(), ports.isEmpty() ? Optionen::DefaultPortName() : ports.first());
+        for (const QString& port : ports)
+            QVERIFY2(port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("COM")), qPrintable(port));
+    }
+
+    void startScreenChoicesAndSetting()
+    {
+        Startdialog start;
+        start.show();
+        start.ShowAtStartBox()->setChecked(false);
+        start.RecentProjectsButton()->click();
+        QCOMPARE(start.result(), int(QDialog::Accepted));
+        QCOMPARE(start.choice, int(Startdialog::RecentProjects));
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Startbild")), QStringLiteral("0"));
+
+        start.show();
+        QCOMPARE(start.choice, int(Startdialog::NoChoice));
+        QVERIFY(!start.ShowAtStartBox()->isChecked());
+        start.ShowAtStartBox()->setChecked(true);
+        QTest::keyClick(&start, Qt::Key_Escape);
+        QCOMPARE(start.result(), int(QDialog::Rejected));
+        QCOMPARE(start.choice, int(Startdialog::NoChoice));
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Startbild")), QStringLiteral("1"));
+
+        start.show();
+        QTest::keyClick(&start, Qt::Key_Return);
+        QCOMPARE(start.choice, int(Startdialog::NewProject));
+        QCOMPARE(start.ShowAtStartBox()->text(), QStringLiteral("Diesen  Bildschirm beim &Start anzeigen"));
+    }
+
+    void versionRowsListTheProgramFirst()
+    {
+        QTemporaryDir folder;
+        const QString glyphEditor = folder.filePath(QStringLiteral("libfontedit.so"));
+        QFile(glyphEditor).open(QIODevice::WriteOnly);
+        const QString qtCore = folder.filePath(QStringLiteral("libQt6Core.so.6.4.2"));
+        QFile(qtCore).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(qtCore, folder.filePath(QStringLiteral("libQt6Core.so.6"))));
+
+        Versioninfo dialog;
+        dialog.SetModules({folder.filePath(QStringLiteral("tavolin")), glyphEditor,
+                           folder.filePath(QStringLiteral("libQt6Core.so.6")),
+                           folder.filePath(QStringLiteral("libother.so"))});
+        dialog.show();
+        QTableWidget* table = dialog.Table();
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("Hersteller und Copyright bei"));
+        QCOMPARE(table->columnWidth(0), 235);
+        QCOMPARE(table->columnWidth(1), 59);
+        QCOMPARE(table->columnWidth(2), 156);
+        QCOMPARE(table->rowHeight(0), 16);
+        const auto row = [table](int r) {
+            return QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(), table->item(r, 2)->text()};
+        };
+        QCOMPARE(row(0), (QStringList{QStringLiteral("Tavolin Editor (tavolin)"), QStringLiteral(TAVOLIN_VERSION),
+                                      QStringLiteral("MURAN Software")}));
+        QCOMPARE(row(1).at(1), QStringLiteral(TAVOLIN_VERSION));
+        QCOMPARE(row(2), (QStringList{QStringLiteral("Qt6Core (libQt6Core.so.6)"), QStringLiteral("6.4.2"),
+                                      QStringLiteral("The Qt Company Ltd.")}));
+        QCOMPARE(row(3), (QStringList{QStringLiteral("libother.so"), QString(), QString()}));
+    }
+
+    void loadedModulesHoldTheProgramAndQt()
+    {
+        const QStringList modules = ModuleInfo::LoadedModules();
+        QVERIFY(!modules.isEmpty());
+        QCOMPARE(modules.first(), QCoreApplication::applicationFilePath());
+        const TModuleVersion core = ModuleInfo::Read(
+            *std::find_if(modules.begin(), modules.end(), [](const QString& m) { return m.contains("Qt6Core"); }));
+        QCOMPARE(core.fileVersion, QString::fromLatin1(qVersion()));
+        QCOMPARE(core.companyName, QStringLiteral("The Qt Company Ltd."));
+    }
+
+    void aboutShowsTheBuildVersion()
+    {
+        About about;
+        QVERIFY(!about.VersioninfoButton()->isEnabled());
+        Versioninfo versions;
+        about.SetVersioninfo(&versions);
+        QVERIFY(about.VersioninfoButton()->isEnabled());
+        QVERIFY(about.VersionLabel()->text().startsWith(QStringLiteral(TAVOLIN_VERSION)));
+        QCOMPARE(about.windowTitle(), QStringLiteral("Info"));
+        QVERIFY(about.findChild<QLabel*>() != nullptr);
+        const QList<QLabel*> labels = about.findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* l) {
+            return l->text() == QStringLiteral("Tavolin Texteditor für Quon und Orbex");
+        }));
+    }
+
+    void helpDocumentHasEveryContext()
+    {
+        QFile file(HelpFilePath());
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(HelpFilePath()));
+        const QString html = QString::fromUtf8(file.readAll());
+        for (int context : {100, 101, 102, 103, 104, 105, 106, 107, 109})
+            QVERIFY2(html.contains(QStringLiteral("name=\"ctx%1\"").arg(context)), qPrintable(QString::number(context)));
+    }
+
+    void helpOpensAtTheContext()
+    {
+        Optionen options;
+        options.show();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        QTest::keyClick(&options, Qt::Key_F1);
+        auto* browser = qApp->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+        if (!browser) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if ((browser = w->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"))))
+                    break;
+        }
+        QVERIFY(browser);
+        QVERIFY(browser->window()->isVisible());
+        QCOMPARE(browser->source().fragment(), QStringLiteral("ctx107"));
+        QTRY_VERIFY(browser->verticalScrollBar()->value() > 0);
+        // The help window belongs to the modal dialog, so the dialog does not block it.
+        QCOMPARE(browser->window()->parentWidget(), &options);
+
+        ShowHelp(nullptr, HelpContext::Contents);
+        QTRY_COMPARE(browser->verticalScrollBar()->value(), 0);
+    }
+
+    void missingHelpIsReported()
+    {
+        QTemporaryDir empty;
+        SetProgramFolder(empty.path());
+        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        ShowHelp(nullptr, HelpContext::Import);
+        SetProgramFolder(tavolin::test::ProgramDir());
+        QCOMPARE(answerer.Answer().count, 1);
+        QVERIFY(answerer.Answer().text.contains(QStringLiteral("tavolin-hilfe.html")));
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
