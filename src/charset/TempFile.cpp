@@ -148,13 +148,14 @@ void RemoveOwnTempFiles()
 {
     QMutexLocker locker(&Guard());
     std::unique_ptr<RunFolder>& run = Current();
-    if (!run)
+    if (!run || run->path.isEmpty())
         return;
     QDir dir(run->path);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
         if (name != LockName)
             dir.remove(name);
-    run->lock->unlock();
+    if (run->lock)
+        run->lock->unlock();
     QDir().rmdir(run->path);
     run->path.clear();
     run->lock.reset();

@@ -8,6 +8,7 @@
 
 #include "charset/CharSet.h"
 #include "charset/DisplayCodeMap.h"
+#include "charset/TempFile.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -59,6 +60,13 @@ void ExpectFontShowsPix(const TCharSet& set, const QByteArray& pix)
     EXPECT_EQ(wrong, 0);
 }
 
+class RemoveTempFiles : public ::testing::Environment
+{
+public:
+    void TearDown() override { RemoveOwnTempFiles(); }
+};
+const auto* const cleanup = ::testing::AddGlobalTestEnvironment(new RemoveTempFiles);
+
 QByteArray SamplePix()
 {
     QByteArray pix(TCharSet::PixSize, '\0');
@@ -86,4 +94,58 @@ TEST(FontRendering, FontHasTheCellOfTheDisplay)
     EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("TTTT")), 48);
     EXPECT_TRUE(QFontDatabase::families().contains(set.FaceName()));
     ExpectFontShowsPix(set, SamplePix());
+}
+
+TEST(FontRendering, StandardAndStarterSetsDrawExactlyTheirDots)
+{
+    for (const char* name : {"led.fix", "lcd.fix", "default.pix"}) {
+        SCOPED_TRACE(name);
+        const QString path = tavolin::test::ProgramDir() + QLatin1Char('/') + QLatin1String(name);
+        const QByteArray pix = ReadAll(path);
+        ASSERT_EQ(pix.size(), TCharSet::PixSize);
+        TCharSet set('S');
+        set.Import(path);
+        ExpectFontShowsPix(set, pix);
+    }
+}
+
+TEST(FontRendering, RebuiltFontShowsTheNewGlyphs)
+{
+    QTemporaryDir dir;
+    const QString pixPath = dir.filePath(QStringLiteral("a.pix"));
+    QFile file(pixPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(SamplePix());
+    file.close();
+    TCharSet set('G');
+    set.Import(pixPath);
+    ExpectFontShowsPix(set, SamplePix());
+
+    // The glyph editor saves other dots under the same face name.
+    QByteArray edited = SamplePix();
+    for (int i = 0; i < edited.size(); ++i)
+        edited[i] = static_cast<char>(~edited[i] & 0x1F);
+    const QString editedPath = dir.filePath(QStringLiteral("b.pix"));
+    QFile editedFile(editedPath);
+    ASSERT_TRUE(editedFile.open(QIODevice::WriteOnly));
+    editedFile.write(edited);
+    editedFile.close();
+    const QString face = set.FaceName();
+    TCharSet::PixToFont(editedPath, set.fntPath, face);
+    {
+        QFile font(set.fntPath);
+        ASSERT_TRUE(font.open(QIODevice::ReadWrite));
+        font.setFileTime(set.fntDate.addMSecs(3), QFileDevice::FileModificationTime);
+    }
+    ASSERT_TRUE(set.CheckExternalChange());
+    EXPECT_EQ(set.FaceName(), face);
+    ExpectFontShowsPix(set, edited);
+}
+
+TEST(FontRendering, DemoProjectCarriesTheStarterSet)
+{
+    const QByteArray demo = ReadAll(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix"));
+    EXPECT_EQ(demo.size(), TCharSet::PixSize);
+    EXPECT_EQ(demo, ReadAll(tavolin::test::ProgramDir() + QStringLiteral("/default.pix")))
+        << "examples/Demo/demo.pix is older than data/charsets/default.txt: copy build*/bin/default.pix there";
 }

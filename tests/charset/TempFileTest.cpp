@@ -1,0 +1,120 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "charset/TempFile.h"
+
+#ifdef Q_OS_UNIX
+#include <utime.h>
+#endif
+
+namespace {
+
+// Every test works in a temporary folder of its own, so that parallel test programs
+// never see each other's made-up runs.
+class TempFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+    }
+    void TearDown() override
+    {
+        RemoveOwnTempFiles();
+        qputenv("TMPDIR", saved);
+    }
+
+    QTemporaryDir dir;
+    QByteArray saved;
+};
+
+} // namespace
+
+TEST_F(TempFile, NamesHaveTheWindowsFormAndAreUnique)
+{
+    const QRegularExpression withLetter(QStringLiteral("^_EG[0-9A-F]{4}\\.TMP$"));
+    const QRegularExpression withoutLetter(QStringLiteral("^_E[0-9A-F]{4}\\.TMP$"));
+    QSet<QString> names;
+    for (int i = 0; i < 50; ++i) {
+        const QString path = MakeTempFileName('G');
+        const QFileInfo info(path);
+        EXPECT_TRUE(withLetter.match(info.fileName()).hasMatch()) << path.toStdString();
+        EXPECT_TRUE(info.isFile());
+        EXPECT_EQ(info.size(), 0);
+        names.insert(info.fileName());
+        // A name is never handed out twice in a run, even after its file is gone.
+        QFile::remove(path);
+    }
+    EXPECT_EQ(names.size(), 50);
+    EXPECT_TRUE(withoutLetter.match(QFileInfo(MakeTempFileName(0)).fileName()).hasMatch());
+    RemoveOwnTempFiles();
+}
+
+TEST_F(TempFile, OwnFilesGoAtTheEndAndStaleRunsAtTheNextStart)
+{
+    const QString first = MakeTempFileName('S');
+    const QString runFolder = QFileInfo(first).absolutePath();
+    const QString userFolder = QFileInfo(runFolder).absolutePath();
+    EXPECT_TRUE(userFolder.startsWith(dir.path()));
+    RemoveOwnTempFiles();
+    EXPECT_FALSE(QFileInfo::exists(first));
+    EXPECT_FALSE(QFileInfo::exists(runFolder));
+
+    // A crashed run: its lock names a process that no longer exists.
+    const QString crashed = userFolder + QStringLiteral("/run-crashed");
+    QDir().mkpath(crashed);
+    QByteArray content;
+    {
+        QLockFile real(crashed + QStringLiteral("/run.lock"));
+        ASSERT_TRUE(real.tryLock(0));
+        QFile file(crashed + QStringLiteral("/run.lock"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        content = file.readAll();
+    }
+    content = "2147483646" + content.mid(content.indexOf('\n'));
+    QFile lock(crashed + QStringLiteral("/run.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(content);
+    lock.close();
+    QFile(crashed + QStringLiteral("/_ES1234.TMP")).open(QIODevice::WriteOnly);
+
+    // A running instance (this process holds its lock) must keep its files.
+    const QString running = userFolder + QStringLiteral("/run-running");
+    QDir().mkpath(running);
+    QLockFile held(running + QStringLiteral("/run.lock"));
+    held.setStaleLockTime(0);
+    ASSERT_TRUE(held.tryLock(0));
+    QFile(running + QStringLiteral("/_EG1234.TMP")).open(QIODevice::WriteOnly);
+
+    // A run that died before taking its lock: young ones stay, day-old ones go.
+    const QString young = userFolder + QStringLiteral("/run-young");
+    const QString old = userFolder + QStringLiteral("/run-old");
+    QDir().mkpath(young);
+    QDir().mkpath(old);
+#ifdef Q_OS_UNIX
+    utimbuf times{};
+    times.actime = times.modtime = QDateTime::currentDateTime().addDays(-2).toSecsSinceEpoch();
+    ASSERT_EQ(::utime(QFile::encodeName(old).constData(), &times), 0);
+#endif
+
+    const QString next = MakeTempFileName('S');
+    EXPECT_TRUE(QFileInfo::exists(next));
+    EXPECT_FALSE(QFileInfo::exists(crashed));
+    EXPECT_TRUE(QFileInfo::exists(running + QStringLiteral("/_EG1234.TMP")));
+    EXPECT_TRUE(QFileInfo::exists(young));
+#ifdef Q_OS_UNIX
+    EXPECT_FALSE(QFileInfo::exists(old));
+#endif
+    held.unlock();
+    QDir(running).removeRecursively();
+    QDir(young).removeRecursively();
+    RemoveOwnTempFiles();
+}
