@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# "tavolin-cli font": the conversions round trip, the .FON has its size, pictures come out,
+# and bad input ends in a German message and a non-zero exit, never a crash.
+set -euo pipefail
+cli="$1/tavolin-cli"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$cli" font to-fnt "$1/led.fix" "$work/led.fnt" --face _ES0A1F.TMP
+test "$(stat -c %s "$work/led.fnt")" -eq 7776
+"$cli" font to-pix "$work/led.fnt" "$work/led.pix"
+cmp "$1/led.fix" "$work/led.pix"
+test "$("$cli" font to-fon "$work/led.fnt" "$work/led.fon")" = "_ES0A1F.TMP"
+test "$(stat -c %s "$work/led.fon")" -eq 10016
+
+"$cli" font render "$1/default.pix" --text '!"#$\n012345 ABCDEFGHIJK' --out "$work/text.png"
+"$cli" font render "$1/lcd.fix" --sheet --out "$work/sheet.png"
+head -c 8 "$work/text.png" | cmp - <(printf '\x89PNG\r\n\x1a\n')
+head -c 8 "$work/sheet.png" | cmp - <(printf '\x89PNG\r\n\x1a\n')
+# Umlauts and degree are ordinary text; a character outside the Windows code page is not.
+"$cli" font render "$1/led.fix" --text 'Öl 5°C größer' --out "$work/umlaut.png"
+
+expect_failure() {
+    local pattern="$1"
+    shift
+    local status=0
+    "$@" 2>"$work/err" >/dev/null || status=$?
+    if [ "$status" -eq 0 ] || [ "$status" -ge 128 ]; then
+        echo "expected a clean failure (got $status): $*" >&2
+        exit 1
+    fi
+    grep -q "$pattern" "$work/err" || { echo "message lacks '$pattern':" >&2; cat "$work/err" >&2; exit 1; }
+}
+
+head -c 3000 "$work/led.fnt" >"$work/cut.fnt"
+cp "$1/led.fix" "$work/keep.pix"
+expect_failure 'beschädigt' "$cli" font to-pix "$work/cut.fnt" "$work/keep.pix"
+cmp "$1/led.fix" "$work/keep.pix"
+expect_failure 'beschädigt' "$cli" font to-fon "$work/cut.fnt" "$work/cut.fon"
+expect_failure 'kann nicht geöffnet' "$cli" font to-pix "$work/missing.fnt" "$work/x.pix"
+expect_failure 'gibt es nicht' "$cli" font to-fnt "$work/missing.pix" "$work/x.fnt"
+expect_failure 'Windows-Zeichensatz\|keinen Platz' "$cli" font render "$1/led.fix" --text '日本' --out "$work/x.png"
+expect_failure 'sheet' "$cli" font render "$1/led.fix" --out "$work/x.png"
+expect_failure 'Unbekannte Aktion' "$cli" font frobnicate
+"$cli" font --help | grep -q 'to-fon'
+echo OK
