@@ -82,6 +82,16 @@ bool CellEditor::IsGraphics(const QTextCharFormat& format) const
     return !m_graphics.family().isEmpty() && family.compare(m_graphics.family(), Qt::CaseInsensitive) == 0;
 }
 
+QTextCharFormat CellEditor::SelectionFormat() const
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return currentCharFormat();
+    QTextCursor first(document());
+    first.setPosition(cursor.selectionStart() + 1);
+    return first.charFormat();
+}
+
 int CellEditor::CaretColumn() const
 {
     return textCursor().positionInBlock();

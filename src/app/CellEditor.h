@@ -22,6 +22,9 @@ public:
     bool IsBlink(const QTextCharFormat& format) const;
     bool IsGraphics(const QTextCharFormat& format) const;
 
+    // The attributes of the selection's first character, or those typing would use.
+    QTextCharFormat SelectionFormat() const;
+
     int CaretColumn() const;
     int CaretLine() const;
 

@@ -33,7 +33,7 @@ void StatusBar::Update(const MessageView& view)
     }
     const CellEditor& editor = *view.Editor();
     m_panels[0]->setText(QString::asprintf("%4i:%3i", editor.CaretColumn(), editor.CaretLine()));
-    const QTextCharFormat format = editor.currentCharFormat();
+    const QTextCharFormat format = editor.SelectionFormat();
     m_panels[3]->setText(editor.IsBlink(format) ? QStringLiteral("Blink") : QString());
     m_panels[4]->setText(editor.IsGraphics(format) ? QStringLiteral("Grafikzeichensatz") : QString());
 }

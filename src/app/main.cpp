@@ -1,18 +1,42 @@
 #include <QApplication>
-#include <QDir>
-#include <QLabel>
+#include <QTimer>
 
-// Placeholder until the main window exists: says which project it would open.
+#include "app/MainWindow.h"
+#include "app/ModuleList.h"
+#include "app/ProjectController.h"
+#include "charset/FontEditorLink.h"
+#include "charset/TempFile.h"
+#include "common/ProgramFolder.h"
+#include "common/TavolinError.h"
+#include "dialogs/MessageBox.h"
+#include "project/SettingsStore.h"
+
+// tavolin [PROJECT_DIR]: without a folder the start screen decides what opens; with one,
+// that project opens at once.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
-    const QStringList args = QApplication::arguments();
-    const QString project = args.size() > 1 ? QDir(args[1]).absolutePath() : QString();
-    QLabel label(project.isEmpty() ? QStringLiteral("Tavolin – kein Projekt angegeben")
-                                   : QStringLiteral("Tavolin würde das Projekt\n%1\nöffnen.").arg(project));
-    label.setMargin(40);
-    label.setWindowTitle(QStringLiteral("Tavolin"));
-    label.show();
-    return app.exec();
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavolin"));
+    try {
+        if (SettingsStore::ReadValue(QStringLiteral("PRJBasePath")).isEmpty())
+            SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), ProgramFolder());
+        MainWindow window;
+        window.SetModules(ProgramModules());
+        const QStringList args = QApplication::arguments();
+        if (args.size() > 1) {
+            window.SkipStartScreen();
+            const QString folder = args[1];
+            QTimer::singleShot(0, &window, [&window, folder] { window.Projects()->OpenFolder(folder); });
+        }
+        window.show();
+        app.exec();
+    } catch (const TavolinError& error) {
+        MessageBox::Error(nullptr, error.message());
+    } catch (const std::exception& error) {
+        MessageBox::Error(nullptr, QString::fromLocal8Bit(error.what()));
+    }
+    FontEditorLink::Shutdown();
+    RemoveOwnTempFiles();
+    return 0;
 }

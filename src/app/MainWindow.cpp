@@ -1,0 +1,191 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QShortcut>
+#include <QTimer>
+
+#include "app/CellEditor.h"
+#include "app/CharSetBox.h"
+#include "app/EditCommands.h"
+#include "app/MainActions.h"
+#include "app/MessageGrid.h"
+#include "app/MessageView.h"
+#include "app/ProjectController.h"
+#include "app/StatusBar.h"
+#include "charset/FontEditorEvents.h"
+#include "charset/FontEditorLink.h"
+#include "common/TavolinError.h"
+#include "dialogs/Help.h"
+#include "dialogs/MessageBox.h"
+#include "dialogs/Startdialog.h"
+#include "dialogs/Versioninfo.h"
+#include "project/SettingsStore.h"
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent),
+      m_view(new MessageView(m_session.standard, m_session.graphics, this)),
+      m_status(new StatusBar(this)),
+      m_actions(new MainActions(this)),
+      m_dialogs(this)
+{
+    setWindowTitle(QStringLiteral("Tavolin"));
+    setCentralWidget(m_view);
+    setStatusBar(m_status);
+    resize(960, 700);
+    m_projects = std::make_unique<ProjectController>(*this);
+    m_edit = std::make_unique<EditCommands>(*this);
+    connect(&m_session.standard, &TCharSet::FontChange, this, &MainWindow::onFontChange);
+    connect(&m_session.graphics, &TCharSet::FontChange, this, &MainWindow::onFontChange);
+    connect(m_view, &MessageView::StatusChanged, this, &MainWindow::UpdateStatus);
+    connect(m_view, &MessageView::EditorContextMenu, this,
+            [this](const QPoint& pos) { m_actions->editorPopup->popup(pos); });
+    connectCommands();
+    setTabOrder(m_actions->charSetBox, m_view->Grid());
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+}
+
+MainWindow::~MainWindow()
+{
+    // The dialogs and widgets go first; the tables and character sets with the session.
+    if (m_session.IsOpen())
+        m_view->CellEdit().Abandon();
+    m_view->SetTable(nullptr, TDisplayType());
+}
+
+void MainWindow::connectCommands()
+{
+    MainActions& a = *m_actions;
+    ProjectController* p = m_projects.get();
+    EditCommands* e = m_edit.get();
+    connect(a.open, &QAction::triggered, p, &ProjectController::OpenCommand);
+    connect(a.toolOpen, &QAction::triggered, p, &ProjectController::OpenCommand);
+    connect(a.recent, &QAction::triggered, p, &ProjectController::RecentCommand);
+    connect(a.save, &QAction::triggered, p, &ProjectController::SaveCommand);
+    connect(a.toolSave, &QAction::triggered, p, &ProjectController::SaveCommand);
+    connect(a.close, &QAction::triggered, p, [p] { p->CloseProject(true); });
+    connect(a.transfer, &QAction::triggered, p, &ProjectController::Transfer);
+    connect(a.options, &QAction::triggered, p, &ProjectController::ShowOptions);
+    connect(a.quit, &QAction::triggered, this, [this] {
+        if (m_session.IsOpen())
+            m_view->CloseEdit();
+        close();
+    });
+    connect(a.charSetBox, &CharSetBox::Settled, p, &ProjectController::CharSetSettled);
+
+    connect(a.operatingTexts, &QAction::triggered, e, [e] { e->ShowTable(0); });
+    connect(a.diagnosticTexts, &QAction::triggered, e, [e] { e->ShowTable(1); });
+    connect(a.newMessage, &QAction::triggered, e, &EditCommands::NewMessage);
+    connect(m_view, &MessageView::NewMessageRequested, e, &EditCommands::NewMessage, Qt::QueuedConnection);
+    connect(a.previousMessage, &QAction::triggered, e, &EditCommands::PreviousMessage);
+    connect(a.nextMessage, &QAction::triggered, e, &EditCommands::NextMessage);
+    connect(a.switchLanguage, &QAction::triggered, e, &EditCommands::SwitchLanguage);
+    connect(a.undo, &QAction::triggered, e, &EditCommands::Undo);
+    connect(a.cut, &QAction::triggered, e, &EditCommands::Cut);
+    connect(a.copy, &QAction::triggered, e, &EditCommands::Copy);
+    connect(a.paste, &QAction::triggered, e, &EditCommands::Paste);
+    connect(a.remove, &QAction::triggered, e, &EditCommands::Delete);
+    connect(a.blinkOn, &QAction::triggered, e, [e] { e->SetBlink(true); });
+    connect(a.blinkOff, &QAction::triggered, e, [e] { e->SetBlink(false); });
+    connect(a.graphicsOn, &QAction::triggered, e, [e] { e->SetGraphics(true); });
+    connect(a.graphicsOff, &QAction::triggered, e, [e] { e->SetGraphics(false); });
+    connect(a.editCharSet, &QAction::triggered, e, &EditCommands::EditCharSet);
+    connect(a.toolEditCharSet, &QAction::triggered, e, &EditCommands::EditCharSet);
+    connect(a.importCharSet, &QAction::triggered, e, &EditCommands::ImportCharSet);
+    connect(a.help, &QAction::triggered, this, [this] { ShowHelp(this, HelpContext::Contents); });
+    connect(a.about, &QAction::triggered, e, &EditCommands::ShowAbout);
+}
+
+void MainWindow::SetModules(const QStringList& paths)
+{
+    m_dialogs.versioninfo->SetModules(paths);
+}
+
+void MainWindow::UpdateStatus()
+{
+    m_status->Update(*m_view);
+}
+
+void MainWindow::showHelp()
+{
+    QWidget* focus = focusWidget();
+    const bool inEditor = focus && (focus == m_view->Editor() || m_view->Editor()->isAncestorOf(focus));
+    ShowHelp(this, inEditor ? HelpContext::CellEditor : HelpContext::MainWindow);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == FontEditorEvents::CharacterChosen || type == FontEditorEvents::EditorMoved
+        || type == FontEditorEvents::FontSaved) {
+        onGlyphEditorEvent(event);
+        return true;
+    }
+    if (type == QEvent::WindowActivate) {
+        m_status->SetPort(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")));
+        if (m_firstActivation) {
+            m_firstActivation = false;
+            // Outside the activation itself, so that the start screen runs its own loop.
+            QTimer::singleShot(0, this, &MainWindow::showStartScreen);
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::showStartScreen()
+{
+    try {
+        const QString value = SettingsStore::ReadValue(QStringLiteral("Startbild"));
+        if (!value.isEmpty() && SettingsStore::ReadInteger(QStringLiteral("Startbild"), 1) == 0)
+            return;
+        Startdialog& start = *m_dialogs.startdialog;
+        if (start.exec() == QDialog::Accepted && start.choice != Startdialog::NoChoice)
+            m_projects->OpenProject();
+    } catch (const TavolinError& error) {
+        MessageBox::Error(this, error.message());
+    }
+}
+
+void MainWindow::onGlyphEditorEvent(QEvent* event)
+{
+    const auto* e = static_cast<FontEditorEvents::Event*>(event);
+    if (event->type() == FontEditorEvents::CharacterChosen) {
+        m_edit->InsertGraphicsCharacter(e->code);
+    } else if (event->type() == FontEditorEvents::EditorMoved) {
+        FontEditorLink::Instance().EditorMoved(x(), y());
+    } else if (m_session.IsOpen()) {
+        try {
+            if (m_session.graphics.CheckExternalChange()) {
+                m_view->InvalidateGrid();
+                m_view->Editor()->viewport()->update();
+            }
+        } catch (const TavolinError& error) {
+            MessageBox::Error(this, error.message());
+        }
+    }
+}
+
+void MainWindow::onFontChange(int code, const QString& face)
+{
+    if (code == 1)
+        m_view->FontGoing(face);
+    else if (code == 2)
+        m_view->FontBack(face);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    FontEditorLink::Instance().SetPos(x(), y());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_projects->CloseProject(true))
+        event->accept();
+    else
+        event->ignore();
+}

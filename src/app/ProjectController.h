@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "project/ProjectConfig.h"
+
+class MainWindow;
+
+// The main window's project commands: open (through the open/new or the recent-projects
+// dialog, or a folder given at start-up), save, close with the question about changes,
+// the character set switch, the download and the options.
+class ProjectController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ProjectController(MainWindow& window);
+
+    // "&Öffnen/Neu..." and the start screen: the dialog the start choice names.
+    void OpenProject();
+    void OpenCommand();
+    void RecentCommand();
+    // Closes the open project and opens the given one. False when it is not open afterwards.
+    bool OpenProjectState(const TProjectState& state, bool isNewProject, bool readFromDisplay);
+    // Opens an existing project folder as the recent-projects dialog would.
+    bool OpenFolder(const QString& folder);
+
+    // False when the user cancelled (or a save that the user asked for failed).
+    bool CloseProject(bool ask);
+    // Raises the German error of a failed write.
+    void SaveProject();
+    void SaveCommand();
+
+    void UpdateCaption();
+    void RefreshCharSetNames();
+    // Applies a character set name still waiting for its timer.
+    void FlushCharSetBox();
+    void CharSetSettled();
+
+    void Transfer();
+    void ShowOptions();
+
+private:
+    void failOpen(const QString& message);
+    void readBack();
+    bool validCharSetName(const QString& name) const;
+
+    MainWindow& m_window;
+};

@@ -1,0 +1,280 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "AppTestSupport.h"
+#include "app/CellEditor.h"
+#include "app/CharSetBox.h"
+#include "app/MainActions.h"
+#include "app/ProjectController.h"
+#include "app/StatusBar.h"
+#include "dialogs/Startdialog.h"
+#include "project/RecentList.h"
+#include "project/ui/Projekt_offnen.h"
+#include "common/ProgramFolder.h"
+#include "support/TestSettings.h"
+
+using namespace tavolin::test;
+
+// The main window as the user drives it: open through the dialogs, edit, save, close.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> base;
+    std::unique_ptr<MainWindow> window;
+    QString demo;
+
+    MessageView& view() { return *window->View(); }
+    ProjectSession& session() { return window->Session(); }
+
+    void openThroughDialog(const QString& name)
+    {
+        OnModal<Projekt_offnen>([name](Projekt_offnen* dialog) {
+            dialog->NameBox()->setText(name);
+            dialog->OkButton()->click();
+        });
+        window->Actions()->open->trigger();
+        // The offscreen platform leaves the closed dialog active; a desktop would not.
+        QApplication::setActiveWindow(window.get());
+    }
+
+    int rowOf(int number) { return session().CurrentTable()->IndexOf(number) + 1; }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        UsePrivateSettings();
+        SetProgramFolder(ProgramDir());
+    }
+
+    void init()
+    {
+        ClearSettings();
+        base = std::make_unique<QTemporaryDir>();
+        demo = CopyDemo(*base);
+        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), base->path());
+        SettingsStore::WriteValue(QStringLiteral("Startbild"), QStringLiteral("0"));
+        window = std::make_unique<MainWindow>();
+        window->resize(1000, 700);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void cleanup()
+    {
+        if (session().IsOpen()) {
+            session().project.modified = false;
+            for (auto& table : session().tables)
+                if (table)
+                    table->modified = {false, false};
+            session().graphics.modified = false;
+            view().CellEdit().Abandon();
+            window->Projects()->CloseProject(false);
+        }
+        window.reset();
+        base.reset();
+    }
+
+    void startsEmpty()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavolin"));
+        QVERIFY(!window->Actions()->save->isEnabled());
+        QVERIFY(!window->Actions()->editMenu->isEnabled());
+        QVERIFY(!window->Actions()->charSetBox->isEnabled());
+        QVERIFY(window->Actions()->open->isEnabled());
+        QVERIFY(view().Grid()->isHidden());
+    }
+
+    void opensEditsAndSavesWithBackup()
+    {
+        openThroughDialog(QStringLiteral("Demo"));
+        QVERIFY(session().IsOpen());
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("Tavolin - %1 - Quon 1").arg(QDir::toNativeSeparators(demo)));
+        QVERIFY(!view().Grid()->isHidden());
+        QVERIFY(window->Actions()->save->isEnabled());
+        QCOMPARE(window->Actions()->charSetBox->currentText(), QStringLiteral("demo"));
+        QVERIFY(window->Actions()->charSetBox->findText(QStringLiteral("demo")) >= 0);
+        QCOMPARE(RecentList::BasePaths().GetEntry(0), base->path());
+
+        ClickCell(view(), 1, rowOf(2));
+        QVERIFY(view().EditorShown());
+        CellEditor* editor = view().Editor();
+        QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(editor, QStringLiteral(" X"));
+        QTest::keyClick(editor, Qt::Key_Left, Qt::ShiftModifier);
+        QSignalSpy blinkOn(window->Actions()->blinkOn, &QAction::triggered);
+        QTest::keyClick(editor, Qt::Key_F2, Qt::ControlModifier); // "Blink ein"
+        QCOMPARE(blinkOn.count(), 1);
+        QCOMPARE(window->Status()->PanelText(3), QStringLiteral("Blink"));
+        Screenshot(window.get(), QStringLiteral("mainwindow-editing"));
+        QCOMPARE(window->Status()->PanelText(0), QStringLiteral("  18:  0"));
+        ClickCell(view(), 1, rowOf(3));
+        QCOMPARE(session().CurrentTable()->At(rowOf(2) - 1).text[0], QByteArray("Handbetrieb aktiv \x0FX"));
+
+        window->Actions()->save->trigger();
+        QVERIFY(!session().NeedsSaving());
+        const QByteArray saved = ReadAll(demo + QStringLiteral("/Sprache1.txt"));
+        QVERIFY(saved.contains("\r2    Handbetrieb aktiv \x0FX\n\r"));
+        const QByteArray backup = ReadAll(demo + QStringLiteral("/Sprache1.bak"));
+        QCOMPARE(backup, ReadAll(DemoProjectDir() + QStringLiteral("/Sprache1.txt")));
+        QVERIFY(QFile::exists(demo + QStringLiteral("/tavolin.cfg")));
+    }
+
+    void closingWithChangesAsks()
+    {
+        openThroughDialog(QStringLiteral("Demo"));
+        ClickCell(view(), 1, rowOf(3));
+        QTest::keyClicks(view().Editor(), QStringLiteral("Q"));
+        const QString caption = window->windowTitle();
+
+        auto answer = AnswerBox(QMessageBox::Cancel);
+        QVERIFY(!window->Projects()->CloseProject(true));
+        QVERIFY(answer->seen);
+        QCOMPARE(answer->caption, caption);
+        QCOMPARE(answer->text, QStringLiteral("%1\nProjekt wurde geändert.\n\nMöchten Sie die Änderungen speicher?")
+                                   .arg(QDir::toNativeSeparators(demo)));
+        QVERIFY(session().IsOpen());
+
+        answer = AnswerBox(QMessageBox::No);
+        window->Actions()->close->trigger();
+        QVERIFY(answer->seen);
+        QVERIFY(!session().IsOpen());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavolin"));
+        QCOMPARE(ReadAll(demo + QStringLiteral("/Sprache1.txt")), ReadAll(DemoProjectDir() + QStringLiteral("/Sprache1.txt")));
+        QCOMPARE(RecentList::Projects().GetEntry(0), demo);
+
+        // Closing the window asks the same; Yes saves.
+        openThroughDialog(QStringLiteral("Demo"));
+        ClickCell(view(), 1, rowOf(3));
+        QTest::keyClicks(view().Editor(), QStringLiteral("Q"));
+        answer = AnswerBox(QMessageBox::Yes);
+        QVERIFY(window->close());
+        QVERIFY(answer->seen);
+        QVERIFY(ReadAll(demo + QStringLiteral("/Sprache1.txt")).contains("3    QAnlage gestoppt"));
+    }
+
+    void failedOpenLeavesNoProject()
+    {
+        QVERIFY(QFile::remove(demo + QStringLiteral("/Sprache2.txt")));
+        QVERIFY(QDir().mkdir(demo + QStringLiteral("/Sprache2.txt")));
+        auto answer = AnswerBox(QMessageBox::Ok);
+        openThroughDialog(QStringLiteral("Demo"));
+        QVERIFY(answer->seen);
+        QCOMPARE(answer->caption, QStringLiteral("Fehler"));
+        QVERIFY(answer->text.contains(QStringLiteral("Fehler bei Datenlesen")));
+        QVERIFY(!session().IsOpen());
+        QVERIFY(session().project.folder.isEmpty());
+        QVERIFY(view().Grid()->isHidden());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavolin"));
+        QVERIFY(!window->Actions()->save->isEnabled());
+        QVERIFY(!window->Actions()->editMenu->isEnabled());
+    }
+
+    void cancellingTheDialogKeepsTheOpenProject()
+    {
+        openThroughDialog(QStringLiteral("Demo"));
+        OnModal<Projekt_offnen>([](Projekt_offnen* dialog) { dialog->reject(); });
+        window->Actions()->open->trigger();
+        QVERIFY(session().IsOpen());
+        QCOMPARE(session().project.folder, demo);
+    }
+
+    void charSetBoxLoadsOnceAfterTheLastKeystroke()
+    {
+        QCOMPARE(window->Actions()->charSetBox->Delay(), 1000);
+        window->Actions()->charSetBox->SetDelay(40);
+        openThroughDialog(QStringLiteral("Demo"));
+        QSignalSpy rebuilt(&session().graphics, &TCharSet::FontChange);
+        QLineEdit* edit = window->Actions()->charSetBox->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("neu"));
+        QCOMPARE(rebuilt.count(), 0);
+        QCOMPARE(session().CharSetName(), QStringLiteral("demo"));
+        QTRY_COMPARE(session().CharSetName(), QStringLiteral("neu"));
+        QTest::qWait(100);
+        QCOMPARE(rebuilt.count(), 2); // one import: the old face goes, the new comes
+        QVERIFY(session().project.modified);
+        QVERIFY(session().graphics.modified); // "neu.pix" does not exist yet
+
+        // Typing the old name back within the interval loads nothing.
+        rebuilt.clear();
+        session().graphics.modified = false;
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("demo"));
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("neu"));
+        QTest::qWait(150);
+        QCOMPARE(rebuilt.count(), 0);
+
+        // A changed set asks before it is left; Cancel keeps it.
+        session().graphics.modified = true;
+        auto answer = AnswerBox(QMessageBox::Cancel);
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("demo"));
+        QTRY_VERIFY(answer->seen);
+        QCOMPARE(answer->text, QStringLiteral("\"neu.pix\"\nPixeldatei wurde geändert.\n\nMöchten Sie die Änderungen speicher?"));
+        QCOMPARE(session().CharSetName(), QStringLiteral("neu"));
+        QCOMPARE(window->Actions()->charSetBox->currentText(), QStringLiteral("neu"));
+
+        // Saving writes the set under its new name and lists it.
+        window->Actions()->save->trigger();
+        QVERIFY(QFile::exists(demo + QStringLiteral("/neu.pix")));
+        QVERIFY(window->Actions()->charSetBox->findText(QStringLiteral("neu")) >= 0);
+        TProjectConfig config;
+        QVERIFY(ReadProjectConfig(demo, config));
+        QCOMPARE(TProjectConfig::Get(config.charSetName), QStringLiteral("neu"));
+    }
+
+    void startScreenRules()
+    {
+        window.reset();
+        SettingsStore::WriteValue(QStringLiteral("Startbild"), QString());
+        window = std::make_unique<MainWindow>();
+        bool shown = false;
+        OnModal<Startdialog>([&shown, this](Startdialog* start) {
+            shown = true;
+            Screenshot(start, QStringLiteral("startscreen"));
+            OnModal<Projekt_offnen>([this](Projekt_offnen* dialog) {
+                Screenshot(dialog, QStringLiteral("opendialog"));
+                dialog->NameBox()->setText(QStringLiteral("Demo"));
+                dialog->OkButton()->click();
+            });
+            start->NewProjectButton()->click();
+        });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QApplication::setActiveWindow(window.get());
+        QTRY_VERIFY(shown);
+        QTRY_VERIFY(session().IsOpen());
+
+        window.reset();
+        SettingsStore::WriteValue(QStringLiteral("Startbild"), QStringLiteral("ja"));
+        window = std::make_unique<MainWindow>();
+        auto answer = AnswerBox(QMessageBox::Ok);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QTRY_VERIFY(answer->seen);
+        QVERIFY(answer->text.contains(QStringLiteral("ja")));
+    }
+
+    void openFolderFromTheCommandLine()
+    {
+        QVERIFY(window->Projects()->OpenFolder(demo));
+        QVERIFY(session().IsOpen());
+        QCOMPARE(session().project.displayType.name, QStringLiteral("Quon 1"));
+        auto answer = AnswerBox(QMessageBox::Ok);
+        QVERIFY(!window->Projects()->OpenFolder(base->path() + QStringLiteral("/gibtsnicht")));
+        QVERIFY(answer->seen);
+        QVERIFY(session().IsOpen()); // the open project stays
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
