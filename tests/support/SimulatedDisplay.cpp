@@ -194,9 +194,19 @@ void SimulatedDisplay::StallReading(int ms)
 
 void SimulatedDisplay::paceLine(int bytesPerSecond)
 {
-    const qint64 slot = std::max(NowUs(), nextSlotUs);
-    SleepUntilUs(slot);
-    nextSlotUs = slot + 1000000 / bytesPerSecond;
+    // A fixed schedule while bytes are queued, as a UART clocks them, so that a late
+    // wake-up of this thread does not slow the line down.
+    SleepUntilUs(nextSlotUs);
+    nextSlotUs += 1000000 / bytesPerSecond;
+}
+
+void SimulatedDisplay::record(Item& item, char c)
+{
+    const qint64 now = NowUs();
+    if (item.data.isEmpty())
+        item.firstUs = now;
+    item.lastUs = now;
+    item.data += c;
 }
 
 void SimulatedDisplay::send(const QByteArray& bytes)
@@ -212,7 +222,7 @@ void SimulatedDisplay::send(const QByteArray& bytes)
         const qsizetype chunk = rate > 0 ? 1 : bytes.size() - done;
         if (rate > 0) {
             SleepUntilUs(slot);
-            slot = std::max(NowUs(), slot) + 1000000 / rate;
+            slot += 1000000 / rate;
         }
         const ssize_t n = ::write(master, bytes.constData() + done, static_cast<size_t>(chunk));
         if (n > 0) {
@@ -234,8 +244,14 @@ void SimulatedDisplay::run()
             continue;
         }
         pollfd fd{master, POLLIN, 0};
+        const qint64 before = NowUs();
         if (::poll(&fd, 1, 5) <= 0)
             continue;
+        // Data that had to be waited for starts a new schedule; data already queued
+        // keeps the line busy.
+        const qint64 arrived = NowUs();
+        if (arrived - before > 200)
+            nextSlotUs = std::max(nextSlotUs, arrived);
         const ssize_t n = ::read(master, buffer, sizeof buffer);
         if (n <= 0) {
             // No one has the port open yet (or it was just closed).
@@ -320,7 +336,7 @@ void SimulatedDisplay::handleByte(char c)
             }
             break;
         case State::CharSet:
-            items.last().data += c;
+            record(items.last(), c);
             block += c;
             if (block.size() == CharSetSize + 1) {
                 char sum = 0;
@@ -340,7 +356,7 @@ void SimulatedDisplay::handleByte(char c)
             }
             break;
         case State::Stream:
-            items.last().data += c;
+            record(items.last(), c);
             block += c;
             ++streamCount;
             if (c == EndMark) {
@@ -365,8 +381,10 @@ void SimulatedDisplay::handleByte(char c)
     }
     if (!answer.isEmpty())
         send(answer);
-    if (pauseMs > 0)
+    if (pauseMs > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+        nextSlotUs = NowUs();
+    }
     if (!afterPause.isEmpty())
         send(afterPause);
 }

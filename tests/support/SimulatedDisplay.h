@@ -42,6 +42,8 @@ public:
     {
         QByteArray command; // "(1412)", "(14E0)", ...
         QByteArray data;    // raw bytes that followed it up to the next command
+        qint64 firstUs = 0; // steady-clock time of the first and the last data byte
+        qint64 lastUs = 0;
     };
 
     SimulatedDisplay();
@@ -85,6 +87,7 @@ private:
     void handleByte(char c);
     void send(const QByteArray& bytes);
     void paceLine(int bytesPerSecond);
+    static void record(Item& item, char c);
 
     int master = -1;
     int slave = -1;

@@ -1,0 +1,89 @@
+#include "transfer/ui/Uebertragen.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/Help.h"
+#include "project/SettingsStore.h"
+#include "transfer/TransferProtocol.h"
+
+namespace {
+
+const char* const BoxCaptions[6] = {"Systemeinstellungen", "Zeichensatz", "Sprache 1",
+                                    "Sprache 2",           "Diagnosespache 1", "Diagnosesprache 2"};
+constexpr int SystemSettingsBox = 0;
+constexpr int Language1Box = 2;
+
+} // namespace
+
+Uebertragen::Uebertragen(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Übertragen"));
+    auto* group = new QGroupBox(QStringLiteral("Zur Anzeige übertragen"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    for (int i = 0; i < 6; ++i) {
+        boxes[static_cast<size_t>(i)] = new QCheckBox(QString::fromUtf8(BoxCaptions[i]), group);
+        boxes[static_cast<size_t>(i)]->setChecked(true);
+        groupLayout->addWidget(boxes[static_cast<size_t>(i)]);
+        connect(boxes[static_cast<size_t>(i)], &QCheckBox::clicked, this, &Uebertragen::boxClicked);
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("Übertragen"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    InstallHelpKey(this, HelpContext::TransferSelection);
+}
+
+void Uebertragen::SetDisplayType(const TDisplayType& type)
+{
+    displayType = type;
+}
+
+bool Uebertragen::shown(int index) const
+{
+    return (Selection::Allowed(displayType) & (1 << index)) != 0;
+}
+
+void Uebertragen::showEvent(QShowEvent* event)
+{
+    for (int i = 0; i < 6; ++i)
+        boxes[static_cast<size_t>(i)]->setVisible(shown(i));
+    const QString stored = SettingsStore::ReadValue(QStringLiteral("Übertragen")).trimmed();
+    bool ok = false;
+    const int mask = stored.toInt(&ok, 10);
+    // Text that is no number leaves the boxes as they were rather than failing to open.
+    if (ok) {
+        for (int i = 0; i < 6; ++i)
+            boxes[static_cast<size_t>(i)]->setChecked((mask & (1 << i)) != 0);
+    }
+    QDialog::showEvent(event);
+}
+
+void Uebertragen::boxClicked()
+{
+    // Language 1 always travels with the system settings.
+    if (boxes[Language1Box]->isChecked())
+        boxes[SystemSettingsBox]->setChecked(true);
+}
+
+void Uebertragen::accept()
+{
+    selection = 0;
+    for (int i = 0; i < 6; ++i) {
+        if (shown(i) && boxes[static_cast<size_t>(i)]->isChecked())
+            selection |= 1 << i;
+    }
+    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QString::number(selection));
+    QDialog::accept();
+}
