@@ -1,0 +1,154 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "cli/ArgList.h"
+#include "cli/CliCommand.h"
+#include "common/TavolinError.h"
+#include "texts/MessageTable.h"
+#include "texts/TextExchange.h"
+#include "texts/TextFile.h"
+
+namespace {
+
+const char* const Usage =
+    "Aufruf:\n"
+    "  tavolin-cli texts normalize EIN.txt AUS.txt\n"
+    "  tavolin-cli texts export EIN.txt [--format json|csv]\n"
+    "  tavolin-cli texts import EIN.json|EIN.csv AUS.txt [--format json|csv]\n"
+    "\n"
+    "normalize  liest eine Textdatei der Anzeige und schreibt sie so, wie das Speichern\n"
+    "           im Editor sie schreibt (Kopfzeilen und Meldungen, Zeilenende LF CR).\n"
+    "export     gibt die Kopfzeilen und Meldungen einer Textdatei als JSON (Vorgabe)\n"
+    "           oder CSV in UTF-8 aus, zum Übersetzen und für die Versionsverwaltung.\n"
+    "           Markierungen im Text: {blink}...{/blink} Blinken, {gfx}...{/gfx}\n"
+    "           Grafikzeichen, {{ ein \"{\", {xHH} ein Byte ohne druckbares Zeichen;\n"
+    "           ein Zeilenumbruch beginnt eine neue Zeile der Meldung.\n"
+    "import     macht aus einem solchen Export wieder eine Textdatei der Anzeige.\n"
+    "           Das Format ergibt sich aus der Dateiendung, sonst aus --format.\n"
+    "\n"
+    "AUS.txt wird nur ersetzt, wenn alles geschrieben werden konnte.\n";
+
+constexpr qint64 MaxImportSize = 16 * 1024 * 1024;
+
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+void ExpectFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw TavolinError(QStringLiteral("Die Datei \"%1\" gibt es nicht.").arg(Native(path)));
+    if (!info.isFile())
+        throw TavolinError(QStringLiteral("\"%1\" ist keine Datei.").arg(Native(path)));
+}
+
+void ExpectCount(const cli::ArgList& args, int count)
+{
+    if (args.positional.size() != count)
+        throw TavolinError(QStringLiteral("%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
+                               .arg(count)
+                               .arg(args.positional.size())
+                               .arg(QString::fromUtf8(Usage)));
+}
+
+// Reads one language of a display text file; a file beyond the display's size is read
+// as far as the display would, with a warning.
+void ReadDisplayFile(TMessageTable& table, const QString& path)
+{
+    ExpectFile(path);
+    bool truncated = false;
+    ReadTextFile(table, path, 0, &truncated);
+    if (truncated)
+        cli::Err(QStringLiteral("Warnung: \"%1\" ist länger als %2 Bytes; nur der Anfang wurde gelesen.\n")
+                     .arg(Native(path))
+                     .arg(TextFile::BufferSize));
+}
+
+QString FormatOption(const cli::ArgList& args, const QString& path)
+{
+    QString format = args.Value(QStringLiteral("--format"));
+    if (format.isEmpty()) {
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        format = suffix == QLatin1String("csv") ? suffix : QStringLiteral("json");
+    }
+    if (format != QLatin1String("json") && format != QLatin1String("csv"))
+        throw TavolinError(QStringLiteral("Unbekanntes Format \"%1\" (json oder csv).").arg(format));
+    return format;
+}
+
+int Normalize(const cli::ArgList& args)
+{
+    ExpectCount(args, 2);
+    TMessageTable table;
+    ReadDisplayFile(table, args.positional[0]);
+    WriteTextFile(table, args.positional[1], 0);
+    return 0;
+}
+
+int Export(const cli::ArgList& args)
+{
+    ExpectCount(args, 1);
+    const QString format = args.Value(QStringLiteral("--format"), QStringLiteral("json"));
+    if (format != QLatin1String("json") && format != QLatin1String("csv"))
+        throw TavolinError(QStringLiteral("Unbekanntes Format \"%1\" (json oder csv).").arg(format));
+    TMessageTable table;
+    ReadDisplayFile(table, args.positional[0]);
+    const QByteArray out = format == QLatin1String("csv") ? TextExchange::ToCsv(table, 0)
+                                                           : TextExchange::ToJson(table, 0);
+    cli::Out(QString::fromUtf8(out));
+    return 0;
+}
+
+int Import(const cli::ArgList& args)
+{
+    ExpectCount(args, 2);
+    const QString& in = args.positional[0];
+    ExpectFile(in);
+    const QString format = FormatOption(args, in);
+    QFile file(in);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TavolinError(QStringLiteral("\"%1\" kann nicht gelesen werden: %2").arg(Native(in), file.errorString()));
+    if (file.size() > MaxImportSize)
+        throw TavolinError(QStringLiteral("\"%1\" ist zu groß für eine Textdatei der Anzeige.").arg(Native(in)));
+    const QByteArray bytes = file.readAll();
+
+    TMessageTable table;
+    try {
+        if (format == QLatin1String("csv"))
+            TextExchange::FromCsv(bytes, table, 0);
+        else
+            TextExchange::FromJson(bytes, table, 0);
+    } catch (const TavolinError& error) {
+        throw TavolinError(QStringLiteral("\"%1\": %2").arg(Native(in), error.message()));
+    }
+    WriteTextFile(table, args.positional[1], 0);
+    return 0;
+}
+
+int Run(const QStringList& all)
+{
+    if (all.isEmpty() || (cli::WantsHelp(all) && (all.size() == 1 || all.first().startsWith(QLatin1Char('-'))))) {
+        cli::Out(QString::fromUtf8(Usage));
+        return all.isEmpty() ? 2 : 0;
+    }
+    const QString verb = all.first();
+    if (cli::WantsHelp(all)) {
+        cli::Out(QString::fromUtf8(Usage));
+        return 0;
+    }
+    const QStringList rest = all.mid(1);
+    if (verb == QLatin1String("normalize"))
+        return Normalize(cli::ArgList::Parse(rest, {}, {}));
+    if (verb == QLatin1String("export"))
+        return Export(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
+    if (verb == QLatin1String("import"))
+        return Import(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
+    return cli::Fail(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QString::fromUtf8(Usage)));
+}
+
+const CliCommand registration{"texts", "Textdateien der Anzeige normalisieren, exportieren, importieren", Run};
+
+} // namespace

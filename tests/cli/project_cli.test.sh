@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Whole runs of "tavolin-cli project info" on the demo project and on broken folders.
+set -euo pipefail
+cli="$1/tavolin-cli"
+demo="$2/examples/Demo"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+run() { timeout 60 "$cli" "$@"; }
+
+run project info "$demo" >"$work/info"
+grep -Eq 'displayTypeName: +Quon 1$' "$work/info"
+grep -Eq 'charSetName: +demo$' "$work/info"
+grep -q 'Anzeigetyp: Quon 1 (led, 24 Zeichen je Zeile, 12 Tasten' "$work/info"
+grep -q 'Betriebstexte Sprache1: Sprache1.txt, 46 Meldungen, 11 Kopfzeilen' "$work/info"
+grep -q 'Betriebstexte Sprache2: Sprache2.txt, 46 Meldungen, 0 Kopfzeilen' "$work/info"
+# The demo has exactly one line longer than the display (to show the long-line mark).
+[ "$(grep -c '^    Meldung ' "$work/info")" -eq 1 ]
+grep -q 'Meldung 162, Zeile 1: 38 Zeichen' "$work/info"
+
+run project info "$demo" --json >"$work/info.json"
+grep -q '"displayTypeName": "Quon 1"' "$work/info.json"
+grep -q '"lineLength": 24' "$work/info.json"
+[ "$(grep -c '"line": 1,' "$work/info.json")" -eq 1 ]
+grep -q '"number": 162' "$work/info.json"
+
+# Broken configurations: 0 and 3 bytes, unknown display type, text file that is a folder.
+mkdir "$work/p"
+: >"$work/p/tavolin.cfg"
+run project info "$work/p" | grep -Eq 'displayTypeName: +Orbex 1$'
+printf 'Abc' >"$work/p/tavolin.cfg"
+run project info "$work/p" | grep -Eq 'language1File: +Abcache1.txt$'
+# A record of six 256-byte fields.
+field() { printf '%s' "$1" >"$work/field"; truncate -s 256 "$work/field"; cat "$work/field"; }
+{ field Sprache1.txt; field Sprache2.txt; field D1; field D2; field ''; field 'Quon 9'; } >"$work/p/tavolin.cfg"
+[ "$(stat -c %s "$work/p/tavolin.cfg")" -eq 1536 ]
+run project info "$work/p" | grep -q 'unbekannter Anzeigetyp'
+run project info "$work/p" --json | grep -q '"displayType": null'
+mkdir "$work/g"
+head -c 5000 /dev/urandom >"$work/g/tavolin.cfg"
+status=0
+run project info "$work/g" >/dev/null 2>&1 || status=$?
+[ "$status" -le 1 ] || { echo "garbage cfg: exit $status" >&2; exit 1; }
+
+cp "$demo/tavolin.cfg" "$work/p/tavolin.cfg"
+mkdir "$work/p/Sprache1.txt"
+status=0
+run project info "$work/p" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 1 ]
+grep -q 'Fehler bei Datenlesen' "$work/out"
+grep -q 'Sprache2.txt (fehlt)' "$work/out"
+
+for bad in "$work/fehlt" "$demo/Sprache1.txt"; do
+    status=0
+    run project info "$bad" 2>"$work/err" >/dev/null || status=$?
+    [ "$status" -eq 1 ] || { echo "exit $status for $bad" >&2; exit 1; }
+    grep -Eq 'gibt es nicht|kein Ordner' "$work/err"
+done
+status=0
+run project info 2>"$work/err" >/dev/null || status=$?
+[ "$status" -eq 1 ] && grep -q 'Projektordner erwartet' "$work/err"
+run project info --help | grep -q 'tavolin-cli project info'
+echo OK

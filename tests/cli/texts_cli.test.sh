@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Whole runs of "tavolin-cli texts": the demo files through normalize, export and import,
+# and every kind of bad input ending in a German message and exit code 1, never a crash.
+set -euo pipefail
+cli="$1/tavolin-cli"
+demo="$2/examples/Demo"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+run() { timeout 60 "$cli" "$@"; }
+
+# Fails when the command succeeds, crashes or hangs, or stderr lacks the expected text.
+expect_error() {
+    local expected="$1"; shift
+    local status=0
+    run "$@" >"$work/out" 2>"$work/err" || status=$?
+    if [ "$status" -ne 1 ]; then
+        echo "expected exit 1, got $status: $*" >&2; cat "$work/err" >&2; exit 1
+    fi
+    grep -q -- "$expected" "$work/err" || { echo "missing '$expected' for: $*" >&2; cat "$work/err" >&2; exit 1; }
+}
+
+# The demo files are exactly what saving writes, and survive JSON and CSV unchanged.
+for f in Sprache1 Sprache2; do
+    run texts normalize "$demo/$f.txt" "$work/$f.txt"
+    cmp "$demo/$f.txt" "$work/$f.txt"
+    run texts export "$demo/$f.txt" >"$work/$f.json"
+    run texts export "$demo/$f.txt" --format csv >"$work/$f.csv"
+    run texts import "$work/$f.json" "$work/$f.from-json.txt"
+    run texts import "$work/$f.csv" "$work/$f.from-csv.txt"
+    cmp "$demo/$f.txt" "$work/$f.from-json.txt"
+    cmp "$demo/$f.txt" "$work/$f.from-csv.txt"
+    # The export is stable.
+    run texts export "$demo/$f.txt" | cmp - "$work/$f.json"
+done
+grep -q '"Helligkeit: 80%"' "$work/Sprache1.json"
+grep -q '{"number": 120, "text": "Temperatur {gfx}E{/gfx} zu hoch\\n{blink}Kühlung prüfen{/blink}"}' "$work/Sprache1.json"
+grep -q '^header,Ta-Mode: MMBMMMMMMMMM$' "$work/Sprache1.csv"
+
+# Other line ends and an end-of-file byte are normalised to what saving writes.
+printf '0    *Binaer\r\n     *\r\n1    Pumpe 1\r\n     Stoerung\r\n12   Tank\r\n\x1a' >"$work/crlf.txt"
+printf '0    *Binaer\n\r     *\n\r1    Pumpe 1\n\r     Stoerung\n\r12   Tank\n\r' >"$work/lfcr.txt"
+run texts normalize "$work/crlf.txt" "$work/crlf.out"
+cmp "$work/lfcr.txt" "$work/crlf.out"
+
+# Tolerated input: an empty file gives an empty file; garbage and a huge file are read as
+# far as the display would read them.
+: >"$work/empty.txt"
+run texts normalize "$work/empty.txt" "$work/empty.out"
+[ ! -s "$work/empty.out" ]
+run texts export "$work/empty.txt" | grep -q '"messages": \[\]'
+head -c 50000 /dev/urandom >"$work/garbage.bin"
+status=0
+run texts normalize "$work/garbage.bin" "$work/garbage.out" 2>"$work/err" || status=$?
+[ "$status" -le 1 ] || { echo "garbage: exit $status" >&2; exit 1; }
+[ "$status" -eq 0 ] || grep -q 'Fehler bei Dateispeichern' "$work/err"
+run texts export "$work/garbage.bin" >/dev/null
+head -c 10485760 /dev/zero | tr '\0' 'A' >"$work/big.txt"
+run texts export "$work/big.txt" >/dev/null 2>"$work/err"
+grep -q 'Warnung' "$work/err"
+
+# Refused input: missing file, folder, bad arguments, broken or hostile imports.
+expect_error 'gibt es nicht' texts normalize "$work/fehlt.txt" "$work/x.txt"
+expect_error 'keine Datei' texts normalize "$work" "$work/x.txt"
+expect_error 'Dateispeichern' texts normalize "$demo/Sprache1.txt" "$work"
+expect_error 'Dateinamen erwartet' texts normalize "$demo/Sprache1.txt"
+expect_error 'Unbekanntes Format' texts export "$demo/Sprache1.txt" --format xml
+expect_error 'Unbekannte Angabe' texts export "$demo/Sprache1.txt" --bogus
+expect_error 'Unbekannter Unterbefehl' texts frobnicate
+expect_error 'gibt es nicht' texts import "$work/fehlt.json" "$work/x.txt"
+expect_error 'Kein gültiges JSON' texts import "$work/garbage.bin" "$work/x.txt" --format json
+expect_error 'UTF-8' texts import "$work/garbage.bin" "$work/x.txt" --format csv
+: >"$work/empty.json"
+expect_error 'Kein gültiges JSON' texts import "$work/empty.json" "$work/x.txt"
+printf '{"messages": [{"number": 5, "text": "Preis 5 \xe2\x82\xac"}]}' >"$work/euro.json"
+expect_error 'Meldung 5' texts import "$work/euro.json" "$work/x.txt"
+printf 'number,text\n1,ok\n1,doppelt\n' >"$work/dup.csv"
+expect_error 'doppelt' texts import "$work/dup.csv" "$work/x.txt"
+[ ! -e "$work/x.txt" ]
+
+# Too much text for the display: refused, and an existing output file stays as it was.
+{
+    x24=xxxxxxxxxxxxxxxxxxxxxxxx
+    printf '{"messages": [\n'
+    for i in $(seq 0 1023); do
+        printf '{"number": %d, "text": "%s\\n%s"}' "$i" "$x24" "$x24"
+        [ "$i" -lt 1023 ] && printf ',\n'
+    done
+    printf ']}\n'
+} >"$work/full.json"
+cp "$demo/Sprache2.txt" "$work/keep.txt"
+expect_error 'zu lang' texts import "$work/full.json" "$work/keep.txt"
+cmp "$demo/Sprache2.txt" "$work/keep.txt"
+
+for verb in normalize export import; do
+    run texts "$verb" --help | grep -q 'tavolin-cli texts'
+done
+run texts --help | grep -q '{blink}'
+echo OK

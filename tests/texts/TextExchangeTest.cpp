@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+#include <random>
+
+#include "common/TavolinError.h"
+#include "texts/MessageTable.h"
+#include "texts/TextExchange.h"
+#include "texts/TextFile.h"
+#include "texts/TextNotation.h"
+
+namespace {
+
+QByteArray Format(const TMessageTable& table)
+{
+    std::vector<char> buffer(TextFile::BufferSize);
+    return QByteArray(buffer.data(), FormatText(table, 0, buffer.data(), TextFile::BufferSize, 3));
+}
+
+void Parse(TMessageTable& table, QByteArray bytes)
+{
+    bytes.append('\0');
+    ParseText(table, 0, bytes.data(), static_cast<int>(bytes.size() - 1), QString());
+}
+
+QString DecodeError(const QString& notation, bool lineBreaks = true)
+{
+    try {
+        TextNotation::Decode(notation, lineBreaks);
+    } catch (const TavolinError& error) {
+        return error.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+TEST(TextNotation, MarksAndDisplayCodes)
+{
+    // ä and ° are display codes 0x84 and 0xF8; 0xB5 has no printable Windows character.
+    const QByteArray display("T\x84nk \x0F" "5\xF8\x0E\r\x10" "AB\x12 {x}\xB5\x7F", 20);
+    const QString notation = QStringLiteral("Tänk {blink}5°{/blink}\n{gfx}AB{/gfx} {{x}{xB5}{x7F}");
+    EXPECT_EQ(TextNotation::Encode(display), notation);
+    EXPECT_EQ(TextNotation::Decode(notation), display);
+    EXPECT_EQ(TextNotation::Decode(QStringLiteral("a\r\nb\rc{XB5}")), QByteArray("a\rb\rc\xB5"));
+
+    for (int b = 1; b < 256; ++b) {
+        if (b == 0x0A || b == 0x1A)
+            continue;
+        const QByteArray one(1, static_cast<char>(b));
+        EXPECT_EQ(TextNotation::Decode(TextNotation::Encode(one)), one) << b;
+    }
+}
+
+TEST(TextNotation, FaultsAreNamed)
+{
+    EXPECT_TRUE(DecodeError(QStringLiteral("a{blink")).contains(QStringLiteral("ohne")));
+    EXPECT_TRUE(DecodeError(QStringLiteral("{bold}x")).contains(QStringLiteral("{bold}")));
+    EXPECT_TRUE(DecodeError(QStringLiteral("{x0A}")).contains(QStringLiteral("Textdatei")));
+    EXPECT_TRUE(DecodeError(QStringLiteral("{x00}")).contains(QStringLiteral("Textdatei")));
+    EXPECT_TRUE(DecodeError(QStringLiteral("{xZZ}")).contains(QStringLiteral("Markierung")));
+    EXPECT_TRUE(DecodeError(QStringLiteral("5 €")).contains(QStringLiteral("U+20ac")));
+    EXPECT_TRUE(DecodeError(QStringLiteral("\U0001F600")).contains(QStringLiteral("U+1f600")));
+    EXPECT_TRUE(DecodeError(QStringLiteral("tab\there")).contains(QStringLiteral("Stelle 4")));
+    EXPECT_FALSE(DecodeError(QStringLiteral("a\nb"), false).isEmpty());
+}
+
+TEST(TextExchange, JsonAndCsvLayout)
+{
+    TMessageTable table;
+    table.headerLines[0] = {"Binaer", "Helligkeit: 80%"};
+    table.SetText(0, 0, "");
+    table.SetText(1, 0, "Pumpe \"1\"\rSt\x94rung, bitte");
+    table.SetText(12, 0, " Tank\\");
+    EXPECT_EQ(TextExchange::ToJson(table, 0),
+              QByteArray("{\n  \"format\": \"tavolin-texts\",\n  \"version\": 1,\n  \"header\": [\n"
+                         "    \"Binaer\",\n    \"Helligkeit: 80%\"\n  ],\n  \"messages\": [\n"
+                         "    {\"number\": 0, \"text\": \"\"},\n"
+                         "    {\"number\": 1, \"text\": \"Pumpe \\\"1\\\"\\nSt\xC3\xB6rung, bitte\"},\n"
+                         "    {\"number\": 12, \"text\": \" Tank\\\\\"}\n  ]\n}\n"));
+    EXPECT_EQ(TextExchange::ToCsv(table, 0),
+              QByteArray("number,text\nheader,Binaer\nheader,Helligkeit: 80%\n0,\n"
+                         "1,\"Pumpe \"\"1\"\"\nSt\xC3\xB6rung, bitte\"\n12,\" Tank\\\"\n"));
+
+    TMessageTable empty;
+    EXPECT_EQ(TextExchange::ToJson(empty, 1),
+              QByteArray("{\n  \"format\": \"tavolin-texts\",\n  \"version\": 1,\n  \"header\": [],\n"
+                         "  \"messages\": []\n}\n"));
+
+    for (const QByteArray& exported : {TextExchange::ToJson(table, 0), TextExchange::ToCsv(table, 0)}) {
+        TMessageTable back;
+        if (exported.startsWith('{'))
+            TextExchange::FromJson(exported, back, 0);
+        else
+            TextExchange::FromCsv(exported, back, 0);
+        EXPECT_EQ(Format(back), Format(table));
+        EXPECT_EQ(back.Count(), 3);
+    }
+}
+
+TEST(TextExchange, ImportAcceptsEditedFilesAndRefusesBrokenOnes)
+{
+    // What spreadsheet programs and editors make of a CSV file.
+    TMessageTable edited;
+    TextExchange::FromCsv("\xEF\xBB\xBFNumber,Text\r\nheader,BCD\r\n5,\"a\r\nb\"\r\n\r\n7,x\"y", edited, 0);
+    EXPECT_EQ(edited.headerLines[0], QList<QByteArray>{"BCD"});
+    EXPECT_EQ(edited.At(0).text[0], QByteArray("a\rb"));
+    EXPECT_EQ(edited.At(1).text[0], QByteArray("x\"y"));
+
+    const QList<std::pair<QByteArray, QString>> badCsv{
+        {"number,text\n5,a\n5,b\n", QStringLiteral("doppelt")},
+        {"number,text\n1024,a\n", QStringLiteral("zwischen 0 und 1023")},
+        {"number,text\nfuenf,a\n", QStringLiteral("keine Meldungsnummer")},
+        {"number,text\n5,a,b\n", QStringLiteral("Zeile 2")},
+        {"number,text\n5,\"offen\n", QStringLiteral("nicht geschlossen")},
+        {"number,text\nheader,-Notiz\n", QStringLiteral("Kopfzeile 1")},
+        {"number,text\n5,\xFF\xFE\n", QStringLiteral("UTF-8")},
+        {"number,text\n3,ok\n4,{blink\n", QStringLiteral("CSV Zeile 3, Meldung 4")},
+    };
+    for (const auto& [csv, expected] : badCsv) {
+        TMessageTable table;
+        try {
+            TextExchange::FromCsv(csv, table, 0);
+            ADD_FAILURE() << csv.constData();
+        } catch (const TavolinError& error) {
+            EXPECT_TRUE(error.message().contains(expected)) << error.message().toStdString();
+        }
+    }
+
+    const QList<QByteArray> badJson{
+        "", "[]", "{\"messages\": 5}", "{\"format\": \"andere\", \"messages\": []}",
+        "{\"messages\": [{\"number\": 1.5, \"text\": \"a\"}]}", "{\"messages\": [{\"number\": 1}]}",
+        "{\"messages\": [{\"number\": -1, \"text\": \"a\"}]}", "{\"messages\": [3]}",
+        "{\"header\": \"Binaer\", \"messages\": []}", "{\"header\": [\"a\\nb\"], \"messages\": []}",
+        "{\"messages\": [{\"number\": 1e300, \"text\": \"a\"}]}", "{\"messages\": [",
+    };
+    for (const QByteArray& json : badJson) {
+        TMessageTable table;
+        EXPECT_THROW(TextExchange::FromJson(json, table, 0), TavolinError) << json.constData();
+    }
+}
+
+TEST(TextExchange, RandomFilesSurviveExportAndImport)
+{
+    std::mt19937 random(815);
+    for (int round = 0; round < 100; ++round) {
+        TMessageTable table;
+        if (random() % 2)
+            table.headerLines[0] = {"Binaer", "Ta-Mode: MB{" + QByteArray(1, static_cast<char>(0x80 + random() % 128))};
+        for (int m = 0; m < 30; ++m) {
+            QByteArray text;
+            const int length = 1 + random() % 40;
+            for (int i = 0; i < length; ++i) {
+                char c;
+                do
+                    c = static_cast<char>(random() % 256);
+                while (c == 0 || c == 0x0A || c == 0x1A);
+                text.append(c);
+            }
+            table.SetText(static_cast<int>(random() % 1024), 0, text);
+        }
+        // What saving produces from this table, read back: the file a user has.
+        TMessageTable saved;
+        Parse(saved, Format(table));
+        const QByteArray file = Format(saved);
+        TMessageTable read;
+        Parse(read, file);
+        ASSERT_EQ(Format(read), file);
+
+        TMessageTable fromJson;
+        TextExchange::FromJson(TextExchange::ToJson(read, 0), fromJson, 0);
+        ASSERT_EQ(Format(fromJson), file) << round;
+        TMessageTable fromCsv;
+        TextExchange::FromCsv(TextExchange::ToCsv(read, 0), fromCsv, 0);
+        ASSERT_EQ(Format(fromCsv), file) << round;
+    }
+}
