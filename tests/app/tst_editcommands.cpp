@@ -1,0 +1,368 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "AppTestSupport.h"
+#include "app/CellEditor.h"
+#include "app/MainActions.h"
+#include "app/ProjectController.h"
+#include "app/StatusBar.h"
+#include "common/ProgramFolder.h"
+#include "dialogs/Neuemld.h"
+#include "project/ui/Import1.h"
+#include "project/ui/Projekt_offnen.h"
+#include "support/TestSettings.h"
+
+using namespace tavolin::test;
+
+// The commands of "&Bearbeiten" on the demo project, through menu actions and shortcuts.
+class EditCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> base;
+    std::unique_ptr<MainWindow> window;
+    QString demo;
+
+    MessageView& view() { return *window->View(); }
+    TMessageTable& table() { return *window->Session().CurrentTable(); }
+    CellEditor* editor() { return view().Editor(); }
+    int rowOf(int number) { return table().IndexOf(number) + 1; }
+
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+
+    void activate() { QApplication::setActiveWindow(window.get()); }
+
+    void openProject(const QString& folder)
+    {
+        QVERIFY(window->Projects()->OpenFolder(folder));
+        activate();
+    }
+
+    QString makeProject(const QString& name, const QString& typeName)
+    {
+        const QString folder = CopyDemo(*base, name);
+        TProjectConfig config;
+        ReadProjectConfig(folder, config);
+        TProjectConfig::Set(config.displayTypeName, typeName);
+        WriteProjectConfig(folder, config);
+        return folder;
+    }
+
+    QByteArray textOf(int number, int language = 0) { return table().At(table().IndexOf(number)).text[language]; }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        UsePrivateSettings();
+        SetProgramFolder(ProgramDir());
+    }
+
+    void init()
+    {
+        ClearSettings();
+        base = std::make_unique<QTemporaryDir>();
+        demo = CopyDemo(*base);
+        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), base->path());
+        SettingsStore::WriteValue(QStringLiteral("Startbild"), QStringLiteral("0"));
+        window = std::make_unique<MainWindow>();
+        window->resize(1000, 700);
+        window->show();
+        activate();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        openProject(demo);
+    }
+
+    void cleanup()
+    {
+        ProjectSession& session = window->Session();
+        if (session.IsOpen()) {
+            view().CellEdit().Abandon();
+            session.project.modified = false;
+            session.graphics.modified = false;
+            for (auto& t : session.tables)
+                if (t)
+                    t->modified = {false, false};
+            window->Projects()->CloseProject(false);
+        }
+        window.reset();
+        base.reset();
+        DisplayTypeTable()[11] = TDisplayType();
+    }
+
+    void newMessageWithTheProposedNumber()
+    {
+        const int proposal = table().NextFreeNumber(-1);
+        int offered = -1;
+        OnModal<Neuemld>([&offered](Neuemld* dialog) {
+            offered = dialog->number;
+            dialog->accept();
+        });
+        press(Qt::Key_L); // "Neue Meldung"
+        QCOMPARE(offered, proposal);
+        QVERIFY(table().IndexOf(proposal) >= 0);
+        QVERIFY(table().modified[0]);
+        QVERIFY(view().EditorShown());
+        QCOMPARE(int(view().CellEdit().slot), table().IndexOf(proposal));
+        QVERIFY(!view().Grid()->CellRect(1, rowOf(proposal)).isEmpty());
+
+        // With the editor open the proposal follows the edited message; a number chosen
+        // in the middle keeps both its row and the next one in view.
+        activate();
+        view().Grid()->SetTopRow(1);
+        ClickCell(view(), 1, rowOf(3));
+        OnModal<Neuemld>([&offered](Neuemld* dialog) {
+            offered = dialog->number;
+            dialog->NumberBox()->setValue(8);
+            dialog->accept();
+        });
+        window->Actions()->newMessage->trigger();
+        QCOMPARE(offered, 7);
+        QCOMPARE(int(view().CellEdit().slot), table().IndexOf(8));
+        QCOMPARE(view().Grid()->Row(), rowOf(8));
+        QVERIFY(!view().Grid()->CellRect(1, rowOf(8) + 1).isEmpty());
+        QCOMPARE(textOf(8), QByteArray());
+
+        // Cancel adds nothing; clicking the empty last row asks as well.
+        const int count = table().Count();
+        OnModal<Neuemld>([](Neuemld* dialog) { dialog->reject(); });
+        view().Grid()->SetTopRow(table().Count());
+        ClickCell(view(), 1, table().Count() + 1);
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+        QTest::qWait(20);
+        QCOMPARE(table().Count(), count);
+    }
+
+    void deletesOneOrSeveralRows()
+    {
+        const int count = table().Count();
+        ClickCell(view(), 0, rowOf(2));
+        auto answer = AnswerBox(QMessageBox::Yes);
+        press(Qt::Key_Delete); // "&Löschen"
+        QVERIFY(answer->seen);
+        QCOMPARE(answer->caption, QStringLiteral("Meldung"));
+        QCOMPARE(answer->text, QStringLiteral("Möchten Sie wirklich eine Meldung löschen ?"));
+        QCOMPARE(table().IndexOf(2), -1);
+        QCOMPARE(table().Count(), count - 1);
+        QVERIFY(window->Session().NeedsSaving());
+
+        // The last message and the empty row: asked for two, one goes.
+        activate();
+        view().Grid()->SetTopRow(table().Count());
+        const int lastNumber = table().At(table().Count() - 1).number;
+        ClickCell(view(), 0, table().Count());
+        ClickCell(view(), 0, table().Count() + 1, Qt::ShiftModifier);
+        answer = AnswerBox(QMessageBox::No);
+        window->Actions()->remove->trigger();
+        QCOMPARE(answer->text, QStringLiteral("Möchten Sie wirklich mehrere Meldungen löschen ?"));
+        QCOMPARE(table().Count(), count - 1);
+        answer = AnswerBox(QMessageBox::Yes);
+        window->Actions()->remove->trigger();
+        QVERIFY(answer->seen);
+        QCOMPARE(table().Count(), count - 2);
+        QCOMPARE(table().IndexOf(lastNumber), -1);
+    }
+
+    void deleteEndsAnEditScrolledOutOfView()
+    {
+        ClickCell(view(), 1, rowOf(0));
+        QTest::keyClicks(editor(), QStringLiteral("Z"));
+        view().Grid()->SetTopRow(rowOf(20));
+        QVERIFY(!view().EditorShown());
+        QVERIFY(view().CellEdit().IsOpen());
+        view().Grid()->SetSelection({1, rowOf(20), 2, rowOf(21)});
+        auto answer = AnswerBox(QMessageBox::Yes);
+        window->Actions()->remove->trigger();
+        QVERIFY(answer->seen);
+        QVERIFY(!view().CellEdit().IsOpen());
+        QCOMPARE(textOf(0), QByteArray("ZAnlage bereit"));
+        QCOMPARE(table().IndexOf(20), -1);
+        QCOMPARE(table().IndexOf(21), -1);
+    }
+
+    void navigatesWithinLimits()
+    {
+        ClickCell(view(), 1, 1);
+        press(Qt::Key_H); // "Vorherige Meldung" on the first message
+        QCOMPARE(int(view().CellEdit().slot), 0);
+        press(Qt::Key_N);
+        QCOMPARE(int(view().CellEdit().slot), 1);
+        press(Qt::Key_S); // "Sprache wechseln"
+        QCOMPARE(int(view().CellEdit().language), 1);
+        QCOMPARE(int(view().CellEdit().slot), 1);
+        press(Qt::Key_S);
+        QCOMPARE(int(view().CellEdit().language), 0);
+        press(Qt::Key_H);
+        QCOMPARE(int(view().CellEdit().slot), 0);
+
+        const int last = table().Count() - 1;
+        view().Grid()->SetTopRow(last + 1);
+        ClickCell(view(), 1, last + 1);
+        QCOMPARE(int(view().CellEdit().slot), last);
+        window->Actions()->nextMessage->trigger();
+        QCOMPARE(int(view().CellEdit().slot), last);
+        window->Actions()->previousMessage->trigger();
+        QCOMPARE(int(view().CellEdit().slot), last - 1);
+
+        // Without an open editor the commands do nothing.
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        window->Actions()->nextMessage->trigger();
+        QVERIFY(!view().CellEdit().IsOpen());
+    }
+
+    void oneLanguageTypeKeepsItsColumn()
+    {
+        openProject(makeProject(QStringLiteral("Einsprachig"), QStringLiteral("Orbex 2")));
+        QCOMPARE(view().Grid()->ColCount(), 2);
+        ClickCell(view(), 1, 1);
+        press(Qt::Key_S);
+        QCOMPARE(int(view().CellEdit().language), 0);
+        QVERIFY(view().EditorShown());
+    }
+
+    void blinkAndGraphicsBecomeAttributeBytes()
+    {
+        ClickCell(view(), 1, rowOf(2));
+        QTest::keyClick(editor(), Qt::Key_End);
+        QTest::keyClick(editor(), Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(editor()->textCursor().selectedText(), QStringLiteral("aktiv"));
+        press(Qt::Key_F2); // "Blink ein"
+        QTest::keyClick(editor(), Qt::Key_Home);
+        QTest::keyClick(editor(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(editor(), Qt::Key_Right, Qt::ShiftModifier);
+        window->Actions()->graphicsOn->trigger();
+        QCOMPARE(window->Status()->PanelText(4), QStringLiteral("Grafikzeichensatz"));
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QCOMPARE(textOf(2), QByteArray("\x10Ha\x12ndbetrieb \x0F" "aktiv"));
+
+        // Off again, through the other two commands.
+        ClickCell(view(), 1, rowOf(2));
+        editor()->selectAll();
+        press(Qt::Key_F2, Qt::NoModifier); // "Blink aus"
+        window->Actions()->graphicsOff->trigger();
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
+
+        // With the editor closed only the status bar is refreshed.
+        window->Actions()->blinkOn->trigger();
+        QCOMPARE(window->Status()->PanelText(3), QString());
+        QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
+    }
+
+    void clipboardKeepsAttributesAndUndoes()
+    {
+        ClickCell(view(), 1, rowOf(100)); // "NOT-AUS betätigt" blinks
+        editor()->selectAll();
+        window->Actions()->copy->trigger();
+        ClickCell(view(), 1, rowOf(2));
+        QTest::keyClick(editor(), Qt::Key_End);
+        QTest::keyClick(editor(), Qt::Key_Return);
+        window->Actions()->paste->trigger();
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QVERIFY(textOf(2).startsWith("Handbetrieb aktiv\r\x0FNOT-AUS bet\x84tigt\r"));
+
+        ClickCell(view(), 1, rowOf(3));
+        QTest::keyClick(editor(), Qt::Key_End);
+        QTest::keyClick(editor(), Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+        window->Actions()->cut->trigger();
+        window->Actions()->undo->trigger();
+        editor()->moveCursor(QTextCursor::Start);
+        press(Qt::Key_Delete); // no selection: nothing goes
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QCOMPARE(textOf(3), QByteArray("Anlage gestoppt\rStart mit Taste F1"));
+    }
+
+    void switchesBetweenOperatingAndDiagnosticTexts()
+    {
+        QVERIFY(!window->Actions()->diagnosticTexts->isVisible());
+        window->Actions()->diagnosticTexts->trigger();
+        QCOMPARE(window->Session().currentTable, 0);
+
+        DisplayTypeTable()[11] = TDisplayType{QStringLiteral("Test Diag"), QStringLiteral("led"), 40,
+                                              quint8(dtSecondLanguage | dtDiagnosticTexts), 0};
+        const QString folder = makeProject(QStringLiteral("Diag"), QStringLiteral("Test Diag"));
+        QFile diag(folder + QStringLiteral("/DiagSprache1.txt"));
+        QVERIFY(diag.open(QIODevice::WriteOnly));
+        diag.write("0    *\n\r7    Diagnose sieben\n\r");
+        diag.close();
+        openProject(folder);
+        QVERIFY(window->windowTitle().endsWith(QStringLiteral(" - Test Diag (Beriebstexte) ")));
+        QVERIFY(window->Actions()->operatingTexts->isVisible());
+        QVERIFY(window->Actions()->operatingTexts->isChecked());
+
+        ClickCell(view(), 1, rowOf(1));
+        QTest::keyClicks(editor(), QStringLiteral("B"));
+        window->Actions()->diagnosticTexts->trigger();
+        QVERIFY(window->windowTitle().endsWith(QStringLiteral(" (Diagnosetexte) ")));
+        QVERIFY(window->Actions()->diagnosticTexts->isChecked());
+        QVERIFY(!window->Actions()->operatingTexts->isChecked());
+        QCOMPARE(view().Table(), window->Session().Table(1));
+        QCOMPARE(textOf(7), QByteArray("Diagnose sieben"));
+        QCOMPARE(window->Session().Table(0)->At(1).text[0], QByteArray("BAnlage l\x84uft\r\x10" "C\x12 Automatikbetrieb"));
+
+        auto answer = AnswerBox(QMessageBox::Yes);
+        window->Actions()->close->trigger();
+        QVERIFY(answer->seen);
+        QVERIFY(ReadAll(folder + QStringLiteral("/DiagSprache1.txt")).contains("7    Diagnose sieben"));
+        QVERIFY(QFile::exists(folder + QStringLiteral("/DiagSprache2.txt")));
+    }
+
+    void importsACharacterSet()
+    {
+        const QString other = CopyDemo(*base, QStringLiteral("Andere"));
+        QFile::copy(ProgramDir() + QStringLiteral("/lcd.fix"), other + QStringLiteral("/anders.pix"));
+        QVERIFY(ReadAll(other + QStringLiteral("/anders.pix")) != ReadAll(demo + QStringLiteral("/demo.pix")));
+        OnModal<Import1>([](Import1* dialog) {
+            QVERIFY(dialog->charSetMode);
+            QVERIFY(!dialog->ImportButton()->isEnabled()); // the project's own set is the target
+            dialog->ProjectList()->setCurrentItem(dialog->ProjectList()->findItems(QStringLiteral("Andere"), Qt::MatchExactly).value(0));
+            dialog->FileList()->setCurrentItem(dialog->FileList()->findItems(QStringLiteral("anders"), Qt::MatchExactly).value(0));
+            AnswerBox(QMessageBox::Yes);
+            dialog->ImportButton()->click();
+        });
+        window->Actions()->importCharSet->trigger();
+        QVERIFY(window->Session().graphics.modified);
+        const QString saved = base->path() + QStringLiteral("/kopie.pix");
+        window->Session().graphics.Save(saved);
+        QCOMPARE(ReadAll(saved), ReadAll(other + QStringLiteral("/anders.pix")));
+    }
+
+    void importsATextFileIntoANewProject()
+    {
+        OnModal<Projekt_offnen>([](Projekt_offnen* dialog) {
+            dialog->NameBox()->setText(QStringLiteral("Neu"));
+            QVERIFY(dialog->isNewProject);
+            QVERIFY(dialog->ImportButton(0)->isEnabled());
+            OnModal<Import1>(
+                [](Import1* import) {
+                    import->ProjectList()->setCurrentItem(
+                        import->ProjectList()->findItems(QStringLiteral("Demo"), Qt::MatchExactly).value(0));
+                    import->FileList()->setCurrentItem(
+                        import->FileList()->findItems(QStringLiteral("Sprache1"), Qt::MatchExactly).value(0));
+                    import->ImportButton()->click();
+                    QTimer::singleShot(0, [] {
+                        auto* open = qobject_cast<Projekt_offnen*>(QApplication::activeModalWidget());
+                        if (open)
+                            open->OkButton()->click();
+                    });
+                },
+                dialog);
+            dialog->ImportButton(0)->click();
+        });
+        window->Actions()->open->trigger();
+        QTRY_VERIFY(window->Session().project.folder.endsWith(QStringLiteral("/Neu")));
+        QVERIFY(QFile::exists(base->path() + QStringLiteral("/Neu/Sprache1.txt")));
+        QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
+        QVERIFY(window->Session().NeedsSaving()); // a new project is unsaved
+    }
+};
+
+QTEST_MAIN(EditCommandsTest)
+#include "tst_editcommands.moc"
