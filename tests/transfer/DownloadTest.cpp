@@ -171,8 +171,9 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
     ASSERT_EQ(display.CountOf("(1407)"), 1);
     const QByteArray settings = Formatted(*project.operating, 0, 1 | 4, project.state.displayType.lineLength);
     for (const SimulatedDisplay::Item& item : items) {
-        if (item.command == "(1407)")
+        if (item.command == "(1407)") {
             EXPECT_TRUE(item.data == Stream(settings, false));
+        }
     }
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Systemeinstellungen werden geladen...")));
 }
