@@ -3,14 +3,73 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#define TAVOLIN_FREEDESKTOP_TRASH 1
+#endif
+
+namespace {
+
+#ifdef TAVOLIN_FREEDESKTOP_TRASH
+// The user's own trash ($XDG_DATA_HOME/Trash). Qt's move to the trash does not create it
+// when its parent is missing; it then moves the file into "files" below the working folder
+// and reports success. So the trash is made sure of first.
+bool EnsureHomeTrash()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        return false;
+    const QString trash = data + QStringLiteral("/Trash");
+    QDir dir;
+    if (!dir.mkpath(trash + QStringLiteral("/files")) || !dir.mkpath(trash + QStringLiteral("/info")))
+        return false;
+    QFile::setPermissions(trash, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return true;
+}
+
+// Whether a path lies in the files folder of a trash: $XDG_DATA_HOME/Trash/files,
+// $topdir/.Trash-$uid/files or $topdir/.Trash/$uid/files.
+bool IsInTrash(const QString& path)
+{
+    if (!QDir::isAbsolutePath(path))
+        return false;
+    QDir files = QFileInfo(path).absoluteDir();
+    if (files.dirName() != QLatin1String("files"))
+        return false;
+    QDir trash = files;
+    if (!trash.cdUp())
+        return false;
+    const QString name = trash.dirName();
+    if (name == QLatin1String("Trash") || name.startsWith(QLatin1String(".Trash-")))
+        return true;
+    return trash.cdUp() && trash.dirName() == QLatin1String(".Trash");
+}
+#endif
+
+} // namespace
 
 bool DeleteToRecycleBin(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    const QString clean = QDir::cleanPath(QDir(QDir::fromNativeSeparators(path)).absolutePath());
     const QFileInfo info(clean);
     if (!info.exists() && !info.isSymLink())
         return false;
-    return QFile::moveToTrash(clean);
+#ifdef TAVOLIN_FREEDESKTOP_TRASH
+    if (!EnsureHomeTrash())
+        return false;
+#endif
+    QFile file(clean);
+    if (!file.moveToTrash())
+        return false;
+#ifdef TAVOLIN_FREEDESKTOP_TRASH
+    // Should the file have landed anywhere but in a trash, it goes back where it was.
+    if (!IsInTrash(file.fileName())) {
+        QFile::rename(file.fileName(), clean);
+        return false;
+    }
+#endif
+    return true;
 }

@@ -33,6 +33,7 @@ public:
     // Starts the timer as a change of the text does.
     void RestartTimer();
     bool TimerActive() const { return timer.isActive(); }
+    int TimerRemaining() const { return timer.remainingTime(); }
 
     void SetDelay(int milliseconds) { timer.setInterval(milliseconds); }
     int Delay() const { return timer.interval(); }

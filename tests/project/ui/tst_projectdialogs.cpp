@@ -1,0 +1,516 @@
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "dialogs/ModalAnswer.h"
+#include "project/DisplayType.h"
+#include "project/ProjectConfig.h"
+#include "project/RecentList.h"
+#include "project/SettingsStore.h"
+#include "project/ui/Import1.h"
+#include "project/ui/Letzteprjdialog.h"
+#include "project/ui/PathBox.h"
+#include "project/ui/Projekt_offnen.h"
+#include "support/TestSettings.h"
+
+using tavolin::test::MessageBoxAnswerer;
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<fehlt>");
+}
+
+void WriteConfig(const QString& folder, const QString& type, const QString& language1 = QStringLiteral("Sprache1.txt"))
+{
+    TProjectConfig config;
+    TProjectConfig::Set(config.language1File, language1);
+    TProjectConfig::Set(config.language2File, QStringLiteral("Sprache2.txt"));
+    TProjectConfig::Set(config.diagLanguage1File, QStringLiteral("DiagSprache1.txt"));
+    TProjectConfig::Set(config.diagLanguage2File, QStringLiteral("DiagSprache2.txt"));
+    TProjectConfig::Set(config.displayTypeName, type);
+    QDir().mkpath(folder);
+    QVERIFY(WriteProjectConfig(folder, config));
+}
+
+QStringList Items(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+QListWidgetItem* Find(QListWidget* list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+} // namespace
+
+class TestProjectDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir home;
+    QString base;
+
+    QString Project(const QString& name) const { return base + QLatin1Char('/') + name; }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        tavolin::test::UsePrivateSettings();
+        // The trash of these tests is a private one, on the same file system as the projects.
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+        base = home.filePath(QStringLiteral("Projekte"));
+    }
+
+    void init()
+    {
+        tavolin::test::ClearSettings();
+        DisplayTypeTable()[11] = TDisplayType();
+        QDir(base).removeRecursively();
+        WriteConfig(Project(QStringLiteral("Demo")), QStringLiteral("quon 3"));
+        WriteFile(Project(QStringLiteral("Demo/Sprache1.txt")), "Demo 1");
+        WriteFile(Project(QStringLiteral("Demo/Sprache2.txt")), "Demo 2");
+        WriteFile(Project(QStringLiteral("Demo/Extra.txt")), "Extra");
+        WriteFile(Project(QStringLiteral("Demo/zeichen.pix")), "pix");
+        WriteConfig(Project(QStringLiteral("Anlage")), QStringLiteral("Orbex 1"));
+        WriteFile(Project(QStringLiteral("Anlage/Sprache1.txt")), "Anlage 1");
+        WriteConfig(Project(QStringLiteral("Kaputt")), QStringLiteral("Gibtsnicht"));
+        QDir().mkpath(Project(QStringLiteral("Ohnecfg")));
+        QDir().mkpath(Project(QStringLiteral(".versteckt")));
+        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), base + QLatin1Char('/'));
+    }
+
+    void activationShowsTheOpenProject()
+    {
+        Projekt_offnen dialog;
+        dialog.state.folder = Project(QStringLiteral("ANLAGE"));
+        dialog.show();
+        QCOMPARE(dialog.BaseFolder(), base);
+        QCOMPARE(RecentList::BasePaths().GetEntry(0), base);
+        QCOMPARE(dialog.ProjectList()->count(), 4);
+        QCOMPARE(dialog.ProjectList()->currentItem()->text(), QStringLiteral("Anlage"));
+        QCOMPARE(dialog.NameBox()->text(), QStringLiteral("Anlage"));
+        QVERIFY(!dialog.isNewProject);
+        QVERIFY(!dialog.ReadButton()->isEnabled());
+        QVERIFY(!dialog.state.modified);
+        QCOMPARE(dialog.TypeList()->count(), 12);
+        QCOMPARE(dialog.TypeList()->item(11)->text(), QString());
+        QCOMPARE(dialog.TypeList()->currentRow(), 0);
+        QVERIFY(dialog.FileRowShown(0));
+        QVERIFY(!dialog.FileRowShown(1));
+        QVERIFY(!dialog.FileRowShown(2));
+        QCOMPARE(Items(dialog.FileBox(0)), QStringList{QStringLiteral("Sprache1")});
+        QCOMPARE(dialog.FileBox(0)->currentText(), QStringLiteral("Sprache1"));
+        QVERIFY(dialog.ReferenceBox()->isHidden());
+
+        // Without an open project the first project is proposed; without projects "Default".
+        dialog.hide();
+        dialog.state.folder.clear();
+        dialog.show();
+        QCOMPARE(dialog.NameBox()->text(), QStringLiteral("Anlage"));
+        dialog.hide();
+        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), home.filePath(QStringLiteral("fehlt")));
+        dialog.show();
+        QCOMPARE(dialog.NameBox()->text(), QStringLiteral("Default"));
+        QVERIFY(dialog.isNewProject);
+        QVERIFY(dialog.ReadButton()->isEnabled());
+    }
+
+    void existingProjectFoundInOtherLetterCase()
+    {
+        Projekt_offnen dialog;
+        dialog.show();
+        dialog.NameBox()->setText(QStringLiteral("demo"));
+        QVERIFY(!dialog.isNewProject);
+        QCOMPARE(dialog.ProjectList()->currentItem()->text(), QStringLiteral("Demo"));
+        QCOMPARE(dialog.NameBox()->text(), QStringLiteral("demo"));
+        QVERIFY(!dialog.state.modified);
+        QCOMPARE(dialog.TypeList()->currentItem()->text(), QStringLiteral("Quon 3"));
+        QVERIFY(dialog.FileRowShown(1));
+        QCOMPARE(Items(dialog.FileBox(1)),
+                 (QStringList{QStringLiteral("Extra"), QStringLiteral("Sprache1"), QStringLiteral("Sprache2")}));
+
+        dialog.OkButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        // The folder that exists, whatever the file system makes of letter case.
+        QVERIFY(QFileInfo(dialog.state.folder).isDir());
+        QCOMPARE(QFileInfo(dialog.state.folder).canonicalFilePath(),
+                 QFileInfo(Project(QStringLiteral("Demo"))).canonicalFilePath());
+        QCOMPARE(dialog.state.displayType.name, QStringLiteral("Quon 3"));
+        // Same type in other letter case: the stored name stays and nothing counts as changed.
+        QCOMPARE(TProjectConfig::Get(dialog.state.config.displayTypeName), QStringLiteral("quon 3"));
+        QVERIFY(!dialog.state.modified);
+        QVERIFY(!dialog.readFromDisplay);
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("DefaultAnzeigeTyp")), QStringLiteral("Quon 3"));
+    }
+
+    void newProjectFromAReferenceReadsTheDisplay()
+    {
+        SettingsStore::WriteValue(QStringLiteral("ReferenzProjekt"), QStringLiteral("Demo"));
+        Projekt_offnen dialog;
+        dialog.show();
+        dialog.NameBox()->setText(QStringLiteral("Neu"));
+        QVERIFY(dialog.isNewProject);
+        QVERIFY(dialog.ReadButton()->isEnabled());
+        QVERIFY(dialog.ProjectList()->selectedItems().isEmpty());
+        QVERIFY(dialog.state.modified);
+        QCOMPARE(dialog.TypeList()->currentItem()->text(), QStringLiteral("Quon 3"));
+        QCOMPARE(dialog.FileBox(0)->count(), 0);
+
+        dialog.FileBox(1)->setEditText(QString());
+        dialog.ReadButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.readFromDisplay);
+        QCOMPARE(dialog.state.folder, Project(QStringLiteral("Neu")));
+        QVERIFY(dialog.state.modified);
+        QCOMPARE(TProjectConfig::Get(dialog.state.config.language1File), QStringLiteral("Sprache1.txt"));
+        QCOMPARE(TProjectConfig::Get(dialog.state.config.language2File), QStringLiteral(".txt"));
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("ReferenzProjekt")), QStringLiteral("Demo"));
+        QVERIFY(!QFileInfo::exists(Project(QStringLiteral("Neu"))));
+
+        // A reference without configuration gives the default one.
+        SettingsStore::WriteValue(QStringLiteral("ReferenzProjekt"), QStringLiteral("Ohnecfg"));
+        SettingsStore::WriteValue(QStringLiteral("DefaultAnzeigeTyp"), QStringLiteral("Keypad 1"));
+        dialog.show();
+        QVERIFY(!dialog.readFromDisplay);
+        dialog.NameBox()->setText(QStringLiteral("Neu2"));
+        QCOMPARE(dialog.TypeList()->currentItem()->text(), QStringLiteral("Keypad 1"));
+        QVERIFY(dialog.state.modified);
+    }
+
+    void typeChoiceMarksTheProjectChanged()
+    {
+        Projekt_offnen dialog;
+        dialog.state.folder = Project(QStringLiteral("Anlage"));
+        dialog.show();
+        QVERIFY(!dialog.state.modified);
+        dialog.TypeList()->setCurrentRow(2);
+        QVERIFY(dialog.FileRowShown(1));
+        QCOMPARE(dialog.state.displayType.name, QStringLiteral("Quon 1"));
+        QTest::keyClick(dialog.NameBox(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.state.modified);
+        QCOMPARE(TProjectConfig::Get(dialog.state.config.displayTypeName), QStringLiteral("Quon 1"));
+        QCOMPARE(dialog.state.displayType.keyCount, quint16(12));
+
+        // The twelfth, empty type is a type like any other.
+        dialog.show();
+        dialog.TypeList()->setCurrentRow(11);
+        dialog.OkButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.state.displayType, TDisplayType());
+        QCOMPARE(TProjectConfig::Get(dialog.state.config.displayTypeName), QString());
+        QVERIFY(dialog.state.modified);
+        QVERIFY(SettingsStore::ReadValue(QStringLiteral("DefaultAnzeigeTyp")).isEmpty());
+    }
+
+    void okNeedsATypeAndAValidName()
+    {
+        Projekt_offnen dialog;
+        dialog.state.folder = Project(QStringLiteral("Kaputt"));
+        dialog.show();
+        QVERIFY(dialog.TypeList()->selectedItems().isEmpty());
+        {
+            MessageBoxAnswerer answerer(QMessageBox::Ok);
+            dialog.OkButton()->click();
+            QCOMPARE(answerer.Answer().count, 1);
+            QCOMPARE(answerer.Answer().caption, QStringLiteral("Fehler"));
+        }
+        QVERIFY(dialog.isVisible());
+        QVERIFY(SettingsStore::ReadValue(QStringLiteral("DefaultAnzeigeTyp")).isEmpty());
+        dialog.TypeList()->setCurrentRow(1);
+        dialog.OkButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        for (const QString& bad : {QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral(" "),
+                                   QStringLiteral("x:y")}) {
+            dialog.show();
+            dialog.NameBox()->setText(bad);
+            MessageBoxAnswerer answerer(QMessageBox::Ok);
+            dialog.OkButton()->click();
+            QVERIFY2(dialog.isVisible(), qPrintable(bad));
+            QCOMPARE(answerer.Answer().count, 1);
+            dialog.reject();
+        }
+        dialog.show();
+        dialog.TypeList()->setCurrentRow(0);
+        dialog.FileBox(0)->setEditText(QStringLiteral("../../etc/x"));
+        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        dialog.OkButton()->click();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(answerer.Answer().text.contains(QStringLiteral("Dateiname")));
+    }
+
+    void fieldLimits()
+    {
+        Projekt_offnen dialog;
+        dialog.show();
+        QCOMPARE(dialog.NameBox()->maxLength(), 250);
+        for (int row = 0; row < Projekt_offnen::FileRows; ++row)
+            QCOMPARE(dialog.FileBox(row)->lineEdit()->maxLength(), 251);
+    }
+
+    void diagnosticTypesShowAllFileRows()
+    {
+        DisplayTypeTable()[11] = {QStringLiteral("Diag 1"), QStringLiteral("led"), 40, dtDiagnosticTexts, 0};
+        WriteConfig(Project(QStringLiteral("Anlage")), QStringLiteral("Diag 1"));
+        Projekt_offnen dialog;
+        dialog.state.folder = Project(QStringLiteral("Anlage"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (int row = 0; row < 4; ++row)
+            QVERIFY(dialog.FileRowShown(row));
+        const int tall = dialog.height();
+        dialog.TypeList()->setCurrentRow(0);
+        QVERIFY(!dialog.FileRowShown(1) && !dialog.FileRowShown(3));
+        QVERIFY(dialog.height() < tall);
+    }
+
+    void importButtonsFollowTheProjectFiles()
+    {
+        Projekt_offnen dialog;
+        Import1 import;
+        dialog.SetImportDialog(&import);
+        dialog.state.folder = Project(QStringLiteral("Demo"));
+        dialog.show();
+        QVERIFY(!dialog.ImportButton(0)->isEnabled());
+        dialog.FileBox(0)->setEditText(QStringLiteral("SPRACHE2"));
+        QVERIFY(!dialog.ImportButton(0)->isEnabled());
+        dialog.FileBox(0)->setEditText(QStringLiteral("Kopie"));
+        QVERIFY(dialog.ImportButton(0)->isEnabled());
+
+        // The import dialog copies Anlage's Sprache1 into Demo as Kopie.txt.
+        bool handled = false;
+        QTimer::singleShot(0, &import, [&] {
+            QCOMPARE(import.targetPath, Project(QStringLiteral("Demo/Kopie")));
+            QCOMPARE(import.extension, QStringLiteral("txt"));
+            Find(import.ProjectList(), QStringLiteral("Anlage"))->setSelected(true);
+            QCOMPARE(import.FileList()->currentItem()->text(), QStringLiteral("Sprache1"));
+            import.ImportButton()->click();
+            handled = true;
+        });
+        dialog.ImportButton(0)->click();
+        QVERIFY(handled);
+        QCOMPARE(ReadFile(Project(QStringLiteral("Demo/Kopie.txt"))), QByteArray("Anlage 1"));
+        QVERIFY(Items(dialog.FileBox(0)).contains(QStringLiteral("Kopie")));
+        QVERIFY(Items(dialog.FileBox(1)).contains(QStringLiteral("Kopie")));
+        QVERIFY(!dialog.ImportButton(0)->isEnabled());
+    }
+
+    void anotherBaseFolderIsEvaluatedAgain()
+    {
+        const QString other = home.filePath(QStringLiteral("Andere"));
+        QDir(other).removeRecursively();
+        WriteConfig(other + QStringLiteral("/Demo"), QStringLiteral("Keypad 1"));
+        Projekt_offnen dialog;
+        dialog.show();
+        dialog.NameBox()->setText(QStringLiteral("Demo"));
+        QCOMPARE(dialog.state.displayType.name, QStringLiteral("Quon 3"));
+        dialog.Path()->PathEdit()->setEditText(other);
+        QTest::keyClick(dialog.Path()->PathEdit()->lineEdit(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.BaseFolder(), other);
+        QCOMPARE(dialog.ProjectList()->count(), 1);
+        QCOMPARE(dialog.state.displayType.name, QStringLiteral("Keypad 1"));
+        dialog.OkButton()->click();
+        QCOMPARE(dialog.state.folder, other + QStringLiteral("/Demo"));
+    }
+
+    void importRefusesTheTargetItself()
+    {
+        Import1 import;
+        import.targetPath = Project(QStringLiteral("Demo/Sprache1"));
+        import.extension = QStringLiteral("txt");
+        import.show();
+        QCOMPARE(import.Path()->BaseFolder(), base);
+        QCOMPARE(import.ProjectList()->currentItem()->text(), QStringLiteral("Demo"));
+        QCOMPARE(import.FileList()->count(), 3);
+        QCOMPARE(import.FileList()->currentItem()->text(), QStringLiteral("Extra"));
+        QVERIFY(import.ImportButton()->isEnabled());
+        import.FileList()->setCurrentRow(1);
+        QVERIFY(!import.ImportButton()->isEnabled());
+        import.ImportButton()->click();
+        QVERIFY(import.isVisible());
+
+        // A project that is not listed leaves nothing to import.
+        import.hide();
+        import.baseFolder.clear();
+        import.targetPath = Project(QStringLiteral("Neu/Sprache1"));
+        import.show();
+        QVERIFY(import.ProjectList()->selectedItems().isEmpty());
+        QCOMPARE(import.FileList()->count(), 0);
+        QVERIFY(!import.ImportButton()->isEnabled());
+    }
+
+    void importCreatesTheProjectFolder()
+    {
+        Import1 import;
+        import.targetPath = Project(QStringLiteral("Neu/Sprache1"));
+        import.extension = QStringLiteral("txt");
+        import.show();
+        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
+        import.FileList()->setCurrentRow(2);
+        import.ImportButton()->click();
+        QCOMPARE(import.result(), int(QDialog::Accepted));
+        QCOMPARE(ReadFile(Project(QStringLiteral("Neu/Sprache1.txt"))), QByteArray("Demo 2"));
+        QCOMPARE(import.sourceFile, Project(QStringLiteral("Demo/Sprache2.txt")));
+        QCOMPARE(RecentList::BasePaths().GetEntry(0), base);
+    }
+
+    void importOverAnExistingFileAsksAndTrashesIt()
+    {
+        Import1 import;
+        import.targetPath = Project(QStringLiteral("Anlage/Sprache1"));
+        import.extension = QStringLiteral("txt");
+        import.show();
+        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
+        import.FileList()->setCurrentRow(1);
+        {
+            MessageBoxAnswerer answerer(QMessageBox::No);
+            import.ImportButton()->click();
+            QCOMPARE(answerer.Answer().count, 1);
+            QCOMPARE(answerer.Answer().caption, QStringLiteral("Import"));
+            QCOMPARE(answerer.Answer().text, QStringLiteral("Möchten Sie die Datei\n\"Sprache1.txt\"\nüberschreiben ?"));
+        }
+        QVERIFY(import.isVisible());
+        QCOMPARE(ReadFile(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Anlage 1"));
+
+        const QString trash = home.filePath(QStringLiteral("data/Trash/files"));
+        QDir(trash).removeRecursively();
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        import.ImportButton()->click();
+        QCOMPARE(import.result(), int(QDialog::Accepted));
+        QCOMPARE(ReadFile(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Demo 1"));
+        QCOMPARE(ReadFile(trash + QStringLiteral("/Sprache1.txt")), QByteArray("Anlage 1"));
+    }
+
+    void importWithoutTrashReplacesNothing()
+    {
+        WriteFile(home.filePath(QStringLiteral("blocker")), "");
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("blocker/data"))));
+        Import1 import;
+        import.targetPath = Project(QStringLiteral("Anlage/Sprache1"));
+        import.extension = QStringLiteral("txt");
+        import.show();
+        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
+        import.FileList()->setCurrentRow(1);
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        import.ImportButton()->click();
+        qputenv("XDG_DATA_HOME", saved);
+        QVERIFY(import.isVisible());
+        QCOMPARE(answerer.Answer().count, 2);
+        QVERIFY(answerer.Answer().text.contains(QStringLiteral("Papierkorb")));
+        QCOMPARE(ReadFile(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Anlage 1"));
+    }
+
+    void characterSetModeOnlyAsks()
+    {
+        Import1 import;
+        import.targetPath = Project(QStringLiteral("Anlage/default"));
+        import.extension = QStringLiteral("pix");
+        import.charSetMode = true;
+        import.show();
+        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
+        QCOMPARE(import.FileList()->currentItem()->text(), QStringLiteral("zeichen"));
+        {
+            MessageBoxAnswerer answerer(QMessageBox::Cancel);
+            import.ImportButton()->click();
+            QCOMPARE(answerer.Answer().text, QStringLiteral("Möchten Sie die Datei\n\"default.pix\"\nüberschreiben ?"));
+        }
+        QVERIFY(import.isVisible());
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        import.ImportButton()->click();
+        QCOMPARE(import.result(), int(QDialog::Accepted));
+        QCOMPARE(import.sourceFile, Project(QStringLiteral("Demo/zeichen.pix")));
+        QVERIFY(!import.charSetMode);
+        QVERIFY(!QFileInfo::exists(Project(QStringLiteral("Anlage/default.pix"))));
+        QVERIFY(RecentList::BasePaths().GetEntry(0).isEmpty());
+    }
+
+    void importKeepsItsBaseFolderUntilCleared()
+    {
+        const QString other = home.filePath(QStringLiteral("Andere"));
+        QDir(other).removeRecursively();
+        QDir().mkpath(other + QStringLiteral("/X"));
+        Import1 import;
+        import.targetPath = Project(QStringLiteral("Demo/Sprache1"));
+        import.extension = QStringLiteral("txt");
+        import.show();
+        import.Path()->PathEdit()->setEditText(other);
+        QTest::keyClick(import.Path()->PathEdit()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(import.ProjectList()->count(), 1);
+        import.reject();
+
+        import.show();
+        QCOMPARE(import.Path()->BaseFolder(), other);
+        import.reject();
+        import.baseFolder.clear();
+        import.show();
+        QCOMPARE(import.Path()->BaseFolder(), base);
+        QCOMPARE(import.ProjectList()->currentItem()->text(), QStringLiteral("Demo"));
+    }
+
+    void recentProjectsOpenTheChosenOne()
+    {
+        Letzteprjdialog dialog;
+        dialog.show();
+        QCOMPARE(dialog.ProjectList()->count(), 0);
+        dialog.OpenButton()->click();
+        QVERIFY(dialog.isVisible());
+        dialog.reject();
+
+        RecentList::Projects().PushFront(Project(QStringLiteral("Ohnecfg")));
+        RecentList::Projects().PushFront(Project(QStringLiteral("Kaputt")));
+        RecentList::Projects().PushFront(Project(QStringLiteral("Demo")));
+        dialog.show();
+        QCOMPARE(dialog.ProjectList()->count(), 3);
+        QCOMPARE(dialog.ProjectList()->currentRow(), 0);
+        QTest::keyClick(dialog.ProjectList(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.state.folder, Project(QStringLiteral("Demo")));
+        QCOMPARE(dialog.state.displayType.name, QStringLiteral("Quon 3"));
+        QVERIFY(!dialog.state.modified);
+
+        dialog.show();
+        dialog.ProjectList()->setCurrentRow(1);
+        {
+            MessageBoxAnswerer answerer(QMessageBox::Ok);
+            dialog.OpenButton()->click();
+            QCOMPARE(answerer.Answer().count, 1);
+        }
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.state.folder, Project(QStringLiteral("Demo")));
+
+        dialog.ProjectList()->setCurrentRow(2);
+        dialog.OpenButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.state.folder, Project(QStringLiteral("Ohnecfg")));
+        QVERIFY(dialog.state.modified);
+        QCOMPARE(dialog.state.displayType.name, QStringLiteral("Orbex 1"));
+    }
+};
+
+QTEST_MAIN(TestProjectDialogs)
+#include "tst_projectdialogs.moc"
