@@ -85,7 +85,8 @@ TEST(RichTextBridge, ReadsWhatOtherWritersMightProduce)
         {"\\'4zA\\'zzB\\'g1C\\'4", "\x04""ABC"}, {"\\'{x}41", "A"}, {"\\{\\;\\ \\}", "{; }"},
         {"\\PAR \\CF1 A\\F1 B\\Cf0 C\\plain D", "\r\x0F""A\x10""B\x0E""C\x12""D"},
         {QByteArray(10000, '{') + "A" + QByteArray(10000, '}') + "B", "B"},
-        {"\\" + QByteArray(200, 'x') + " A", "A"},
+        // Control words keep 127 characters: the second one loses its '?'.
+        {"\\u" + QByteArray(122, '0') + "228? \\u" + QByteArray(123, '0') + "228? A", "\x84""A"},
         // An escape inside a table must not swallow body text.
         {"{\\fonttbl{\\f2\\fnil Caf\\'e9;}}AB", "AB"},
     };
@@ -104,8 +105,9 @@ TEST(RichTextBridge, BlinkAndGraphicsFollowTheDocumentsTables)
     EXPECT_EQ(doc("_EG.TMP", ";\\red255\\green1\\blue0;"), "abc");
     EXPECT_EQ(doc("G", "\\red255\\green0\\blue0;;;"), "a\x0F""bc"); // values carry over: the last red entry counts
     EXPECT_EQ(doc("_EG" + QByteArray(56, 'x') + ".TMP", ""), "ab\x10""c");
-    EXPECT_EQ(doc("_EG" + QByteArray(58, 'x') + ".TMP", ""), "abc"); // name cut at 63 characters
-    EXPECT_EQ(doc("S", ";;;;;;;;;;\\red255\\green0\\blue0;"), "abc"); // entry 10 has no digit
+    EXPECT_EQ(doc("_EG" + QByteArray(57, 'x') + ".TMP", ""), "abc"); // name cut at 63 characters
+    // Entry 10 has no digit of its own, so nothing can name it.
+    EXPECT_EQ(RtfToMessage("{\\rtf1{\\colortbl;;;;;;;;;;\\red255\\green0\\blue0;}\\cf: a}"), "a");
 }
 
 TEST(RichTextBridge, AnyMessageComesBackInNormalForm)
