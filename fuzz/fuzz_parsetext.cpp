@@ -1,0 +1,48 @@
+// Display text files come from other tools and from the display itself: parsing any bytes
+// must stay inside the buffer, and what it yields must survive saving and the export.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "texts/MessageTable.h"
+#include "texts/TextExchange.h"
+#include "texts/TextFile.h"
+
+namespace {
+
+QByteArray Format(const TMessageTable& table, int language)
+{
+    std::vector<char> buffer(TextFile::BufferSize);
+    const int n = FormatText(table, language, buffer.data(), TextFile::BufferSize, 3);
+    if (n < 0 || n >= TextFile::BufferSize)
+        __builtin_trap();
+    return QByteArray(buffer.data(), n);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const int length = static_cast<int>(size < TextFile::BufferSize ? size : TextFile::BufferSize);
+    for (int language = 0; language < 2; ++language) {
+        // Exactly the bytes plus the one the parser may write, so the sanitizer sees any overrun.
+        std::vector<char> buffer(static_cast<size_t>(length) + 1);
+        std::memcpy(buffer.data(), data, static_cast<size_t>(length));
+        TMessageTable table;
+        if (ParseText(table, language, buffer.data(), length, QStringLiteral("fuzz")) != 1)
+            __builtin_trap();
+        if (table.Count() > TMessageTable::MaxMessages)
+            __builtin_trap();
+        for (int slot = 1; slot < table.Count(); ++slot)
+            if (table.At(slot - 1).number >= table.At(slot).number)
+                __builtin_trap();
+
+        const QByteArray saved = Format(table, language);
+        TMessageTable fromJson;
+        TextExchange::FromJson(TextExchange::ToJson(table, language), fromJson, language);
+        if (Format(fromJson, language) != saved)
+            __builtin_trap();
+    }
+    return 0;
+}

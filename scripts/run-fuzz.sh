@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang, ASan and UBSan into build-fuzz/ and runs each
+# for SECONDS seconds (default 600), one after the other. Findings and the growing corpus
+# stay in build-fuzz/fuzz/<target>/.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-600}
+build=${TAVOLIN_FUZZ_BUILD_DIR:-$top/build-fuzz}
+CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTAVOLIN_FUZZ=ON -DTAVOLIN_TESTS=OFF -DTAVOLIN_BENCH=OFF >/dev/null
+cmake --build "$build" --target fuzz_all --parallel "$(nproc)"
+
+export QT_QPA_PLATFORM=offscreen
+status=0
+for target in "$build"/fuzz/fuzz_*; do
+    [ -x "$target" ] && [ -f "$target" ] || continue
+    name=$(basename "$target")
+    work="$build/fuzz/$name.run"
+    mkdir -p "$work/corpus"
+    echo "== $name (${seconds}s)"
+    (cd "$work" && "$target" -max_total_time="$seconds" -max_len=70000 -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 corpus) || status=1
+done
+exit $status
