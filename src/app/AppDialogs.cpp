@@ -8,22 +8,13 @@
 #include "project/ui/Import1.h"
 #include "project/ui/Letzteprjdialog.h"
 #include "project/ui/Projekt_offnen.h"
-#if __has_include("transfer/ui/Laden.h")
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
-#define TRANSFER_UI 1
-#endif
 
 AppDialogs::AppDialogs(QWidget* owner)
-#ifdef TRANSFER_UI
     : laden(new Laden(owner)),
       projektOffnen(new Projekt_offnen(owner)),
       uebertragen(new Uebertragen(owner)),
-#else
-    : laden(nullptr),
-      projektOffnen(new Projekt_offnen(owner)),
-      uebertragen(nullptr),
-#endif
       optionen(new Optionen(owner)),
       import1(new Import1(owner)),
       neuemld(new Neuemld(owner)),

@@ -20,11 +20,8 @@
 #include "project/ui/Import1.h"
 #include "project/ui/Letzteprjdialog.h"
 #include "project/ui/Projekt_offnen.h"
-#if __has_include("transfer/ui/Laden.h")
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
-#define TRANSFER_UI 1
-#endif
 
 ProjectController::ProjectController(MainWindow& window) : QObject(&window), m_window(window) {}
 
@@ -129,7 +126,6 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
 
 void ProjectController::readBack()
 {
-#ifdef TRANSFER_UI
     ProjectSession& session = m_window.Session();
     LadenJob job;
     job.download = false;
@@ -142,7 +138,6 @@ void ProjectController::readBack()
     laden.SetJob(job);
     if (laden.exec() != QDialog::Accepted)
         throw TavolinError(laden.ErrorText());
-#endif
 }
 
 void ProjectController::failOpen(const QString& message)
@@ -307,7 +302,6 @@ void ProjectController::CharSetSettled()
 
 void ProjectController::Transfer()
 {
-#ifdef TRANSFER_UI
     ProjectSession& session = m_window.Session();
     if (!session.IsOpen())
         return;
@@ -327,7 +321,6 @@ void ProjectController::Transfer()
     laden.SetJob(job);
     if (laden.exec() != QDialog::Accepted)
         MessageBox::Error(&m_window, laden.ErrorText());
-#endif
 }
 
 void ProjectController::ShowOptions()
