@@ -68,10 +68,12 @@ void PaintPanel(QPainter& painter, const QRectF& area, const QStringList& lines)
         const int line = row / CellRows;
         const int dotRow = row % CellRows;
         const QString text = line < lines.size() ? lines[line] : QString();
-        const int lead = (characters - int(text.size())) / 2;
+        // Centred to the dot; the gap after the last character does not count as text.
+        const int lead = ((characters - int(text.size())) * CellColumns + 2) / 2;
         for (int column = 0; column < dotColumns; ++column) {
-            const int cell = column / CellColumns - lead;
-            const int dotColumn = column % CellColumns;
+            const int shifted = column - lead;
+            const int cell = shifted < 0 ? -1 : shifted / CellColumns;
+            const int dotColumn = shifted < 0 ? 0 : shifted % CellColumns;
             bool lit = false;
             if (cell >= 0 && cell < text.size() && dotRow < 7 && dotColumn < 5)
                 lit = (GlyphOf(text[cell])[size_t(dotRow)] >> (4 - dotColumn)) & 1;

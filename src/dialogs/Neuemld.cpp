@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "dialogs/Help.h"
@@ -57,6 +58,8 @@ Neuemld::Neuemld(QWidget* parent)
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
+    buttons->button(QDialogButtonBox::Ok)->setIcon(QIcon());
+    buttons->button(QDialogButtonBox::Cancel)->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -74,11 +77,14 @@ Neuemld::Neuemld(QWidget* parent)
 
 void Neuemld::showEvent(QShowEvent* event)
 {
+    QDialog::showEvent(event);
+    // Being restored after minimising is no new showing; nothing is refilled.
+    if (event->spontaneous())
+        return;
     number = qBound(0, number, MaxNumber);
     numberBox->setValue(number);
     numberBox->setFocus();
     numberBox->selectAll();
-    QDialog::showEvent(event);
 }
 
 void Neuemld::accept()

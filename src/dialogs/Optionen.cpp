@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,6 +36,8 @@ Optionen::Optionen(QWidget* parent)
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
+    buttons->button(QDialogButtonBox::Ok)->setIcon(QIcon());
+    buttons->button(QDialogButtonBox::Cancel)->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -76,6 +79,10 @@ QString Optionen::DefaultPortName()
 
 void Optionen::showEvent(QShowEvent* event)
 {
+    QDialog::showEvent(event);
+    // Being restored after minimising is no new showing; nothing is refilled.
+    if (event->spontaneous())
+        return;
     // Adapters come and go; list what is there each time rather than once at start-up.
     const QStringList ports = AvailablePortNames();
     portBox->clear();
@@ -88,7 +95,6 @@ void Optionen::showEvent(QShowEvent* event)
     startScreenBox->setChecked(StartScreenSetting());
     portBox->setFocus();
     portBox->lineEdit()->selectAll();
-    QDialog::showEvent(event);
 }
 
 void Optionen::accept()

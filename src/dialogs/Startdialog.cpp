@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "dialogs/Help.h"
@@ -38,7 +39,6 @@ Startdialog::Startdialog(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(showAtStart);
     buttons->addStretch(1);
     buttons->addWidget(newProject);
     buttons->addWidget(recentProjects);
@@ -46,19 +46,24 @@ Startdialog::Startdialog(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addStretch(1);
+    layout->addWidget(showAtStart);
+    layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setContentsMargins(16, 16, 16, 14);
-    setFixedSize(640, 400);
+    setFixedSize(640, 420);
 
     InstallHelpKey(this, HelpContext::Contents);
 }
 
 void Startdialog::showEvent(QShowEvent* event)
 {
+    QDialog::showEvent(event);
+    // Being restored after minimising is no new showing; nothing is refilled.
+    if (event->spontaneous())
+        return;
     choice = NoChoice;
     showAtStart->setChecked(StartScreenSetting());
     newProject->setFocus();
-    QDialog::showEvent(event);
 }
 
 void Startdialog::done(int result)
@@ -80,8 +85,8 @@ void Startdialog::paintEvent(QPaintEvent* event)
     sky.setColorAt(1, QColor(0x0a, 0x10, 0x1c));
     painter.fillRect(all, sky);
 
-    const double bottom = all.height() - 64; // room for the check box and the buttons
-    const QRectF panelArea(all.left() + 40, all.top() + 28, all.width() - 80, bottom * 0.62);
+    const double bottom = all.height() - 92; // room for the check box and the buttons
+    const QRectF panelArea(all.left() + 40, all.top() + 26, all.width() - 80, bottom * 0.62);
     LedPicture::PaintPanel(painter, panelArea, {QStringLiteral("TAVOLIN"), QStringLiteral("EDITOR")});
 
     QFont title = font();
@@ -89,13 +94,13 @@ void Startdialog::paintEvent(QPaintEvent* event)
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(QColor(0xf2, 0xf4, 0xf8));
-    const QRectF titleArea(all.left(), panelArea.bottom() + 14, all.width(), 40);
+    const QRectF titleArea(all.left(), panelArea.bottom() + 12, all.width(), 40);
     painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Tavolin Editor"));
 
     QFont subtitle = font();
     subtitle.setPointSizeF(subtitle.pointSizeF() * 1.1);
     painter.setFont(subtitle);
     painter.setPen(QColor(0xa8, 0xb4, 0xc8));
-    painter.drawText(QRectF(all.left(), titleArea.top() + 42, all.width(), 28), Qt::AlignHCenter | Qt::AlignTop,
+    painter.drawText(QRectF(all.left(), titleArea.top() + 38, all.width(), 28), Qt::AlignHCenter | Qt::AlignTop,
                      QStringLiteral("Meldetexte für Quon- und Orbex-Anzeigen"));
 }

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -28,16 +29,18 @@ Versioninfo::Versioninfo(QWidget* parent)
     table->verticalHeader()->setDefaultSectionSize(RowHeight);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setHighlightSections(false);
-    table->horizontalHeader()->setStretchLastSection(false);
+    // The last column takes the rest of the width, so that its heading is never cut.
+    table->horizontalHeader()->setStretchLastSection(true);
     table->setColumnWidth(0, 235);
     table->setColumnWidth(1, 59);
     table->setColumnWidth(2, 156);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    table->setMinimumSize(235 + 59 + 156 + 24, 16 * 12);
+    table->setMinimumSize(235 + 59 + 156 + 60, 16 * 12);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Ok)->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
@@ -49,8 +52,11 @@ Versioninfo::Versioninfo(QWidget* parent)
 
 void Versioninfo::showEvent(QShowEvent* event)
 {
-    fill();
     QDialog::showEvent(event);
+    // Being restored after minimising is no new showing; nothing is refilled.
+    if (event->spontaneous())
+        return;
+    fill();
 }
 
 void Versioninfo::fill()

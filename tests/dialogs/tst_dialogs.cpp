@@ -218,7 +218,7 @@ private Q_SLOTS:
         QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("Hersteller und Copyright bei"));
         QCOMPARE(table->columnWidth(0), 235);
         QCOMPARE(table->columnWidth(1), 59);
-        QCOMPARE(table->columnWidth(2), 156);
+        QVERIFY(table->columnWidth(2) >= 156);
         QCOMPARE(table->rowHeight(0), 16);
         const auto row = [table](int r) {
             return QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(), table->item(r, 2)->text()};

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -85,6 +86,10 @@ Import1::Import1(QWidget* parent)
 
 void Import1::showEvent(QShowEvent* event)
 {
+    QDialog::showEvent(event);
+    // Being restored after minimising is no new showing; nothing is refilled.
+    if (event->spontaneous())
+        return;
     targetPath = CleanPath(targetPath);
     if (baseFolder.isEmpty()) {
         const QString projectFolder = QFileInfo(targetPath).path();
@@ -107,7 +112,6 @@ void Import1::showEvent(QShowEvent* event)
     }
     projectChosen();
     projectList->setFocus();
-    QDialog::showEvent(event);
 }
 
 void Import1::done(int result)

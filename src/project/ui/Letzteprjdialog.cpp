@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "dialogs/Help.h"
@@ -42,6 +43,10 @@ Letzteprjdialog::Letzteprjdialog(QWidget* parent)
 
 void Letzteprjdialog::showEvent(QShowEvent* event)
 {
+    QDialog::showEvent(event);
+    // Being restored after minimising is no new showing; nothing is refilled.
+    if (event->spontaneous())
+        return;
     list->clear();
     const QStringList entries = RecentList::Projects().Entries();
     for (const QString& entry : entries) {
@@ -51,7 +56,6 @@ void Letzteprjdialog::showEvent(QShowEvent* event)
     if (list->count() > 0)
         list->setCurrentRow(0);
     list->setFocus();
-    QDialog::showEvent(event);
 }
 
 void Letzteprjdialog::accept()

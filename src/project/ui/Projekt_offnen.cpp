@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -239,6 +240,10 @@ bool Projekt_offnen::FileRowShown(int row) const
 
 void Projekt_offnen::showEvent(QShowEvent* event)
 {
+    QDialog::showEvent(event);
+    // Being restored after minimising is no new showing; nothing is refilled.
+    if (event->spontaneous())
+        return;
     filling = true;
     baseFolder = StripTrailingDelimiter(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")));
     pathBox->SetBaseFolder(baseFolder);
@@ -275,7 +280,6 @@ void Projekt_offnen::showEvent(QShowEvent* event)
 
     nameBox->setFocus();
     nameBox->selectAll();
-    QDialog::showEvent(event);
 }
 
 void Projekt_offnen::fillProjects()
