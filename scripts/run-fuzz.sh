@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang, ASan and UBSan into build-fuzz/ and runs each
-# for SECONDS seconds (default 600), one after the other. Findings and the growing corpus
-# stay in build-fuzz/fuzz/<target>/.
+# for SECONDS seconds (default 600), one after the other. The demo project's files seed
+# every target; findings and the growing corpus stay in build-fuzz/fuzz/<target>.run/.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-600}
@@ -19,6 +19,6 @@ for target in "$build"/fuzz/fuzz_*; do
     mkdir -p "$work/corpus"
     echo "== $name (${seconds}s)"
     (cd "$work" && "$target" -max_total_time="$seconds" -max_len=70000 -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 corpus) || status=1
+        -print_final_stats=1 corpus "$top/examples/Demo") || status=1
 done
 exit $status

@@ -3,7 +3,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 
 #include "common/AtomicFile.h"
 #include "common/TavolinError.h"
@@ -400,37 +399,4 @@ TEST_F(TextFileOnDisk, ReadingFiles)
     WriteAll(Path(QStringLiteral("klein.txt")), WorkedExample);
     ReadTextFile(bigTable, Path(QStringLiteral("klein.txt")), 0, &truncated);
     EXPECT_FALSE(truncated);
-}
-
-TEST(TextFormat, RandomTablesSurviveARoundTrip)
-{
-    std::mt19937 random(4711);
-    for (int round = 0; round < 200; ++round) {
-        TMessageTable table;
-        const int headers = random() % 4;
-        for (int k = 0; k < headers; ++k)
-            table.headerLines[0].append("H" + QByteArray::number(static_cast<int>(random() % 1000)));
-        const int messages = random() % 40;
-        for (int m = 0; m < messages; ++m) {
-            QByteArray text;
-            const int length = 1 + random() % 30;
-            for (int i = 0; i < length; ++i) {
-                char c;
-                do
-                    c = static_cast<char>(random() % 256);
-                while (c == 0 || c == 0x0A || c == 0x1A);
-                text.append(c);
-            }
-            while (text.endsWith('\r'))
-                text.chop(1);
-            // "*" and a letter first in message 0 reads as a header line; covered above.
-            if (text.startsWith('*'))
-                text[0] = '+';
-            table.SetText(static_cast<int>(random() % 1024), 0, text);
-        }
-        const QByteArray first = Format(table, 0, 3);
-        TMessageTable read;
-        Parse(read, 0, first);
-        ASSERT_EQ(Format(read, 0, 3), first) << round;
-    }
 }
