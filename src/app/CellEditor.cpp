@@ -102,6 +102,17 @@ int CellEditor::CaretLine() const
     return textCursor().blockNumber();
 }
 
+bool CellEditor::event(QEvent* event)
+{
+    // Ctrl+Del belongs to the window's "&Löschen", which deletes the selection only.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::DeleteEndOfWord)) {
+        event->ignore();
+        return true;
+    }
+    return QTextEdit::event(event);
+}
+
 void CellEditor::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

@@ -35,6 +35,7 @@ Q_SIGNALS:
     void ContextMenuRequested(const QPoint& globalPos);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;

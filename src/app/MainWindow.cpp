@@ -50,7 +50,10 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    // The dialogs and widgets go first; the tables and character sets with the session.
+    // The session (tables, character sets) goes before the widgets; its last font
+    // notifications must not reach a window that is being taken apart.
+    m_session.standard.disconnect(this);
+    m_session.graphics.disconnect(this);
     if (m_session.IsOpen())
         m_view->CellEdit().Abandon();
     m_view->SetTable(nullptr, TDisplayType());

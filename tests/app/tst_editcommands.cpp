@@ -9,6 +9,7 @@
 #include "app/MainActions.h"
 #include "app/ProjectController.h"
 #include "app/StatusBar.h"
+#include "charset/FontEditorEvents.h"
 #include "common/ProgramFolder.h"
 #include "dialogs/Neuemld.h"
 #include "project/ui/Import1.h"
@@ -274,9 +275,31 @@ private Q_SLOTS:
         window->Actions()->cut->trigger();
         window->Actions()->undo->trigger();
         editor()->moveCursor(QTextCursor::Start);
-        press(Qt::Key_Delete); // no selection: nothing goes
+        QTest::keyClick(editor(), Qt::Key_Delete, Qt::ControlModifier); // no selection: nothing goes
         QTest::keyClick(editor(), Qt::Key_Escape);
         QCOMPARE(textOf(3), QByteArray("Anlage gestoppt\rStart mit Taste F1"));
+    }
+
+    void glyphEditorNotifications()
+    {
+        ClickCell(view(), 1, rowOf(2));
+        QTest::keyClick(editor(), Qt::Key_End);
+        FontEditorEvents::Event chosen(FontEditorEvents::CharacterChosen, 'C');
+        QApplication::sendEvent(window.get(), &chosen);
+        QTest::keyClicks(editor(), QStringLiteral("x"));
+        QCOMPARE(window->Status()->PanelText(4), QString());
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv\x10" "C\x12x"));
+
+        // A save of the glyph editor rewrites the editable font file: the set is changed.
+        ProjectSession& session = window->Session();
+        QVERIFY(!session.graphics.modified);
+        QFile font(session.graphics.fntPath);
+        QVERIFY(font.open(QIODevice::ReadWrite));
+        QVERIFY(font.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        font.close();
+        QCoreApplication::postEvent(window.get(), new FontEditorEvents::Event(FontEditorEvents::FontSaved));
+        QTRY_VERIFY(session.graphics.modified);
     }
 
     void switchesBetweenOperatingAndDiagnosticTexts()
