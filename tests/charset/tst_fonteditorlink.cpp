@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -75,7 +76,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(window));
         QVERIFY(window->windowTitle().contains(QStringLiteral("default.pix")));
         if (const QString shots = qEnvironmentVariable("TAVOLIN_SCREENSHOT_DIR"); !shots.isEmpty())
+        {
             window->grab().save(shots + QStringLiteral("/fontedit.png"));
+            QTest::qWait(200); // let a real display server paint before the screen is grabbed
+            QGuiApplication::primaryScreen()->grabWindow(0).save(shots + QStringLiteral("/fontedit-screen.png"));
+        }
 
         // Keyboard only: one glyph to the right of 'A' (the bell 'B'), toggle its top left dot, save.
         QWidget* grid = Child(window, QStringLiteral("Zeichenübersicht"));
