@@ -10,6 +10,7 @@
 #include "app/ProjectController.h"
 #include "app/StatusBar.h"
 #include "charset/FontEditorEvents.h"
+#include "charset/FontEditorLink.h"
 #include "common/ProgramFolder.h"
 #include "dialogs/Neuemld.h"
 #include "project/ui/Import1.h"
@@ -278,6 +279,15 @@ private Q_SLOTS:
         QTest::keyClick(editor(), Qt::Key_Delete, Qt::ControlModifier); // no selection: nothing goes
         QTest::keyClick(editor(), Qt::Key_Escape);
         QCOMPARE(textOf(3), QByteArray("Anlage gestoppt\rStart mit Taste F1"));
+    }
+
+    void glyphEditorStartsAndEndsWithTheProject()
+    {
+        window->Actions()->toolEditCharSet->trigger();
+        QVERIFY(FontEditorLink::Instance().IsLoaded());
+        QTRY_VERIFY(FontEditorLink::Instance().IsVisible());
+        window->Projects()->CloseProject(false);
+        QVERIFY(!FontEditorLink::Instance().IsVisible());
     }
 
     void glyphEditorNotifications()

@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 
 #include "app/CellEditor.h"
+#include "app/MessageCellPainter.h"
 #include "app/MessageGrid.h"
 #include "app/MessageView.h"
 #include "charset/CharSet.h"
@@ -286,6 +288,45 @@ private Q_SLOTS:
         QVERIFY(red > 20);
         QVERIFY(black > 20);
         QCOMPARE(red % 4, 0); // every display dot is 2 x 2 pixels
+    }
+
+    void printingDrawsWhiteOnBlackWithoutMarks()
+    {
+        CellDrawContext context;
+        context.standardFont = standard->font;
+        context.graphicsFont = graphics->font;
+        context.editSlot = 2;
+        table->lineTooLong = true;
+        table->At(5).rowClipped = true;
+        const auto draw = [&](bool printing, int row, int column) {
+            QImage image(300, 32, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            DrawMessageCell(*table, painter, QRect(0, 0, 300, 32), row, column, printing, context);
+            return image;
+        };
+        const auto count = [](const QImage& image, QRgb colour, QRect area) {
+            int n = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    n += (image.pixel(x, y) & 0xFFFFFF) == colour;
+            return n;
+        };
+        const int blinkWidth = 3 * QFontMetrics(standard->font).horizontalAdvance(QLatin1Char('T'));
+        const QRect blinkArea(1, 0, blinkWidth, h);
+        const QImage printed = draw(true, 3, 1);
+        QCOMPARE(count(printed, 0xFF0000, printed.rect()), 0);
+        QVERIFY(count(printed, 0x000000, blinkArea) > count(printed, 0xFFFFFF, blinkArea));
+        QCOMPARE(count(printed, 0x000000, QRect(0, h + 1, 300, 31 - h)), 0); // no end-of-text rule
+        const QImage screen = draw(false, 3, 1);
+        QVERIFY(count(screen, 0xFF0000, blinkArea) > 0);
+
+        const QRect mark(280, 0, 20, 32);
+        QCOMPARE(count(draw(true, 0, 1), 0x000000, mark), 0);
+        QVERIFY(count(draw(false, 0, 1), 0x000000, mark) > 50); // long-line mark
+        const QRect triangle(140, 18, 20, 10);
+        QCOMPARE(count(draw(true, 6, 0), 0x000000, triangle), 0);
+        QVERIFY(count(draw(false, 6, 0), 0x000000, triangle) > 40); // clipped row
     }
 
     void freezesWhileAFontIsReplaced()
