@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/MainWindow.h"
 #include "app/ModuleList.h"
@@ -18,6 +20,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavolin"));
+    // Qt's own texts (context menus of input boxes, standard buttons) in German too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     try {
         if (SettingsStore::ReadValue(QStringLiteral("PRJBasePath")).isEmpty())
             SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), ProgramFolder());
