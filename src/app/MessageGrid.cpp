@@ -440,8 +440,11 @@ void MessageGrid::keyPressEvent(QKeyEvent* event)
 void MessageGrid::wheelEvent(QWheelEvent* event)
 {
     const QPoint delta = event->angleDelta();
-    if (delta.y() != 0)
-        SetTopRow(m_topRow - delta.y() / 40);
+    if (delta.y() != 0) {
+        // Three rows a notch, and no further down than the last rows filling the view.
+        const int top = m_topRow - delta.y() / 40;
+        SetTopRow(delta.y() < 0 ? std::min(top, std::max(maxTopRow(), m_topRow)) : top);
+    }
     else if (delta.x() != 0)
         SetLeftCol(m_leftCol - (delta.x() > 0 ? 1 : -1));
     event->accept();

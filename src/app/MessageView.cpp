@@ -204,6 +204,9 @@ void MessageView::PlaceEditor(TMessageTable& table)
         return;
     const QRect rect = m_grid->CellRect(m_cellEdit.language + 1, m_cellEdit.slot + 1);
     if (rect.isEmpty() || rect.top() == 0) {
+        // Keys typed next must not land in whatever widget Qt would pick instead.
+        if (m_editor->hasFocus())
+            m_grid->setFocus(Qt::OtherFocusReason);
         m_panel->hide();
         return;
     }

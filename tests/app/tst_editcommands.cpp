@@ -179,6 +179,7 @@ private Q_SLOTS:
         view().Grid()->SetTopRow(rowOf(20));
         QVERIFY(!view().EditorShown());
         QVERIFY(view().CellEdit().IsOpen());
+        QVERIFY(view().Grid()->hasFocus());
         view().Grid()->SetSelection({1, rowOf(20), 2, rowOf(21)});
         auto answer = AnswerBox(QMessageBox::Yes);
         window->Actions()->remove->trigger();
