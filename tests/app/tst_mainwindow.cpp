@@ -11,7 +11,9 @@
 #include "app/MainActions.h"
 #include "app/ProjectController.h"
 #include "app/StatusBar.h"
+#include "dialogs/Optionen.h"
 #include "dialogs/Startdialog.h"
+#include "project/ui/Letzteprjdialog.h"
 #include "project/RecentList.h"
 #include "project/ui/Projekt_offnen.h"
 #include "common/ProgramFolder.h"
@@ -262,6 +264,27 @@ private Q_SLOTS:
         QApplication::setActiveWindow(window.get());
         QTRY_VERIFY(answer->seen);
         QVERIFY(answer->text.contains(QStringLiteral("ja")));
+    }
+
+    void reopensFromTheRecentListAndTakesOptions()
+    {
+        openThroughDialog(QStringLiteral("Demo"));
+        window->Actions()->close->trigger();
+        OnModal<Letzteprjdialog>([](Letzteprjdialog* dialog) {
+            dialog->ProjectList()->setCurrentRow(0);
+            dialog->OpenButton()->click();
+        });
+        window->Actions()->recent->trigger();
+        QVERIFY(session().IsOpen());
+        QCOMPARE(session().project.folder, demo);
+        QVERIFY(!session().project.modified);
+
+        OnModal<Optionen>([](Optionen* dialog) {
+            dialog->PortBox()->setEditText(QStringLiteral("/dev/ttyTEST"));
+            dialog->accept();
+        });
+        window->Actions()->options->trigger();
+        QCOMPARE(window->Status()->PanelText(2), QStringLiteral("/dev/ttyTEST"));
     }
 
     void openFolderFromTheCommandLine()
