@@ -25,11 +25,12 @@ struct ChangeLog
 {
     explicit ChangeLog(TCharSet& set)
     {
-        QObject::connect(&set, &TCharSet::FontChange, [this](int code, const QString& face) {
+        QObject::connect(&set, &TCharSet::FontChange, &context, [this](int code, const QString& face) {
             codes.append(code);
             faces.append(face);
         });
     }
+    QObject context; // ends the connection with the log, whichever goes first
     QList<int> codes;
     QStringList faces;
 };
