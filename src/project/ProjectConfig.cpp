@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 
@@ -61,6 +62,9 @@ QString ConfigPath(const QString& folder)
 
 bool ReadProjectConfig(const QString& folder, TProjectConfig& config)
 {
+    // Only a plain file: a pipe of that name would block the program.
+    if (!QFileInfo(ConfigPath(folder)).isFile())
+        return false;
     QFile file(ConfigPath(folder));
     if (!file.open(QIODevice::ReadOnly))
         return false;

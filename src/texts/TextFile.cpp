@@ -362,6 +362,9 @@ void ReadTextFile(TMessageTable& table, const QString& path, int language, bool*
         // be read is an error, or the next save would replace it with nothing.
         if (info.isDir())
             Raise(ReadError, path, QStringLiteral("Das ist ein Ordner, keine Textdatei."));
+        // A pipe or a device would block the program or never end.
+        if (!info.isFile())
+            Raise(ReadError, path, QStringLiteral("Das ist keine gewöhnliche Datei."));
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             Raise(ReadError, path, file.errorString());

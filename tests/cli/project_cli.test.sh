@@ -50,6 +50,15 @@ run project info "$work/p" >"$work/out" 2>"$work/err" || status=$?
 grep -q 'Fehler bei Datenlesen' "$work/out"
 grep -q 'Sprache2.txt (fehlt)' "$work/out"
 
+# A pipe where a file should be must not make the program wait forever.
+rm -rf "$work/p/Sprache1.txt"
+mkfifo "$work/p/Sprache1.txt"
+status=0
+run project info "$work/p" >"$work/out" 2>&1 || status=$?
+[ "$status" -eq 1 ] && grep -q 'keine gewöhnliche Datei' "$work/out"
+mkdir "$work/q" && mkfifo "$work/q/tavolin.cfg"
+run project info "$work/q" | grep -q 'tavolin.cfg fehlt'
+
 for bad in "$work/fehlt" "$demo/Sprache1.txt"; do
     status=0
     run project info "$bad" 2>"$work/err" >/dev/null || status=$?
