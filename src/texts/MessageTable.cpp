@@ -9,7 +9,8 @@ bool TMessageTable::SetText(int number, int language, const QByteArray& text)
     if (number < 0 || number > MaxNumber || language < 0 || language >= Languages)
         return false;
 
-    int slot = 0;
+    // Files list their messages in ascending order: appending needs no walk.
+    int slot = count > 0 && messages[count - 1]->number < number ? count : 0;
     while (slot < count && messages[slot]->number < number)
         ++slot;
     if (slot == count || messages[slot]->number != number) {
