@@ -6,6 +6,12 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-600}
 build=${TAVOLIN_FUZZ_BUILD_DIR:-$top/build-fuzz}
+bash "$top/scripts/bootstrap.sh"
+# libFuzzer needs clang and its runtime; neither is needed for the ordinary build.
+if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q 'ok installed'; then
+    [ "$(id -u)" -eq 0 ] && sudo_cmd=() || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends clang libclang-rt-14-dev
+fi
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTAVOLIN_FUZZ=ON -DTAVOLIN_TESTS=OFF -DTAVOLIN_BENCH=OFF >/dev/null
 cmake --build "$build" --target fuzz_all --parallel "$(nproc)"
