@@ -75,14 +75,14 @@ void TSerialLink::Close()
         // The last bytes of a run (an end mark) must reach the display; an aborted run
         // does not wait, and a line that takes nothing is not waited for forever.
         TStopwatch watch;
-        quint32 pending = static_cast<quint32>(port->bytesToWrite() + driverOutputQueue());
+        quint32 pending = static_cast<quint32>(port->bytesToWrite() + driverQueue(Queue::Output));
         const int bound = DrainBound(pending, timing);
         while (pending > 0 && !AbortRequested() && !watch.Passed(bound)) {
             if (port->bytesToWrite() > 0)
                 port->waitForBytesWritten(1);
             else
                 std::this_thread::sleep_for(DrainPoll);
-            pending = static_cast<quint32>(port->bytesToWrite() + driverOutputQueue());
+            pending = static_cast<quint32>(port->bytesToWrite() + driverQueue(Queue::Output));
         }
         if (pending > 0)
             port->clear(QSerialPort::Output);
@@ -96,7 +96,7 @@ bool TSerialLink::IsOpen() const
     return port && port->isOpen();
 }
 
-int TSerialLink::driverInputQueue() const
+int TSerialLink::driverQueue(Queue which) const
 {
     if (!IsOpen())
         return 0;
@@ -104,29 +104,13 @@ int TSerialLink::driverInputQueue() const
     COMSTAT stat{};
     DWORD mask = 0;
     if (ClearCommError(reinterpret_cast<HANDLE>(port->handle()), &mask, &stat))
-        return static_cast<int>(stat.cbInQue);
-    return 0;
-#else
-    int count = 0;
-    return ::ioctl(port->handle(), FIONREAD, &count) == 0 ? count : 0;
-#endif
-}
-
-int TSerialLink::driverOutputQueue() const
-{
-    if (!IsOpen())
-        return 0;
-#if defined(Q_OS_WIN)
-    COMSTAT stat{};
-    DWORD mask = 0;
-    if (ClearCommError(reinterpret_cast<HANDLE>(port->handle()), &mask, &stat))
-        return static_cast<int>(stat.cbOutQue);
+        return static_cast<int>(which == Queue::Input ? stat.cbInQue : stat.cbOutQue);
     return 0;
 #else
     // Qt's buffer empties into the driver at once; without this the waits would see an
     // empty queue while the bytes are still in front of the UART.
     int count = 0;
-    return ::ioctl(port->handle(), TIOCOUTQ, &count) == 0 ? count : 0;
+    return ::ioctl(port->handle(), which == Queue::Input ? FIONREAD : TIOCOUTQ, &count) == 0 ? count : 0;
 #endif
 }
 
@@ -136,8 +120,8 @@ void TSerialLink::ClearErrors()
         bytesWaiting = bytesToSend = 0;
         return;
     }
-    bytesWaiting = static_cast<quint32>(port->bytesAvailable() + driverInputQueue());
-    bytesToSend = static_cast<quint32>(port->bytesToWrite() + driverOutputQueue());
+    bytesWaiting = static_cast<quint32>(port->bytesAvailable() + driverQueue(Queue::Input));
+    bytesToSend = static_cast<quint32>(port->bytesToWrite() + driverQueue(Queue::Output));
     errors = static_cast<quint32>(port->error());
     // An adapter pulled out mid-run: no wait would ever end with sense. Qt also calls a
     // momentarily full driver queue a resource error, so ask the device itself.
@@ -203,7 +187,7 @@ int TSerialLink::WaitSent(int t)
     return static_cast<int>(bytesToSend);
 }
 
-int TSerialLink::ReadByte(int t)
+void TSerialLink::waitForInput(int t)
 {
     ClearErrors();
     TStopwatch watch;
@@ -214,20 +198,17 @@ int TSerialLink::ReadByte(int t)
     }
     if (bytesWaiting > ReadLimit)
         throw TavolinError(TransferText::BufferTooSmall);
+}
+
+int TSerialLink::ReadByte(int t)
+{
+    waitForInput(t);
     return bytesWaiting > 0 ? TakeByte() : -1;
 }
 
 int TSerialLink::ReadBlock(int t, char* buffer, int max)
 {
-    ClearErrors();
-    TStopwatch watch;
-    while (bytesWaiting == 0 && !watch.Passed(t)) {
-        Pump(static_cast<int>(std::clamp<qint64>(t - watch.Elapsed(), 0, 5)));
-        ClearErrors();
-        CheckAbort();
-    }
-    if (bytesWaiting > ReadLimit)
-        throw TavolinError(TransferText::BufferTooSmall);
+    waitForInput(t);
     if (bytesWaiting == 0 || max <= 0 || !IsOpen())
         return 0;
 

@@ -109,8 +109,10 @@ public:
     bool noInfoRequest = false;
 
 private:
-    int driverInputQueue() const;
-    int driverOutputQueue() const;
+    enum class Queue { Input, Output };
+    int driverQueue(Queue which) const;
+    // Waits up to t ms for input; raises "Buffer zur klein !!" when too much is waiting.
+    void waitForInput(int t);
     void drainBeforeCommand();
     void waitForRoom(int limitMs);
     void pushOutput();
