@@ -124,11 +124,11 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
     return false;
 }
 
-void ProjectController::readBack()
+bool ProjectController::runTransfer(bool download)
 {
     ProjectSession& session = m_window.Session();
     LadenJob job;
-    job.download = false;
+    job.download = download;
     job.operating = session.Table(0);
     job.diagnostic = session.Table(1);
     job.graphics = &session.graphics;
@@ -136,8 +136,13 @@ void ProjectController::readBack()
     job.port = SettingsStore::ReadValue(QStringLiteral("Schnittstelle"));
     Laden& laden = *m_window.Dialogs().laden;
     laden.SetJob(job);
-    if (laden.exec() != QDialog::Accepted)
-        throw TavolinError(laden.ErrorText());
+    return laden.exec() == QDialog::Accepted;
+}
+
+void ProjectController::readBack()
+{
+    if (!runTransfer(false))
+        throw TavolinError(m_window.Dialogs().laden->ErrorText());
 }
 
 void ProjectController::failOpen(const QString& message)
@@ -310,17 +315,8 @@ void ProjectController::Transfer()
     if (selection.exec() != QDialog::Accepted)
         return;
     m_window.View()->CellEdit().StoreCellEdit(*session.CurrentTable());
-    LadenJob job;
-    job.download = true;
-    job.operating = session.Table(0);
-    job.diagnostic = session.Table(1);
-    job.graphics = &session.graphics;
-    job.project = session.project;
-    job.port = SettingsStore::ReadValue(QStringLiteral("Schnittstelle"));
-    Laden& laden = *m_window.Dialogs().laden;
-    laden.SetJob(job);
-    if (laden.exec() != QDialog::Accepted)
-        MessageBox::Error(&m_window, laden.ErrorText());
+    if (!runTransfer(true))
+        MessageBox::Error(&m_window, m_window.Dialogs().laden->ErrorText());
 }
 
 void ProjectController::ShowOptions()

@@ -44,6 +44,8 @@ public:
 private:
     void failOpen(const QString& message);
     void readBack();
+    // Runs the transfer window on the open project; false when an error ended the run.
+    bool runTransfer(bool download);
     bool validCharSetName(const QString& name) const;
 
     MainWindow& m_window;
