@@ -1,6 +1,9 @@
 #include "dialogs/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 
 namespace {
 
@@ -47,6 +50,22 @@ QMessageBox::StandardButton YesNo(QWidget* parent, const QString& caption, const
 {
     return Run(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::Yes);
+}
+
+QDialogButtonBox* OkCancelButtons(QDialog* dialog)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    ok->setText(QStringLiteral("OK"));
+    ok->setDefault(true);
+    cancel->setText(QStringLiteral("Abbruch"));
+    // Standard buttons bring the style's icons; the dialogs show text only.
+    ok->setIcon(QIcon());
+    cancel->setIcon(QIcon());
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 } // namespace MessageBox

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+class QDialog;
+class QDialogButtonBox;
 class QWidget;
 
 // Message boxes with German button texts, whatever translations are installed.
@@ -17,5 +19,8 @@ QMessageBox::StandardButton YesNoCancel(QWidget* parent, const QString& caption,
 
 // Yes / No question; returns QMessageBox::Yes or No.
 QMessageBox::StandardButton YesNo(QWidget* parent, const QString& caption, const QString& text);
+
+// "OK" (the default) and "Abbruch" for a dialog, wired to its accept and reject.
+QDialogButtonBox* OkCancelButtons(QDialog* dialog);
 
 } // namespace MessageBox

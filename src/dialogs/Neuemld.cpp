@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -54,14 +53,7 @@ Neuemld::Neuemld(QWidget* parent)
     label->setBuddy(numberBox);
     connect(numberBox, &QSpinBox::valueChanged, this, [this](int value) { number = value; });
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
-    buttons->button(QDialogButtonBox::Ok)->setIcon(QIcon());
-    buttons->button(QDialogButtonBox::Cancel)->setIcon(QIcon());
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MessageBox::OkCancelButtons(this);
 
     auto* row = new QHBoxLayout;
     row->addWidget(label);

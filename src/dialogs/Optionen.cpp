@@ -6,13 +6,13 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSerialPortInfo>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "dialogs/Help.h"
+#include "dialogs/MessageBox.h"
 #include "dialogs/StartScreenSetting.h"
 #include "project/SettingsStore.h"
 
@@ -32,14 +32,7 @@ Optionen::Optionen(QWidget* parent)
 
     startScreenBox = new QCheckBox(QStringLiteral("Startbild anzeigen"), this);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
-    buttons->button(QDialogButtonBox::Ok)->setIcon(QIcon());
-    buttons->button(QDialogButtonBox::Cancel)->setIcon(QIcon());
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MessageBox::OkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(portGroup);
