@@ -20,7 +20,6 @@
 #include "dialogs/Help.h"
 #include "dialogs/MessageBox.h"
 #include "dialogs/Startdialog.h"
-#include "dialogs/Versioninfo.h"
 #include "project/SettingsStore.h"
 
 MainWindow::MainWindow(QWidget* parent)
@@ -100,11 +99,6 @@ void MainWindow::connectCommands()
     connect(a.importCharSet, &QAction::triggered, e, &EditCommands::ImportCharSet);
     connect(a.help, &QAction::triggered, this, [this] { ShowHelp(this, HelpContext::Contents); });
     connect(a.about, &QAction::triggered, e, &EditCommands::ShowAbout);
-}
-
-void MainWindow::SetModules(const QStringList& paths)
-{
-    m_dialogs.versioninfo->SetModules(paths);
 }
 
 void MainWindow::UpdateStatus()

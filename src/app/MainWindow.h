@@ -31,8 +31,6 @@ public:
     ProjectController* Projects() const { return m_projects.get(); }
     EditCommands* Edit() const { return m_edit.get(); }
 
-    // The program file and the libraries it loads, for the version information dialog.
-    void SetModules(const QStringList& paths);
     // The start screen is not offered (a project is opened from the command line).
     void SkipStartScreen() { m_firstActivation = false; }
 

@@ -4,7 +4,6 @@
 #include <QTranslator>
 
 #include "app/MainWindow.h"
-#include "app/ModuleList.h"
 #include "app/ProjectController.h"
 #include "charset/FontEditorLink.h"
 #include "charset/TempFile.h"
@@ -29,7 +28,6 @@ int main(int argc, char** argv)
         if (SettingsStore::ReadValue(QStringLiteral("PRJBasePath")).isEmpty())
             SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), ProgramFolder());
         MainWindow window;
-        window.SetModules(ProgramModules());
         const QStringList args = QApplication::arguments();
         if (args.size() > 1) {
             window.SkipStartScreen();
