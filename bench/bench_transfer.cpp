@@ -21,19 +21,6 @@ namespace {
 
 constexpr double LineRate = SimulatedDisplay::LineRate;
 
-// Only the display's own pauses are shortened; every byte goes out as in a real run.
-TransferTiming BenchTiming()
-{
-    TransferTiming t;
-    t.infoRetryMs = 10;
-    t.itemPauseMs = 1;
-    t.ctsItemPauseMs = 1;
-    t.streamDelayMs = 1;
-    t.charSetCommandDelayMs = 1;
-    t.completionMs = 120000;
-    return t;
-}
-
 struct Figure
 {
     double seconds = 0;     // the whole run, identification and answers included
@@ -48,7 +35,8 @@ Figure Run(SimulatedDisplay& display, const TransferJob& base, int selection)
     job.selection = selection;
     job.port = display.PortName();
     tavolin::test::RecordingObserver observer;
-    TTransferRun run(observer, BenchTiming());
+    // Only the display's own pauses are shortened; every byte goes out as in a real run.
+    TTransferRun run(observer, tavolin::test::FastTiming(120000));
     display.ClearRecord();
     const auto start = std::chrono::steady_clock::now();
     const bool ok = run.Run(job);

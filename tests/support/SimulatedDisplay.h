@@ -8,7 +8,14 @@
 #include <mutex>
 #include <thread>
 
+#include "transfer/SerialLink.h"
+
 namespace tavolin::test {
+
+// The display's own pauses cut to a millisecond, so that no test waits for nothing. A wait
+// for an answer that only a misbehaving display fails to give ends after answerMs: long
+// enough for a loaded machine by default, short in tests of those failures.
+TransferTiming FastTiming(int answerMs = 2000);
 
 // A text display on the far end of a pseudo-terminal, answering the transfer protocol
 // from its own thread: identification, character set in both directions, paced text
@@ -18,6 +25,9 @@ class SimulatedDisplay
 {
 public:
     static constexpr int LineRate = 960; // 10 bits a byte at 9600 baud
+    // Fast for tests, yet slow enough that the editor may stall for half a second during a
+    // read-back before more than the 2000 bytes it allows are waiting ("Buffer zur klein !!").
+    static constexpr int ReadBackRate = 4000;
 
     struct Behaviour
     {
@@ -45,6 +55,9 @@ public:
         qint64 firstUs = 0; // steady-clock time of the first and the last data byte
         qint64 lastUs = 0;
     };
+
+    // A display that takes and sends bytesPerSecond and otherwise behaves.
+    static Behaviour Paced(int bytesPerSecond);
 
     SimulatedDisplay();
     ~SimulatedDisplay();
@@ -87,7 +100,7 @@ private:
     void handleByte(char c);
     void send(const QByteArray& bytes);
     void paceLine(int bytesPerSecond);
-    static void record(Item& item, char c);
+    void record(char c); // a data byte of the last command
 
     int master = -1;
     int slave = -1;

@@ -1,5 +1,4 @@
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -7,6 +6,7 @@
 #include "charset/CharSet.h"
 #include "support/RecordingObserver.h"
 #include "support/SimulatedDisplay.h"
+#include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
@@ -14,8 +14,7 @@
 #include "transfer/TransferProject.h"
 #include "transfer/TransferRun.h"
 
-using tavolin::test::RecordingObserver;
-using tavolin::test::SimulatedDisplay;
+using namespace tavolin::test;
 
 namespace {
 
@@ -23,23 +22,6 @@ const QByteArray Header = QByteArrayLiteral("\n\r\n\r     #$temp.txt\n\r\n\r");
 const QString Aborted = QStringLiteral("Übertragung durch Anwender abgebrochen !");
 const QString NotConnected = QStringLiteral("Anzeige nicht angeschloßen !");
 const QString Caption = QStringLiteral("Fehler bei der Übertragung");
-
-TransferTiming Fast()
-{
-    TransferTiming t;
-    t.infoByteMs = 300;
-    t.infoRetryMs = 10;
-    t.charSetCommandDelayMs = 1;
-    t.charSetAnswerMs = 1000;
-    t.itemPauseMs = 1;
-    t.ctsItemPauseMs = 1;
-    t.streamDelayMs = 1;
-    t.xonMs = 300;
-    t.completionMs = 300;
-    t.readBackByteMs = 300;
-    t.readBackBlockMs = 300;
-    return t;
-}
 
 QByteArray Formatted(const TMessageTable& table, int language, int flags, int lineLength)
 {
@@ -52,12 +34,6 @@ QByteArray Stream(QByteArray text, bool withMessages)
 {
     text.replace("\x1A", "");
     return Header + text + (withMessages ? QByteArrayLiteral("     \x19") : QByteArrayLiteral("\x19"));
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The pseudo-terminal has no CTS line; this link reads the one the display drives.
@@ -74,16 +50,9 @@ private:
 class TransferTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        project.Load(tavolin::test::DemoProjectDir());
-        // Fast, but like a line: a read-back that found 2000 bytes waiting would fail.
-        SimulatedDisplay::Behaviour quick;
-        quick.bytesPerSecond = 50000;
-        display.SetBehaviour(quick);
-    }
+    void SetUp() override { project.Load(DemoProjectDir()); }
 
-    bool Run(TransferJob job, TransferTiming timing = Fast())
+    bool Run(TransferJob job, TransferTiming timing = FastTiming())
     {
         job.port = display.PortName();
         TTransferRun run(observer, timing);
@@ -111,6 +80,7 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
 {
     ASSERT_EQ(project.state.displayType.name, QStringLiteral("Quon 1"));
     project.graphics->modified = true;
+    project.operating->SetText(7, 1, QByteArray("Tank\x1A voll"));
     ASSERT_TRUE(Run(Download(Selection::All))) << error.toStdString();
 
     // Identification before the run and before each of the five items; no diagnostic
@@ -120,7 +90,7 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
     EXPECT_EQ(display.Commands(), expected);
 
     const QList<SimulatedDisplay::Item> items = display.Items();
-    const QByteArray pix = ReadFile(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix"));
+    const QByteArray pix = ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix"));
     ASSERT_EQ(pix.size(), TCharSet::PixSize);
     QByteArray block;
     char checksum = 0;
@@ -139,6 +109,8 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
     EXPECT_TRUE(language1.contains("Anlage bereit"));
     EXPECT_TRUE(items[5].data == Stream(language1, true));
     EXPECT_TRUE(items[8].data == Stream(language2, true));
+    // End-of-file bytes in a text are never sent.
+    ASSERT_TRUE(language2.contains('\x1A'));
     EXPECT_FALSE(display.Received().contains('\x1A'));
 
     // The scratch copy of the set is no save of the project's own file.
@@ -178,18 +150,6 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Systemeinstellungen werden geladen...")));
 }
 
-TEST_F(TransferTest, EndOfFileBytesAreNeverSent)
-{
-    project.operating->SetText(7, 1, QByteArray("Tank\x1A voll"));
-    ASSERT_TRUE(Run(Download(Selection::Language2)));
-    const QList<SimulatedDisplay::Item> items = display.Items();
-    const QByteArray language2 = Formatted(*project.operating, 1, 2 | 4, project.state.displayType.lineLength);
-    ASSERT_TRUE(language2.contains('\x1A'));
-    EXPECT_TRUE(items.last().command == "(1418)");
-    EXPECT_TRUE(items[items.size() - 3].data == Stream(language2, true));
-    EXPECT_FALSE(display.Received().contains('\x1A'));
-}
-
 TEST_F(TransferTest, CtsTypeAsksNothingAndWaitsForTheLine)
 {
     TDisplayType orbex;
@@ -201,7 +161,7 @@ TEST_F(TransferTest, CtsTypeAsksNothingAndWaitsForTheLine)
     silentAfterText.streamAnswer = 0; // this type sends no completion reply
     display.SetBehaviour(silentAfterText);
 
-    TransferTiming timing = Fast();
+    TransferTiming timing = FastTiming();
     timing.ctsItemPauseMs = 300;
     display.cts = false;
     QTimer::singleShot(150, [&] { display.cts = true; });
@@ -216,7 +176,7 @@ TEST_F(TransferTest, CtsTypeAsksNothingAndWaitsForTheLine)
     display.ClearRecord();
     display.cts = false;
     job.selection = Selection::SystemSettings;
-    TTransferRun stuck(observer, std::make_unique<CtsLink>(display, Fast()));
+    TTransferRun stuck(observer, std::make_unique<CtsLink>(display, FastTiming(500)));
     timer.start();
     EXPECT_TRUE(stuck.Run(job));
     EXPECT_LT(timer.elapsed(), 3000);
@@ -248,7 +208,7 @@ TEST_F(TransferTest, WaitingForTheDisplayShowsTheAttempt)
     shy.silentAfter = 1;
     shy.silentInfoRequests = -1;
     display.SetBehaviour(shy);
-    TransferTiming timing = Fast();
+    TransferTiming timing = FastTiming();
     timing.infoAttemptsPerItem = 3;
     timing.infoByteMs = 50;
     EXPECT_FALSE(Run(Download(Selection::All), timing));
@@ -277,7 +237,7 @@ TEST_F(TransferTest, MisbehavingDisplaysEndWithTheirMessage)
         {"no final answer", [](auto& b) { b.streamAnswer = 0; }, {}, QStringLiteral("Übertragungsfehler"), 2},
         {"stops in the middle", [](auto& b) { b.deadAfter = 100; }, NotConnected, QStringLiteral("Übertragungsfehler"), 1},
     };
-    TransferTiming timing = Fast();
+    TransferTiming timing = FastTiming(500);
     timing.infoAttemptsPerItem = 2;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -312,7 +272,7 @@ TEST_F(TransferTest, AbortEndsTheRunAtOnceWithTheAbortText)
     silent.silentAfter = 1;
     silent.silentInfoRequests = -1;
     display.SetBehaviour(silent);
-    TransferTiming slow = Fast();
+    TransferTiming slow = FastTiming();
     slow.infoRetryMs = 2000;
     slow.infoByteMs = 3000;
     TransferJob job = Download(Selection::All);
@@ -329,12 +289,10 @@ TEST_F(TransferTest, AbortEndsTheRunAtOnceWithTheAbortText)
 
     // In the middle of a text stream, where the flow check notices it: no success either.
     SimulatedDisplay paced;
-    SimulatedDisplay::Behaviour lineRate;
-    lineRate.bytesPerSecond = SimulatedDisplay::LineRate;
-    paced.SetBehaviour(lineRate);
+    paced.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
     job.port = paced.PortName();
     job.selection = Selection::SystemSettings | Selection::Language1;
-    TransferTiming patient = Fast();
+    TransferTiming patient = FastTiming();
     patient.completionMs = 5000;
     TTransferRun run(observer, patient);
     QTimer::singleShot(300, [&] { run.Abort(); });
@@ -350,6 +308,7 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
     TTransferProject copy;
     copy.Create(QStringLiteral("unused"), QStringLiteral("Quon 1"));
     observer = RecordingObserver();
+    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
     ASSERT_TRUE(Run(copy.Job(false))) << error.toStdString();
     EXPECT_EQ(display.Commands().mid(11), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)", "(14E2)", "(140C)"}));
     EXPECT_EQ(observer.caption, QStringLiteral("Auslesen"));
@@ -365,8 +324,8 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
     EXPECT_EQ(copy.operating->fileName[0], QStringLiteral("Sprache1.txt"));
     QTemporaryDir dir;
     copy.graphics->Save(dir.filePath(QStringLiteral("read.pix")));
-    EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("read.pix"))),
-              ReadFile(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix")));
+    EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("read.pix"))),
+              ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
     EXPECT_FALSE(copy.graphics->modified);
 
     // A one-language display is asked for one language only.
@@ -385,28 +344,28 @@ TEST_F(TransferTest, DamagedCharacterSetKeepsThePreviousGlyphs)
     project.graphics->Save(before);
 
     for (const bool cutShort : {false, true}) {
-        SimulatedDisplay::Behaviour damaged;
+        SimulatedDisplay::Behaviour damaged = SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate);
         if (cutShort)
             damaged.readBackCharSetBytes = 1000;
         else
             damaged.wrongReadBackChecksum = true;
         display.SetBehaviour(damaged);
-        TransferJob job = project.Job(false);
-        EXPECT_FALSE(Run(job));
+        EXPECT_FALSE(Run(project.Job(false), FastTiming(500)));
         EXPECT_EQ(error, cutShort ? QStringLiteral("Zeichensatz unvollständig empfangen (1000 von 1568 Bytes) !")
                                   : QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen !"));
         const QString after = dir.filePath(QStringLiteral("after.pix"));
         project.graphics->Save(after);
-        EXPECT_EQ(ReadFile(after), ReadFile(before));
+        EXPECT_EQ(ReadAll(after), ReadAll(before));
     }
 }
 
 TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
 {
     display.SetTextFile("(14E0)", QByteArray("0    *Binaer\n\r     *\n\r1    Pumpe\n\r"));
+    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
     TTransferProject copy;
     copy.Create(QStringLiteral("unused"), QStringLiteral("Orbex 2"));
-    TransferTiming timing = Fast();
+    TransferTiming timing = FastTiming();
     timing.readBackBlockMs = 5000;
     QElapsedTimer timer;
     timer.start();

@@ -1,34 +1,23 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "common/TavolinError.h"
 #include "support/SimulatedDisplay.h"
+#include "support/TestHelpers.h"
 #include "transfer/SerialLink.h"
 
-using tavolin::test::SimulatedDisplay;
+using namespace tavolin::test;
 
 namespace {
 
-TransferTiming ShortTiming()
+// A link opened on the simulated display's port.
+class SerialLinkTest : public ::testing::Test
 {
-    TransferTiming t;
-    t.infoByteMs = 200;
-    t.infoRetryMs = 20;
-    t.charSetAnswerMs = 1000;
-    t.xonMs = 500;
-    t.completionMs = 500;
-    return t;
-}
+protected:
+    void SetUp() override { link.Open(display.PortName()); }
 
-QString ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const TavolinError& error) {
-        return error.message();
-    }
-    return {};
-}
+    SimulatedDisplay display;
+    TSerialLink link{FastTiming()};
+};
 
 } // namespace
 
@@ -41,12 +30,8 @@ TEST(SerialLink, PortThatCannotBeOpenedIsAPortError)
     EXPECT_FALSE(link.IsOpen());
 }
 
-TEST(SerialLink, ReadsAndTimesOutWithoutError)
+TEST_F(SerialLinkTest, ReadsAndTimesOutWithoutError)
 {
-    SimulatedDisplay display;
-    TSerialLink link(ShortTiming());
-    link.Open(display.PortName());
-
     QElapsedTimer timer;
     timer.start();
     EXPECT_EQ(link.ReadByte(100), -1);
@@ -64,11 +49,8 @@ TEST(SerialLink, ReadsAndTimesOutWithoutError)
     EXPECT_EQ(display.Commands(), QList<QByteArray>{"(1418)"});
 }
 
-TEST(SerialLink, EmptyTextSendsNothingAndKeepsTheInput)
+TEST_F(SerialLinkTest, EmptyTextSendsNothingAndKeepsTheInput)
 {
-    SimulatedDisplay display;
-    TSerialLink link(ShortTiming());
-    link.Open(display.PortName());
     link.WriteText("(1418)");
     link.Delay(100);
     EXPECT_EQ(link.WriteText(QByteArray()), 0);
@@ -84,12 +66,8 @@ TEST(SerialLink, EmptyTextSendsNothingAndKeepsTheInput)
 // command; "(14E0)" was lost right before "(1407)". Here the display stops reading
 // while a long block is queued, so the bytes are still in our queues when the next
 // commands go out.
-TEST(SerialLink, CommandsNeverDiscardBytesNotYetSent)
+TEST_F(SerialLinkTest, CommandsNeverDiscardBytesNotYetSent)
 {
-    SimulatedDisplay display;
-    TSerialLink link(ShortTiming());
-    link.Open(display.PortName());
-
     // Fill every queue up to the line: the operating system's first, then ours.
     display.StallReading(10000);
     QByteArray block;
@@ -120,14 +98,11 @@ TEST(SerialLink, CommandsNeverDiscardBytesNotYetSent)
     EXPECT_TRUE(received == expected) << "tail: " << received.right(20).toStdString();
 }
 
-TEST(SerialLink, MoreThan2000BytesWaitingIsAnError)
+TEST_F(SerialLinkTest, MoreThan2000BytesWaitingIsAnError)
 {
-    SimulatedDisplay display;
     SimulatedDisplay::Behaviour flood;
     flood.floodInfo = true;
     display.SetBehaviour(flood);
-    TSerialLink link(ShortTiming());
-    link.Open(display.PortName());
     link.WriteText("(1418)");
     link.Delay(100);
     EXPECT_EQ(ErrorOf([&] { link.ReadByte(100); }), QStringLiteral("Buffer zur klein !!"));
@@ -135,26 +110,18 @@ TEST(SerialLink, MoreThan2000BytesWaitingIsAnError)
     EXPECT_EQ(ErrorOf([&] { link.ReadBlock(100, block, sizeof block); }), QStringLiteral("Buffer zur klein !!"));
 }
 
-TEST(SerialLink, AbortEndsEveryWaitAtOnce)
+TEST_F(SerialLinkTest, AbortEndsEveryWaitAtOnce)
 {
-    SimulatedDisplay display;
-    TSerialLink link(ShortTiming());
-    link.Open(display.PortName());
-
-    const auto abortSoon = [&] { QTimer::singleShot(50, [&] { link.RequestAbort(); }); };
-    QElapsedTimer timer;
-
-    abortSoon();
-    timer.start();
-    EXPECT_EQ(ErrorOf([&] { link.Delay(10000); }), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
-    EXPECT_LT(timer.elapsed(), 1000);
-
-    link.ClearAbort();
-    abortSoon();
-    timer.start();
-    EXPECT_EQ(ErrorOf([&] { link.ReadByte(10000); }), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
-    EXPECT_LT(timer.elapsed(), 1000);
-
+    const QString aborted = QStringLiteral("Übertragung durch Anwender abgebrochen !");
+    const std::function<void()> waits[] = {[&] { link.Delay(10000); }, [&] { link.ReadByte(10000); }};
+    for (const auto& wait : waits) {
+        link.ClearAbort();
+        QTimer::singleShot(50, [&] { link.RequestAbort(); });
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(ErrorOf(wait), aborted);
+        EXPECT_LT(timer.elapsed(), 1000);
+    }
     // The flag stays set until it is cleared.
-    EXPECT_EQ(ErrorOf([&] { link.Delay(1); }), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
+    EXPECT_EQ(ErrorOf([&] { link.Delay(1); }), aborted);
 }

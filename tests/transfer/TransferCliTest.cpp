@@ -7,21 +7,16 @@
 #include <gtest/gtest.h>
 
 #include "support/SimulatedDisplay.h"
+#include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 
-using tavolin::test::SimulatedDisplay;
+using namespace tavolin::test;
 
 namespace {
 
 QString Cli()
 {
-    return tavolin::test::ProgramDir() + QStringLiteral("/tavolin-cli");
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ProgramDir() + QStringLiteral("/tavolin-cli");
 }
 
 struct Result
@@ -48,16 +43,16 @@ Result RunCli(const QStringList& args, const std::function<void(QProcess&)>& dur
 TEST(TransferCli, DownloadSendsTheSelectedItems)
 {
     SimulatedDisplay display;
-    const Result result = RunCli({QStringLiteral("download"), tavolin::test::DemoProjectDir(),
+    const Result result = RunCli({QStringLiteral("download"), DemoProjectDir(),
                                   QStringLiteral("--port"), display.PortName(), QStringLiteral("--select"),
                                   QStringLiteral("2")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(display.CountOf("(1412)"), 1);
     EXPECT_EQ(display.CountOf("(1407)"), 0);
-    EXPECT_EQ(display.CharSet(), ReadFile(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix")));
+    EXPECT_EQ(display.CharSet(), ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
     EXPECT_TRUE(result.err.contains(QStringLiteral("Zeichensatz wird geladen...")));
 
-    const Result bad = RunCli({QStringLiteral("download"), tavolin::test::DemoProjectDir(),
+    const Result bad = RunCli({QStringLiteral("download"), DemoProjectDir(),
                                QStringLiteral("--port"), QStringLiteral("/dev/tavolin-no-port")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("Schnittstellen Fehler !")));
@@ -66,24 +61,22 @@ TEST(TransferCli, DownloadSendsTheSelectedItems)
 TEST(TransferCli, ReadbackSavesANewProject)
 {
     SimulatedDisplay display;
-    const QByteArray pix = ReadFile(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix"));
+    const QByteArray pix = ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix"));
     display.SetCharSet(pix);
     display.SetTextFile("(14E0)", "0    *Binaer\n\r     *\n\r1    Pumpe 1\n\r     Stoerung\n\r");
     display.SetTextFile("(14E2)", "1    Pump 1\n\r");
-    SimulatedDisplay::Behaviour paced;
-    paced.bytesPerSecond = 50000;
-    display.SetBehaviour(paced);
+    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
 
     QTemporaryDir base;
     const QString target = base.filePath(QStringLiteral("Gelesen"));
     const Result result = RunCli({QStringLiteral("readback"), target, QStringLiteral("--type"),
                                   QStringLiteral("Quon 3"), QStringLiteral("--port"), display.PortName()});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
-    EXPECT_EQ(ReadFile(target + QStringLiteral("/default.pix")), pix);
-    EXPECT_EQ(ReadFile(target + QStringLiteral("/Sprache1.txt")),
+    EXPECT_EQ(ReadAll(target + QStringLiteral("/default.pix")), pix);
+    EXPECT_EQ(ReadAll(target + QStringLiteral("/Sprache1.txt")),
               QByteArray("0    *Binaer\n\r     *\n\r1    Pumpe 1\n\r     Stoerung\n\r"));
-    EXPECT_EQ(ReadFile(target + QStringLiteral("/Sprache2.txt")), QByteArray("1    Pump 1\n\r"));
-    const QByteArray config = ReadFile(target + QStringLiteral("/tavolin.cfg"));
+    EXPECT_EQ(ReadAll(target + QStringLiteral("/Sprache2.txt")), QByteArray("1    Pump 1\n\r"));
+    const QByteArray config = ReadAll(target + QStringLiteral("/tavolin.cfg"));
     ASSERT_EQ(config.size(), 1536);
     EXPECT_EQ(QByteArray(config.constData() + 1024), QByteArray("default"));
     EXPECT_EQ(QByteArray(config.constData() + 1280), QByteArray("Quon 3"));

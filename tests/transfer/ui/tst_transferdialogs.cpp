@@ -1,5 +1,4 @@
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -10,39 +9,15 @@
 #include "support/SimulatedDisplay.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"
+#include "support/WidgetTestSupport.h"
 #include "texts/MessageTable.h"
 #include "transfer/TransferProject.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
-using tavolin::test::SimulatedDisplay;
+using namespace tavolin::test;
 
 namespace {
-
-TransferTiming Fast()
-{
-    TransferTiming t;
-    t.infoByteMs = 300;
-    t.infoRetryMs = 10;
-    t.charSetCommandDelayMs = 1;
-    t.charSetAnswerMs = 2000;
-    t.itemPauseMs = 1;
-    t.ctsItemPauseMs = 1;
-    t.streamDelayMs = 1;
-    t.xonMs = 2000;
-    t.completionMs = 2000;
-    return t;
-}
-
-// With TAVOLIN_SCREENSHOT_DIR set, the dialogs are saved as pictures for a look.
-void Screenshot(QWidget* widget, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("TAVOLIN_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
 
 TDisplayType Type(const char* name)
 {
@@ -58,8 +33,12 @@ class TransferDialogsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { tavolin::test::UsePrivateSettings(); }
-    void init() { tavolin::test::ClearSettings(); }
+    void initTestCase()
+    {
+        UsePrivateSettings();
+        FailOnStuckMessageBoxes();
+    }
+    void init() { ClearSettings(); }
 
     void selectionShowsOnlyWhatTheTypeHas_data();
     void selectionShowsOnlyWhatTheTypeHas();
@@ -134,7 +113,7 @@ void TransferDialogsTest::language1AlwaysTakesTheSystemSettings()
 
 LadenJob TransferDialogsTest::DemoJob(SimulatedDisplay& display)
 {
-    project.Load(tavolin::test::DemoProjectDir());
+    project.Load(DemoProjectDir());
     LadenJob job;
     job.download = true;
     job.operating = project.operating.get();
@@ -148,11 +127,8 @@ LadenJob TransferDialogsTest::DemoJob(SimulatedDisplay& display)
 void TransferDialogsTest::downloadRunsWhenShown()
 {
     SimulatedDisplay display;
-    SimulatedDisplay::Behaviour paced;
-    paced.bytesPerSecond = 20000;
-    display.SetBehaviour(paced);
     Laden dialog;
-    dialog.SetTiming(Fast());
+    dialog.SetTiming(FastTiming());
     dialog.SetJob(DemoJob(display));
     QLabel* info = nullptr;
     for (QLabel* label : dialog.findChildren<QLabel*>())
@@ -179,11 +155,9 @@ void TransferDialogsTest::downloadRunsWhenShown()
 void TransferDialogsTest::abortEndsTheRunWithTheAbortText()
 {
     SimulatedDisplay display;
-    SimulatedDisplay::Behaviour lineRate;
-    lineRate.bytesPerSecond = SimulatedDisplay::LineRate;
-    display.SetBehaviour(lineRate);
+    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
     Laden dialog;
-    dialog.SetTiming(Fast());
+    dialog.SetTiming(FastTiming());
     dialog.SetJob(DemoJob(display));
     connect(&dialog, &Laden::runStarted, &dialog, [&] {
         QTimer::singleShot(600, &dialog, [&] {
@@ -205,7 +179,7 @@ void TransferDialogsTest::closeIsRefusedWhileRunning()
     silent.silentInfoRequests = -1;
     display.SetBehaviour(silent);
     Laden dialog;
-    TransferTiming slow = Fast();
+    TransferTiming slow = FastTiming();
     slow.infoByteMs = 5000;
     dialog.SetTiming(slow);
     LadenJob job = DemoJob(display);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <functional>
+#include <stdexcept>
+
+#include "common/TavolinError.h"
+
+namespace tavolin::test {
+
+// The whole file; empty when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the file, making its folder first. Throws when that fails, so the test fails
+// where the setup went wrong instead of later.
+inline void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+// The message of the TavolinError that `action` raises; empty when it raises none.
+inline QString ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const TavolinError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+} // namespace tavolin::test
