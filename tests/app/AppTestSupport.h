@@ -1,65 +1,25 @@
 #pragma once
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QAbstractButton>
-#include <QPointer>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
+#include <memory>
 
+#include "app/CellEditor.h"
 #include "app/MainWindow.h"
 #include "app/MessageGrid.h"
 #include "app/MessageView.h"
+#include "app/ProjectController.h"
+#include "common/ProgramFolder.h"
+#include "project/DisplayType.h"
 #include "project/SettingsStore.h"
+#include "support/TestHelpers.h"
 #include "support/TestPaths.h"
+#include "support/TestSettings.h"
+#include "support/WidgetTestSupport.h"
 
 namespace tavolin::test {
-
-// Runs `action` on the next modal dialog of type T once it is shown. Modal dialogs run
-// their own event loop, so the test reaches them from a timer.
-template <class T>
-void OnModal(std::function<void(T*)> action, QWidget* skip = nullptr)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    auto handled = std::make_shared<bool>(false);
-    QObject::connect(timer, &QTimer::timeout, [timer, action, handled, skip] {
-        QWidget* modal = QApplication::activeModalWidget();
-        T* dialog = qobject_cast<T*>(modal);
-        if (!dialog || modal == skip || *handled || !dialog->isVisible())
-            return;
-        *handled = true;
-        timer->stop();
-        timer->deleteLater();
-        action(dialog);
-    });
-    timer->start();
-}
-
-// Answers the next message box with `button` and records its caption and text.
-struct BoxAnswer
-{
-    QString caption;
-    QString text;
-    bool seen = false;
-};
-
-inline std::shared_ptr<BoxAnswer> AnswerBox(QMessageBox::StandardButton button)
-{
-    auto answer = std::make_shared<BoxAnswer>();
-    OnModal<QMessageBox>([answer, button](QMessageBox* box) {
-        answer->caption = box->windowTitle();
-        answer->text = box->text();
-        answer->seen = true;
-        box->button(button)->click();
-    });
-    return answer;
-}
 
 // A copy of the demo project below a temporary base folder.
 inline QString CopyDemo(const QTemporaryDir& base, const QString& name = QStringLiteral("Demo"))
@@ -72,32 +32,66 @@ inline QString CopyDemo(const QTemporaryDir& base, const QString& name = QString
     return target;
 }
 
-inline QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline void ClickCell(MessageView& view, int col, int row, Qt::KeyboardModifiers modifiers = {})
 {
     QTest::mouseClick(view.Grid()->viewport(), Qt::LeftButton, modifiers, view.Grid()->CellRect(col, row).center());
 }
 
-// Saves a picture of the widget when TAVOLIN_SCREENSHOTS names a folder.
-inline void Screenshot(QWidget* widget, const QString& name)
+// The main window of the app tests, over a copy of the demo project ("Demo" below a fresh
+// base folder, not yet open). Test classes derive from it and call the steps from their
+// own initTestCase, init and cleanup slots.
+class MainWindowFixture : public QObject
 {
-    const QString folder = qEnvironmentVariable("TAVOLIN_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
-    // On a real display server the picture is what the server shows, window frame aside.
-    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
-        QApplication::processEvents();
-        QTest::qWait(200);
-        widget->window()->screen()->grabWindow(widget->winId()).save(path);
-    } else {
-        widget->grab().save(path);
+protected:
+    static void InitTestCase()
+    {
+        UsePrivateSettings();
+        SetProgramFolder(ProgramDir());
+        FailOnStuckMessageBoxes();
     }
-}
+
+    void OpenWindow()
+    {
+        ClearSettings();
+        base = std::make_unique<QTemporaryDir>();
+        demo = CopyDemo(*base);
+        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), base->path());
+        SettingsStore::WriteValue(QStringLiteral("Startbild"), QStringLiteral("0"));
+        window = std::make_unique<MainWindow>();
+        window->resize(1000, 700);
+        window->show();
+        activate();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // Drops every change, so that closing asks nothing, and removes the window and folders.
+    void CloseWindow()
+    {
+        if (session().IsOpen()) {
+            view().CellEdit().Abandon();
+            session().project.modified = false;
+            session().graphics.modified = false;
+            for (auto& table : session().tables)
+                if (table)
+                    table->modified = {false, false};
+            window->Projects()->CloseProject(false);
+        }
+        window.reset();
+        base.reset();
+        DisplayTypeTable()[11] = TDisplayType();
+    }
+
+    // The offscreen platform leaves a closed dialog active; a desktop would not.
+    void activate() { QApplication::setActiveWindow(window.get()); }
+    ProjectSession& session() { return window->Session(); }
+    MessageView& view() { return *window->View(); }
+    TMessageTable& table() { return *session().CurrentTable(); }
+    int rowOf(int number) { return table().IndexOf(number) + 1; }
+    QByteArray textOf(int number, int language = 0) { return table().At(table().IndexOf(number)).text[language]; }
+
+    std::unique_ptr<QTemporaryDir> base;
+    std::unique_ptr<MainWindow> window;
+    QString demo;
+};
 
 } // namespace tavolin::test

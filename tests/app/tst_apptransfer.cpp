@@ -3,47 +3,21 @@
 #include <QPushButton>
 
 #include "AppTestSupport.h"
-#include "app/CellEditor.h"
 #include "app/MainActions.h"
-#include "app/ProjectController.h"
-#include "common/ProgramFolder.h"
 #include "project/ui/Projekt_offnen.h"
 #include "support/SimulatedDisplay.h"
-#include "support/TestSettings.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
 using namespace tavolin::test;
 
 // Download and read-back started from the main window, against a simulated display.
-class AppTransferTest : public QObject
+class AppTransferTest : public MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> base;
-    std::unique_ptr<MainWindow> window;
     std::unique_ptr<SimulatedDisplay> display;
-    QString demo;
-
-    static TransferTiming Fast()
-    {
-        TransferTiming t;
-        t.infoByteMs = 300;
-        t.infoRetryMs = 10;
-        t.charSetCommandDelayMs = 1;
-        t.charSetAnswerMs = 2000;
-        t.itemPauseMs = 1;
-        t.ctsItemPauseMs = 1;
-        t.streamDelayMs = 1;
-        t.xonMs = 2000;
-        t.completionMs = 2000;
-        t.readBackByteMs = 500;
-        t.readBackBlockMs = 200;
-        return t;
-    }
-
-    ProjectSession& session() { return window->Session(); }
 
     void download()
     {
@@ -51,61 +25,47 @@ private:
         window->Actions()->transfer->trigger();
     }
 
-private Q_SLOTS:
-    void initTestCase()
+    // A Laden window started from now on is aborted afterMs after its run began.
+    QMetaObject::Connection abortAfter(int afterMs)
     {
-        UsePrivateSettings();
-        SetProgramFolder(ProgramDir());
+        Laden* laden = window->Dialogs().laden;
+        return connect(laden, &Laden::runStarted, laden, [laden, afterMs] {
+            QTimer::singleShot(afterMs, laden, [laden] { QTest::mouseClick(laden->AbortButton(), Qt::LeftButton); });
+        });
     }
+
+private Q_SLOTS:
+    void initTestCase() { InitTestCase(); }
 
     void init()
     {
-        ClearSettings();
+        OpenWindow();
         display = std::make_unique<SimulatedDisplay>();
-        SimulatedDisplay::Behaviour paced; // faster than the line, slower than a flood
-        paced.bytesPerSecond = 20000;
-        display->SetBehaviour(paced);
-        base = std::make_unique<QTemporaryDir>();
-        demo = CopyDemo(*base);
-        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), base->path());
-        SettingsStore::WriteValue(QStringLiteral("Startbild"), QStringLiteral("0"));
         SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), display->PortName());
-        window = std::make_unique<MainWindow>();
-        window->Dialogs().laden->SetTiming(Fast());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->Dialogs().laden->SetTiming(FastTiming());
     }
 
     void cleanup()
     {
-        if (session().IsOpen()) {
-            window->View()->CellEdit().Abandon();
-            session().project.modified = false;
-            session().graphics.modified = false;
-            for (auto& t : session().tables)
-                if (t)
-                    t->modified = {false, false};
-            window->Projects()->CloseProject(false);
-        }
-        window.reset();
+        CloseWindow();
         display.reset();
-        base.reset();
     }
 
     void downloadsAndReadsBackIntoANewProject()
     {
         QVERIFY(window->Projects()->OpenFolder(demo));
         // The text being typed goes along without being stored first.
-        const int row = session().CurrentTable()->IndexOf(2) + 1;
-        ClickCell(*window->View(), 1, row);
-        QTest::keyClick(window->View()->Editor(), Qt::Key_End);
-        QTest::keyClicks(window->View()->Editor(), QStringLiteral(" 42"));
+        ClickCell(view(), 1, rowOf(2));
+        QTest::keyClick(view().Editor(), Qt::Key_End);
+        QTest::keyClicks(view().Editor(), QStringLiteral(" 42"));
         download();
         QVERIFY(display->TextFile("(14E0)").contains("Handbetrieb aktiv 42"));
         QVERIFY(display->TextFile("(14E2)").contains("Manual mode active"));
         QVERIFY(display->CharSetChecksumOk());
         QCOMPARE(display->CharSet(), ReadAll(demo + QStringLiteral("/demo.pix")).left(TCharSet::PixSize));
 
+        // The window may stall while the display sends; a line-like pace keeps that harmless.
+        display->SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
         OnModal<Projekt_offnen>([](Projekt_offnen* dialog) {
             dialog->NameBox()->setText(QStringLiteral("Gelesen"));
             dialog->TypeList()->setCurrentRow(2); // "Quon 1", two languages
@@ -116,10 +76,9 @@ private Q_SLOTS:
         window->Actions()->open->trigger();
         QVERIFY(session().IsOpen());
         QVERIFY(session().project.folder.endsWith(QStringLiteral("/Gelesen")));
-        TMessageTable& table = *session().CurrentTable();
-        QCOMPARE(table.At(table.IndexOf(2)).text[0], QByteArray("Handbetrieb aktiv 42"));
-        QCOMPARE(table.At(table.IndexOf(2)).text[1], QByteArray("Manual mode active"));
-        QVERIFY(!window->View()->Grid()->isHidden());
+        QCOMPARE(textOf(2, 0), QByteArray("Handbetrieb aktiv 42"));
+        QCOMPARE(textOf(2, 1), QByteArray("Manual mode active"));
+        QVERIFY(!view().Grid()->isHidden());
 
         // Saving writes the project that came from the display.
         window->Actions()->save->trigger();
@@ -129,18 +88,13 @@ private Q_SLOTS:
 
     void abortShowsTheMessage()
     {
-        SimulatedDisplay::Behaviour lineRate;
-        lineRate.bytesPerSecond = SimulatedDisplay::LineRate;
-        display->SetBehaviour(lineRate);
+        display->SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
         QVERIFY(window->Projects()->OpenFolder(demo));
-        Laden* laden = window->Dialogs().laden;
-        QMetaObject::Connection started = connect(laden, &Laden::runStarted, laden, [laden] {
-            QTimer::singleShot(400, laden, [laden] { QTest::mouseClick(laden->AbortButton(), Qt::LeftButton); });
-        });
+        const QMetaObject::Connection started = abortAfter(400);
         auto answer = AnswerBox(QMessageBox::Ok);
         download();
         disconnect(started);
-        QVERIFY(answer->seen);
+        QCOMPARE(answer->count, 1);
         QCOMPARE(answer->caption, QStringLiteral("Fehler"));
         QCOMPARE(answer->text, QStringLiteral("Übertragung durch Anwender abgebrochen !"));
         QVERIFY(session().IsOpen());
@@ -151,10 +105,7 @@ private Q_SLOTS:
         SimulatedDisplay::Behaviour silent;
         silent.silentInfoRequests = -1;
         display->SetBehaviour(silent);
-        Laden* laden = window->Dialogs().laden;
-        QMetaObject::Connection started = connect(laden, &Laden::runStarted, laden, [laden] {
-            QTimer::singleShot(100, laden, [laden] { QTest::mouseClick(laden->AbortButton(), Qt::LeftButton); });
-        });
+        const QMetaObject::Connection started = abortAfter(100);
         OnModal<Projekt_offnen>([](Projekt_offnen* dialog) {
             dialog->NameBox()->setText(QStringLiteral("Nichts"));
             dialog->TypeList()->setCurrentRow(2); // a type that asks for the display's information
@@ -163,11 +114,11 @@ private Q_SLOTS:
         auto answer = AnswerBox(QMessageBox::Ok);
         window->Actions()->open->trigger();
         disconnect(started);
-        QTRY_VERIFY(answer->seen);
+        QTRY_COMPARE(answer->count, 1);
         QCOMPARE(answer->text, QStringLiteral("Übertragung durch Anwender abgebrochen !"));
         QVERIFY(!session().IsOpen());
         QVERIFY(session().project.folder.isEmpty());
-        QVERIFY(window->View()->Grid()->isHidden());
+        QVERIFY(view().Grid()->isHidden());
         QVERIFY(!window->Actions()->save->isEnabled());
     }
 };

@@ -5,42 +5,29 @@
 #include <QScrollBar>
 
 #include "AppTestSupport.h"
-#include "app/CellEditor.h"
 #include "app/MainActions.h"
-#include "app/ProjectController.h"
 #include "app/StatusBar.h"
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
-#include "common/ProgramFolder.h"
 #include "dialogs/Neuemld.h"
 #include "project/ui/Import1.h"
 #include "project/ui/Projekt_offnen.h"
-#include "support/TestSettings.h"
 
 using namespace tavolin::test;
 
 // The commands of "&Bearbeiten" on the demo project, through menu actions and shortcuts.
-class EditCommandsTest : public QObject
+class EditCommandsTest : public MainWindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> base;
-    std::unique_ptr<MainWindow> window;
-    QString demo;
-
-    MessageView& view() { return *window->View(); }
-    TMessageTable& table() { return *window->Session().CurrentTable(); }
     CellEditor* editor() { return view().Editor(); }
-    int rowOf(int number) { return table().IndexOf(number) + 1; }
 
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
     {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     }
-
-    void activate() { QApplication::setActiveWindow(window.get()); }
 
     void openProject(const QString& folder)
     {
@@ -58,46 +45,14 @@ private:
         return folder;
     }
 
-    QByteArray textOf(int number, int language = 0) { return table().At(table().IndexOf(number)).text[language]; }
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        UsePrivateSettings();
-        SetProgramFolder(ProgramDir());
-    }
-
+    void initTestCase() { InitTestCase(); }
     void init()
     {
-        ClearSettings();
-        base = std::make_unique<QTemporaryDir>();
-        demo = CopyDemo(*base);
-        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), base->path());
-        SettingsStore::WriteValue(QStringLiteral("Startbild"), QStringLiteral("0"));
-        window = std::make_unique<MainWindow>();
-        window->resize(1000, 700);
-        window->show();
-        activate();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        OpenWindow();
         openProject(demo);
     }
-
-    void cleanup()
-    {
-        ProjectSession& session = window->Session();
-        if (session.IsOpen()) {
-            view().CellEdit().Abandon();
-            session.project.modified = false;
-            session.graphics.modified = false;
-            for (auto& t : session.tables)
-                if (t)
-                    t->modified = {false, false};
-            window->Projects()->CloseProject(false);
-        }
-        window.reset();
-        base.reset();
-        DisplayTypeTable()[11] = TDisplayType();
-    }
+    void cleanup() { CloseWindow(); }
 
     void newMessageWithTheProposedNumber()
     {
@@ -148,12 +103,12 @@ private Q_SLOTS:
         ClickCell(view(), 0, rowOf(2));
         auto answer = AnswerBox(QMessageBox::Yes);
         press(Qt::Key_Delete); // "&Löschen"
-        QVERIFY(answer->seen);
+        QCOMPARE(answer->count, 1);
         QCOMPARE(answer->caption, QStringLiteral("Meldung"));
         QCOMPARE(answer->text, QStringLiteral("Möchten Sie wirklich eine Meldung löschen ?"));
         QCOMPARE(table().IndexOf(2), -1);
         QCOMPARE(table().Count(), count - 1);
-        QVERIFY(window->Session().NeedsSaving());
+        QVERIFY(session().NeedsSaving());
 
         // The last message and the empty row: asked for two, one goes.
         activate();
@@ -167,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(table().Count(), count - 1);
         answer = AnswerBox(QMessageBox::Yes);
         window->Actions()->remove->trigger();
-        QVERIFY(answer->seen);
+        QCOMPARE(answer->count, 1);
         QCOMPARE(table().Count(), count - 2);
         QCOMPARE(table().IndexOf(lastNumber), -1);
     }
@@ -183,7 +138,7 @@ private Q_SLOTS:
         view().Grid()->SetSelection({1, rowOf(20), 2, rowOf(21)});
         auto answer = AnswerBox(QMessageBox::Yes);
         window->Actions()->remove->trigger();
-        QVERIFY(answer->seen);
+        QCOMPARE(answer->count, 1);
         QVERIFY(!view().CellEdit().IsOpen());
         QCOMPARE(textOf(0), QByteArray("ZAnlage bereit"));
         QCOMPARE(table().IndexOf(20), -1);
@@ -303,21 +258,20 @@ private Q_SLOTS:
         QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv\x10" "C\x12x"));
 
         // A save of the glyph editor rewrites the editable font file: the set is changed.
-        ProjectSession& session = window->Session();
-        QVERIFY(!session.graphics.modified);
-        QFile font(session.graphics.fntPath);
+        QVERIFY(!session().graphics.modified);
+        QFile font(session().graphics.fntPath);
         QVERIFY(font.open(QIODevice::ReadWrite));
         QVERIFY(font.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         font.close();
         QCoreApplication::postEvent(window.get(), new FontEditorEvents::Event(FontEditorEvents::FontSaved));
-        QTRY_VERIFY(session.graphics.modified);
+        QTRY_VERIFY(session().graphics.modified);
     }
 
     void switchesBetweenOperatingAndDiagnosticTexts()
     {
         QVERIFY(!window->Actions()->diagnosticTexts->isVisible());
         window->Actions()->diagnosticTexts->trigger();
-        QCOMPARE(window->Session().currentTable, 0);
+        QCOMPARE(session().currentTable, 0);
 
         DisplayTypeTable()[11] = TDisplayType{QStringLiteral("Test Diag"), QStringLiteral("led"), 40,
                                               quint8(dtSecondLanguage | dtDiagnosticTexts), 0};
@@ -337,13 +291,13 @@ private Q_SLOTS:
         QVERIFY(window->windowTitle().endsWith(QStringLiteral(" (Diagnosetexte) ")));
         QVERIFY(window->Actions()->diagnosticTexts->isChecked());
         QVERIFY(!window->Actions()->operatingTexts->isChecked());
-        QCOMPARE(view().Table(), window->Session().Table(1));
+        QCOMPARE(view().Table(), session().Table(1));
         QCOMPARE(textOf(7), QByteArray("Diagnose sieben"));
-        QCOMPARE(window->Session().Table(0)->At(1).text[0], QByteArray("BAnlage l\x84uft\r\x10" "C\x12 Automatikbetrieb"));
+        QCOMPARE(session().Table(0)->At(1).text[0], QByteArray("BAnlage l\x84uft\r\x10" "C\x12 Automatikbetrieb"));
 
         auto answer = AnswerBox(QMessageBox::Yes);
         window->Actions()->close->trigger();
-        QVERIFY(answer->seen);
+        QCOMPARE(answer->count, 1);
         QVERIFY(ReadAll(folder + QStringLiteral("/DiagSprache1.txt")).contains("7    Diagnose sieben"));
         QVERIFY(QFile::exists(folder + QStringLiteral("/DiagSprache2.txt")));
     }
@@ -362,9 +316,9 @@ private Q_SLOTS:
             dialog->ImportButton()->click();
         });
         window->Actions()->importCharSet->trigger();
-        QVERIFY(window->Session().graphics.modified);
+        QVERIFY(session().graphics.modified);
         const QString saved = base->path() + QStringLiteral("/kopie.pix");
-        window->Session().graphics.Save(saved);
+        session().graphics.Save(saved);
         QCOMPARE(ReadAll(saved), ReadAll(other + QStringLiteral("/anders.pix")));
     }
 
@@ -391,10 +345,10 @@ private Q_SLOTS:
             dialog->ImportButton(0)->click();
         });
         window->Actions()->open->trigger();
-        QTRY_VERIFY(window->Session().project.folder.endsWith(QStringLiteral("/Neu")));
+        QTRY_VERIFY(session().project.folder.endsWith(QStringLiteral("/Neu")));
         QVERIFY(QFile::exists(base->path() + QStringLiteral("/Neu/Sprache1.txt")));
         QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
-        QVERIFY(window->Session().NeedsSaving()); // a new project is unsaved
+        QVERIFY(session().NeedsSaving()); // a new project is unsaved
     }
 };
 

@@ -12,6 +12,7 @@
 #include "project/DisplayType.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"
+#include "support/WidgetTestSupport.h"
 #include "texts/MessageTable.h"
 
 using namespace tavolin::test;
@@ -268,9 +269,7 @@ private Q_SLOTS:
     {
         show(QStringLiteral("Quon 3"));
         click(1, 2);
-        const QString shots = qEnvironmentVariable("TAVOLIN_SCREENSHOTS");
-        if (!shots.isEmpty())
-            view->grab().save(shots + QStringLiteral("/messageview.png"));
+        Screenshot(view.get(), QStringLiteral("messageview"));
         const QRect cell = view->Grid()->CellRect(1, 3);
         const QImage image = view->Grid()->viewport()->grab(cell).toImage();
         int red = 0;
