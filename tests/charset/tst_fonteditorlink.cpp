@@ -1,8 +1,4 @@
-#include <QFile>
 #include <QMainWindow>
-#include <QMessageBox>
-#include <QScreen>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,8 +7,12 @@
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
 #include "project/SettingsStore.h"
+#include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"
+#include "support/WidgetTestSupport.h"
+
+using namespace tavolin::test;
 
 namespace {
 
@@ -56,14 +56,18 @@ class tst_FontEditorLink : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { tavolin::test::UsePrivateSettings(); }
-    void init() { tavolin::test::ClearSettings(); }
+    void initTestCase()
+    {
+        UsePrivateSettings();
+        FailOnStuckMessageBoxes();
+    }
+    void init() { ClearSettings(); }
 
     void editsAndSavesThroughTheLibrary()
     {
         TCharSet set('G');
-        set.Import(tavolin::test::ProgramDir() + QStringLiteral("/default.pix"));
-        FontEditorLink link(tavolin::test::ProgramDir() + QStringLiteral("/fontedit"));
+        set.Import(ProgramDir() + QStringLiteral("/default.pix"));
+        FontEditorLink link(ProgramDir() + QStringLiteral("/fontedit"));
         QVERIFY(link.IsLoaded());
         link.offsetX = 30;
         link.offsetY = 20;
@@ -75,12 +79,7 @@ private Q_SLOTS:
         QCOMPARE(window->pos(), QPoint(130, 70));
         QVERIFY(QTest::qWaitForWindowActive(window));
         QVERIFY(window->windowTitle().contains(QStringLiteral("default.pix")));
-        if (const QString shots = qEnvironmentVariable("TAVOLIN_SCREENSHOT_DIR"); !shots.isEmpty())
-        {
-            window->grab().save(shots + QStringLiteral("/fontedit.png"));
-            QTest::qWait(200); // let a real display server paint before the screen is grabbed
-            QGuiApplication::primaryScreen()->grabWindow(0).save(shots + QStringLiteral("/fontedit-screen.png"));
-        }
+        Screenshot(window, QStringLiteral("fontedit"));
 
         // Keyboard only: one glyph to the right of 'A' (the bell 'B'), toggle its top left dot, save.
         QWidget* grid = Child(window, QStringLiteral("Zeichenübersicht"));
@@ -111,9 +110,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString saved = dir.filePath(QStringLiteral("saved.pix"));
         set.Save(saved);
-        QFile file(saved);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray pix = file.readAll();
+        const QByteArray pix = ReadAll(saved);
+        QCOMPARE(pix.size(), TCharSet::PixSize);
         QCOMPARE(static_cast<quint8>(pix[('B' - 32) * 7]), quint8(0x10 | 0x04)); // bell top row plus the new dot
 
         // The editor follows the main window and reports its own moves as new offsets.
@@ -135,25 +133,14 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("_EG0001.TMP"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(600, '\x7F'));
-        file.close();
-        FontEditorLink link(tavolin::test::ProgramDir() + QStringLiteral("/fontedit"));
-        // The error message box would wait for the user: answer it as soon as it shows.
-        QTimer answer;
-        QString shown;
-        connect(&answer, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                box->close();
-            }
-        });
-        answer.start(10);
+        WriteAll(path, QByteArray(600, '\x7F'));
+        FontEditorLink link(ProgramDir() + QStringLiteral("/fontedit"));
+        auto answer = AnswerBox(QMessageBox::Ok);
         Owner owner;
         link.StartEditor(&owner, 0, 0, path, QStringLiteral("kaputt.pix"));
         QVERIFY(!link.IsVisible());
-        QVERIFY2(shown.contains(QStringLiteral("beschädigt")), qPrintable(shown));
+        QCOMPARE(answer->count, 1);
+        QVERIFY2(answer->text.contains(QStringLiteral("beschädigt")), qPrintable(answer->text));
     }
 
     void missingLibraryDoesNothing()

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "dialogs/ModalAnswer.h"
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
 #include "project/RecentList.h"
@@ -15,25 +14,13 @@
 #include "project/ui/Letzteprjdialog.h"
 #include "project/ui/PathBox.h"
 #include "project/ui/Projekt_offnen.h"
+#include "support/TestHelpers.h"
 #include "support/TestSettings.h"
+#include "support/WidgetTestSupport.h"
 
-using tavolin::test::MessageBoxAnswerer;
+using namespace tavolin::test;
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<fehlt>");
-}
 
 void WriteConfig(const QString& folder, const QString& type, const QString& language1 = QStringLiteral("Sprache1.txt"))
 {
@@ -73,10 +60,26 @@ private:
 
     QString Project(const QString& name) const { return base + QLatin1Char('/') + name; }
 
+    static void showImport(Import1& import, const QString& target, const QString& extension = QStringLiteral("txt"))
+    {
+        import.targetPath = target;
+        import.extension = extension;
+        import.show();
+    }
+
+    // Chooses project Demo in the import dialog and, unless -1, its file of that row.
+    static void chooseDemo(Import1& import, int fileRow = -1)
+    {
+        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
+        if (fileRow >= 0)
+            import.FileList()->setCurrentRow(fileRow);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
-        tavolin::test::UsePrivateSettings();
+        UsePrivateSettings();
+        FailOnStuckMessageBoxes();
         // The trash of these tests is a private one, on the same file system as the projects.
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
@@ -85,16 +88,16 @@ private Q_SLOTS:
 
     void init()
     {
-        tavolin::test::ClearSettings();
+        ClearSettings();
         DisplayTypeTable()[11] = TDisplayType();
         QDir(base).removeRecursively();
         WriteConfig(Project(QStringLiteral("Demo")), QStringLiteral("quon 3"));
-        WriteFile(Project(QStringLiteral("Demo/Sprache1.txt")), "Demo 1");
-        WriteFile(Project(QStringLiteral("Demo/Sprache2.txt")), "Demo 2");
-        WriteFile(Project(QStringLiteral("Demo/Extra.txt")), "Extra");
-        WriteFile(Project(QStringLiteral("Demo/zeichen.pix")), "pix");
+        WriteAll(Project(QStringLiteral("Demo/Sprache1.txt")), "Demo 1");
+        WriteAll(Project(QStringLiteral("Demo/Sprache2.txt")), "Demo 2");
+        WriteAll(Project(QStringLiteral("Demo/Extra.txt")), "Extra");
+        WriteAll(Project(QStringLiteral("Demo/zeichen.pix")), "pix");
         WriteConfig(Project(QStringLiteral("Anlage")), QStringLiteral("Orbex 1"));
-        WriteFile(Project(QStringLiteral("Anlage/Sprache1.txt")), "Anlage 1");
+        WriteAll(Project(QStringLiteral("Anlage/Sprache1.txt")), "Anlage 1");
         WriteConfig(Project(QStringLiteral("Kaputt")), QStringLiteral("Gibtsnicht"));
         QDir().mkpath(Project(QStringLiteral("Ohnecfg")));
         QDir().mkpath(Project(QStringLiteral(".versteckt")));
@@ -232,10 +235,10 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(dialog.TypeList()->selectedItems().isEmpty());
         {
-            MessageBoxAnswerer answerer(QMessageBox::Ok);
+            auto answer = AnswerBox(QMessageBox::Ok, Boxes::Every);
             dialog.OkButton()->click();
-            QCOMPARE(answerer.Answer().count, 1);
-            QCOMPARE(answerer.Answer().caption, QStringLiteral("Fehler"));
+            QCOMPARE(answer->count, 1);
+            QCOMPARE(answer->caption, QStringLiteral("Fehler"));
         }
         QVERIFY(dialog.isVisible());
         QVERIFY(SettingsStore::ReadValue(QStringLiteral("DefaultAnzeigeTyp")).isEmpty());
@@ -247,28 +250,19 @@ private Q_SLOTS:
                                    QStringLiteral("x:y")}) {
             dialog.show();
             dialog.NameBox()->setText(bad);
-            MessageBoxAnswerer answerer(QMessageBox::Ok);
+            auto answer = AnswerBox(QMessageBox::Ok, Boxes::Every);
             dialog.OkButton()->click();
             QVERIFY2(dialog.isVisible(), qPrintable(bad));
-            QCOMPARE(answerer.Answer().count, 1);
+            QCOMPARE(answer->count, 1);
             dialog.reject();
         }
         dialog.show();
         dialog.TypeList()->setCurrentRow(0);
         dialog.FileBox(0)->setEditText(QStringLiteral("../../etc/x"));
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        auto answer = AnswerBox(QMessageBox::Ok, Boxes::Every);
         dialog.OkButton()->click();
         QVERIFY(dialog.isVisible());
-        QVERIFY(answerer.Answer().text.contains(QStringLiteral("Dateiname")));
-    }
-
-    void fieldLimits()
-    {
-        Projekt_offnen dialog;
-        dialog.show();
-        QCOMPARE(dialog.NameBox()->maxLength(), 250);
-        for (int row = 0; row < Projekt_offnen::FileRows; ++row)
-            QCOMPARE(dialog.FileBox(row)->lineEdit()->maxLength(), 251);
+        QVERIFY(answer->text.contains(QStringLiteral("Dateiname")));
     }
 
     void diagnosticTypesShowAllFileRows()
@@ -312,7 +306,7 @@ private Q_SLOTS:
         });
         dialog.ImportButton(0)->click();
         QVERIFY(handled);
-        QCOMPARE(ReadFile(Project(QStringLiteral("Demo/Kopie.txt"))), QByteArray("Anlage 1"));
+        QCOMPARE(ReadAll(Project(QStringLiteral("Demo/Kopie.txt"))), QByteArray("Anlage 1"));
         QVERIFY(Items(dialog.FileBox(0)).contains(QStringLiteral("Kopie")));
         QVERIFY(Items(dialog.FileBox(1)).contains(QStringLiteral("Kopie")));
         QVERIFY(!dialog.ImportButton(0)->isEnabled());
@@ -337,12 +331,10 @@ private Q_SLOTS:
         QCOMPARE(dialog.state.folder, other + QStringLiteral("/Demo"));
     }
 
-    void importRefusesTheTargetItself()
+    void importRefusesTheTargetItselfAndKeepsItsBaseFolder()
     {
         Import1 import;
-        import.targetPath = Project(QStringLiteral("Demo/Sprache1"));
-        import.extension = QStringLiteral("txt");
-        import.show();
+        showImport(import, Project(QStringLiteral("Demo/Sprache1")));
         QCOMPARE(import.Path()->BaseFolder(), base);
         QCOMPARE(import.ProjectList()->currentItem()->text(), QStringLiteral("Demo"));
         QCOMPARE(import.FileList()->count(), 3);
@@ -353,11 +345,22 @@ private Q_SLOTS:
         import.ImportButton()->click();
         QVERIFY(import.isVisible());
 
-        // A project that is not listed leaves nothing to import.
-        import.hide();
-        import.baseFolder.clear();
-        import.targetPath = Project(QStringLiteral("Neu/Sprache1"));
+        // Another base folder stays for the next showing until the caller clears it.
+        const QString other = home.filePath(QStringLiteral("Andere"));
+        QDir(other).removeRecursively();
+        QDir().mkpath(other + QStringLiteral("/X"));
+        import.Path()->PathEdit()->setEditText(other);
+        QTest::keyClick(import.Path()->PathEdit()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(import.ProjectList()->count(), 1);
+        import.reject();
         import.show();
+        QCOMPARE(import.Path()->BaseFolder(), other);
+        import.reject();
+
+        // A project that is not listed leaves nothing to import.
+        import.baseFolder.clear();
+        showImport(import, Project(QStringLiteral("Neu/Sprache1")));
+        QCOMPARE(import.Path()->BaseFolder(), base);
         QVERIFY(import.ProjectList()->selectedItems().isEmpty());
         QCOMPARE(import.FileList()->count(), 0);
         QVERIFY(!import.ImportButton()->isEnabled());
@@ -366,14 +369,11 @@ private Q_SLOTS:
     void importCreatesTheProjectFolder()
     {
         Import1 import;
-        import.targetPath = Project(QStringLiteral("Neu/Sprache1"));
-        import.extension = QStringLiteral("txt");
-        import.show();
-        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
-        import.FileList()->setCurrentRow(2);
+        showImport(import, Project(QStringLiteral("Neu/Sprache1")));
+        chooseDemo(import, 2);
         import.ImportButton()->click();
         QCOMPARE(import.result(), int(QDialog::Accepted));
-        QCOMPARE(ReadFile(Project(QStringLiteral("Neu/Sprache1.txt"))), QByteArray("Demo 2"));
+        QCOMPARE(ReadAll(Project(QStringLiteral("Neu/Sprache1.txt"))), QByteArray("Demo 2"));
         QCOMPARE(import.sourceFile, Project(QStringLiteral("Demo/Sprache2.txt")));
         QCOMPARE(RecentList::BasePaths().GetEntry(0), base);
     }
@@ -381,95 +381,61 @@ private Q_SLOTS:
     void importOverAnExistingFileAsksAndTrashesIt()
     {
         Import1 import;
-        import.targetPath = Project(QStringLiteral("Anlage/Sprache1"));
-        import.extension = QStringLiteral("txt");
-        import.show();
-        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
-        import.FileList()->setCurrentRow(1);
+        showImport(import, Project(QStringLiteral("Anlage/Sprache1")));
+        chooseDemo(import, 1);
         {
-            MessageBoxAnswerer answerer(QMessageBox::No);
+            auto answer = AnswerBox(QMessageBox::No, Boxes::Every);
             import.ImportButton()->click();
-            QCOMPARE(answerer.Answer().count, 1);
-            QCOMPARE(answerer.Answer().caption, QStringLiteral("Import"));
-            QCOMPARE(answerer.Answer().text, QStringLiteral("Möchten Sie die Datei\n\"Sprache1.txt\"\nüberschreiben ?"));
+            QCOMPARE(answer->count, 1);
+            QCOMPARE(answer->caption, QStringLiteral("Import"));
+            QCOMPARE(answer->text, QStringLiteral("Möchten Sie die Datei\n\"Sprache1.txt\"\nüberschreiben ?"));
         }
         QVERIFY(import.isVisible());
-        QCOMPARE(ReadFile(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Anlage 1"));
+        QCOMPARE(ReadAll(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Anlage 1"));
+
+        // Without a trash to take the old file nothing is replaced.
+        WriteAll(home.filePath(QStringLiteral("blocker")), "");
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("blocker/data"))));
+        {
+            auto answer = AnswerBox(QMessageBox::Yes, Boxes::Every);
+            import.ImportButton()->click();
+            qputenv("XDG_DATA_HOME", saved);
+            QCOMPARE(answer->count, 2);
+            QVERIFY(answer->text.contains(QStringLiteral("Papierkorb")));
+        }
+        QVERIFY(import.isVisible());
+        QCOMPARE(ReadAll(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Anlage 1"));
 
         const QString trash = home.filePath(QStringLiteral("data/Trash/files"));
         QDir(trash).removeRecursively();
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        auto answer = AnswerBox(QMessageBox::Yes, Boxes::Every);
         import.ImportButton()->click();
         QCOMPARE(import.result(), int(QDialog::Accepted));
-        QCOMPARE(ReadFile(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Demo 1"));
-        QCOMPARE(ReadFile(trash + QStringLiteral("/Sprache1.txt")), QByteArray("Anlage 1"));
-    }
-
-    void importWithoutTrashReplacesNothing()
-    {
-        WriteFile(home.filePath(QStringLiteral("blocker")), "");
-        const QByteArray saved = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("blocker/data"))));
-        Import1 import;
-        import.targetPath = Project(QStringLiteral("Anlage/Sprache1"));
-        import.extension = QStringLiteral("txt");
-        import.show();
-        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
-        import.FileList()->setCurrentRow(1);
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
-        import.ImportButton()->click();
-        qputenv("XDG_DATA_HOME", saved);
-        QVERIFY(import.isVisible());
-        QCOMPARE(answerer.Answer().count, 2);
-        QVERIFY(answerer.Answer().text.contains(QStringLiteral("Papierkorb")));
-        QCOMPARE(ReadFile(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Anlage 1"));
+        QCOMPARE(ReadAll(Project(QStringLiteral("Anlage/Sprache1.txt"))), QByteArray("Demo 1"));
+        QCOMPARE(ReadAll(trash + QStringLiteral("/Sprache1.txt")), QByteArray("Anlage 1"));
     }
 
     void characterSetModeOnlyAsks()
     {
         Import1 import;
-        import.targetPath = Project(QStringLiteral("Anlage/default"));
-        import.extension = QStringLiteral("pix");
         import.charSetMode = true;
-        import.show();
-        Find(import.ProjectList(), QStringLiteral("Demo"))->setSelected(true);
+        showImport(import, Project(QStringLiteral("Anlage/default")), QStringLiteral("pix"));
+        chooseDemo(import);
         QCOMPARE(import.FileList()->currentItem()->text(), QStringLiteral("zeichen"));
         {
-            MessageBoxAnswerer answerer(QMessageBox::Cancel);
+            auto answer = AnswerBox(QMessageBox::Cancel, Boxes::Every);
             import.ImportButton()->click();
-            QCOMPARE(answerer.Answer().text, QStringLiteral("Möchten Sie die Datei\n\"default.pix\"\nüberschreiben ?"));
+            QCOMPARE(answer->text, QStringLiteral("Möchten Sie die Datei\n\"default.pix\"\nüberschreiben ?"));
         }
         QVERIFY(import.isVisible());
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        auto answer = AnswerBox(QMessageBox::Yes, Boxes::Every);
         import.ImportButton()->click();
         QCOMPARE(import.result(), int(QDialog::Accepted));
         QCOMPARE(import.sourceFile, Project(QStringLiteral("Demo/zeichen.pix")));
         QVERIFY(!import.charSetMode);
         QVERIFY(!QFileInfo::exists(Project(QStringLiteral("Anlage/default.pix"))));
         QVERIFY(RecentList::BasePaths().GetEntry(0).isEmpty());
-    }
-
-    void importKeepsItsBaseFolderUntilCleared()
-    {
-        const QString other = home.filePath(QStringLiteral("Andere"));
-        QDir(other).removeRecursively();
-        QDir().mkpath(other + QStringLiteral("/X"));
-        Import1 import;
-        import.targetPath = Project(QStringLiteral("Demo/Sprache1"));
-        import.extension = QStringLiteral("txt");
-        import.show();
-        import.Path()->PathEdit()->setEditText(other);
-        QTest::keyClick(import.Path()->PathEdit()->lineEdit(), Qt::Key_Return);
-        QCOMPARE(import.ProjectList()->count(), 1);
-        import.reject();
-
-        import.show();
-        QCOMPARE(import.Path()->BaseFolder(), other);
-        import.reject();
-        import.baseFolder.clear();
-        import.show();
-        QCOMPARE(import.Path()->BaseFolder(), base);
-        QCOMPARE(import.ProjectList()->currentItem()->text(), QStringLiteral("Demo"));
     }
 
     void recentProjectsOpenTheChosenOne()
@@ -496,9 +462,9 @@ private Q_SLOTS:
         dialog.show();
         dialog.ProjectList()->setCurrentRow(1);
         {
-            MessageBoxAnswerer answerer(QMessageBox::Ok);
+            auto answer = AnswerBox(QMessageBox::Ok, Boxes::Every);
             dialog.OpenButton()->click();
-            QCOMPARE(answerer.Answer().count, 1);
+            QCOMPARE(answer->count, 1);
         }
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.state.folder, Project(QStringLiteral("Demo")));

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "support/TestSettings.h"
+#include "support/WidgetTestSupport.h"
 #include "texts/RichTextBridge.h"
 #include "texts/ui/RichTextDocument.h"
 
@@ -69,11 +70,11 @@ private Q_SLOTS:
         QCOMPARE(RichTextDocument::Save(editor.document(), standard, graphics),
                  MessageToRtf(normal, standard.family().toLatin1(), "_EGA1B2.TMP"));
 
-        if (const QString shot = qEnvironmentVariable("TAVOLIN_SCREENSHOT"); !shot.isEmpty()) {
+        if (qEnvironmentVariableIsSet("TAVOLIN_SCREENSHOTS")) {
             editor.resize(320, 80);
             editor.show();
             QVERIFY(QTest::qWaitForWindowExposed(&editor));
-            editor.grab().save(shot);
+            tavolin::test::Screenshot(&editor, QStringLiteral("richtextdocument"));
         }
     }
 
