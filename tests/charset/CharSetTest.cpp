@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QTemporaryDir>
@@ -9,16 +8,11 @@
 #include "charset/DisplayCodeMap.h"
 #include "charset/EditableFont.h"
 #include "charset/FontFileBuilder.h"
-#include "charset/TempFile.h"
-#include "common/TavolinError.h"
+#include "support/TestHelpers.h"
+
+using namespace tavolin::test;
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The FontChange notifications of one set, in order.
 struct ChangeLog
@@ -34,13 +28,6 @@ struct ChangeLog
     QList<int> codes;
     QStringList faces;
 };
-
-void WriteAll(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
 
 // Every dot pattern somewhere, with the unused high bits set as well.
 QByteArray NoisyPix()
@@ -58,13 +45,6 @@ QByteArray Masked(QByteArray pix)
     return pix;
 }
 
-class RemoveTempFiles : public ::testing::Environment
-{
-public:
-    void TearDown() override { RemoveOwnTempFiles(); }
-};
-const auto* const cleanup = ::testing::AddGlobalTestEnvironment(new RemoveTempFiles);
-
 class CharSetTest : public ::testing::Test
 {
 protected:
@@ -74,18 +54,13 @@ protected:
 
 } // namespace
 
-TEST_F(CharSetTest, PixSurvivesTheEditableFontByteForByte)
+TEST_F(CharSetTest, EditableFontLayoutAndPixRoundTrip)
 {
     WriteAll(Path("a.pix"), NoisyPix());
     TCharSet::PixToFont(Path("a.pix"), Path("a.fnt"), "_EG1A2B.TMP");
     TCharSet::FontToPix(Path("a.fnt"), Path("b.pix"));
     EXPECT_EQ(ReadAll(Path("b.pix")), Masked(NoisyPix()));
-}
 
-TEST_F(CharSetTest, EditableFontLayout)
-{
-    WriteAll(Path("a.pix"), NoisyPix());
-    TCharSet::PixToFont(Path("a.pix"), Path("a.fnt"), "_EG1A2B.TMP");
     const QByteArray font = ReadAll(Path("a.fnt"));
     using namespace EditableFont;
     ASSERT_EQ(font.size(), 7776);

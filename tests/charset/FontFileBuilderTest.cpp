@@ -1,11 +1,10 @@
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "charset/CharSet.h"
 #include "charset/EditableFont.h"
 #include "charset/FontFileBuilder.h"
-#include "common/TavolinError.h"
+#include "support/TestHelpers.h"
 
 using namespace EditableFont;
 
@@ -34,19 +33,11 @@ TEST(FontFileBuilder, LayoutForAnElevenCharacterFace)
     EXPECT_EQ(Get32(fon, 0x3C), 1024u);
     EXPECT_EQ(fon.mid(0x203, 43), QByteArray("This program requires Microsoft Windows.\r\n$"));
     EXPECT_EQ(fon.mid(0x256, 12), QByteArray::fromHex("5A0E1FB409CD21B8014CCD21"));
-    const QByteArray ne = fon.mid(1024, 64);
-    EXPECT_EQ(ne.left(12), QByteArray::fromHex("4E4505017D0002003CD0CD5F"));
-    EXPECT_EQ(Get16(ne, 0x0C), 0x8300);
-    EXPECT_EQ(Get16(ne, 0x20), 39);
-    EXPECT_EQ(Get16(ne, 0x22), 64);
-    EXPECT_EQ(Get16(ne, 0x24), 64);
-    EXPECT_EQ(Get16(ne, 0x26), 116);
-    EXPECT_EQ(Get16(ne, 0x28), 125);
-    EXPECT_EQ(Get16(ne, 0x2A), 125);
-    EXPECT_EQ(Get32(ne, 0x2C), 1151u);
-    EXPECT_EQ(Get16(ne, 0x32), 4);
-    EXPECT_EQ(static_cast<quint8>(ne[0x36]), 2);
-    EXPECT_EQ(Get16(ne, 0x3E), 0x030A);
+    // NE header: entry table at 125, flags 0x8300, non-resident names (39 bytes) at 1151,
+    // segment and resource tables at 64, resident names at 116, module references and
+    // imported names at 125, alignment 4, target Windows 3.10.
+    EXPECT_EQ(fon.mid(1024, 64).toHex(), QByteArray("4e4505017d0002003cd0cd5f0083000000000000000000000000000000000000"
+                                                    "27004000400074007d007d007f04000000000400000002000000000000000a03"));
 
     // Resource table: the directory at 1200 (9 units), the font at 1344 (84 units).
     const QByteArray resources = fon.mid(1088, 44);
@@ -90,15 +81,10 @@ TEST(FontFileBuilder, BuildingTwiceGivesIdenticalFiles)
 {
     QTemporaryDir dir;
     const QString source = dir.filePath("_EG0001.TMP");
-    QFile file(source);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(SampleFont("_EG0001.TMP"));
-    file.close();
+    tavolin::test::WriteAll(source, SampleFont("_EG0001.TMP"));
     EXPECT_EQ(BuildFontFile(source, dir.filePath("a.fon")), QStringLiteral("_EG0001.TMP"));
     BuildFontFile(source, dir.filePath("b.fon"));
-    QFile a(dir.filePath("a.fon")), b(dir.filePath("b.fon"));
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_EQ(a.readAll(), b.readAll());
+    EXPECT_EQ(tavolin::test::ReadAll(dir.filePath("a.fon")), tavolin::test::ReadAll(dir.filePath("b.fon")));
     EXPECT_THROW(BuildFontFile(dir.filePath("missing"), dir.filePath("c.fon")), TavolinError);
     EXPECT_THROW(BuildFontFile(source, dir.filePath("no/such/folder/c.fon")), TavolinError);
 }

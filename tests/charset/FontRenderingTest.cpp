@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
@@ -8,16 +7,12 @@
 
 #include "charset/CharSet.h"
 #include "charset/DisplayCodeMap.h"
-#include "charset/TempFile.h"
+#include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 
-namespace {
+using namespace tavolin::test;
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+namespace {
 
 bool PixDot(const QByteArray& pix, int displayCode, int column, int row)
 {
@@ -60,13 +55,6 @@ void ExpectFontShowsPix(const TCharSet& set, const QByteArray& pix)
     EXPECT_EQ(wrong, 0);
 }
 
-class RemoveTempFiles : public ::testing::Environment
-{
-public:
-    void TearDown() override { RemoveOwnTempFiles(); }
-};
-const auto* const cleanup = ::testing::AddGlobalTestEnvironment(new RemoveTempFiles);
-
 QByteArray SamplePix()
 {
     QByteArray pix(TCharSet::PixSize, '\0');
@@ -77,61 +65,26 @@ QByteArray SamplePix()
 
 } // namespace
 
-TEST(FontRendering, FontHasTheCellOfTheDisplay)
+TEST(FontRendering, FontHasTheCellOfTheDisplayAndFollowsARebuild)
 {
     QTemporaryDir dir;
-    const QString pixPath = dir.filePath(QStringLiteral("sample.pix"));
-    QFile file(pixPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(SamplePix());
-    file.close();
-
+    WriteAll(dir.filePath(QStringLiteral("a.pix")), SamplePix());
     TCharSet set('G');
-    set.Import(pixPath);
+    set.Import(dir.filePath(QStringLiteral("a.pix")));
     const QFontMetrics metrics(set.font);
     EXPECT_EQ(metrics.ascent(), 12);
     EXPECT_EQ(metrics.descent(), 4);
     EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("TTTT")), 48);
     EXPECT_TRUE(QFontDatabase::families().contains(set.FaceName()));
     ExpectFontShowsPix(set, SamplePix());
-}
-
-TEST(FontRendering, StandardAndStarterSetsDrawExactlyTheirDots)
-{
-    for (const char* name : {"led.fix", "lcd.fix", "default.pix"}) {
-        SCOPED_TRACE(name);
-        const QString path = tavolin::test::ProgramDir() + QLatin1Char('/') + QLatin1String(name);
-        const QByteArray pix = ReadAll(path);
-        ASSERT_EQ(pix.size(), TCharSet::PixSize);
-        TCharSet set('S');
-        set.Import(path);
-        ExpectFontShowsPix(set, pix);
-    }
-}
-
-TEST(FontRendering, RebuiltFontShowsTheNewGlyphs)
-{
-    QTemporaryDir dir;
-    const QString pixPath = dir.filePath(QStringLiteral("a.pix"));
-    QFile file(pixPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(SamplePix());
-    file.close();
-    TCharSet set('G');
-    set.Import(pixPath);
-    ExpectFontShowsPix(set, SamplePix());
 
     // The glyph editor saves other dots under the same face name.
     QByteArray edited = SamplePix();
-    for (int i = 0; i < edited.size(); ++i)
-        edited[i] = static_cast<char>(~edited[i] & 0x1F);
-    const QString editedPath = dir.filePath(QStringLiteral("b.pix"));
-    QFile editedFile(editedPath);
-    ASSERT_TRUE(editedFile.open(QIODevice::WriteOnly));
-    editedFile.write(edited);
-    editedFile.close();
+    for (char& byte : edited)
+        byte = static_cast<char>(~byte & 0x1F);
+    WriteAll(dir.filePath(QStringLiteral("b.pix")), edited);
     const QString face = set.FaceName();
-    TCharSet::PixToFont(editedPath, set.fntPath, face);
+    TCharSet::PixToFont(dir.filePath(QStringLiteral("b.pix")), set.fntPath, face);
     {
         QFile font(set.fntPath);
         ASSERT_TRUE(font.open(QIODevice::ReadWrite));
@@ -142,10 +95,23 @@ TEST(FontRendering, RebuiltFontShowsTheNewGlyphs)
     ExpectFontShowsPix(set, edited);
 }
 
+TEST(FontRendering, StandardAndStarterSetsDrawExactlyTheirDots)
+{
+    for (const char* name : {"led.fix", "lcd.fix", "default.pix"}) {
+        SCOPED_TRACE(name);
+        const QString path = ProgramDir() + QLatin1Char('/') + QLatin1String(name);
+        const QByteArray pix = ReadAll(path);
+        ASSERT_EQ(pix.size(), TCharSet::PixSize);
+        TCharSet set('S');
+        set.Import(path);
+        ExpectFontShowsPix(set, pix);
+    }
+}
+
 TEST(FontRendering, DemoProjectCarriesTheStarterSet)
 {
-    const QByteArray demo = ReadAll(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix"));
+    const QByteArray demo = ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix"));
     EXPECT_EQ(demo.size(), TCharSet::PixSize);
-    EXPECT_EQ(demo, ReadAll(tavolin::test::ProgramDir() + QStringLiteral("/default.pix")))
+    EXPECT_EQ(demo, ReadAll(ProgramDir() + QStringLiteral("/default.pix")))
         << "examples/Demo/demo.pix is older than data/charsets/default.txt: copy build*/bin/default.pix there";
 }

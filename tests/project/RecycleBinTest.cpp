@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "project/RecycleBin.h"
+#include "support/TestHelpers.h"
+
+using tavolin::test::ReadAll;
 
 namespace {
 
@@ -29,10 +32,8 @@ protected:
 
     QString Write(const QString& relative, const QByteArray& content)
     {
-        QFile file(home.filePath(relative));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return file.fileName();
+        tavolin::test::WriteAll(home.filePath(relative), content);
+        return home.filePath(relative);
     }
     QString TrashFiles() const { return home.filePath(QStringLiteral("data/Trash/files")); }
 
@@ -40,12 +41,6 @@ protected:
     QByteArray savedHome;
     QByteArray savedData;
 };
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -73,15 +68,12 @@ TEST_F(RecycleBinTest, MovesAWholeFolder)
     EXPECT_EQ(ReadAll(TrashFiles() + QStringLiteral("/A/sub/x.txt")), QByteArray("x"));
 }
 
-TEST_F(RecycleBinTest, NothingToDeleteIsNoSuccess)
+TEST_F(RecycleBinTest, NothingToDeleteOrNoTrashIsNoSuccess)
 {
     EXPECT_FALSE(DeleteToRecycleBin(QString()));
     EXPECT_FALSE(DeleteToRecycleBin(home.filePath(QStringLiteral("Projekte/fehlt.txt"))));
     EXPECT_FALSE(QFileInfo::exists(TrashFiles()));
-}
 
-TEST_F(RecycleBinTest, WithoutATrashNothingIsDeleted)
-{
     const QString path = Write(QStringLiteral("Projekte/A/Sprache1.txt"), "bleibt");
     // The trash would have to lie below a plain file, so it cannot exist.
     Write(QStringLiteral("blocker"), "");

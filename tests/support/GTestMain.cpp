@@ -1,6 +1,7 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include "charset/TempFile.h"
 #include "support/TestSettings.h"
 
 // Core tests need a QGuiApplication for fonts and events, but never a display server.
@@ -11,5 +12,8 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     tavolin::test::UsePrivateSettings();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Fonts built by the tests leave no files behind.
+    RemoveOwnTempFiles();
+    return result;
 }

@@ -97,15 +97,12 @@ TEST(NextFreeNumber, ProposesTheFirstGapAfterTheStartSlot)
     EXPECT_EQ(high.NextFreeNumber(1), 0);
     high.SetText(0, 0, "x");
     EXPECT_EQ(high.NextFreeNumber(2), 1);
-}
 
-TEST(NextFreeNumber, FullTableHasNone)
-{
-    TMessageTable table;
+    TMessageTable full;
     for (int n = 0; n <= 1023; ++n)
-        ASSERT_TRUE(table.SetText(n, 0, "x"));
-    EXPECT_EQ(table.NextFreeNumber(0), -1);
-    EXPECT_EQ(table.NextFreeNumber(-1), -1);
-    table.DeleteAt(600);
-    EXPECT_EQ(table.NextFreeNumber(700), 600);
+        ASSERT_TRUE(full.SetText(n, 0, "x"));
+    EXPECT_EQ(full.NextFreeNumber(0), -1);
+    EXPECT_EQ(full.NextFreeNumber(-1), -1);
+    full.DeleteAt(600);
+    EXPECT_EQ(full.NextFreeNumber(700), 600);
 }
