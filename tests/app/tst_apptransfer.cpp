@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -59,6 +60,11 @@ private Q_SLOTS:
         QTest::keyClick(view().Editor(), Qt::Key_End);
         QTest::keyClicks(view().Editor(), QStringLiteral(" 42"));
         download();
+        Laden* laden = window->Dialogs().laden;
+        QCOMPARE(laden->windowTitle(), QStringLiteral("Übertragen"));
+        const QString info = QString::fromLatin1(display->GetBehaviour().info);
+        const QList<QLabel*> labels = laden->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [&](QLabel* label) { return label->text() == info; }));
         QVERIFY(display->TextFile("(14E0)").contains("Handbetrieb aktiv 42"));
         QVERIFY(display->TextFile("(14E2)").contains("Manual mode active"));
         QVERIFY(display->CharSetChecksumOk());

@@ -1,5 +1,4 @@
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -43,7 +42,6 @@ private Q_SLOTS:
     void selectionShowsOnlyWhatTheTypeHas_data();
     void selectionShowsOnlyWhatTheTypeHas();
     void language1AlwaysTakesTheSystemSettings();
-    void downloadRunsWhenShown();
     void abortEndsTheRunWithTheAbortText();
     void closeIsRefusedWhileRunning();
 
@@ -122,34 +120,6 @@ LadenJob TransferDialogsTest::DemoJob(SimulatedDisplay& display)
     job.project = project.state;
     job.port = display.PortName();
     return job;
-}
-
-void TransferDialogsTest::downloadRunsWhenShown()
-{
-    SimulatedDisplay display;
-    Laden dialog;
-    dialog.SetTiming(FastTiming());
-    dialog.SetJob(DemoJob(display));
-    QLabel* info = nullptr;
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->text() == QStringLiteral("Kein Info !"))
-            info = label;
-    QVERIFY(info);
-    bool shot = false;
-    QTimer probe;
-    connect(&probe, &QTimer::timeout, &dialog, [&] {
-        if (!shot && display.CountOf("(1407)") > 0) {
-            shot = true;
-            Screenshot(&dialog, QStringLiteral("laden-download"));
-        }
-    });
-    probe.start(20);
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QVERIFY(dialog.ErrorText().isEmpty());
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Übertragen"));
-    QCOMPARE(info->text(), QString::fromLatin1(display.GetBehaviour().info));
-    QCOMPARE(display.CountOf("(1407)"), 2);
-    QVERIFY(display.CharSetChecksumOk());
 }
 
 void TransferDialogsTest::abortEndsTheRunWithTheAbortText()
