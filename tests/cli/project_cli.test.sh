@@ -24,12 +24,8 @@ grep -q '"lineLength": 24' "$work/info.json"
 [ "$(grep -c '"line": 1,' "$work/info.json")" -eq 1 ]
 grep -q '"number": 162' "$work/info.json"
 
-# Broken configurations: 0 and 3 bytes, unknown display type, text file that is a folder.
+# Broken configurations: unknown display type, garbage, text file that is a folder.
 mkdir "$work/p"
-: >"$work/p/tavolin.cfg"
-run project info "$work/p" | grep -Eq 'displayTypeName: +Orbex 1$'
-printf 'Abc' >"$work/p/tavolin.cfg"
-run project info "$work/p" | grep -Eq 'language1File: +Abcache1.txt$'
 # A record of six 256-byte fields.
 field() { printf '%s' "$1" >"$work/field"; truncate -s 256 "$work/field"; cat "$work/field"; }
 { field Sprache1.txt; field Sprache2.txt; field D1; field D2; field ''; field 'Quon 9'; } >"$work/p/tavolin.cfg"
