@@ -22,13 +22,9 @@ using namespace tavolin::test;
 
 namespace {
 
-void WriteConfig(const QString& folder, const QString& type, const QString& language1 = QStringLiteral("Sprache1.txt"))
+void WriteConfig(const QString& folder, const QString& type)
 {
-    TProjectConfig config;
-    TProjectConfig::Set(config.language1File, language1);
-    TProjectConfig::Set(config.language2File, QStringLiteral("Sprache2.txt"));
-    TProjectConfig::Set(config.diagLanguage1File, QStringLiteral("DiagSprache1.txt"));
-    TProjectConfig::Set(config.diagLanguage2File, QStringLiteral("DiagSprache2.txt"));
+    TProjectConfig config = DefaultProjectConfig();
     TProjectConfig::Set(config.displayTypeName, type);
     QDir().mkpath(folder);
     QVERIFY(WriteProjectConfig(folder, config));
