@@ -1,16 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "texts/MessageTable.h"
+#include "support/TextTestSupport.h"
 
-namespace {
-QList<int> Numbers(const TMessageTable& table)
-{
-    QList<int> numbers;
-    for (int slot = 0; slot < table.Count(); ++slot)
-        numbers.append(table.At(slot).number);
-    return numbers;
-}
-} // namespace
+using tavolin::test::Numbers;
 
 TEST(MessageTable, SetTextKeepsTheSlotsSorted)
 {

@@ -2,24 +2,14 @@
 #include <random>
 
 #include "common/TavolinError.h"
+#include "support/TextTestSupport.h"
 #include "texts/MessageTable.h"
 #include "texts/TextExchange.h"
-#include "texts/TextFile.h"
 #include "texts/TextNotation.h"
 
+using namespace tavolin::test;
+
 namespace {
-
-QByteArray Format(const TMessageTable& table)
-{
-    std::vector<char> buffer(TextFile::BufferSize);
-    return QByteArray(buffer.data(), FormatText(table, 0, buffer.data(), TextFile::BufferSize, 3));
-}
-
-void Parse(TMessageTable& table, QByteArray bytes)
-{
-    bytes.append('\0');
-    ParseText(table, 0, bytes.data(), static_cast<int>(bytes.size() - 1), QString());
-}
 
 QString DecodeError(const QString& notation, bool lineBreaks = true)
 {
@@ -159,10 +149,10 @@ TEST(TextExchange, RandomFilesSurviveExportAndImport)
         }
         // What saving produces from this table, read back: the file a user has.
         TMessageTable saved;
-        Parse(saved, Format(table));
+        Parse(saved, 0, Format(table));
         const QByteArray file = Format(saved);
         TMessageTable read;
-        Parse(read, file);
+        Parse(read, 0, file);
         ASSERT_EQ(Format(read), file);
 
         TMessageTable fromJson;

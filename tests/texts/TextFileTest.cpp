@@ -7,8 +7,7 @@
 #include "common/AtomicFile.h"
 #include "support/FailDevice.h"
 #include "support/TestHelpers.h"
-#include "texts/MessageTable.h"
-#include "texts/TextFile.h"
+#include "support/TextTestSupport.h"
 
 using namespace tavolin::test;
 
@@ -21,32 +20,10 @@ const QByteArray WorkedExample = QByteArrayLiteral("0    *Binaer\n\r"
                                                    "     Stoerung\n\r"
                                                    "12   Tank \x0Fvoll\x0E\n\r");
 
-QByteArray Format(const TMessageTable& table, int language, int flags, int lineLength = 0)
-{
-    std::vector<char> buffer(TextFile::BufferSize);
-    const int n = FormatText(table, language, buffer.data(), TextFile::BufferSize, flags, lineLength);
-    return QByteArray(buffer.data(), n);
-}
-
-// ParseText works in place and needs one byte behind the data.
-int Parse(TMessageTable& table, int language, QByteArray bytes)
-{
-    bytes.append('\0');
-    return ParseText(table, language, bytes.data(), static_cast<int>(bytes.size() - 1), QStringLiteral("mem"));
-}
-
 QByteArray TextOf(const TMessageTable& table, int number, int language = 0)
 {
     const int slot = table.IndexOf(number);
     return slot < 0 ? QByteArrayLiteral("<none>") : table.At(slot).text[static_cast<size_t>(language)];
-}
-
-QList<int> Numbers(const TMessageTable& table)
-{
-    QList<int> numbers;
-    for (int slot = 0; slot < table.Count(); ++slot)
-        numbers.append(table.At(slot).number);
-    return numbers;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "support/SimulatedDisplay.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
+#include "support/TextTestSupport.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
 #include "transfer/SerialLink.h"
@@ -22,13 +23,6 @@ const QByteArray Header = QByteArrayLiteral("\n\r\n\r     #$temp.txt\n\r\n\r");
 const QString Aborted = QStringLiteral("Übertragung durch Anwender abgebrochen !");
 const QString NotConnected = QStringLiteral("Anzeige nicht angeschloßen !");
 const QString Caption = QStringLiteral("Fehler bei der Übertragung");
-
-QByteArray Formatted(const TMessageTable& table, int language, int flags, int lineLength)
-{
-    QByteArray buffer(TextFile::BufferSize, '\0');
-    buffer.truncate(FormatText(table, language, buffer.data(), TextFile::BufferSize, flags, lineLength));
-    return buffer;
-}
 
 QByteArray Stream(QByteArray text, bool withMessages)
 {
@@ -104,8 +98,8 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
     EXPECT_EQ(display.CharSet(), pix);
 
     const int lineLength = project.state.displayType.lineLength;
-    const QByteArray language1 = Formatted(*project.operating, 0, 1 | 2 | 4, lineLength);
-    const QByteArray language2 = Formatted(*project.operating, 1, 2 | 4, lineLength);
+    const QByteArray language1 = Format(*project.operating, 0, 1 | 2 | 4, lineLength);
+    const QByteArray language2 = Format(*project.operating, 1, 2 | 4, lineLength);
     EXPECT_TRUE(language1.contains("Anlage bereit"));
     EXPECT_TRUE(items[5].data == Stream(language1, true));
     EXPECT_TRUE(items[8].data == Stream(language2, true));
@@ -141,7 +135,7 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
     ASSERT_TRUE(Run(Download(Selection::SystemSettings)));
     const QList<SimulatedDisplay::Item> items = display.Items();
     ASSERT_EQ(display.CountOf("(1407)"), 1);
-    const QByteArray settings = Formatted(*project.operating, 0, 1 | 4, project.state.displayType.lineLength);
+    const QByteArray settings = Format(*project.operating, 0, 1 | 4, project.state.displayType.lineLength);
     for (const SimulatedDisplay::Item& item : items) {
         if (item.command == "(1407)") {
             EXPECT_TRUE(item.data == Stream(settings, false));
@@ -317,8 +311,8 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
     // What the display holds is the text as the display filter sent it.
     const int lineLength = project.state.displayType.lineLength;
     for (int language = 0; language < 2; ++language) {
-        EXPECT_TRUE(Formatted(*copy.operating, language, 1 | 2, 0)
-                    == Formatted(*project.operating, language, 1 | 2 | 4, lineLength))
+        EXPECT_TRUE(Format(*copy.operating, language, 1 | 2, 0)
+                    == Format(*project.operating, language, 1 | 2 | 4, lineLength))
             << "language " << language;
     }
     EXPECT_EQ(copy.operating->fileName[0], QStringLiteral("Sprache1.txt"));
