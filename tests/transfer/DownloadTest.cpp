@@ -75,6 +75,9 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
     ASSERT_EQ(project.state.displayType.name, QStringLiteral("Quon 1"));
     project.graphics->modified = true;
     project.operating->SetText(7, 1, QByteArray("Tank\x1A voll"));
+    SimulatedDisplay::Behaviour busy; // pauses each text stream now and then (XOFF, later XON)
+    busy.xoffEvery = 700;
+    display.SetBehaviour(busy);
     ASSERT_TRUE(Run(Download(Selection::All))) << error.toStdString();
 
     // Identification before the run and before each of the five items; no diagnostic
