@@ -338,6 +338,7 @@ private Q_SLOTS:
         QVERIFY(import.ImportButton()->isEnabled());
         import.FileList()->setCurrentRow(1);
         QVERIFY(!import.ImportButton()->isEnabled());
+        Screenshot(&import, QStringLiteral("import-target-itself"));
         import.ImportButton()->click();
         QVERIFY(import.isVisible());
 

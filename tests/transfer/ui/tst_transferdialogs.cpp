@@ -132,6 +132,7 @@ void TransferDialogsTest::abortEndsTheRunWithTheAbortText()
     connect(&dialog, &Laden::runStarted, &dialog, [&] {
         QTimer::singleShot(600, &dialog, [&] {
             QVERIFY(dialog.IsRunning());
+            Screenshot(&dialog, QStringLiteral("laden-download"));
             QTest::mouseClick(dialog.AbortButton(), Qt::LeftButton);
         });
     });
