@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "common/ProgramFolder.h"
+#include "common/AtomicFile.h"
 #include "common/TavolinError.h"
 #include "texts/TextFile.h"
 
@@ -82,8 +83,7 @@ void ProjectSession::ImportStandardCharSet()
 bool ProjectSession::Save()
 {
     const QString folder = project.folder;
-    if (!QDir().mkpath(folder))
-        throw TavolinError(SaveError);
+    MakeFolders(folder, SaveError);
     for (const TableLanguage& tl : TableLanguages()) {
         const QString path = project.TextFilePath(tl.table, tl.language);
         BackupFile(path);
@@ -94,8 +94,7 @@ bool ProjectSession::Save()
     graphics.Save(pixPath);
     // Without its configuration the project would reopen with other files or another
     // display type, so a failed write is reported like any other.
-    if (!WriteProjectConfig(folder, project.config))
-        throw TavolinError(SaveError);
+    SaveProjectConfig(folder, project.config);
     project.modified = false;
     for (const auto& table : tables)
         if (table)

@@ -78,7 +78,7 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config)
     return true;
 }
 
-bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
+void SaveProjectConfig(const QString& folder, const TProjectConfig& config)
 {
     // Bytes behind the record belong to whoever put them there; keep them.
     QByteArray content = config.ToBytes();
@@ -88,11 +88,13 @@ bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
         content += old.readAll();
         old.close();
     }
+    ReplaceFileBytes(ConfigPath(folder), content, QStringLiteral("Fehler bei Dateispeichern"));
+}
+
+bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
+{
     try {
-        ReplaceFileContent(ConfigPath(folder), [&](QIODevice& file) {
-            if (file.write(content) != content.size())
-                throw TavolinError(file.errorString());
-        }, QStringLiteral("Fehler bei Dateispeichern"));
+        SaveProjectConfig(folder, config);
     } catch (const TavolinError&) {
         return false;
     }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "charset/CharSet.h"
+#include "common/AtomicFile.h"
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
@@ -68,8 +69,7 @@ void TTransferProject::Create(const QString& folder, const QString& displayTypeN
 
 void TTransferProject::Save(const QString& folder)
 {
-    if (!QDir().mkpath(folder))
-        throw TavolinError(QStringLiteral("Fehler bei Dateispeichern"));
+    MakeFolders(folder, QStringLiteral("Fehler bei Dateispeichern"));
     TProjectState target = state;
     target.folder = folder;
     for (int language = 0; language < state.displayType.LanguageCount(); ++language) {
@@ -83,8 +83,7 @@ void TTransferProject::Save(const QString& folder)
         }
     }
     graphics->Save(folder + QLatin1Char('/') + CharSetName(state.config) + QStringLiteral(".pix"));
-    if (!WriteProjectConfig(folder, state.config))
-        throw TavolinError(QStringLiteral("Fehler bei Dateispeichern"));
+    SaveProjectConfig(folder, state.config);
 }
 
 TransferJob TTransferProject::Job(bool download) const
