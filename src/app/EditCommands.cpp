@@ -11,7 +11,7 @@
 #include "charset/DisplayCodeMap.h"
 #include "common/TavolinError.h"
 #include "dialogs/About.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/MessageBox.h"
 #include "dialogs/Neuemld.h"
 #include "project/ui/Import1.h"
 

@@ -17,10 +17,10 @@
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
 #include "common/TavolinError.h"
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "dialogs/Startdialog.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),

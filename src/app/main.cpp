@@ -9,8 +9,8 @@
 #include "charset/TempFile.h"
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
-#include "dialogs/MessageBox.h"
-#include "project/SettingsStore.h"
+#include "common/ui/MessageBox.h"
+#include "common/SettingsStore.h"
 
 // tavolin [PROJECT_DIR]: without a folder the start screen decides what opens; with one,
 // that project opens at once.

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "common/ProgramFolder.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 namespace {
 

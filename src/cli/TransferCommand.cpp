@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "cli/CliCommand.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "transfer/SerialLink.h"
 #include "transfer/TransferObserver.h"
 #include "transfer/TransferProject.h"

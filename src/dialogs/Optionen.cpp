@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "dialogs/StartScreenSetting.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 Optionen::Optionen(QWidget* parent)
     : QDialog(parent)

@@ -1,6 +1,6 @@
 #include "dialogs/StartScreenSetting.h"
 
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 bool StartScreenSetting()
 {

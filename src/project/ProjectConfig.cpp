@@ -8,7 +8,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 QString TProjectConfig::Get(const Field& field)
 {

@@ -7,7 +7,7 @@
 #include "charset/DisplayCodeMap.h"
 #include "charset/TempFile.h"
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
 #include "transfer/SerialLink.h"

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 TTransferRun::TTransferRun(TransferObserver& runObserver, TransferTiming timing)
     : observer(runObserver), link(std::make_unique<TSerialLink>(timing))

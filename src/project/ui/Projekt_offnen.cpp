@@ -14,14 +14,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "project/DisplayType.h"
 #include "project/ProjectFolders.h"
 #include "project/RecentList.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "project/ui/Import1.h"
-#include "project/ui/PathBox.h"
+#include "common/ui/PathBox.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
-#include "project/SettingsStore.h"
+#include "common/ui/Help.h"
+#include "common/SettingsStore.h"
 #include "transfer/TransferProtocol.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "charset/CharSet.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/SimulatedDisplay.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"

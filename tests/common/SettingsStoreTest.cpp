@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/TestSettings.h"
 
 class SettingsStoreTest : public ::testing::Test

@@ -1,4 +1,4 @@
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 #include <QSettings>
 
