@@ -25,8 +25,8 @@ int main(int argc, char** argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     try {
-        if (SettingsStore::ReadValue(QStringLiteral("PRJBasePath")).isEmpty())
-            SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), ProgramFolder());
+        if (SettingsStore::Read(SettingsStore::Key::ProjectBasePath).isEmpty())
+            SettingsStore::Write(SettingsStore::Key::ProjectBasePath, ProgramFolder());
         MainWindow window;
         const QStringList args = QApplication::arguments();
         if (args.size() > 1) {

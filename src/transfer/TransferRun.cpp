@@ -17,7 +17,7 @@ TTransferRun::TTransferRun(TransferObserver& runObserver, std::unique_ptr<TSeria
 
 QString TTransferRun::PortOf(const TransferJob& job)
 {
-    return job.port.isEmpty() ? SettingsStore::ReadValue(QStringLiteral("Schnittstelle")) : job.port;
+    return job.port.isEmpty() ? SettingsStore::Read(SettingsStore::Key::Port) : job.port;
 }
 
 bool TTransferRun::Run(const TransferJob& job)
