@@ -12,11 +12,12 @@
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
 #include "common/AtomicFile.h"
+#include "common/Messages.h"
+#include "common/SettingsStore.h"
 #include "common/SystemReason.h"
-#include "project/SettingsStore.h"
 #include "transfer/SerialLink.h"
 #include "transfer/TransferObserver.h"
-#include "transfer/TransferProject.h"
+#include "session/ProjectSession.h"
 #include "transfer/TransferRun.h"
 
 namespace {
@@ -190,7 +191,7 @@ int Download(const QStringList& args)
     if (options.positional.size() != 1)
         throw cli::UsageError(QStringLiteral("Ein Projektordner erwartet.\n\n%1").arg(QString::fromUtf8(DownloadHelp)));
 
-    TTransferProject project;
+    ProjectSession project;
     project.Load(options.positional.first());
     TransferJob job = project.Job(true);
     job.port = options.Value(QStringLiteral("--port"));
@@ -201,7 +202,7 @@ int Download(const QStringList& args)
         if (!ok || job.selection < 0 || job.selection > Selection::All)
             throw cli::UsageError(QStringLiteral("Ungültige Auswahl: %1 (0 bis 1023)").arg(given));
     } else {
-        job.selection = SettingsStore::ReadInteger(QStringLiteral("Übertragen"), Selection::All);
+        job.selection = SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection);
     }
     const int sent = Selection::Effective(job);
     if (sent == 0) {
@@ -277,7 +278,7 @@ int Readback(const QStringList& args)
     if (target.exists() && (!target.isDir() || !QDir(targetPath).isEmpty()))
         return cli::Fail(QStringLiteral("Der Projektordner existiert bereits: %1").arg(QDir::toNativeSeparators(targetPath)));
 
-    TTransferProject project;
+    ProjectSession project;
     project.Create(targetPath, options.Value(QStringLiteral("--type")));
     TransferJob job = project.Job(false);
     job.port = options.Value(QStringLiteral("--port"));
@@ -285,13 +286,12 @@ int Readback(const QStringList& args)
     // The place to save is made before the display is asked, so that a target that cannot
     // be written ends the command at once. The project is written beside the target and
     // renamed at the end: a failed or interrupted run leaves nothing behind.
-    const QString saveError = QStringLiteral("Fehler bei Dateispeichern");
+    const QString saveError = Messages::SaveError();
     const QString parent = target.absolutePath();
     MadeFolders made(MakeFolders(parent, saveError));
     QTemporaryDir scratch(parent + QStringLiteral("/.") + target.fileName() + QStringLiteral("-XXXXXX"));
     if (!scratch.isValid())
-        return cli::Fail(QStringLiteral("%1\n%2: %3").arg(saveError, QDir::toNativeSeparators(parent),
-                                                        SystemReason::FromText(scratch.errorString())));
+        return cli::Fail(Messages::WithFile(saveError, parent, SystemReason::FromText(scratch.errorString())));
 
     ConsoleObserver observer;
     TTransferRun run(observer);
@@ -300,7 +300,7 @@ int Readback(const QStringList& args)
         return code;
     {
         InterruptGuard guard(run.Link().AbortFlag());
-        project.Save(scratch.path());
+        project.SaveTo(scratch.path());
     }
     if (run.Link().AbortRequested()) {
         cli::Err(TransferText::Aborted + QLatin1Char('\n'));
@@ -310,8 +310,7 @@ int Readback(const QStringList& args)
     if (target.exists())
         QDir().rmdir(targetPath);
     if (::rename(QFile::encodeName(scratch.path()).constData(), QFile::encodeName(targetPath).constData()) != 0)
-        return cli::Fail(QStringLiteral("%1\n%2: %3").arg(saveError, QDir::toNativeSeparators(targetPath),
-                                                        SystemReason::FromCode(errno)));
+        return cli::Fail(Messages::WithFile(saveError, targetPath, SystemReason::FromCode(errno)));
     scratch.setAutoRemove(false);
     made.Keep();
     cli::Out(QStringLiteral("Projekt gelesen: %1\n").arg(QDir::toNativeSeparators(targetPath)));

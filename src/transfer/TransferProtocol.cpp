@@ -7,8 +7,9 @@
 #include "charset/DisplayCodeMap.h"
 #include "charset/TempFile.h"
 #include "common/AtomicFile.h"
+#include "common/Messages.h"
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
 #include "transfer/SerialLink.h"
@@ -81,7 +82,7 @@ int Selection::Effective(const TransferJob& job)
 {
     const int stored = job.selection >= 0
                            ? job.selection
-                           : SettingsStore::ReadInteger(QStringLiteral("Übertragen"), All);
+                           : SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection);
     return Complete(stored, job.displayType);
 }
 
@@ -492,7 +493,7 @@ void TTransferProtocol::readCharSet(const TransferJob& job)
         return;
 
     TempFileGuard temp;
-    ReplaceFileBytes(temp.path, glyphs, QStringLiteral("Fehler bei Dateispeichern"));
+    ReplaceFileBytes(temp.path, glyphs, Messages::SaveError());
     job.graphics->Import(temp.path);
     job.graphics->importedFrom.clear(); // the glyphs came from the display, not from a file
 }

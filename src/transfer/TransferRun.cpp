@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "common/TavolinError.h"
+#include "common/SettingsStore.h"
 #include "transfer/TransferObserver.h"
-#include "project/SettingsStore.h"
 
 TTransferRun::TTransferRun(TransferObserver& runObserver, TransferTiming timing)
     : observer(runObserver), link(std::make_unique<TSerialLink>(timing))
@@ -18,7 +18,7 @@ TTransferRun::TTransferRun(TransferObserver& runObserver, std::unique_ptr<TSeria
 
 QString TTransferRun::PortOf(const TransferJob& job)
 {
-    return job.port.isEmpty() ? SettingsStore::ReadValue(QStringLiteral("Schnittstelle")) : job.port;
+    return job.port.isEmpty() ? SettingsStore::Read(SettingsStore::Key::Port) : job.port;
 }
 
 bool TTransferRun::Run(const TransferJob& job)

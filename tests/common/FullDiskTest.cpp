@@ -5,12 +5,12 @@
 #include "charset/FontFileBuilder.h"
 #include "common/AtomicFile.h"
 #include "project/ProjectConfig.h"
+#include "session/ProjectSession.h"
 #include "support/FullDisk.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
-#include "transfer/TransferProject.h"
 
 using namespace tavolin::test;
 
@@ -57,19 +57,20 @@ TEST(FullDisk, EveryWriterKeepsTheOldFile)
     EXPECT_EQ(Entries(disk.Path()), names);
 }
 
-// Saving a whole project as the editor and the read-back do: the first write that fails
-// ends the save, and every file of the project is as it was.
+// The editor's save of a whole project: the first write that fails ends the save, every
+// file of the project is as it was, and the project stays changed.
 TEST(FullDisk, ProjectSaveKeepsEveryFile)
 {
     FullDisk disk;
     for (const QString& name : Entries(DemoProjectDir()))
         WriteAll(disk.FilePath(name), ReadAll(DemoProjectDir() + QLatin1Char('/') + name));
-    TTransferProject project;
+    ProjectSession project;
     project.Load(disk.Path());
-    project.operating->SetText(7, 0, "geändert");
-    const QString error = disk.ErrorOf([&] { project.Save(disk.Path()); });
+    project.Table(0)->SetText(7, 0, "geändert");
+    const QString error = disk.ErrorOf([&] { project.Save(); });
     EXPECT_TRUE(error.startsWith(QStringLiteral("Fehler bei Dateispeichern\n"))) << error.toStdString();
     EXPECT_TRUE(error.contains(disk.Reason())) << error.toStdString();
+    EXPECT_TRUE(project.NeedsSaving());
     EXPECT_EQ(Entries(disk.Path()), Entries(DemoProjectDir()));
     for (const QString& name : Entries(DemoProjectDir()))
         EXPECT_EQ(ReadAll(disk.FilePath(name)), ReadAll(DemoProjectDir() + QLatin1Char('/') + name)) << name.toStdString();

@@ -13,7 +13,7 @@
 #include "support/SimulatedDisplay.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
-#include "transfer/TransferProject.h"
+#include "session/ProjectSession.h"
 
 using namespace tavolin::test;
 
@@ -93,10 +93,10 @@ TEST(TransferCli, SelectionIsCompletedAndNeverEmpty)
     EXPECT_EQ(one.out, QStringLiteral("Übertragung beendet: Systemeinstellungen, Sprache 1.\n"));
 
     QTemporaryDir dir;
-    TTransferProject single;
+    ProjectSession single;
     single.Create(dir.path(), QStringLiteral("Orbex 2"));
-    single.graphics->Import(DemoProjectDir() + QStringLiteral("/demo.pix"));
-    single.Save(dir.path());
+    single.graphics.Import(DemoProjectDir() + QStringLiteral("/demo.pix"));
+    single.Save();
     display.ClearRecord();
     const std::pair<QStringList, QString> refused[] = {
         {download + QStringList{QStringLiteral("--select=0")}, QStringLiteral("Die Auswahl 0 überträgt beim Anzeigetyp \"Quon 1\" nichts.")},
