@@ -1,8 +1,10 @@
 #include "session/ProjectSession.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include "charset/TempFile.h"
 #include "common/AtomicFile.h"
 #include "common/Messages.h"
 #include "common/ProgramFolder.h"
@@ -89,6 +91,26 @@ void ProjectSession::Begin(const TProjectState& state, QObject* tableParent)
     if (CharSetName().isEmpty())
         SetCharSetName(QStringLiteral("default"));
     Notify(TablesChanged | CurrentTableChanged | ModifiedChanged | CharSetChanged);
+}
+
+void ProjectSession::TakeContent(ProjectSession& readBack, QObject* tableParent)
+{
+    tables.swap(readBack.tables);
+    for (const auto& table : tables)
+        if (table)
+            table->grid = tableParent;
+    // The glyphs travel through a scratch ".pix"; they came from the display, not a file.
+    const QString pix = MakeTempFileName(0);
+    try {
+        readBack.graphics.Save(pix);
+        graphics.Import(pix);
+    } catch (...) {
+        QFile::remove(pix);
+        throw;
+    }
+    QFile::remove(pix);
+    graphics.importedFrom.clear();
+    graphics.pixName = CharSetName() + QStringLiteral(".pix");
 }
 
 void ProjectSession::ImportGraphics(const QString& name)
