@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/CharSetBox.h"
 
@@ -34,9 +35,18 @@ MainActions::MainActions(QMainWindow* window) : QObject(window)
     recent = Add(projectMenu, QStringLiteral("&zuletzt bearbeitet..."));
     projectMenu->addSeparator();
     save = Add(projectMenu, QStringLiteral("Speichern"));
+    saveAs = Add(projectMenu, QStringLiteral("Speichern unter..."));
     close = Add(projectMenu, QStringLiteral("Schließen"));
+    deleteProject = Add(projectMenu, QStringLiteral("Löschen..."));
     projectMenu->addSeparator();
     transfer = Add(projectMenu, QStringLiteral("Übertragen..."));
+    projectMenu->addSeparator();
+    printMenu = projectMenu->addMenu(QStringLiteral("&Drucken"));
+    previewMenu = projectMenu->addMenu(QStringLiteral("Druckvorschau..."));
+    pdfMenu = projectMenu->addMenu(QStringLiteral("Als PDF speichern..."));
+    for (QMenu* menu : {printMenu, previewMenu, pdfMenu})
+        for (const char* language : {"Sprache1", "Sprache2"})
+            menu->addAction(QString::fromLatin1(language));
     projectMenu->addSeparator();
     options = Add(projectMenu, QStringLiteral("&Optionen..."));
     projectMenu->addSeparator();
@@ -84,6 +94,10 @@ MainActions::MainActions(QMainWindow* window) : QObject(window)
     toolBar->addAction(paste);
     toolBar->addSeparator();
     toolEditCharSet = toolBar->addAction(QStringLiteral("Zeichensatzeditieren"));
+    toolPrint = toolBar->addAction(style->standardIcon(QStyle::SP_FileIcon), QStringLiteral("Drucken"));
+    toolPrint->setMenu(printMenu);
+    if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(toolPrint)))
+        button->setPopupMode(QToolButton::InstantPopup);
     toolBar->addSeparator();
     charSetLabel = new QLabel(QStringLiteral("Zeichensatz:"), toolBar);
     charSetBox = new CharSetBox(toolBar);
@@ -107,7 +121,8 @@ MainActions::MainActions(QMainWindow* window) : QObject(window)
 
 void MainActions::SetProjectOpen(bool isOpen)
 {
-    for (QAction* a : {save, close, transfer, toolSave, cut, copy, paste, toolEditCharSet})
+    for (QAction* a : {save, saveAs, close, transfer, toolSave, cut, copy, paste, toolEditCharSet, toolPrint,
+                       printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction()})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);
     editMenu->menuAction()->setEnabled(isOpen);
