@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "common/TavolinError.h"
+#include "project/RecycleBin.h"
 
 namespace {
 
@@ -61,8 +62,11 @@ QString ReplaceFolder(const QString& staging, const QString& target)
         Rename(aside, target);
         Fail(target, reason);
     }
-    if (!QDir(aside).removeRecursively())
-        return QStringLiteral("Der alte Inhalt von \"%1\" liegt noch in \"%2\"; er ließ sich nicht ganz entfernen.")
+    // The replaced content goes to the trash, so that a folder replaced by mistake can
+    // still be restored; without a trash it stays beside the target.
+    if (!DeleteToRecycleBin(aside))
+        return QStringLiteral("Der alte Inhalt von \"%1\" liegt noch in \"%2\"; er ließ sich nicht in den "
+                              "Papierkorb verschieben.")
             .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(aside));
     return {};
 }

@@ -30,7 +30,11 @@ TEST(FolderSwapTest, TargetEndsWithExactlyTheNewContentOrStaysAsItWas)
 
     const QString staging = MakeStagingFolder(target);
     WriteAll(staging + QStringLiteral("/neu.txt"), "neu");
+    const QDir trash(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files"));
+    const QStringList trashed = trash.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_EQ(ReplaceFolder(staging, target), QString());
+    // The replaced content can still be restored from the trash.
+    EXPECT_EQ(Entries(trash.path()).size(), trashed.size() + 1);
     EXPECT_EQ(Entries(target), QStringList{QStringLiteral("neu.txt")});
     EXPECT_EQ(Entries(base.path()), QStringList{QStringLiteral("P")});
 
