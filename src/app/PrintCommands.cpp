@@ -10,12 +10,12 @@
 
 #include "app/CellEdit.h"
 #include "app/MainActions.h"
-#include "app/MainWindow.h"
 #include "app/MessageView.h"
 #include "common/TavolinError.h"
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "print/MessageListPrint.h"
+#include "session/ProjectSession.h"
 #include "texts/MessageTable.h"
 
 namespace {
@@ -29,7 +29,10 @@ void PreparePrinter(QPrinter& printer, const MessageListSource& source)
 
 } // namespace
 
-PrintCommands::PrintCommands(MainWindow& window) : QObject(&window), m_window(window) {}
+PrintCommands::PrintCommands(ProjectSession& session, MessageView& view, QWidget& parent)
+    : QObject(&parent), m_session(session), m_view(view), m_parent(parent)
+{
+}
 
 void PrintCommands::Connect(MainActions& actions)
 {
@@ -37,10 +40,6 @@ void PrintCommands::Connect(MainActions& actions)
         const QList<QAction*> entries = menu->actions();
         for (int language = 0; language < entries.size(); ++language)
             connect(entries[language], &QAction::triggered, this, [this, command, language] { (this->*command)(language); });
-        // "Sprache2" only for a display type with a second language.
-        connect(menu, &QMenu::aboutToShow, this, [this, entries] {
-            entries.last()->setVisible(m_window.Session().project.displayType.LanguageCount() == 2);
-        });
     };
     wire(actions.printMenu, &PrintCommands::Print);
     wire(actions.previewMenu, &PrintCommands::Preview);
@@ -49,11 +48,11 @@ void PrintCommands::Connect(MainActions& actions)
 
 bool PrintCommands::source(int language, MessageListSource& result)
 {
-    ProjectSession& session = m_window.Session();
+    ProjectSession& session = m_session;
     if (!session.IsOpen() || language >= session.project.displayType.LanguageCount())
         return false;
     // The open edit belongs to the list.
-    m_window.View()->CellEdit().StoreCellEdit(*session.CurrentTable());
+    m_view.CellEdit().StoreCellEdit(*session.CurrentTable());
     result.table = session.CurrentTable();
     result.language = language;
     result.standardFont = session.standard.font;
@@ -65,7 +64,7 @@ bool PrintCommands::source(int language, MessageListSource& result)
     try {
         CheckPrintable(result);
     } catch (const TavolinError& error) {
-        MessageBox::Error(&m_window, error.message());
+        MessageBox::Error(&m_parent, error.message());
         return false;
     }
     return true;
@@ -78,7 +77,7 @@ void PrintCommands::report(const MessageListPrintResult& result)
     QStringList numbers;
     for (const int number : result.tooTall)
         numbers << QString::number(number);
-    MessageBox::Error(&m_window, QStringLiteral("Meldung %1 ist zu lang für eine Seite und wurde nicht gedruckt; "
+    MessageBox::Error(&m_parent, QStringLiteral("Meldung %1 ist zu lang für eine Seite und wurde nicht gedruckt; "
                                                 "alle anderen Meldungen wurden gedruckt.")
                                      .arg(numbers.join(QStringLiteral(", "))));
 }
@@ -90,7 +89,7 @@ void PrintCommands::Print(int language)
         return;
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer, list);
-    QPrintDialog dialog(&printer, &m_window);
+    QPrintDialog dialog(&printer, &m_parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     InstallHelpKey(&dialog, HelpContext::Print);
     if (dialog.exec() != QDialog::Accepted)
@@ -98,7 +97,7 @@ void PrintCommands::Print(int language)
     try {
         report(PrintMessageList(printer, list));
     } catch (const TavolinError& error) {
-        MessageBox::Error(&m_window, error.message());
+        MessageBox::Error(&m_parent, error.message());
     }
 }
 
@@ -109,7 +108,7 @@ void PrintCommands::Preview(int language)
         return;
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer, list);
-    QPrintPreviewDialog dialog(&printer, &m_window);
+    QPrintPreviewDialog dialog(&printer, &m_parent);
     dialog.setWindowTitle(QStringLiteral("Druckvorschau - ") + MessageListJobTitle(list));
     MessageListPrintResult result;
     QString failure;
@@ -121,10 +120,10 @@ void PrintCommands::Preview(int language)
         }
     });
     InstallHelpKey(&dialog, HelpContext::Print);
-    dialog.resize(m_window.size() * 9 / 10);
+    dialog.resize(m_parent.size() * 9 / 10);
     dialog.exec();
     if (!failure.isEmpty())
-        MessageBox::Error(&m_window, failure);
+        MessageBox::Error(&m_parent, failure);
     report(result);
 }
 
@@ -133,15 +132,15 @@ void PrintCommands::SavePdf(int language)
     MessageListSource list;
     if (!source(language, list))
         return;
-    const QString proposal = m_window.Session().project.folder + QLatin1Char('/')
+    const QString proposal = m_session.project.folder + QLatin1Char('/')
                            + QFileInfo(list.table->fileName[size_t(language)]).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("Als PDF speichern"), proposal,
+    const QString path = QFileDialog::getSaveFileName(&m_parent, QStringLiteral("Als PDF speichern"), proposal,
                                                       QStringLiteral("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
     try {
         report(WriteMessageListPdf(path, list, DefaultMessageListPageSize()));
     } catch (const TavolinError& error) {
-        MessageBox::Error(&m_window, error.message());
+        MessageBox::Error(&m_parent, error.message());
     }
 }

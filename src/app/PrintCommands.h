@@ -3,7 +3,9 @@
 #include <QObject>
 
 class MainActions;
-class MainWindow;
+class MessageView;
+class ProjectSession;
+class QWidget;
 struct MessageListPrintResult;
 struct MessageListSource;
 
@@ -14,7 +16,7 @@ class PrintCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit PrintCommands(MainWindow& window);
+    PrintCommands(ProjectSession& session, MessageView& view, QWidget& parent);
 
     // Wires the entries of the print, preview and PDF menus.
     void Connect(MainActions& actions);
@@ -29,5 +31,7 @@ private:
     bool source(int language, MessageListSource& result);
     void report(const MessageListPrintResult& result);
 
-    MainWindow& m_window;
+    ProjectSession& m_session;
+    MessageView& m_view;
+    QWidget& m_parent;
 };

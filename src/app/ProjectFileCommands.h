@@ -3,8 +3,12 @@
 #include <QObject>
 #include <QString>
 
+struct AppDialogs;
 class MainActions;
-class MainWindow;
+class MessageView;
+class ProjectController;
+class ProjectSession;
+class QWidget;
 
 // "Speichern unter..." and "Löschen..." of the project menu.
 class ProjectFileCommands : public QObject
@@ -12,7 +16,8 @@ class ProjectFileCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit ProjectFileCommands(MainWindow& window);
+    ProjectFileCommands(ProjectSession& session, MessageView& view, ProjectController& projects, AppDialogs& dialogs,
+                        QWidget& parent);
 
     void Connect(MainActions& actions);
 
@@ -27,5 +32,9 @@ private:
     // Writes the project beside `target` and swaps it in; the project continues in `target`.
     void saveInto(const QString& target);
 
-    MainWindow& m_window;
+    ProjectSession& m_session;
+    MessageView& m_view;
+    ProjectController& m_projects;
+    AppDialogs& m_dialogs;
+    QWidget& m_parent;
 };

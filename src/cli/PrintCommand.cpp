@@ -1,14 +1,13 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "charset/CharSet.h"
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
 #include "print/MessageListPrint.h"
 #include "texts/MessageTable.h"
-#include "transfer/TransferProject.h"
+#include "session/ProjectSession.h"
 
 namespace {
 
@@ -57,31 +56,29 @@ int Run(const QStringList& args)
     else
         throw TavolinError(QStringLiteral("--page-size muss A4 oder Letter sein, nicht \"%1\".").arg(sizeText));
 
-    TTransferProject project;
+    ProjectSession project;
     project.Load(parsed.positional.first());
-    const TDisplayType& type = project.state.displayType;
+    const TDisplayType& type = project.project.displayType;
     const int language = languageText.toInt() - 1;
     if (language >= type.LanguageCount())
         throw TavolinError(QStringLiteral("Der Anzeigetyp \"%1\" hat keine Sprache 2.").arg(type.name));
     const bool diagnostic = tableText == QLatin1String("diagnose");
-    if (diagnostic && !project.diagnostic)
+    if (diagnostic && !project.HasDiagnosticTexts())
         throw TavolinError(QStringLiteral("Der Anzeigetyp \"%1\" hat keine Diagnosetexte.").arg(type.name));
 
     const QString fixPath = ProgramFolder() + QLatin1Char('/') + type.kind + QStringLiteral(".fix");
     if (!QFileInfo(fixPath).isFile())
         throw TavolinError(QStringLiteral("Der Standardzeichensatz \"%1\" fehlt.").arg(Native(fixPath)));
-    TCharSet standard('S');
-    standard.Import(fixPath);
+    project.ImportStandardCharSet();
 
     MessageListSource source;
-    source.table = diagnostic ? project.diagnostic.get() : project.operating.get();
+    source.table = project.Table(diagnostic ? 1 : 0);
     source.language = language;
-    source.standardFont = standard.font;
-    source.graphicsFont = project.graphics->font;
+    source.standardFont = project.standard.font;
+    source.graphicsFont = project.graphics.font;
     source.lineLength = type.lineLength;
-    source.displayTypeName = TProjectConfig::Get(project.state.config.displayTypeName);
-    source.charSetPath = project.state.folder + QLatin1Char('/')
-                       + TProjectConfig::Get(project.state.config.charSetName) + QStringLiteral(".pix");
+    source.displayTypeName = TProjectConfig::Get(project.project.config.displayTypeName);
+    source.charSetPath = project.PixPath(project.CharSetName());
     const MessageListPrintResult result = WriteMessageListPdf(out, source, pageSize);
     if (!result.tooTall.isEmpty()) {
         QStringList numbers;

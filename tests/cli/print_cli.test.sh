@@ -53,7 +53,7 @@ refuse() {
 }
 refuse 'hat keine Sprache 2' "$work/k" --language 2
 refuse 'hat keine Diagnosetexte' "$demo" --language 1 --table diagnose
-refuse 'Projektordner nicht gefunden' "$work/fehlt" --language 1
+refuse 'existiert nicht' "$work/fehlt" --language 1
 refuse 'muss 1 oder 2 sein' "$demo" --language 3
 refuse 'muss A4 oder Letter sein' "$demo" --language 1 --page-size A3
 mkdir "$work/e" && cp "$work/k/tavolin.cfg" "$work/e/"

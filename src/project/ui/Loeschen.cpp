@@ -8,11 +8,11 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
+#include "common/ui/Help.h"
+#include "common/SettingsStore.h"
+#include "common/ui/PathBox.h"
 #include "project/ProjectFolders.h"
 #include "project/RecentList.h"
-#include "project/SettingsStore.h"
-#include "project/ui/PathBox.h"
 
 Loeschen::Loeschen(QWidget* parent)
     : QDialog(parent)
@@ -55,7 +55,7 @@ void Loeschen::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    baseFolder = StripTrailingDelimiter(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")));
+    baseFolder = StripTrailingDelimiter(SettingsStore::Read(SettingsStore::Key::ProjectBasePath));
     pathBox->SetBaseFolder(baseFolder);
     pathBox->SetRecentFolders(RecentList::BasePaths().Entries());
     fillList();

@@ -13,12 +13,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
+#include "common/SettingsStore.h"
+#include "common/ui/PathBox.h"
 #include "project/ProjectFolders.h"
 #include "project/RecentList.h"
-#include "project/SettingsStore.h"
-#include "project/ui/PathBox.h"
 
 Speichernunter::Speichernunter(QWidget* parent)
     : QDialog(parent)
@@ -78,7 +78,7 @@ void Speichernunter::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    baseFolder = StripTrailingDelimiter(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")));
+    baseFolder = StripTrailingDelimiter(SettingsStore::Read(SettingsStore::Key::ProjectBasePath));
     pathBox->SetBaseFolder(baseFolder);
     pathBox->SetRecentFolders(RecentList::BasePaths().Entries());
     fillList();
