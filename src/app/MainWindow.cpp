@@ -12,7 +12,9 @@
 #include "app/MainActions.h"
 #include "app/MessageGrid.h"
 #include "app/MessageView.h"
+#include "app/PrintCommands.h"
 #include "app/ProjectController.h"
+#include "app/ProjectFileCommands.h"
 #include "app/StatusBar.h"
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
@@ -98,6 +100,8 @@ void MainWindow::connectCommands()
     connect(a.importCharSet, &QAction::triggered, e, &EditCommands::ImportCharSet);
     connect(a.help, &QAction::triggered, this, [this] { ShowHelp(this, HelpContext::Contents); });
     connect(a.about, &QAction::triggered, e, &EditCommands::ShowAbout);
+    (new PrintCommands(m_session, *m_view, *this))->Connect(a);
+    (new ProjectFileCommands(m_session, *m_view, *m_projects, m_dialogs, *this))->Connect(a);
 }
 
 void MainWindow::UpdateStatus()

@@ -115,19 +115,12 @@ CellDrawContext MessageView::drawContext() const
 
 int MessageView::MeasureTextHeight(const TMessageTable& table, int slot, int language, bool withHeader) const
 {
-    if (language >= 2 || language < 0 || slot < 0 || slot >= table.Count())
-        return 0;
-    const int h = lineHeight();
-    const QByteArray& text = table.At(slot).text[static_cast<size_t>(language)];
-    qsizetype pieces = text.isEmpty() ? 0 : text.count(Attr::LineBreak) + 1;
-    if (withHeader && slot == 0 && language == 0 && !table.headerLines[0].isEmpty())
-        pieces += table.headerLines[0].size() + 1 + (text.isEmpty() ? 1 : 0);
-    return std::max<int>(static_cast<int>(pieces) * h, h);
+    return ::MeasureTextHeight(table, m_standard.font, slot, language, withHeader);
 }
 
 int MessageView::TextColumnWidth() const
 {
-    return QFontMetrics(m_standard.font).horizontalAdvance(QLatin1Char('T')) * m_type.lineLength;
+    return ::TextColumnWidth(m_standard.font, m_type.lineLength);
 }
 
 void MessageView::RemeasureStaleRows(TMessageTable& table)

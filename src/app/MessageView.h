@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/CellEdit.h"
-#include "app/MessageCellPainter.h"
+#include "print/MessageCellPainter.h"
 #include "project/DisplayType.h"
 
 class CellEditor;

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "project/ProjectConfig.h"
+
 namespace {
 bool IsDelimiter(QChar c)
 {
@@ -69,4 +71,26 @@ QStringList ListFilesByExtension(const QString& folder, const QString& extension
     QStringList list;
     ListFilesByExtension(list, folder, extension);
     return list;
+}
+
+QString ProjectNameError(const QString& name)
+{
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    bool bad = name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.'));
+    for (const QChar c : name)
+        bad = bad || c.unicode() < 32 || forbidden.contains(c);
+    if (!bad)
+        return {};
+    return QStringLiteral("Der Projektname \"%1\" ist ungültig.\rEr darf nicht leer sein, nicht mit einem Punkt "
+                          "beginnen und keines der Zeichen \\ / : * ? \" < > | enthalten.")
+        .arg(name);
+}
+
+QString ProjectPathError(const QString& folder)
+{
+    if (folder.size() <= TProjectState::MaxFolder)
+        return {};
+    return QStringLiteral("Der Projektpfad ist zu lang (höchstens %1 Zeichen):\r\"%2\"")
+        .arg(TProjectState::MaxFolder)
+        .arg(QDir::toNativeSeparators(folder));
 }

@@ -437,12 +437,8 @@ void Projekt_offnen::accept()
 bool Projekt_offnen::checkNames()
 {
     const QString name = nameBox->text();
-    if (isNewProject
-        && (name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.')) || HasForbiddenCharacter(name))) {
-        MessageBox::Error(this, QStringLiteral("Der Projektname \"%1\" ist ungültig.\rEr darf nicht leer sein, nicht "
-                                               "mit einem Punkt beginnen und keines der Zeichen \\ / : * ? \" < > | "
-                                               "enthalten.")
-                                    .arg(name));
+    if (isNewProject && !ProjectNameError(name).isEmpty()) {
+        MessageBox::Error(this, ProjectNameError(name));
         nameBox->setFocus();
         return false;
     }
@@ -457,10 +453,8 @@ bool Projekt_offnen::checkNames()
         return false;
     }
     const QString folder = QDir::cleanPath(projectFolder);
-    if (folder.size() > TProjectState::MaxFolder) {
-        MessageBox::Error(this, QStringLiteral("Der Projektpfad ist zu lang (höchstens %1 Zeichen):\r\"%2\"")
-                                    .arg(TProjectState::MaxFolder)
-                                    .arg(QDir::toNativeSeparators(folder)));
+    if (!ProjectPathError(folder).isEmpty()) {
+        MessageBox::Error(this, ProjectPathError(folder));
         return false;
     }
     return true;
