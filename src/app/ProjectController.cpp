@@ -201,7 +201,8 @@ bool ProjectController::CloseProject(bool ask)
     if (session.IsOpen())
         view.CellEdit().EndCellEdit(*session.CurrentTable());
     view.HideGrid();
-    RecentList::Projects().PushFront(session.project.folder);
+    if (session.onDisk)
+        RecentList::Projects().PushFront(session.project.folder);
     view.SetTable(nullptr, TDisplayType());
     session.Clear();
     m_window.Dialogs().import1->baseFolder.clear();

@@ -5,6 +5,7 @@
 
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
+#include "project/ProjectFolders.h"
 #include "texts/TextFile.h"
 
 namespace {
@@ -57,6 +58,7 @@ void ProjectSession::ImportGraphics(const QString& name)
 
 QStringList ProjectSession::LoadFiles(bool newProject)
 {
+    onDisk = !newProject;
     ImportGraphics(CharSetName());
     QStringList truncatedFiles;
     for (const TableLanguage& tl : TableLanguages()) {
@@ -82,8 +84,7 @@ void ProjectSession::ImportStandardCharSet()
 bool ProjectSession::Save()
 {
     const QString folder = project.folder;
-    if (!QDir().mkpath(folder))
-        throw TavolinError(SaveError);
+    CreateFolder(folder);
     for (const TableLanguage& tl : TableLanguages()) {
         const QString path = project.TextFilePath(tl.table, tl.language);
         BackupFile(path);
@@ -97,6 +98,7 @@ bool ProjectSession::Save()
     if (!WriteProjectConfig(folder, project.config))
         throw TavolinError(SaveError);
     project.modified = false;
+    onDisk = true;
     for (const auto& table : tables)
         if (table)
             table->modified = {false, false};
@@ -114,6 +116,7 @@ bool ProjectSession::NeedsSaving()
 void ProjectSession::Clear()
 {
     project.Clear();
+    onDisk = false;
     tables[0].reset();
     tables[1].reset();
     currentTable = 0;

@@ -2,6 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "common/ProgramFolder.h"
+#include "common/TavolinError.h"
+#include "project/SettingsStore.h"
 
 namespace {
 bool IsDelimiter(QChar c)
@@ -14,6 +22,29 @@ bool IsRoot(const QString& path)
     if (path.size() == 1)
         return IsDelimiter(path[0]);
     return path.size() == 3 && path[0].isLetter() && path[1] == QLatin1Char(':') && IsDelimiter(path[2]);
+}
+
+QString GermanReason(const std::error_code& error)
+{
+    switch (error.value()) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Zugriff verweigert");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("Kein Speicherplatz mehr auf dem Datenträger");
+    case EROFS:
+        return QStringLiteral("Der Datenträger ist schreibgeschützt");
+    case ENOTDIR:
+    case EEXIST:
+        return QStringLiteral("Ein Teil des Pfads ist eine Datei, kein Ordner");
+    case ENAMETOOLONG:
+        return QStringLiteral("Der Name ist zu lang");
+    case EIO:
+        return QStringLiteral("Ein-/Ausgabefehler des Datenträgers");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error.value()));
+    }
 }
 } // namespace
 
@@ -69,4 +100,29 @@ QStringList ListFilesByExtension(const QString& folder, const QString& extension
     QStringList list;
     ListFilesByExtension(list, folder, extension);
     return list;
+}
+
+QString DefaultBaseFolder()
+{
+    return QDir::homePath() + QStringLiteral("/TavolinProjekte");
+}
+
+void InitBaseFolderSetting()
+{
+    const QString key = QStringLiteral("PRJBasePath");
+    const QString stored = StripTrailingDelimiter(QDir::fromNativeSeparators(SettingsStore::ReadValue(key)));
+    // Earlier versions preset the program folder, where an ordinary user cannot save.
+    if (stored.isEmpty() || (QFileInfo(stored) == QFileInfo(ProgramFolder()) && !QFileInfo(stored).isWritable()))
+        SettingsStore::WriteValue(key, DefaultBaseFolder());
+}
+
+void CreateFolder(const QString& folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder.toStdU16String()), error);
+    if (!error && !QFileInfo(folder).isDir())
+        error = std::make_error_code(std::errc::not_a_directory);
+    if (error)
+        throw TavolinError(QStringLiteral("Der Ordner\r\"%1\"\rkann nicht angelegt werden: %2.")
+                               .arg(QDir::toNativeSeparators(folder), GermanReason(error)));
 }

@@ -22,3 +22,15 @@ QStringList ListSubfolders(const QString& folder);
 // Hidden files and folders do not count.
 void ListFilesByExtension(QStringList& list, const QString& folder, const QString& extension);
 QStringList ListFilesByExtension(const QString& folder, const QString& extension);
+
+// The base folder before the user has chosen one: "TavolinProjekte" in the home folder,
+// where the demo project goes too. It is created when a project is first saved there.
+QString DefaultBaseFolder();
+
+// Start-up: an unset base folder, or the program folder that the user cannot write,
+// becomes DefaultBaseFolder().
+void InitBaseFolderSetting();
+
+// Creates the folder with all missing parents. Raises TavolinError naming the folder and
+// the system's reason in German when that fails.
+void CreateFolder(const QString& folder);
