@@ -19,28 +19,18 @@ QImage Render(QWidget* widget, qreal ratio, const QRect& area)
     return image;
 }
 
-bool Lit(const QImage& image, int x, int y, QRgb colour)
-{
-    return image.rect().contains(x, y) && (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-}
-
 // Lengths of the horizontal and vertical runs of pixels of the colour.
 QList<int> Runs(const QImage& image, QRgb colour)
 {
     QList<int> runs;
-    for (const bool across : {true, false}) {
-        const int lines = across ? image.height() : image.width();
-        const int length = across ? image.width() : image.height();
-        for (int line = 0; line < lines; ++line)
-            for (int at = 0, run = 0; at <= length; ++at) {
-                if (at < length && Lit(image, across ? at : line, across ? line : at, colour)) {
+    for (const QImage& picture : {image, image.transformed(QTransform().rotate(90))})
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0, run = 0; x <= picture.width(); ++x) {
+                if (x < picture.width() && (picture.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
                     ++run;
-                } else if (run > 0) {
-                    runs << run;
-                    run = 0;
-                }
+                else if (run > 0)
+                    runs << std::exchange(run, 0);
             }
-    }
     return runs;
 }
 

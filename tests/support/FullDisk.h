@@ -1,38 +1,25 @@
 #pragma once
 
 #include <QProcess>
-#include <QString>
 #include <QTemporaryDir>
 
 namespace tavolin::test {
 
-// A tmpfs mounted at a new folder that has no room for another file or folder: a really
-// full disk. Mounting needs root (as in CI); Mounted() says whether it worked.
-class FullDisk
+// A tmpfs mounted at a new folder with no room for another file or folder: a really full
+// disk. Mounting needs root (as in CI); Mounted() says whether it worked.
+struct FullDisk
 {
-public:
-    FullDisk()
-    {
-        m_mounted = m_dir.isValid()
-                    && QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                                   QStringLiteral("-o"), QStringLiteral("size=64k,nr_inodes=1"),
-                                                                   QStringLiteral("tmpfs"), m_dir.path()})
-                           == 0;
-    }
+    QTemporaryDir dir;
+    bool mounted = QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                              QStringLiteral("size=64k,nr_inodes=1"), QStringLiteral("tmpfs"), dir.path()})
+                   == 0;
     ~FullDisk()
     {
-        if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {dir.path()});
     }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-    bool Mounted() const { return m_mounted; }
-    QString Path() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
+    bool Mounted() const { return mounted; }
+    QString Path() const { return dir.path(); }
 };
 
 } // namespace tavolin::test
