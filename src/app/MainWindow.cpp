@@ -18,23 +18,22 @@
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
 #include "common/TavolinError.h"
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "dialogs/Startdialog.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       m_view(new MessageView(m_session.standard, m_session.graphics, this)),
       m_status(new StatusBar(this)),
-      m_actions(new MainActions(this)),
+      m_actions(new MainActions(this, m_session, *m_view)),
       m_dialogs(this)
 {
-    setWindowTitle(QStringLiteral("Tavolin"));
     setCentralWidget(m_view);
     setStatusBar(m_status);
-    m_projects = std::make_unique<ProjectController>(*this);
-    m_edit = std::make_unique<EditCommands>(*this);
+    m_projects = std::make_unique<ProjectController>(m_session, *m_view, *m_actions, m_dialogs, *this);
+    m_edit = std::make_unique<EditCommands>(m_session, *m_view, m_dialogs, *this);
     connect(&m_session.standard, &TCharSet::FontChange, this, &MainWindow::onFontChange);
     connect(&m_session.graphics, &TCharSet::FontChange, this, &MainWindow::onFontChange);
     connect(m_view, &MessageView::StatusChanged, this, &MainWindow::UpdateStatus);
@@ -48,14 +47,9 @@ MainWindow::MainWindow(QWidget* parent)
     restoreWindow();
 }
 
-namespace {
-const QString GeometryKey = QStringLiteral("Fenster");
-const QString StateKey = QStringLiteral("Fensterzustand");
-} // namespace
-
 void MainWindow::restoreWindow()
 {
-    const QByteArray geometry = QByteArray::fromBase64(SettingsStore::ReadValue(GeometryKey).toLatin1());
+    const QByteArray geometry = QByteArray::fromBase64(SettingsStore::Read(SettingsStore::Key::WindowGeometry).toLatin1());
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
         const QRect screen = this->screen()->availableGeometry();
         ensurePolished();
@@ -63,13 +57,13 @@ void MainWindow::restoreWindow()
         // Room for the window manager's title bar below the available height.
         resize(std::min(width, screen.width()), std::min(720, screen.height() - 40));
     }
-    restoreState(QByteArray::fromBase64(SettingsStore::ReadValue(StateKey).toLatin1()));
+    restoreState(QByteArray::fromBase64(SettingsStore::Read(SettingsStore::Key::WindowState).toLatin1()));
 }
 
 void MainWindow::saveWindow()
 {
-    SettingsStore::WriteValue(GeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
-    SettingsStore::WriteValue(StateKey, QString::fromLatin1(saveState().toBase64()));
+    SettingsStore::Write(SettingsStore::Key::WindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    SettingsStore::Write(SettingsStore::Key::WindowState, QString::fromLatin1(saveState().toBase64()));
 }
 
 MainWindow::~MainWindow()
@@ -146,13 +140,10 @@ bool MainWindow::event(QEvent* event)
         onGlyphEditorEvent(event);
         return true;
     }
-    if (type == QEvent::WindowActivate) {
-        m_status->SetPort(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")));
-        if (m_firstActivation) {
-            m_firstActivation = false;
-            // Outside the activation itself, so that the start screen runs its own loop.
-            QTimer::singleShot(0, this, &MainWindow::showStartScreen);
-        }
+    if (type == QEvent::WindowActivate && m_firstActivation) {
+        m_firstActivation = false;
+        // Outside the activation itself, so that the start screen runs its own loop.
+        QTimer::singleShot(0, this, &MainWindow::showStartScreen);
     }
     return QMainWindow::event(event);
 }
@@ -160,8 +151,8 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::showStartScreen()
 {
     try {
-        const QString value = SettingsStore::ReadValue(QStringLiteral("Startbild"));
-        if (!value.isEmpty() && SettingsStore::ReadInteger(QStringLiteral("Startbild"), 1) == 0)
+        const QString value = SettingsStore::Read(SettingsStore::Key::StartScreen);
+        if (!value.isEmpty() && SettingsStore::ReadInteger(SettingsStore::Key::StartScreen) == 0)
             return;
         Startdialog& start = *m_dialogs.startdialog;
         if (start.exec() == QDialog::Accepted && start.choice != Startdialog::NoChoice)

@@ -9,7 +9,7 @@
 #include "charset/TempFile.h"
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/MessageBox.h"
 #include "project/ProjectFolders.h"
 
 // tavolin [PROJECT_DIR]: without a folder the start screen decides what opens; with one,

@@ -7,9 +7,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/Messages.h"
 #include "common/ProgramFolder.h"
+#include "common/SettingsStore.h"
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
 
 namespace {
 bool IsDelimiter(QChar c)
@@ -109,11 +110,11 @@ QString DefaultBaseFolder()
 
 void InitBaseFolderSetting()
 {
-    const QString key = QStringLiteral("PRJBasePath");
-    const QString stored = StripTrailingDelimiter(QDir::fromNativeSeparators(SettingsStore::ReadValue(key)));
+    const SettingsStore::Key key = SettingsStore::Key::ProjectBasePath;
+    const QString stored = StripTrailingDelimiter(QDir::fromNativeSeparators(SettingsStore::Read(key)));
     // Earlier versions preset the program folder, where an ordinary user cannot save.
     if (stored.isEmpty() || (QFileInfo(stored) == QFileInfo(ProgramFolder()) && !QFileInfo(stored).isWritable()))
-        SettingsStore::WriteValue(key, DefaultBaseFolder());
+        SettingsStore::Write(key, DefaultBaseFolder());
 }
 
 void CreateFolder(const QString& folder)
@@ -123,6 +124,7 @@ void CreateFolder(const QString& folder)
     if (!error && !QFileInfo(folder).isDir())
         error = std::make_error_code(std::errc::not_a_directory);
     if (error)
-        throw TavolinError(QStringLiteral("Der Ordner\r\"%1\"\rkann nicht angelegt werden: %2.")
-                               .arg(QDir::toNativeSeparators(folder), GermanReason(error)));
+        throw TavolinError(Messages::WithFile(
+            Messages::SaveError(), folder,
+            QStringLiteral("Der Ordner kann nicht angelegt werden (%1).").arg(GermanReason(error))));
 }
