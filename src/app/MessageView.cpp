@@ -1,6 +1,7 @@
 #include "app/MessageView.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
@@ -121,6 +122,16 @@ int MessageView::MeasureTextHeight(const TMessageTable& table, int slot, int lan
 int MessageView::TextColumnWidth() const
 {
     return ::TextColumnWidth(m_standard.font, m_type.lineLength);
+}
+
+int MessageView::WidestGridWidth() const
+{
+    int texts = 0;
+    for (const TDisplayType& type : DisplayTypeTable())
+        texts = std::max(texts, type.LanguageCount()
+                                    * (type.lineLength * TCharSet::GlyphAdvance + 5 + MessageGrid::LineWidth));
+    return 40 + MessageGrid::LineWidth + texts + m_grid->verticalScrollBar()->sizeHint().width()
+           + 2 * m_grid->frameWidth();
 }
 
 void MessageView::RemeasureStaleRows(TMessageTable& table)

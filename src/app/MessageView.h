@@ -39,6 +39,9 @@ public:
 
     int MeasureTextHeight(const TMessageTable& table, int slot, int language, bool withHeader) const;
     int TextColumnWidth() const;
+    // The grid width that shows the lines of the widest display type, in all its
+    // languages, without scrolling sideways.
+    int WidestGridWidth() const;
     void RemeasureStaleRows(TMessageTable& table);
     void RefreshLayout(TMessageTable& table);
     void LayoutGrid(TMessageTable& table, int requested);

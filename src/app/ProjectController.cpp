@@ -185,7 +185,8 @@ bool ProjectController::CloseProject(bool ask)
     if (m_session.IsOpen())
         m_view.CellEdit().EndCellEdit(*m_session.CurrentTable());
     m_view.HideGrid();
-    RecentList::Projects().PushFront(m_session.project.folder);
+    if (m_session.onDisk)
+        RecentList::Projects().PushFront(m_session.project.folder);
     m_view.SetTable(nullptr, TDisplayType());
     m_session.Clear();
     m_dialogs.import1->baseFolder.clear();

@@ -43,6 +43,8 @@ public:
     // The font for a generated face: pixel size 16, no antialiasing, hinting or fallback
     // fonts, so that Qt draws exactly the font's pixels.
     static QFont MakeFont(const QString& face);
+    // Pixels from one character to the next in MakeFont's size (6 dots of 2 pixels).
+    static constexpr int GlyphAdvance = 12;
 
     static void PixToFont(const QString& pixPath, const QString& fontPath, const QString& faceName);
     // The same from the glyph bytes of a ".pix" file.

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "common/ProgramFolder.h"
+#include "common/SettingsStore.h"
+
 #include "project/ProjectConfig.h"
 
 namespace {
@@ -17,6 +20,7 @@ bool IsRoot(const QString& path)
         return IsDelimiter(path[0]);
     return path.size() == 3 && path[0].isLetter() && path[1] == QLatin1Char(':') && IsDelimiter(path[2]);
 }
+
 } // namespace
 
 QString StripTrailingDelimiter(const QString& path)
@@ -93,4 +97,18 @@ QString ProjectPathError(const QString& folder)
     return QStringLiteral("Der Projektpfad ist zu lang (höchstens %1 Zeichen):\r\"%2\"")
         .arg(TProjectState::MaxFolder)
         .arg(QDir::toNativeSeparators(folder));
+}
+
+QString DefaultBaseFolder()
+{
+    return QDir::homePath() + QStringLiteral("/TavolinProjekte");
+}
+
+void InitBaseFolderSetting()
+{
+    const SettingsStore::Key key = SettingsStore::Key::ProjectBasePath;
+    const QString stored = StripTrailingDelimiter(QDir::fromNativeSeparators(SettingsStore::Read(key)));
+    // Earlier versions preset the program folder, where an ordinary user cannot save.
+    if (stored.isEmpty() || (QFileInfo(stored) == QFileInfo(ProgramFolder()) && !QFileInfo(stored).isWritable()))
+        SettingsStore::Write(key, DefaultBaseFolder());
 }

@@ -30,3 +30,12 @@ QString ProjectNameError(const QString& name);
 
 // The German refusal of a project folder path longer than a project keeps; empty when fine.
 QString ProjectPathError(const QString& folder);
+
+// The base folder before the user has chosen one: "TavolinProjekte" in the home folder,
+// where the demo project goes too. It is created when a project is first saved there.
+QString DefaultBaseFolder();
+
+// Start-up: an unset base folder, or the program folder that the user cannot write,
+// becomes DefaultBaseFolder().
+void InitBaseFolderSetting();
+

@@ -9,6 +9,7 @@
 #include "common/Messages.h"
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
+#include "project/ProjectFolders.h"
 #include "texts/TextFile.h"
 
 ProjectSession::ProjectSession(QObject* parent) : QObject(parent) {}
@@ -129,6 +130,7 @@ void ProjectSession::ImportGraphics(const QString& name)
 
 QStringList ProjectSession::LoadFiles(bool newProject)
 {
+    onDisk = !newProject;
     ImportGraphics(CharSetName());
     QStringList truncatedFiles;
     for (const TableLanguage& tl : TableLanguages()) {
@@ -175,6 +177,7 @@ bool ProjectSession::Save()
 {
     const bool newCharSetFile = writeFiles(project.folder);
     project.modified = false;
+    onDisk = true;
     for (const auto& table : tables)
         if (table)
             table->modified = {false, false};
@@ -215,6 +218,7 @@ void ProjectSession::Clear()
 {
     const bool wasOpen = IsOpen();
     project.Clear();
+    onDisk = false;
     tables[0].reset();
     tables[1].reset();
     currentTable = 0;

@@ -98,6 +98,9 @@ public:
     void Notify(Changes what) { Q_EMIT Changed(what); }
 
     TProjectState project;
+    // The project was opened from or saved to its folder; only then it belongs on the
+    // recent-projects list.
+    bool onDisk = false;
     std::array<std::unique_ptr<TMessageTable>, 2> tables;
     int currentTable = 0;
     TCharSet standard{'S'};

@@ -220,6 +220,9 @@ Projekt_offnen::Projekt_offnen(QWidget* parent)
             applyDisplayType();
     });
     connect(pathBox, &PathBox::baseFolderApplied, this, &Projekt_offnen::baseFolderApplied);
+    // A file typed into the path box names its project.
+    connect(pathBox, &PathBox::fileTyped, this,
+            [this](const QString& file) { nameBox->setText(QFileInfo(QFileInfo(file).path()).fileName()); });
     connect(okButton, &QPushButton::clicked, this, &Projekt_offnen::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(readButton, &QPushButton::clicked, this, [this] { confirm(true); });
