@@ -8,6 +8,7 @@
 #include "project/ui/Import1.h"
 #include "project/ui/Letzteprjdialog.h"
 #include "project/ui/Projekt_offnen.h"
+#include "settings/ui/Systemeinstellungen.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
@@ -21,7 +22,8 @@ AppDialogs::AppDialogs(QWidget* owner)
       about(new About(owner)),
       startdialog(new Startdialog(owner)),
       letzteprjdialog(new Letzteprjdialog(owner)),
-      versioninfo(new Versioninfo(owner))
+      versioninfo(new Versioninfo(owner)),
+      systemeinstellungen(new Systemeinstellungen(owner))
 {
     projektOffnen->SetImportDialog(import1);
     about->SetVersioninfo(versioninfo);

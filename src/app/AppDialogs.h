@@ -9,6 +9,7 @@ class Neuemld;
 class Optionen;
 class Projekt_offnen;
 class Startdialog;
+class Systemeinstellungen;
 class Uebertragen;
 class Versioninfo;
 
@@ -28,4 +29,5 @@ struct AppDialogs
     Startdialog* startdialog;
     Letzteprjdialog* letzteprjdialog;
     Versioninfo* versioninfo;
+    Systemeinstellungen* systemeinstellungen;
 };

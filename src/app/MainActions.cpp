@@ -66,6 +66,8 @@ MainActions::MainActions(QMainWindow* window) : QObject(window)
     graphicsOff = Add(editMenu, QStringLiteral("Grafik aus"));
     editCharSet = Add(editMenu, QStringLiteral("Zeichensatz editieren"));
     importCharSet = Add(editMenu, QStringLiteral("Zeichensatz importieren"));
+    editMenu->addSeparator();
+    systemSettings = Add(editMenu, QStringLiteral("Systemeinstellungen..."));
 
     helpMenu = bar->addMenu(QStringLiteral("?"));
     help = Add(helpMenu, QStringLiteral("&Hilfe    F1"));

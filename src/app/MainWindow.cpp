@@ -21,6 +21,7 @@
 #include "dialogs/MessageBox.h"
 #include "dialogs/Startdialog.h"
 #include "project/SettingsStore.h"
+#include "settings/ui/Systemeinstellungen.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -97,6 +98,10 @@ void MainWindow::connectCommands()
     connect(a.editCharSet, &QAction::triggered, e, &EditCommands::EditCharSet);
     connect(a.toolEditCharSet, &QAction::triggered, e, &EditCommands::EditCharSet);
     connect(a.importCharSet, &QAction::triggered, e, &EditCommands::ImportCharSet);
+    connect(a.systemSettings, &QAction::triggered, this, [this] {
+        if (m_session.IsOpen())
+            m_dialogs.systemeinstellungen->Edit(m_session.project, *m_session.Table(0));
+    });
     connect(a.help, &QAction::triggered, this, [this] { ShowHelp(this, HelpContext::Contents); });
     connect(a.about, &QAction::triggered, e, &EditCommands::ShowAbout);
 }
