@@ -79,7 +79,7 @@ QByteArray ReadInput(const QString& path)
 {
     QFile file;
     const bool opened = path.isEmpty() ? file.open(stdin, QIODevice::ReadOnly)
-                                       : (QFileInfo(path).isFile() && (file.setFileName(path), file.open(QIODevice::ReadOnly)));
+                                       : (!QFileInfo(path).isDir() && (file.setFileName(path), file.open(QIODevice::ReadOnly)));
     const QString name = path.isEmpty() ? QStringLiteral("der Standardeingabe") : QStringLiteral("\"%1\"").arg(Native(path));
     if (!opened)
         throw TavolinError(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(name));
