@@ -12,9 +12,11 @@
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "common/Messages.h"
 #include "common/TavolinError.h"
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
+#include "session/ProjectSession.h"
 #include "settings/SystemSettings.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
@@ -63,7 +65,7 @@ TDisplayType TypeNamed(const QString& name)
         for (const TDisplayType& row : DisplayTypeTable())
             if (!row.name.isEmpty())
                 names << row.name;
-        throw UsageError{QStringLiteral("Unbekannter Anzeigetyp \"%1\". Bekannt sind: %2.").arg(name, names.join(QStringLiteral(", ")))};
+        throw UsageError{Messages::UnknownDisplayType(name) + QStringLiteral(" Bekannt sind: %1.").arg(names.join(QStringLiteral(", ")))};
     }
     return type;
 }
@@ -117,19 +119,12 @@ struct Project
     TMessageTable table;
 };
 
-void Load(const QString& folderArg, Project& project)
+void Load(const QString& folder, Project& project)
 {
-    const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(folderArg));
-    if (!QFileInfo(folder).isDir())
-        throw TavolinError(QStringLiteral("Den Projektordner \"%1\" gibt es nicht.").arg(Native(folder)));
-    project.state.folder = folder;
-    project.state.config = DefaultProjectConfig();
-    if (!ReadProjectConfig(folder, project.state.config))
+    project.state = ProjectSession::ReadFolder(folder);
+    if (project.state.modified) // no configuration read: settings would land in a folder of anything
         throw TavolinError(QStringLiteral("In \"%1\" gibt es keine lesbare %2; das ist kein Projektordner.")
-                               .arg(Native(folder), QLatin1String(ProjectConfigFileName)));
-    const QString typeName = TProjectConfig::Get(project.state.config.displayTypeName);
-    if (!FindDisplayType(typeName, project.state.displayType))
-        throw TavolinError(QStringLiteral("Unbekannter Anzeigetyp \"%1\" in %2.").arg(typeName, QLatin1String(ProjectConfigFileName)));
+                               .arg(Native(project.state.folder), QLatin1String(ProjectConfigFileName)));
     project.path = project.state.TextFilePath(0, 0);
     bool truncated = false;
     ReadTextFile(project.table, project.path, 0, &truncated);

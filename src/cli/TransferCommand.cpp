@@ -8,10 +8,11 @@
 #include <unistd.h>
 
 #include "cli/CliCommand.h"
-#include "project/SettingsStore.h"
+#include "common/Messages.h"
+#include "common/SettingsStore.h"
 #include "transfer/SerialLink.h"
 #include "transfer/TransferObserver.h"
-#include "transfer/TransferProject.h"
+#include "session/ProjectSession.h"
 #include "transfer/TransferRun.h"
 
 namespace {
@@ -204,7 +205,7 @@ int Download(const QStringList& args)
     if (options.positional.size() != 1)
         return cli::Fail(QString::fromUtf8(DownloadHelp));
 
-    TTransferProject project;
+    ProjectSession project;
     project.Load(options.positional.first());
     TransferJob job = project.Job(true);
     job.port = options.port;
@@ -214,7 +215,7 @@ int Download(const QStringList& args)
         if (!ok || job.selection < 0 || job.selection > Selection::All)
             return cli::Fail(QStringLiteral("Ungültige Auswahl: %1 (0 bis 1023)").arg(options.select));
     } else {
-        job.selection = SettingsStore::ReadInteger(QStringLiteral("Übertragen"), Selection::All);
+        job.selection = SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection);
     }
 
     ConsoleObserver observer;
@@ -249,9 +250,9 @@ int Readback(const QStringList& args)
         return cli::Fail(QStringLiteral("Der Projektordner existiert bereits: %1").arg(targetPath));
     const QString parent = target.absolutePath();
     if (!QDir().mkpath(parent))
-        return cli::Fail(QStringLiteral("Fehler bei Dateispeichern"));
+        return cli::Fail(Messages::SaveError());
 
-    TTransferProject project;
+    ProjectSession project;
     project.Create(targetPath, options.type);
     TransferJob job = project.Job(false);
     job.port = options.port;
@@ -266,10 +267,10 @@ int Readback(const QStringList& args)
     // leaves no half project behind.
     QTemporaryDir scratch(parent + QStringLiteral("/.") + target.fileName() + QStringLiteral("-XXXXXX"));
     if (!scratch.isValid())
-        return cli::Fail(QStringLiteral("Fehler bei Dateispeichern"));
+        return cli::Fail(Messages::SaveError());
     {
         InterruptGuard guard(run.Link().AbortFlag());
-        project.Save(scratch.path());
+        project.SaveTo(scratch.path());
     }
     if (run.Link().AbortRequested()) {
         cli::Err(TransferText::Aborted + QLatin1Char('\n'));
@@ -278,7 +279,7 @@ int Readback(const QStringList& args)
     if (target.exists())
         QDir().rmdir(targetPath);
     if (!QDir().rename(scratch.path(), targetPath))
-        return cli::Fail(QStringLiteral("Fehler bei Dateispeichern"));
+        return cli::Fail(Messages::SaveError());
     scratch.setAutoRemove(false);
     cli::Out(QStringLiteral("Projekt gelesen: %1\n").arg(targetPath));
     return 0;

@@ -7,8 +7,9 @@
 #include <cstring>
 
 #include "common/AtomicFile.h"
+#include "common/Messages.h"
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 QString TProjectConfig::Get(const Field& field)
 {
@@ -48,7 +49,7 @@ TProjectConfig DefaultProjectConfig()
     TProjectConfig::Set(config.language2File, QStringLiteral("Sprache2.txt"));
     TProjectConfig::Set(config.diagLanguage1File, QStringLiteral("DiagSprache1.txt"));
     TProjectConfig::Set(config.diagLanguage2File, QStringLiteral("DiagSprache2.txt"));
-    const QString type = SettingsStore::ReadValue(QStringLiteral("DefaultAnzeigeTyp"));
+    const QString type = SettingsStore::Read(SettingsStore::Key::DefaultDisplayType);
     TProjectConfig::Set(config.displayTypeName, type.isEmpty() ? DisplayTypeTable()[0].name : type);
     return config;
 }
@@ -92,7 +93,7 @@ bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
         ReplaceFileContent(ConfigPath(folder), [&](QIODevice& file) {
             if (file.write(content) != content.size())
                 throw TavolinError(file.errorString());
-        }, QStringLiteral("Fehler bei Dateispeichern"));
+        }, Messages::SaveError());
     } catch (const TavolinError&) {
         return false;
     }

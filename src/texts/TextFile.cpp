@@ -7,13 +7,14 @@
 #include <memory>
 
 #include "common/AtomicFile.h"
+#include "common/Messages.h"
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
 
 namespace {
 
-const QString SaveError = QStringLiteral("Fehler bei Dateispeichern");
-const QString ReadError = QStringLiteral("Fehler bei Datenlesen");
+const QString SaveError = Messages::SaveError();
+const QString ReadError = Messages::ReadError();
 
 constexpr char LF = 0x0A;
 constexpr char CR = 0x0D;

@@ -6,8 +6,9 @@
 #include "charset/CharSet.h"
 #include "charset/DisplayCodeMap.h"
 #include "charset/TempFile.h"
+#include "common/Messages.h"
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
 #include "transfer/SerialLink.h"
@@ -73,7 +74,7 @@ int Selection::Effective(const TransferJob& job)
 {
     const int stored = job.selection >= 0
                            ? job.selection
-                           : SettingsStore::ReadInteger(QStringLiteral("Übertragen"), All);
+                           : SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection);
     return stored & Allowed(job.displayType);
 }
 
@@ -457,7 +458,7 @@ void TTransferProtocol::readCharSet(const TransferJob& job)
     QFile file(temp.path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(glyphs) != glyphs.size()
         || !file.flush())
-        throw TavolinError(QStringLiteral("Fehler bei Dateispeichern"));
+        throw TavolinError(Messages::SaveError());
     file.close();
     job.graphics->Import(temp.path);
 }

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 TTransferRun::TTransferRun(TransferObserver& runObserver, TransferTiming timing)
     : observer(runObserver), link(std::make_unique<TSerialLink>(timing))
@@ -17,7 +17,7 @@ TTransferRun::TTransferRun(TransferObserver& runObserver, std::unique_ptr<TSeria
 
 QString TTransferRun::PortOf(const TransferJob& job)
 {
-    return job.port.isEmpty() ? SettingsStore::ReadValue(QStringLiteral("Schnittstelle")) : job.port;
+    return job.port.isEmpty() ? SettingsStore::Read(SettingsStore::Key::Port) : job.port;
 }
 
 bool TTransferRun::Run(const TransferJob& job)

@@ -6,7 +6,7 @@
 #include "charset/DisplayCodeMap.h"
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"

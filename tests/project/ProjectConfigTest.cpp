@@ -4,7 +4,7 @@
 
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/TestHelpers.h"
 #include "support/TestSettings.h"
 

@@ -12,7 +12,7 @@
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
 #include "transfer/SerialLink.h"
-#include "transfer/TransferProject.h"
+#include "session/ProjectSession.h"
 #include "transfer/TransferRun.h"
 
 using namespace tavolin::test;
@@ -64,7 +64,7 @@ protected:
 
     SimulatedDisplay display;
     RecordingObserver observer;
-    TTransferProject project;
+    ProjectSession project;
     QString error;
 };
 
@@ -72,9 +72,9 @@ protected:
 
 TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
 {
-    ASSERT_EQ(project.state.displayType.name, QStringLiteral("Quon 1"));
-    project.graphics->modified = true;
-    project.operating->SetText(7, 1, QByteArray("Tank\x1A voll"));
+    ASSERT_EQ(project.project.displayType.name, QStringLiteral("Quon 1"));
+    project.graphics.modified = true;
+    project.Table(0)->SetText(7, 1, QByteArray("Tank\x1A voll"));
     SimulatedDisplay::Behaviour busy; // pauses each text stream now and then (XOFF, later XON)
     busy.xoffEvery = 700;
     display.SetBehaviour(busy);
@@ -100,9 +100,9 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
     EXPECT_TRUE(display.CharSetChecksumOk());
     EXPECT_EQ(display.CharSet(), pix);
 
-    const int lineLength = project.state.displayType.lineLength;
-    const QByteArray language1 = Format(*project.operating, 0, 1 | 2 | 4, lineLength);
-    const QByteArray language2 = Format(*project.operating, 1, 2 | 4, lineLength);
+    const int lineLength = project.project.displayType.lineLength;
+    const QByteArray language1 = Format(*project.Table(0), 0, 1 | 2 | 4, lineLength);
+    const QByteArray language2 = Format(*project.Table(0), 1, 2 | 4, lineLength);
     EXPECT_TRUE(language1.contains("Anlage bereit"));
     EXPECT_TRUE(items[5].data == Stream(language1, true));
     EXPECT_TRUE(items[8].data == Stream(language2, true));
@@ -111,7 +111,7 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
     EXPECT_FALSE(display.Received().contains('\x1A'));
 
     // The scratch copy of the set is no save of the project's own file.
-    EXPECT_TRUE(project.graphics->modified);
+    EXPECT_TRUE(project.graphics.modified);
     EXPECT_EQ(observer.caption, QStringLiteral("Übertragen"));
     EXPECT_EQ(observer.info, QString::fromLatin1(display.GetBehaviour().info));
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Zeichensatz wird geladen...")));
@@ -138,7 +138,7 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
     ASSERT_TRUE(Run(Download(Selection::SystemSettings)));
     const QList<SimulatedDisplay::Item> items = display.Items();
     ASSERT_EQ(display.CountOf("(1407)"), 1);
-    const QByteArray settings = Format(*project.operating, 0, 1 | 4, project.state.displayType.lineLength);
+    const QByteArray settings = Format(*project.Table(0), 0, 1 | 4, project.project.displayType.lineLength);
     for (const SimulatedDisplay::Item& item : items) {
         if (item.command == "(1407)") {
             EXPECT_TRUE(item.data == Stream(settings, false));
@@ -302,7 +302,7 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
 {
     ASSERT_TRUE(Run(Download(Selection::All)));
 
-    TTransferProject copy;
+    ProjectSession copy;
     copy.Create(QStringLiteral("unused"), QStringLiteral("Quon 1"));
     observer = RecordingObserver();
     display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
@@ -312,22 +312,22 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
     EXPECT_FALSE(observer.statusVisible);
 
     // What the display holds is the text as the display filter sent it.
-    const int lineLength = project.state.displayType.lineLength;
+    const int lineLength = project.project.displayType.lineLength;
     for (int language = 0; language < 2; ++language) {
-        EXPECT_TRUE(Format(*copy.operating, language, 1 | 2, 0)
-                    == Format(*project.operating, language, 1 | 2 | 4, lineLength))
+        EXPECT_TRUE(Format(*copy.Table(0), language, 1 | 2, 0)
+                    == Format(*project.Table(0), language, 1 | 2 | 4, lineLength))
             << "language " << language;
     }
-    EXPECT_EQ(copy.operating->fileName[0], QStringLiteral("Sprache1.txt"));
+    EXPECT_EQ(copy.Table(0)->fileName[0], QStringLiteral("Sprache1.txt"));
     QTemporaryDir dir;
-    copy.graphics->Save(dir.filePath(QStringLiteral("read.pix")));
+    copy.graphics.Save(dir.filePath(QStringLiteral("read.pix")));
     EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("read.pix"))),
               ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
-    EXPECT_FALSE(copy.graphics->modified);
+    EXPECT_FALSE(copy.graphics.modified);
 
     // A one-language display is asked for one language only.
     display.ClearRecord();
-    TTransferProject single;
+    ProjectSession single;
     single.Create(QStringLiteral("unused"), QStringLiteral("Orbex 2"));
     ASSERT_TRUE(Run(single.Job(false)));
     EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)"}));
@@ -338,7 +338,7 @@ TEST_F(TransferTest, DamagedCharacterSetKeepsThePreviousGlyphs)
     display.SetCharSet(QByteArray(TCharSet::PixSize, '\x1F'));
     QTemporaryDir dir;
     const QString before = dir.filePath(QStringLiteral("before.pix"));
-    project.graphics->Save(before);
+    project.graphics.Save(before);
 
     for (const bool cutShort : {false, true}) {
         SimulatedDisplay::Behaviour damaged = SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate);
@@ -351,7 +351,7 @@ TEST_F(TransferTest, DamagedCharacterSetKeepsThePreviousGlyphs)
         EXPECT_EQ(error, cutShort ? QStringLiteral("Zeichensatz unvollständig empfangen (1000 von 1568 Bytes) !")
                                   : QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen !"));
         const QString after = dir.filePath(QStringLiteral("after.pix"));
-        project.graphics->Save(after);
+        project.graphics.Save(after);
         EXPECT_EQ(ReadAll(after), ReadAll(before));
     }
 }
@@ -360,7 +360,7 @@ TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
 {
     display.SetTextFile("(14E0)", QByteArray("0    *Binaer\n\r     *\n\r1    Pumpe\n\r"));
     display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
-    TTransferProject copy;
+    ProjectSession copy;
     copy.Create(QStringLiteral("unused"), QStringLiteral("Orbex 2"));
     TransferTiming timing = FastTiming();
     timing.readBackBlockMs = 5000;
@@ -368,7 +368,7 @@ TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
     timer.start();
     ASSERT_TRUE(Run(copy.Job(false), timing)) << error.toStdString();
     EXPECT_LT(timer.elapsed(), 2500);
-    ASSERT_EQ(copy.operating->Count(), 2);
-    EXPECT_EQ(copy.operating->At(1).text[0], QByteArray("Pumpe"));
-    EXPECT_EQ(copy.operating->headerLines[0], QList<QByteArray>{"Binaer"});
+    ASSERT_EQ(copy.Table(0)->Count(), 2);
+    EXPECT_EQ(copy.Table(0)->At(1).text[0], QByteArray("Pumpe"));
+    EXPECT_EQ(copy.Table(0)->headerLines[0], QList<QByteArray>{"Binaer"});
 }

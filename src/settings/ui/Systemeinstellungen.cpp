@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 
 #include "common/TavolinError.h"
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "project/ProjectConfig.h"
 #include "texts/MessageTable.h"
 #include "texts/TextNotation.h"
