@@ -56,7 +56,7 @@ struct Generated
     }
 
     int Pick(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
-    QByteArray Digits(int max) { return QByteArray(QByteArray::number(random()) + QByteArray::number(random())).left(1 + Pick(max)); }
+    QByteArray Digits(int max) { return QByteArray(QByteArray::number(random()) + QByteArray::number(random())).left(1 + Pick(max + 1)); }
     QByteArray AnyCase(QByteArray s)
     {
         for (char& c : s)
