@@ -5,9 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <tuple>
 
 #include "cli/ArgList.h"
@@ -51,12 +48,6 @@ QString Native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// Argument faults: the message and exit code 2.
-struct UsageError
-{
-    QString message;
-};
-
 TDisplayType TypeNamed(const QString& name)
 {
     TDisplayType type;
@@ -65,16 +56,9 @@ TDisplayType TypeNamed(const QString& name)
         for (const TDisplayType& row : DisplayTypeTable())
             if (!row.name.isEmpty())
                 names << row.name;
-        throw UsageError{Messages::UnknownDisplayType(name) + QStringLiteral(" Bekannt sind: %1.").arg(names.join(QStringLiteral(", ")))};
+        throw cli::UsageError(Messages::UnknownDisplayType(name) + QStringLiteral(" Bekannt sind: %1.").arg(names.join(QStringLiteral(", "))));
     }
     return type;
-}
-
-void WriteOut(const QByteArray& bytes)
-{
-    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) != static_cast<size_t>(bytes.size())
-        || std::fflush(stdout) != 0)
-        throw TavolinError(QStringLiteral("Die Ausgabe konnte nicht geschrieben werden: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 QByteArray ReadInput(const QString& path)
@@ -96,7 +80,7 @@ QByteArray ReadInput(const QString& path)
 int Apply(const cli::ArgList& args)
 {
     if (!args.positional.isEmpty() || !args.Has(QStringLiteral("--type")))
-        throw UsageError{QStringLiteral("apply braucht --type ANZEIGETYP und keine weiteren Angaben.")};
+        throw cli::UsageError(QStringLiteral("apply braucht --type ANZEIGETYP und keine weiteren Angaben."));
     const TDisplayType type = TypeNamed(args.Value(QStringLiteral("--type")));
     QList<QByteArray> lines = ReadInput(args.Value(QStringLiteral("--in"))).split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -107,7 +91,7 @@ int Apply(const cli::ArgList& args)
     QByteArray out;
     for (const QByteArray& line : WriteSystemSettings(ReadSystemSettings(lines), type))
         out += line + '\n';
-    WriteOut(out);
+    cli::OutBytes(out);
     return 0;
 }
 
@@ -137,7 +121,7 @@ void Load(const QString& folder, Project& project)
 int Show(const cli::ArgList& args)
 {
     if (args.positional.size() != 1)
-        throw UsageError{QStringLiteral("show braucht genau einen Projektordner.")};
+        throw cli::UsageError(QStringLiteral("show braucht genau einen Projektordner."));
     Project project;
     Load(args.positional[0], project);
     const TDisplayType& type = project.state.displayType;
@@ -163,7 +147,7 @@ int Show(const cli::ArgList& args)
             root.insert(QStringLiteral("ledaddress"), s.ledAddress);
             root.insert(QStringLiteral("station"), s.station);
         }
-        WriteOut(QJsonDocument(root).toJson(QJsonDocument::Indented));
+        cli::OutBytes(QJsonDocument(root).toJson(QJsonDocument::Indented));
         return 0;
     }
     QString out = QStringLiteral("Anzeigetyp: %1 (%2 Tasten%3)\n")
@@ -183,7 +167,7 @@ int Show(const cli::ArgList& args)
         out += QStringLiteral("Tasten:\n  ") + keys.join(QStringLiteral("\n  ")) + QLatin1Char('\n');
     if (!other.isEmpty())
         out += QStringLiteral("Weitere Zeilen:\n  ") + other.join(QStringLiteral("\n  ")) + QLatin1Char('\n');
-    WriteOut(out.toUtf8());
+    cli::OutBytes(out.toUtf8());
     return 0;
 }
 
@@ -198,8 +182,8 @@ void ChangeKeys(TSystemSettings& s, const QString& which, const QString& words, 
         first = ok1 ? range.first().toInt(&ok1) : 0;
         last = range.size() == 2 ? range.last().toInt(&ok2) : first;
         if (!ok1 || !ok2 || first < 1 || last < first || last > keyCount)
-            throw UsageError{keyCount == 0 ? QStringLiteral("Der Anzeigetyp hat keine Tasten.")
-                                           : QStringLiteral("Taste \"%1\" gibt es nicht; der Anzeigetyp hat die Tasten 1 bis %2.").arg(which).arg(keyCount)};
+            throw cli::UsageError(keyCount == 0 ? QStringLiteral("Der Anzeigetyp hat keine Tasten.")
+                                           : QStringLiteral("Taste \"%1\" gibt es nicht; der Anzeigetyp hat die Tasten 1 bis %2.").arg(which).arg(keyCount));
     }
     static const std::tuple<const char*, quint8, bool> Words[] = {
         {"rastend", kfLatching, true}, {"tastend", kfLatching, false}, {"extern", kfExternal, true},
@@ -210,8 +194,8 @@ void ChangeKeys(TSystemSettings& s, const QString& which, const QString& words, 
             return word.compare(QString::fromUtf8(std::get<0>(w)), Qt::CaseInsensitive) == 0;
         });
         if (found == std::end(Words))
-            throw UsageError{QStringLiteral("Unbekanntes Wort \"%1\" für Tasten; erlaubt sind rastend, tastend, extern, "
-                                            "intern, grün, rot, blinkend, ruhig.").arg(word)};
+            throw cli::UsageError(QStringLiteral("Unbekanntes Wort \"%1\" für Tasten; erlaubt sind rastend, tastend, extern, "
+                                            "intern, grün, rot, blinkend, ruhig.").arg(word));
         for (int key = first; key <= last; ++key)
             s.keys[static_cast<size_t>(key - 1)] = ChangeKey(s.keys[static_cast<size_t>(key - 1)], std::get<1>(*found), std::get<2>(*found));
     }
@@ -221,11 +205,11 @@ void Assign(TSystemSettings& s, const QString& assignment, const TDisplayType& t
 {
     const qsizetype eq = assignment.indexOf(QLatin1Char('='));
     if (eq <= 0)
-        throw UsageError{QStringLiteral("\"%1\" ist keine Angabe NAME=WERT.").arg(assignment)};
+        throw cli::UsageError(QStringLiteral("\"%1\" ist keine Angabe NAME=WERT.").arg(assignment));
     const QString name = assignment.left(eq).toLower();
     const QString value = assignment.mid(eq + 1);
     const auto bad = [&](const QString& allowed) {
-        return UsageError{QStringLiteral("Ungültiger Wert \"%1\" für %2; erlaubt: %3.").arg(value, name, allowed)};
+        return cli::UsageError(QStringLiteral("Ungültiger Wert \"%1\" für %2; erlaubt: %3.").arg(value, name, allowed));
     };
     const auto choose = [&](const char* a, const char* b) {
         if (value.compare(QLatin1String(a), Qt::CaseInsensitive) && value.compare(QLatin1String(b), Qt::CaseInsensitive))
@@ -239,7 +223,7 @@ void Assign(TSystemSettings& s, const QString& assignment, const TDisplayType& t
     };
     const auto address = [&](QString& field) {
         if (!type.Has(dtPlcAddresses))
-            throw UsageError{QStringLiteral("Der Anzeigetyp %1 hat keine SPS-Adressen.").arg(type.name)};
+            throw cli::UsageError(QStringLiteral("Der Anzeigetyp %1 hat keine SPS-Adressen.").arg(type.name));
         if (!AddressForm().match(value).hasMatch())
             throw bad(QStringLiteral("bis zu %1 Zeichen aus 0-9 , : . beginnend mit einer Ziffer").arg(TSystemSettings::AddressLength));
         field = value;
@@ -274,16 +258,16 @@ void Assign(TSystemSettings& s, const QString& assignment, const TDisplayType& t
         try {
             s.otherLines.append(TextNotation::Decode(value, false));
         } catch (const TavolinError& error) {
-            throw UsageError{QStringLiteral("Zeile \"%1\": %2").arg(value, error.message())};
+            throw cli::UsageError(QStringLiteral("Zeile \"%1\": %2").arg(value, error.message()));
         }
     } else
-        throw UsageError{QStringLiteral("Unbekannte Einstellung \"%1\".").arg(assignment.left(eq))};
+        throw cli::UsageError(QStringLiteral("Unbekannte Einstellung \"%1\".").arg(assignment.left(eq)));
 }
 
 int Set(const cli::ArgList& args)
 {
     if (args.positional.size() < 2)
-        throw UsageError{QStringLiteral("set braucht einen Projektordner und mindestens eine Angabe NAME=WERT.")};
+        throw cli::UsageError(QStringLiteral("set braucht einen Projektordner und mindestens eine Angabe NAME=WERT."));
     Project project;
     Load(args.positional[0], project);
     TSystemSettings s = ReadSystemSettings(project.table.headerLines[0]);
@@ -293,7 +277,7 @@ int Set(const cli::ArgList& args)
     try {
         lines = WriteSystemSettings(s, project.state.displayType);
     } catch (const TavolinError& error) {
-        throw UsageError{error.message()};
+        throw cli::UsageError(error.message());
     }
     project.table.headerLines[0] = lines;
     BackupFile(project.path);
@@ -308,19 +292,13 @@ int Run(const QStringList& all)
         return all.isEmpty() ? 2 : 0;
     }
     const QString verb = all.first();
-    try {
-        if (verb == QLatin1String("apply"))
-            return Apply(cli::ArgList::Parse(all.mid(1), {QStringLiteral("--type"), QStringLiteral("--in")}, {}));
-        if (verb == QLatin1String("show"))
-            return Show(cli::ArgList::Parse(all.mid(1), {}, {QStringLiteral("--json")}));
-        if (verb == QLatin1String("set"))
-            return Set(cli::ArgList::Parse(all.mid(1), {}, {}));
-    } catch (const UsageError& error) {
-        cli::Err(error.message + QLatin1Char('\n'));
-        return 2;
-    }
-    cli::Err(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QString::fromUtf8(Usage)));
-    return 2;
+    if (verb == QLatin1String("apply"))
+        return Apply(cli::ArgList::Parse(all.mid(1), {QStringLiteral("--type"), QStringLiteral("--in")}, {}));
+    if (verb == QLatin1String("show"))
+        return Show(cli::ArgList::Parse(all.mid(1), {}, {QStringLiteral("--json")}));
+    if (verb == QLatin1String("set"))
+        return Set(cli::ArgList::Parse(all.mid(1), {}, {}));
+    throw cli::UsageError(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(cli::Shown(verb), QString::fromUtf8(Usage)));
 }
 
 const CliCommand registration{"settings", "Systemeinstellungen der Anzeige prüfen, anzeigen und ändern", Run};
