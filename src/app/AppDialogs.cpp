@@ -10,6 +10,7 @@
 #include "project/ui/Loeschen.h"
 #include "project/ui/Projekt_offnen.h"
 #include "project/ui/Speichernunter.h"
+#include "settings/ui/Systemeinstellungen.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
@@ -25,7 +26,8 @@ AppDialogs::AppDialogs(QWidget* owner)
       letzteprjdialog(new Letzteprjdialog(owner)),
       versioninfo(new Versioninfo(owner)),
       speichernunter(new Speichernunter(owner)),
-      loeschen(new Loeschen(owner))
+      loeschen(new Loeschen(owner)),
+      systemeinstellungen(new Systemeinstellungen(owner))
 {
     projektOffnen->SetImportDialog(import1);
     about->SetVersioninfo(versioninfo);

@@ -11,6 +11,7 @@ class Optionen;
 class Projekt_offnen;
 class Speichernunter;
 class Startdialog;
+class Systemeinstellungen;
 class Uebertragen;
 class Versioninfo;
 
@@ -32,4 +33,5 @@ struct AppDialogs
     Versioninfo* versioninfo;
     Speichernunter* speichernunter;
     Loeschen* loeschen;
+    Systemeinstellungen* systemeinstellungen;
 };

@@ -79,6 +79,8 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     graphicsOff = Add(editMenu, QStringLiteral("Grafik aus"));
     editCharSet = Add(editMenu, QStringLiteral("Zeichensatz editieren"));
     importCharSet = Add(editMenu, QStringLiteral("Zeichensatz importieren"));
+    editMenu->addSeparator();
+    systemSettings = Add(editMenu, QStringLiteral("Systemeinstellungen..."));
 
     helpMenu = bar->addMenu(QStringLiteral("?"));
     help = Add(helpMenu, QStringLiteral("&Hilfe    F1"));
@@ -131,7 +133,7 @@ void MainActions::Update()
     const bool tables = isOpen && m_session.HasDiagnosticTexts();
 
     for (QAction* a : {save, saveAs, close, transfer, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet, toolPrint,
-                       printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction()})
+                       printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction(), systemSettings})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);
     editMenu->menuAction()->setEnabled(isOpen);

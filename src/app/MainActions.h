@@ -50,6 +50,7 @@ public:
     QAction* graphicsOff;
     QAction* editCharSet;
     QAction* importCharSet;
+    QAction* systemSettings;
     // "?" menu
     QAction* help;
     QAction* about;

@@ -24,6 +24,7 @@
 #include "common/ui/MessageBox.h"
 #include "dialogs/Startdialog.h"
 #include "common/SettingsStore.h"
+#include "settings/ui/Systemeinstellungen.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -118,6 +119,10 @@ void MainWindow::connectCommands()
     connect(a.editCharSet, &QAction::triggered, e, &EditCommands::EditCharSet);
     connect(a.toolEditCharSet, &QAction::triggered, e, &EditCommands::EditCharSet);
     connect(a.importCharSet, &QAction::triggered, e, &EditCommands::ImportCharSet);
+    connect(a.systemSettings, &QAction::triggered, this, [this] {
+        if (m_session.IsOpen() && m_dialogs.systemeinstellungen->Edit(m_session.project, *m_session.Table(0)))
+            m_session.MarkModified();
+    });
     connect(a.help, &QAction::triggered, this, [this] { ShowHelp(this, HelpContext::Contents); });
     connect(a.about, &QAction::triggered, e, &EditCommands::ShowAbout);
     (new PrintCommands(m_session, *m_view, *this))->Connect(a);

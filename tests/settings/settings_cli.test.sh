@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# "tavolin-cli settings show/set/apply" on a copy of the demo project: values as the dialog
+# shows them, changes saved with the old file kept, and no change on bad input.
+set -euo pipefail
+cli="$1/tavolin-cli"
+demo="$2/examples/Demo"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+run() { timeout 60 "$cli" "$@"; }
+status_of() { local s=0; run "$@" >/dev/null 2>"$work/err" || s=$?; echo "$s"; } # stderr in $work/err
+header_free() { grep -av $'^\r\\?.....\\*' "$1"; }
+
+cp -r "$demo" "$work/p"
+run settings show "$work/p" >"$work/show"
+grep -q '^Helligkeit: 80%$' "$work/show"
+grep -q '^SPS Adressen: Tast 100, LED 120, TeilnehmerNr 3$' "$work/show"
+grep -q $'^  F3\tRastend,Extern,Grün,Blinkend$' "$work/show"
+[ "$(grep -c $'^  F[0-9]*\t' "$work/show")" -eq 12 ]
+
+run settings set "$work/p" brightness=50% 'key:1-2=extern,blinkend' station= 'other+=Notiz ä' selection=bcd
+cmp "$work/p/Sprache1.bak" "$demo/Sprache1.txt"
+diff <(header_free "$demo/Sprache1.txt") <(header_free "$work/p/Sprache1.txt")
+grep -aq '^.     \*Ko-M Tast: 100 LED: 120$' "$work/p/Sprache1.txt"
+run settings show "$work/p" --json >"$work/json"
+for expected in '"brightness": "50%"' '"selection": "bcd"' '"station": ""' '"Notiz ä"' \
+    '"F2\tTastend,Extern,Grün,Blinkend"'; do
+    grep -qF "$expected" "$work/json" || { echo "missing $expected" >&2; exit 1; }
+done
+
+# Bad input changes nothing: exit 2 for arguments, 1 for files and lines, with a German message.
+cp "$work/p/Sprache1.txt" "$work/before"
+for bad in brightness=60% key:13=rot key:1=lila scroll=12,5 keyaddress=A1 'other+=-Notiz' farbe=rot; do
+    [ "$(status_of settings set "$work/p" "$bad")" -eq 2 ] || { echo "set $bad" >&2; exit 1; }
+    [ -s "$work/err" ]
+done
+cmp "$work/before" "$work/p/Sprache1.txt"
+mkdir "$work/leer"
+[ "$(status_of settings show "$work/leer")" -eq 1 ]
+grep -q 'kein Projektordner' "$work/err"
+[ "$(status_of settings show "$work/nirgends")" -eq 1 ]
+[ "$(status_of settings apply --type 'Quon 9' --in /dev/null)" -eq 2 ]
+[ "$(status_of settings apply --type 'Quon 1' --in "$work/nirgends")" -eq 1 ]
+[ "$(status_of settings apply --type 'quon 1' --in <(printf 'Binaer\n-Notiz\n'))" -eq 1 ]
+grep -q '"-Notiz"' "$work/err"
+status=0
+run settings show "$work/p" >/dev/full 2>/dev/null || status=$?
+[ "$status" -eq 1 ]
+run settings --help | grep -q 'settings apply --type'
+echo OK
