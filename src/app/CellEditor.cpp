@@ -1,6 +1,8 @@
 #include "app/CellEditor.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <algorithm>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -10,20 +12,22 @@
 #include <cmath>
 
 #include "charset/DisplayCodeMap.h"
+#include "texts/MessageClipboard.h"
+#include "texts/MessageTable.h"
 
 namespace {
 
 const QColor Red(255, 0, 0);
 
-// The character the generated fonts carry for what was typed or pasted; a null QChar
-// when the display has no such character.
-QString DisplayableText(const QString& text)
+// What a pasted piece becomes: in the standard font the characters the display shows
+// stay, every other one becomes "?"; in the graphics font each character names its glyph.
+QString DisplayableText(const QString& text, bool graphics)
 {
     QString result;
     for (const char32_t codePoint : text.toUcs4()) {
         if (codePoint == QChar::ObjectReplacementCharacter || codePoint < 0x20)
             continue;
-        const int w = CodePoint::ToWindows(codePoint);
+        const int w = graphics ? CodePoint::ToWindows(codePoint) : CodePoint::DisplayableWindowsCode(codePoint);
         result += w < 0x20 ? QChar(u'?') : CodePoint::FromWindows(static_cast<quint8>(w));
     }
     return result;
@@ -36,9 +40,12 @@ CellEditor::CellEditor(QWidget* parent) : QTextEdit(parent)
     setFrameShape(QFrame::NoFrame);
     setLineWrapMode(QTextEdit::NoWrap);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A message taller than the window is read and edited by scrolling the editor's text
+    // by pixels; the bar shows only then.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTabChangesFocus(true);
+    // Tab moves between cells (see event()), never out of the grid or into the text.
+    setTabChangesFocus(false);
     setAcceptRichText(true);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setViewportMargins(0, 0, 0, 0);
@@ -104,6 +111,14 @@ int CellEditor::CaretLine() const
 
 bool CellEditor::event(QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            Q_EMIT TabPressed(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
     // Ctrl+Del belongs to the window's "&Löschen", which deletes the selection only.
     if (event->type() == QEvent::ShortcutOverride
         && static_cast<QKeyEvent*>(event)->matches(QKeySequence::DeleteEndOfWord)) {
@@ -136,9 +151,13 @@ void CellEditor::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    const int w = CodePoint::ToWindows(typed[0].unicode());
+    const bool graphics = IsGraphics(currentCharFormat());
+    const char32_t codePoint = typed[0].unicode();
+    const int w = graphics ? CodePoint::ToWindows(codePoint) : CodePoint::DisplayableWindowsCode(codePoint);
     if (w < 0x20) {
-        event->accept(); // the display has no such character
+        // The display has no such character; another glyph in its place would be wrong.
+        QApplication::beep();
+        event->accept();
         return;
     }
     const QChar drawn = CodePoint::FromWindows(static_cast<quint8>(w));
@@ -158,11 +177,91 @@ void CellEditor::contextMenuEvent(QContextMenuEvent* event)
 
 bool CellEditor::canInsertFromMimeData(const QMimeData* source) const
 {
-    return source->hasText() || source->hasHtml();
+    return source->hasFormat(QString::fromLatin1(MessageClipboard::DisplayCodesType)) || source->hasText()
+        || source->hasHtml();
+}
+
+QMimeData* CellEditor::createMimeDataFromSelection() const
+{
+    QMimeData* mime = QTextEdit::createMimeDataFromSelection();
+    mime->setData(QString::fromLatin1(MessageClipboard::DisplayCodesType), selectedDisplayCodes());
+    return mime;
+}
+
+QByteArray CellEditor::selectedDisplayCodes() const
+{
+    const QTextCursor selection = textCursor();
+    const int start = selection.selectionStart();
+    const int end = selection.selectionEnd();
+    const DisplayCodeMap& map = DisplayCodeMap::Instance();
+    QByteArray codes;
+    bool blink = false;
+    bool graphics = false;
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() <= end;
+         block = block.next()) {
+        if (block.position() > start)
+            codes.append(Attr::LineBreak);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int from = std::max(fragment.position(), start);
+            const int to = std::min(fragment.position() + fragment.length(), end);
+            if (from >= to)
+                continue;
+            const bool fragmentBlink = IsBlink(fragment.charFormat());
+            const bool fragmentGraphics = IsGraphics(fragment.charFormat());
+            for (const char32_t codePoint : fragment.text().mid(from - fragment.position(), to - from).toUcs4()) {
+                if (codePoint == QChar::LineSeparator) {
+                    codes.append(Attr::LineBreak);
+                    continue;
+                }
+                if (codePoint < 0x20 || codePoint == QChar::ObjectReplacementCharacter)
+                    continue;
+                const int w = CodePoint::ToWindows(codePoint);
+                if (fragmentBlink != blink)
+                    codes.append((blink = fragmentBlink) ? Attr::BlinkOn : Attr::BlinkOff);
+                if (fragmentGraphics != graphics)
+                    codes.append((graphics = fragmentGraphics) ? Attr::GraphicsOn : Attr::GraphicsOff);
+                codes.append(static_cast<char>(map.ToDisplay(static_cast<quint8>(w < 0x20 ? '?' : w))));
+            }
+        }
+    }
+    return codes;
+}
+
+void CellEditor::insertDisplayCodes(const QByteArray& codes)
+{
+    const DisplayCodeMap& map = DisplayCodeMap::Instance();
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    bool blink = false;
+    bool graphics = false;
+    for (const char c : codes) {
+        switch (c) {
+        case Attr::LineBreak: cursor.insertBlock(QTextBlockFormat(), Format(graphics, blink)); break;
+        case Attr::BlinkOn: blink = true; break;
+        case Attr::BlinkOff: blink = false; break;
+        case Attr::GraphicsOn: graphics = true; break;
+        case Attr::GraphicsOff: graphics = false; break;
+        default: {
+            const quint8 w = map.ToWindows(static_cast<quint8>(c));
+            if (w >= 0x20) // control bytes have no glyph in the editor
+                cursor.insertText(QString(CodePoint::FromWindows(w)), Format(graphics, blink));
+        }
+        }
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 void CellEditor::insertFromMimeData(const QMimeData* source)
 {
+    // The display codes of a copy from any running editor say exactly what was copied.
+    const QString codesType = QString::fromLatin1(MessageClipboard::DisplayCodesType);
+    if (source->hasFormat(codesType)) {
+        insertDisplayCodes(source->data(codesType));
+        return;
+    }
     // Pasted text keeps only what the display knows: blink (pure red), graphics (the
     // graphics font) and line breaks; other fonts, sizes, tables and pictures go.
     QTextDocument pasted;
@@ -193,7 +292,7 @@ void CellEditor::insertFromMimeData(const QMimeData* source)
             for (int i = 0; i < lines.size(); ++i) {
                 if (i > 0)
                     cursor.insertBlock(QTextBlockFormat(), Format(graphics, blink));
-                const QString text = DisplayableText(lines[i]);
+                const QString text = DisplayableText(lines[i], graphics);
                 if (!text.isEmpty())
                     cursor.insertText(text, Format(graphics, blink));
             }

@@ -5,7 +5,8 @@
 #include <QTextEdit>
 
 // The rich-text editor laid over a grid cell: no frame, no wrapping, no input method,
-// no scroll bars (the grid gives it the height its lines need). It refuses what the
+// no scroll bars while the grid gives it the height its lines need (a message taller than
+// the window gets a vertical one). It refuses what the
 // display cannot show and reports what the grid must react to.
 class CellEditor : public QTextEdit
 {
@@ -30,6 +31,8 @@ public:
 
 Q_SIGNALS:
     void EscapePressed();
+    // Tab (forward) or Shift+Tab (backward): the edit moves to the neighbouring cell.
+    void TabPressed(bool forward);
     // The content's height changed (in pixels, whole lines).
     void HeightRequested(int height);
     void ContextMenuRequested(const QPoint& globalPos);
@@ -40,8 +43,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
+    QByteArray selectedDisplayCodes() const;
+    void insertDisplayCodes(const QByteArray& codes);
+
     QFont m_standard;
     QFont m_graphics;
     int m_lineLength = 0;

@@ -12,6 +12,10 @@ CharSetBox::CharSetBox(QWidget* parent) : QComboBox(parent)
     m_timer.setSingleShot(true);
     m_timer.setInterval(DefaultDelayMs);
     connect(&m_timer, &QTimer::timeout, this, &CharSetBox::Settled);
+    connect(lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        m_timer.stop();
+        Q_EMIT Confirmed();
+    });
     connect(this, &QComboBox::editTextChanged, this, [this] {
         if (!m_quiet)
             m_timer.start();

@@ -5,7 +5,8 @@
 
 // The tool bar's character set box: free text (at most 100 characters) with the
 // project's ".pix" names as list. Every change of the text restarts a single-shot timer;
-// `Settled` follows once the user has stopped typing for the timer's interval.
+// `Settled` follows once the user has stopped typing for the timer's interval,
+// `Confirmed` when the user presses Enter.
 class CharSetBox : public QComboBox
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
 
 Q_SIGNALS:
     void Settled();
+    // Enter in the box: the typed name is meant, even one that is not in the list.
+    void Confirmed();
 
 private:
     QTimer m_timer;

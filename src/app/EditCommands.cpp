@@ -1,6 +1,10 @@
 #include "app/EditCommands.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "app/CellEditor.h"
 #include "app/AppDialogs.h"
@@ -13,6 +17,7 @@
 #include "dialogs/Neuemld.h"
 #include "project/ui/Import1.h"
 #include "session/ProjectSession.h"
+#include "texts/MessageClipboard.h"
 
 namespace {
 
@@ -130,19 +135,107 @@ void EditCommands::Undo()
     m_view.Editor()->undo();
 }
 
+QList<int> EditCommands::selectedSlots() const
+{
+    QList<int> slots;
+    if (!m_session.IsOpen())
+        return slots;
+    const MessageGrid::Selection selection = m_view.Grid()->GetSelection();
+    for (int row = std::max(selection.top, 1); row <= selection.bottom && row <= m_session.CurrentTable()->Count(); ++row)
+        slots.append(row - 1);
+    return slots;
+}
+
 void EditCommands::Cut()
 {
-    m_view.Editor()->cut();
+    if (editorOpen()) {
+        m_view.Editor()->cut();
+        return;
+    }
+    const QList<int> slots = selectedSlots();
+    if (slots.isEmpty())
+        return;
+    Copy();
+    // The messages are on the clipboard; a paste brings them back, so no question.
+    TMessageTable& table = *m_session.CurrentTable();
+    m_view.CellEdit().EndCellEdit(table);
+    for (int i = 0; i < slots.size(); ++i)
+        table.DeleteAt(slots.first());
+    table.modified = {true, true};
+    afterMessagesChanged(slots.first() + 1);
 }
 
 void EditCommands::Copy()
 {
-    m_view.Editor()->copy();
+    if (editorOpen()) {
+        m_view.Editor()->copy();
+        return;
+    }
+    const QList<int> slots = selectedSlots();
+    if (slots.isEmpty())
+        return;
+    auto* mime = new QMimeData;
+    MessageClipboard::PutMessages(*mime, *m_session.CurrentTable(), slots);
+    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void EditCommands::Paste()
 {
-    m_view.Editor()->paste();
+    if (editorOpen()) {
+        m_view.Editor()->paste();
+        return;
+    }
+    if (!m_session.IsOpen())
+        return;
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    const QList<MessageClipboard::Entry> entries = mime ? MessageClipboard::Messages(*mime) : QList<MessageClipboard::Entry>();
+    if (entries.isEmpty())
+        return;
+    TMessageTable& table = *m_session.CurrentTable();
+    int existing = 0;
+    for (const auto& entry : entries)
+        existing += table.IndexOf(entry.number) >= 0 ? 1 : 0;
+    bool replace = false;
+    if (existing > 0) {
+        const QString question = existing == 1
+            ? QStringLiteral("Eine der eingefügten Meldungen gibt es schon.\rSoll sie ersetzt werden ?")
+            : QStringLiteral("%1 der eingefügten Meldungen gibt es schon.\rSollen sie ersetzt werden ?").arg(existing);
+        const auto answer = MessageBox::YesNoCancel(&m_parent, QStringLiteral("Meldung"), question);
+        if (answer == QMessageBox::Cancel)
+            return;
+        replace = answer == QMessageBox::Yes;
+    }
+    m_view.CellEdit().EndCellEdit(table);
+    const int languages = m_session.project.displayType.LanguageCount();
+    int firstRow = -1;
+    bool full = false;
+    for (const auto& entry : entries) {
+        if (full || (table.IndexOf(entry.number) >= 0 && !replace))
+            continue;
+        for (int language = 0; language < languages && !full; ++language) {
+            full = !table.SetText(entry.number, language, entry.text[static_cast<size_t>(language)]);
+            table.modified[static_cast<size_t>(language)] = true;
+        }
+        if (firstRow < 0 && !full)
+            firstRow = table.IndexOf(entry.number) + 1;
+    }
+    if (firstRow > 0)
+        afterMessagesChanged(firstRow);
+    if (full)
+        MessageBox::Error(&m_parent, NoRoom);
+}
+
+void EditCommands::afterMessagesChanged(int row)
+{
+    TMessageTable& table = *m_session.CurrentTable();
+    m_session.Notify(ProjectSession::TablesChanged);
+    table.MarkAllStale();
+    m_view.RefreshLayout(table);
+    row = std::clamp(row, 1, table.Count() + 1);
+    m_view.Grid()->SetSelection({m_view.cellLanguage + 1, row, m_view.cellLanguage + 1, row});
+    m_view.Grid()->ShowRow(row);
+    m_view.InvalidateGrid();
+    m_view.NotifyStatus();
 }
 
 void EditCommands::SetBlink(bool on)

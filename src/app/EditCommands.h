@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 struct AppDialogs;
@@ -23,6 +24,9 @@ public:
     void NextMessage();
     void SwitchLanguage();
     void Undo();
+    // In the editor: its selection. Otherwise whole messages: copy puts the selected rows'
+    // messages on the clipboard, cut also removes them, paste inserts copied messages at
+    // their numbers (asking before it replaces existing ones).
     void Cut();
     void Copy();
     void Paste();
@@ -38,6 +42,9 @@ public:
 
 private:
     bool editorOpen() const;
+    // Slots of the messages in the grid's selected rows (the empty last row aside).
+    QList<int> selectedSlots() const;
+    void afterMessagesChanged(int row);
 
     ProjectSession& m_session;
     MessageView& m_view;

@@ -34,10 +34,12 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     QMenuBar* bar = window->menuBar();
 
     projectMenu = bar->addMenu(QStringLiteral("&Projekt"));
-    open = Add(projectMenu, QStringLiteral("&Öffnen/Neu..."));
+    // Ctrl+S, Ctrl+N, Ctrl+H and Ctrl+L belong to the message commands of "&Bearbeiten";
+    // saving and opening take keys of their own.
+    open = Add(projectMenu, QStringLiteral("&Öffnen/Neu..."), QKeySequence(Qt::CTRL | Qt::Key_O));
     recent = Add(projectMenu, QStringLiteral("&zuletzt bearbeitet..."));
     projectMenu->addSeparator();
-    save = Add(projectMenu, QStringLiteral("Speichern"));
+    save = Add(projectMenu, QStringLiteral("Speichern"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     saveAs = Add(projectMenu, QStringLiteral("Speichern unter..."));
     close = Add(projectMenu, QStringLiteral("Schließen"));
     deleteProject = Add(projectMenu, QStringLiteral("Löschen..."));
@@ -75,8 +77,8 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     blinkOn = Add(editMenu, QStringLiteral("Blink ein"), QKeySequence(Qt::CTRL | Qt::Key_F2));
     blinkOff = Add(editMenu, QStringLiteral("Blink aus"), QKeySequence(Qt::Key_F2));
     editMenu->addSeparator();
-    graphicsOn = Add(editMenu, QStringLiteral("Grafik ein"));
-    graphicsOff = Add(editMenu, QStringLiteral("Grafik aus"));
+    graphicsOn = Add(editMenu, QStringLiteral("Grafik ein"), QKeySequence(Qt::CTRL | Qt::Key_F3));
+    graphicsOff = Add(editMenu, QStringLiteral("Grafik aus"), QKeySequence(Qt::Key_F3));
     editCharSet = Add(editMenu, QStringLiteral("Zeichensatz editieren"));
     importCharSet = Add(editMenu, QStringLiteral("Zeichensatz importieren"));
     editMenu->addSeparator();
@@ -140,8 +142,12 @@ void MainActions::Update()
     charSetLabel->setEnabled(isOpen);
     charSetBox->setEnabled(isOpen);
     // Without the editor these would have nothing to work on; their shortcuts go with them.
-    for (QAction* a : {previousMessage, nextMessage, undo, cut, copy, paste, blinkOn, blinkOff, graphicsOn, graphicsOff})
+    for (QAction* a : {previousMessage, nextMessage, undo, blinkOn, blinkOff, graphicsOn, graphicsOff})
         a->setEnabled(editing);
+    // Without the editor the clipboard commands take whole messages.
+    cut->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
+    copy->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
+    paste->setEnabled(isOpen);
     switchLanguage->setEnabled(editing && twoLanguages);
     remove->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
 

@@ -75,8 +75,8 @@ public:
     QMenu* editorPopup;
 
     // The one place that sets what is enabled, shown and ticked, and the window caption:
-    // project commands need an open project, editing commands the open editor, "&Löschen"
-    // the editor or a message, "Sprache wechseln" a second language; the table entries
+    // project commands need an open project, editing commands the open editor, "&Löschen",
+    // cut and copy the editor or a message, paste an open project, "Sprache wechseln" a second language; the table entries
     // are shown only for a display type with diagnostic texts, the table shown ticked.
     void Update();
 

@@ -98,7 +98,8 @@ void MainWindow::connectCommands()
             m_view->CloseEdit();
         close();
     });
-    connect(a.charSetBox, &CharSetBox::Settled, p, &ProjectController::CharSetSettled);
+    connect(a.charSetBox, &CharSetBox::Settled, p, [p] { p->CharSetSettled(false); });
+    connect(a.charSetBox, &CharSetBox::Confirmed, p, [p] { p->CharSetSettled(true); });
 
     connect(a.operatingTexts, &QAction::triggered, e, [e] { e->ShowTable(0); });
     connect(a.diagnosticTexts, &QAction::triggered, e, [e] { e->ShowTable(1); });

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <cmath>
 
 #include "app/CellEditor.h"
 #include "app/MessageGrid.h"
@@ -43,6 +44,7 @@ MessageView::MessageView(const TCharSet& standard, const TCharSet& graphics, QWi
     connect(m_grid, &MessageGrid::Resized, this, &MessageView::onGridResized);
     connect(m_editor, &CellEditor::HeightRequested, this, &MessageView::onHeightRequested);
     connect(m_editor, &CellEditor::EscapePressed, this, &MessageView::CloseEdit);
+    connect(m_editor, &CellEditor::TabPressed, this, &MessageView::MoveEdit);
     connect(m_editor, &CellEditor::ContextMenuRequested, this, &MessageView::EditorContextMenu);
     connect(m_editor, &QTextEdit::textChanged, this, [this] {
         if (m_table && m_panel->isVisible())
@@ -223,10 +225,14 @@ void MessageView::PlaceEditor(TMessageTable& table)
         m_panel->hide();
         return;
     }
-    if (m_panel->geometry() != rect)
-        m_panel->setGeometry(rect);
-    if (m_editor->geometry() != QRect(QPoint(0, 0), rect.size()))
-        m_editor->setGeometry(QRect(QPoint(0, 0), rect.size()));
+    // A cut row scrolls inside the editor; its bar goes beside the text, not over it.
+    const bool cut = std::ceil(m_editor->document()->size().height()) > rect.height();
+    const QRect placed = rect.adjusted(0, 0, cut ? m_editor->verticalScrollBar()->sizeHint().width() : 0, 0);
+    if (m_panel->geometry() != placed)
+        m_panel->setGeometry(placed);
+    if (m_editor->geometry() != QRect(QPoint(0, 0), placed.size()))
+        m_editor->setGeometry(QRect(QPoint(0, 0), placed.size()));
+    m_editor->ensureCursorVisible();
     const bool wasHidden = m_panel->isHidden();
     m_panel->show();
     QWidget* focus = window()->focusWidget();
@@ -279,6 +285,25 @@ void MessageView::onCellClicked()
     m_editor->SetFonts(StandardFont(), GraphicsFont());
     m_cellEdit.BeginCellEdit(*m_table, m_editor, m_panel, cellSlot, cellLanguage);
     Q_EMIT StatusChanged();
+}
+
+void MessageView::MoveEdit(bool forward)
+{
+    if (!m_table || !m_cellEdit.IsOpen())
+        return;
+    const int languages = LanguageCount();
+    int slot = m_cellEdit.slot;
+    int language = m_cellEdit.language + (forward ? 1 : -1);
+    if (language >= languages) {
+        language = 0;
+        ++slot;
+    } else if (language < 0) {
+        language = languages - 1;
+        --slot;
+    }
+    if (slot < 0 || slot >= m_table->Count())
+        return;
+    OpenCell(slot, language);
 }
 
 void MessageView::CloseEdit()

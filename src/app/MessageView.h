@@ -56,6 +56,9 @@ public:
     void OpenCell(int slot, int language);
     // Ends the open edit and gives the grid the focus on the edited cell.
     void CloseEdit();
+    // Moves the edit to the next cell (the other language, then the next message), as
+    // Tab does in a table; backwards for Shift+Tab. At either end the edit stays.
+    void MoveEdit(bool forward);
 
     // Tells the status bar to follow (after a command changed the edit).
     void NotifyStatus() { Q_EMIT StatusChanged(); }

@@ -222,6 +222,9 @@ void ProjectController::FlushCharSetBox()
 {
     if (m_actions.charSetBox->Pending())
         CharSetSettled();
+    // A new name that was never confirmed does not count.
+    if (m_session.IsOpen() && m_actions.charSetBox->currentText() != m_session.CharSetName())
+        m_actions.charSetBox->SetTextQuietly(m_session.CharSetName());
 }
 
 bool ProjectController::validCharSetName(const QString& name) const
@@ -235,7 +238,7 @@ bool ProjectController::validCharSetName(const QString& name) const
     return true;
 }
 
-void ProjectController::CharSetSettled()
+void ProjectController::CharSetSettled(bool confirmed)
 {
     CharSetBox& box = *m_actions.charSetBox;
     box.StopTimer();
@@ -249,6 +252,18 @@ void ProjectController::CharSetSettled()
         MessageBox::Error(&m_parent, QStringLiteral("\"%1\" ist kein gültiger Name für einen Zeichensatz.").arg(newName));
         box.SetTextQuietly(oldName);
         return;
+    }
+    if (!QFileInfo::exists(m_session.PixPath(newName))) {
+        // A name being typed is no choice yet; only Enter and a yes make a new set.
+        if (!confirmed)
+            return;
+        const QString question = QStringLiteral("Den Zeichensatz \"%1\" gibt es im Projekt nicht.\r"
+                                                "Ein neuer Zeichensatz wird angelegt.\r\r"
+                                                "Möchten Sie das?").arg(newName);
+        if (MessageBox::YesNo(&m_parent, QStringLiteral("Zeichensatz"), question) != QMessageBox::Yes) {
+            box.SetTextQuietly(oldName);
+            return;
+        }
     }
     try {
         if (m_session.graphics.modified) {

@@ -40,7 +40,9 @@ public:
     void RefreshCharSetNames();
     // Applies a character set name still waiting for its timer.
     void FlushCharSetBox();
-    void CharSetSettled();
+    // The box's text settled (a name of the list switches) or was confirmed with Enter
+    // (a new name switches after the question whether an empty set is to be made).
+    void CharSetSettled(bool confirmed = false);
 
     void Transfer();
     void ShowOptions();

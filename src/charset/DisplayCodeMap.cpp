@@ -74,6 +74,19 @@ int ToWindows(char32_t codePoint)
     return UnicodeToAnsi(codePoint);
 }
 
+int DisplayableWindowsCode(char32_t codePoint)
+{
+    const int w = ToWindows(codePoint);
+    if (w < 0x20)
+        return -1;
+    if (w < 0x7F || codePoint >= PrivateBase)
+        return w;
+    for (const auto& pair : DisplayToWindowsPairs)
+        if (pair.second == w)
+            return w;
+    return -1;
+}
+
 int UnicodeToAnsi(char32_t codePoint)
 {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))

@@ -38,6 +38,12 @@ QChar FromWindows(quint8 windowsCode);
 // the Windows code page give -1.
 int ToWindows(char32_t codePoint);
 
+// The Windows code of a character typed or pasted as plain display text, when the display
+// shows that very character (the printable ASCII characters, the umlauts and the other
+// characters of the display code map, and every code the editor itself shows on a
+// private-use code point); -1 for any other, which would come out as another glyph.
+int DisplayableWindowsCode(char32_t codePoint);
+
 // Windows code page 1252 ("ANSI") byte of a Unicode character, or -1.
 int UnicodeToAnsi(char32_t codePoint);
 

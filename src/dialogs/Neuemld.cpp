@@ -1,6 +1,8 @@
 #include "dialogs/Neuemld.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +65,14 @@ Neuemld::Neuemld(QWidget* parent)
     layout->addLayout(row);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The window manager shows the caption with the program's name and its own buttons;
+    // the fixed size must leave room for all of it, or the caption is cut.
+    QString caption = windowTitle().trimmed();
+    if (!QApplication::applicationDisplayName().isEmpty())
+        caption += QStringLiteral(" — ") + QApplication::applicationDisplayName();
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    layout->addStrut(QFontMetrics(titleFont).horizontalAdvance(caption) * 5 / 4 + 140);
 
     InstallHelpKey(this, HelpContext::NewMessage);
 }

@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QClipboard>
+#include <QSet>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -181,7 +184,7 @@ private Q_SLOTS:
         QTest::keyClick(editor(), Qt::Key_Home);
         QTest::keyClick(editor(), Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(editor(), Qt::Key_Right, Qt::ShiftModifier);
-        window->Actions()->graphicsOn->trigger();
+        press(Qt::Key_F3); // "Grafik ein"
         QCOMPARE(window->Status()->PanelText(4), QStringLiteral("Grafikzeichensatz"));
         QTest::keyClick(editor(), Qt::Key_Escape);
         QCOMPARE(textOf(2), QByteArray("\x10Ha\x12ndbetrieb \x0F" "aktiv"));
@@ -190,7 +193,7 @@ private Q_SLOTS:
         ClickCell(view(), 1, rowOf(2));
         editor()->selectAll();
         press(Qt::Key_F2, Qt::NoModifier); // "Blink aus"
-        window->Actions()->graphicsOff->trigger();
+        press(Qt::Key_F3, Qt::NoModifier); // "Grafik aus"
         QTest::keyClick(editor(), Qt::Key_Escape);
         QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
 
@@ -221,6 +224,81 @@ private Q_SLOTS:
         QTest::keyClick(editor(), Qt::Key_Delete, Qt::ControlModifier); // no selection: nothing goes
         QTest::keyClick(editor(), Qt::Key_Escape);
         QCOMPARE(textOf(3), QByteArray("Anlage gestoppt\rStart mit Taste F1"));
+    }
+
+    void pasteBetweenEditorsKeepsGraphicsAndRefusesForeignCharacters()
+    {
+        // Another running editor names its fonts by its own temporary face names; only the
+        // display codes beside its rich text tell which characters are graphics.
+        ClickCell(view(), 1, rowOf(1)); // "Anlage läuft", then a graphics character
+        editor()->selectAll();
+        press(Qt::Key_C);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        auto* other = new QMimeData;
+        other->setHtml(copied->html().replace(view().GraphicsFont().family(), QStringLiteral("_EG7516.TMP")));
+        other->setData(QStringLiteral("application/x-tavolin-display-codes"),
+                       copied->data(QStringLiteral("application/x-tavolin-display-codes")));
+        QGuiApplication::clipboard()->setMimeData(other);
+        ClickCell(view(), 1, rowOf(3));
+        QTest::keyClick(editor(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(editor(), Qt::Key_Return);
+        press(Qt::Key_V);
+
+        // Text from elsewhere: what the display has stays, the rest becomes "?".
+        QTest::keyClick(editor(), Qt::Key_Return);
+        press(Qt::Key_F2, Qt::NoModifier); // "Blink aus"
+        QGuiApplication::clipboard()->setText(QStringLiteral("\u201EOK\u201C \u2013 5 \u20AC \u00E9 \u00E4\u00B0"));
+        press(Qt::Key_V);
+        QTest::qWait(20);
+        Screenshot(window.get(), QStringLiteral("paste-foreign-characters"));
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QVERIFY(textOf(3).startsWith(QByteArray(QByteArray("Anlage gestoppt\rStart mit Taste F1\r") + textOf(1) + '\r')));
+        QVERIFY(textOf(3).endsWith("?OK? ? 5 ? ? \x84\xF8"));
+    }
+
+    void copiesCutsAndPastesWholeMessages()
+    {
+        const QByteArray first = textOf(1);
+        const QByteArray second = textOf(2);
+        ClickCell(view(), 0, rowOf(1));
+        ClickCell(view(), 0, rowOf(2), Qt::ShiftModifier);
+        QVERIFY(window->Actions()->copy->isEnabled());
+        press(Qt::Key_X); // cut: copy and remove
+        QCOMPARE(table().IndexOf(1), -1);
+        QCOMPARE(table().IndexOf(2), -1);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("{gfx}C{/gfx} Automatikbetrieb")));
+        press(Qt::Key_V);
+        QCOMPARE(textOf(1), first);
+        QCOMPARE(textOf(2), second);
+
+        // Pasting over existing messages asks; "Nein" keeps them.
+        table().SetText(1, 0, "anders");
+        auto answer = AnswerBox(QMessageBox::No);
+        press(Qt::Key_V);
+        QCOMPARE(answer->count, 1);
+        QCOMPARE(answer->caption, QStringLiteral("Meldung"));
+        QCOMPARE(textOf(1), QByteArray("anders"));
+
+        // Into another project with one language.
+        const QString single = makeProject(QStringLiteral("Einsprachig"), QStringLiteral("Orbex 2"));
+        for (const char* file : {"/Sprache1.txt", "/Sprache2.txt"})
+            QVERIFY(QFile::remove(single + QLatin1String(file)));
+        auto dropChanges = AnswerBox(QMessageBox::No);
+        openProject(single);
+        view().Grid()->setFocus();
+        press(Qt::Key_V);
+        QTest::qWait(20);
+        Screenshot(window.get(), QStringLiteral("paste-messages"));
+        QCOMPARE(table().Count(), 2);
+        QCOMPARE(textOf(1), first);
+        QVERIFY(table().modified[0]);
+
+        // Damaged clipboard data pastes nothing.
+        auto* damaged = new QMimeData;
+        damaged->setData(QStringLiteral("application/x-tavolin-messages"), QByteArray("TVM1\xff\xff", 6));
+        QGuiApplication::clipboard()->setMimeData(damaged);
+        press(Qt::Key_V);
+        QCOMPARE(table().Count(), 2);
     }
 
     void glyphEditorStartsAndEndsWithTheProject()
@@ -338,6 +416,24 @@ private Q_SLOTS:
     }
     // What the menus offer in each state: save, new, previous, switch language, cut, blink,
     // delete, diagnostic texts (1 enabled, 0 disabled).
+    void everyShortcutIsOneCommands()
+    {
+        // Two actions on one key would make Qt run neither.
+        QSet<QKeySequence> seen;
+        for (QAction* action : window->findChildren<QAction*>())
+            for (const QKeySequence& key : action->shortcuts()) {
+                QVERIFY2(!seen.contains(key), qPrintable(key.toString()));
+                seen.insert(key);
+            }
+        QVERIFY(seen.contains(QKeySequence(Qt::CTRL | Qt::Key_S)));
+
+        ClickCell(view(), 1, rowOf(2));
+        QTest::keyClicks(editor(), QStringLiteral("x"));
+        press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); // "Speichern"
+        QVERIFY(!table().modified[0]);
+        QVERIFY(view().EditorShown());
+    }
+
     void commandsFollowProjectAndEditor()
     {
         MainActions& a = *window->Actions();
@@ -348,12 +444,12 @@ private Q_SLOTS:
                 flags += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
             return flags;
         };
-        QCOMPARE(offered(), QStringLiteral("11000010"));
+        QCOMPARE(offered(), QStringLiteral("11001010"));
         Screenshot(window.get(), QStringLiteral("mainwindow-editor-closed"));
         ClickCell(view(), 1, rowOf(2));
         QCOMPARE(offered(), QStringLiteral("11111110"));
         QTest::keyClick(editor(), Qt::Key_Escape);
-        QCOMPARE(offered(), QStringLiteral("11000010"));
+        QCOMPARE(offered(), QStringLiteral("11001010"));
 
         const QString single = makeProject(QStringLiteral("Einsprachig"), QStringLiteral("Orbex 2"));
         for (const char* file : {"/Sprache1.txt", "/Sprache2.txt"})

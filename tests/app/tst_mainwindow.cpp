@@ -192,9 +192,15 @@ private Q_SLOTS:
         QLineEdit* edit = window->Actions()->charSetBox->lineEdit();
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("neu"));
+        QTest::qWait(100);
+        // A name without its ".pix" waits for Enter and a yes.
         QCOMPARE(rebuilt.count(), 0);
         QCOMPARE(session().CharSetName(), QStringLiteral("demo"));
-        QTRY_COMPARE(session().CharSetName(), QStringLiteral("neu"));
+        auto made = AnswerBox(QMessageBox::Yes);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(made->count, 1);
+        QVERIFY(made->text.contains(QStringLiteral("Ein neuer Zeichensatz wird angelegt.")));
+        QCOMPARE(session().CharSetName(), QStringLiteral("neu"));
         QTest::qWait(100);
         QCOMPARE(rebuilt.count(), 2); // one import: the old face goes, the new comes
         QVERIFY(session().project.modified);
@@ -227,6 +233,26 @@ private Q_SLOTS:
         TProjectConfig config;
         QVERIFY(ReadProjectConfig(demo, config));
         QCOMPARE(TProjectConfig::Get(config.charSetName), QStringLiteral("neu"));
+    }
+
+    void tabInTheEditorMovesToTheNextCell()
+    {
+        window->Actions()->charSetBox->SetDelay(40);
+        openThroughDialog(QStringLiteral("Demo"));
+        ClickCell(view(), 1, rowOf(2));
+        QTest::keyClick(view().Editor(), Qt::Key_End);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("xyz"));
+        QTest::qWait(150);
+        Screenshot(window.get(), QStringLiteral("tab-next-cell"));
+        QCOMPARE(session().CharSetName(), QStringLiteral("demo"));
+        QCOMPARE(int(view().CellEdit().language), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to the next message
+        QCOMPARE(int(view().CellEdit().slot), rowOf(2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(textOf(2, 1).startsWith("xyz"));
+        QCOMPARE(textOf(2, 0), QByteArray("Handbetrieb aktiv"));
     }
 
     void startScreenRules()

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -147,6 +149,35 @@ private Q_SLOTS:
         QCOMPARE(view->Panel()->geometry(), grid.CellRect(1, clippedSlot + 1));
     }
 
+    void aMessageTallerThanTheWindowScrollsByPixels()
+    {
+        QByteArray tall;
+        for (int line = 1; line <= 62; ++line)
+            tall += QByteArray("Zeile ") + QByteArray::number(line) + (line < 62 ? "\r" : "");
+        table->SetText(2, 0, tall);
+        show(QStringLiteral("Quon 3"));
+        click(1, 2);
+        CellEditor& editor = *view->Editor();
+        QVERIFY(view->EditorShown());
+        QVERIFY(view->Panel()->height() < 62 * h);
+        // The caret stays in view down to the last line, and so does what is typed there.
+        QTest::keyClick(&editor, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(&editor, QStringLiteral("!"));
+        QVERIFY(editor.viewport()->rect().contains(editor.cursorRect()));
+        QVERIFY(editor.verticalScrollBar()->isVisible());
+        // The wheel over the message moves its text by pixels, not by messages.
+        const int before = editor.verticalScrollBar()->value();
+        QWheelEvent wheel(QPointF(10, 10), editor.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(editor.viewport(), &wheel);
+        QVERIFY(editor.verticalScrollBar()->value() < before);
+        QVERIFY(before - editor.verticalScrollBar()->value() < 10 * h);
+        QCOMPARE(view->Grid()->TopRow(), 2);
+        Screenshot(view.get(), QStringLiteral("tall-message"));
+        QTest::keyClick(&editor, Qt::Key_Escape);
+        QVERIFY(table->At(1).text[0].endsWith("Zeile 62!"));
+    }
+
     void editsInPlaceAndStoresOnlyChanges()
     {
         show(QStringLiteral("Quon 3"));
@@ -174,10 +205,10 @@ private Q_SLOTS:
         show(QStringLiteral("Quon 3"));
         click(1, 1);
         QTest::keyClick(view->Editor(), Qt::Key_End);
-        type(view->Editor(), QStringLiteral("äÖ°\u4E2D"));
+        type(view->Editor(), QStringLiteral("äÖ°\u4E2D€é"));
         QTest::keyClick(view->Editor(), Qt::Key_Escape);
         // ä and Ö have display codes of their own; the degree sign is 0xF8; a character
-        // outside the Windows code page has no place on the display and is refused.
+        // the display does not have is refused rather than shown as another glyph.
         QCOMPARE(table->At(0).text[0], QByteArray("Hallo\x84\x99\xF8"));
 
         // The editor grows with its lines.

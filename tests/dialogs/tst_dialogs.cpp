@@ -94,6 +94,19 @@ private Q_SLOTS:
         QCOMPARE(dialog.number, 0);
     }
 
+    void captionFitsTheNewMessageDialog()
+    {
+        QApplication::setApplicationDisplayName(QStringLiteral("Tavolin"));
+        Neuemld dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        // Caption, program name and the window manager's buttons (about 100 pixels).
+        QVERIFY(dialog.width() > QFontMetrics(bold).horizontalAdvance(QStringLiteral("Neue Meldung — Tavolin")) + 100);
+        Screenshot(&dialog, QStringLiteral("neue-meldung"));
+    }
+
     void okRefusesAnExistingNumber()
     {
         TMessageTable table;

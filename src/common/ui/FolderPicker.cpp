@@ -11,10 +11,12 @@ FolderPickerFunction& Replacement()
 }
 } // namespace
 
-QString BrowseForFolder(QWidget* owner)
+QString BrowseForFolder(QWidget* owner, const QString& startFolder)
 {
+    // An empty or missing start would open the program's working folder.
+    const QString start = !startFolder.isEmpty() && QDir(startFolder).exists() ? startFolder : QDir::homePath();
     const QString folder = Replacement() ? Replacement()(owner)
-                                         : QFileDialog::getExistingDirectory(owner, QString(), QString());
+                                         : QFileDialog::getExistingDirectory(owner, QString(), start);
     if (folder.isEmpty())
         return QString();
     return QDir::cleanPath(QDir::fromNativeSeparators(folder));

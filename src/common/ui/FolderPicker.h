@@ -5,10 +5,10 @@
 
 class QWidget;
 
-// Lets the user pick a folder: the platform's folder dialog with no title and no
-// preselected folder. Returns the folder with '/' separators, or an empty string when
+// Lets the user pick a folder: the platform's folder dialog with no title, opened in
+// `startFolder` (the home folder when that does not exist). Returns the folder with '/' separators, or an empty string when
 // the user cancels.
-QString BrowseForFolder(QWidget* owner);
+QString BrowseForFolder(QWidget* owner, const QString& startFolder = QString());
 
 // Tests put a picker of their own in place of the dialog; an empty function restores it.
 using FolderPickerFunction = std::function<QString(QWidget* owner)>;

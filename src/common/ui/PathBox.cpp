@@ -121,7 +121,7 @@ void PathBox::apply()
 
 void PathBox::browseForFolder()
 {
-    const QString folder = BrowseForFolder(this);
+    const QString folder = BrowseForFolder(this, baseFolder);
     if (folder.isEmpty())
         return;
     {

@@ -29,10 +29,11 @@ Uebertragen::Uebertragen(QWidget* parent) : QDialog(parent)
         boxes[static_cast<size_t>(i)]->setChecked(true);
         groupLayout->addWidget(boxes[static_cast<size_t>(i)]);
         connect(boxes[static_cast<size_t>(i)], &QCheckBox::clicked, this, &Uebertragen::boxClicked);
+        connect(boxes[static_cast<size_t>(i)], &QCheckBox::toggled, this, &Uebertragen::updateOk);
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("Übertragen"), QDialogButtonBox::AcceptRole);
+    ok = buttons->addButton(QStringLiteral("Übertragen"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -67,6 +68,7 @@ void Uebertragen::showEvent(QShowEvent* event)
         for (int i = 0; i < 6; ++i)
             boxes[static_cast<size_t>(i)]->setChecked((mask & (1 << i)) != 0);
     }
+    updateOk();
     QDialog::showEvent(event);
 }
 
@@ -77,8 +79,19 @@ void Uebertragen::boxClicked()
         boxes[SystemSettingsBox]->setChecked(true);
 }
 
+void Uebertragen::updateOk()
+{
+    // With nothing to send there is nothing to open the port for.
+    bool any = false;
+    for (int i = 0; i < 6; ++i)
+        any = any || (shown(i) && boxes[static_cast<size_t>(i)]->isChecked());
+    ok->setEnabled(any);
+}
+
 void Uebertragen::accept()
 {
+    if (!ok->isEnabled())
+        return;
     selection = 0;
     for (int i = 0; i < 6; ++i) {
         if (shown(i) && boxes[static_cast<size_t>(i)]->isChecked())

@@ -6,6 +6,7 @@
 #include "project/DisplayType.h"
 
 class QCheckBox;
+class QPushButton;
 
 // The transfer selection dialog: what a download sends. The choice persists in the
 // settings value "Übertragen" as the sum of the bits of the ticked, shown boxes.
@@ -23,6 +24,7 @@ public:
 
     // The boxes in bit order (0x01 … 0x20), for tests.
     QCheckBox* Box(int index) const { return boxes[static_cast<size_t>(index)]; }
+    QPushButton* OkButton() const { return ok; }
 
     void accept() override;
 
@@ -31,9 +33,11 @@ protected:
 
 private:
     void boxClicked();
+    void updateOk();
     bool shown(int index) const;
 
     std::array<QCheckBox*, 6> boxes{};
+    QPushButton* ok = nullptr;
     TDisplayType displayType;
     int selection = 0;
 };

@@ -1,5 +1,7 @@
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include "common/ui/FolderPicker.h"
 #include "common/ui/PathBox.h"
 #include "support/TestSettings.h"
+#include "support/WidgetTestSupport.h"
 
 class TestPathBox : public QObject
 {
@@ -84,6 +87,23 @@ private Q_SLOTS:
         QCOMPARE(box.BaseFolder(), QStringLiteral("/opt/anlagen"));
         QCOMPARE(box.PathEdit()->currentText(), QStringLiteral("/opt/anlagen"));
         QVERIFY(!box.TimerActive());
+    }
+
+    void browsingStartsInTheBaseFolder()
+    {
+        QTemporaryDir base;
+        PathBox box;
+        box.SetBaseFolder(base.path());
+        box.show();
+        QString opened;
+        tavolin::test::OnModal<QFileDialog>([&opened](QFileDialog* dialog) {
+            opened = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        box.BrowseButton()->setFocus();
+        QTest::keyClick(box.BrowseButton(), Qt::Key_Space);
+        QCOMPARE(opened, QDir(base.path()).absolutePath());
+        QCOMPARE(box.BaseFolder(), base.path());
     }
 
     void recentFoldersLeaveTheTextAlone()

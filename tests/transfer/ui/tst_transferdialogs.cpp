@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QtTest>
 
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void selectionShowsOnlyWhatTheTypeHas_data();
     void selectionShowsOnlyWhatTheTypeHas();
     void language1AlwaysTakesTheSystemSettings();
+    void nothingTickedCannotBeSent();
     void abortEndsTheRunWithTheAbortText();
     void closeIsRefusedWhileRunning();
 
@@ -107,6 +109,41 @@ void TransferDialogsTest::language1AlwaysTakesTheSystemSettings()
     QVERIFY(dialog.Box(0)->isChecked());
     dialog.accept();
     QCOMPARE(dialog.SelectionMask() & 0x05, 0x05);
+}
+
+void TransferDialogsTest::nothingTickedCannotBeSent()
+{
+    Uebertragen dialog;
+    dialog.SetDisplayType(Type("Quon 3"));
+    int result = -1;
+    QTimer::singleShot(0, &dialog, [&] {
+        const auto close = qScopeGuard([&dialog] { dialog.reject(); });
+        // Space on every ticked box, Shift+Tab to the one before, as a person unticks them
+        // all from the bottom (the settings follow "Sprache 1" while that is ticked).
+        QApplication::setActiveWindow(&dialog);
+        int shown = 0;
+        for (int i = 0; i < 6; ++i) {
+            if (dialog.Box(i)->isVisible()) {
+                dialog.Box(i)->setFocus();
+                ++shown;
+            }
+        }
+        for (int i = 0; i < shown; ++i) {
+            auto* box = qobject_cast<QCheckBox*>(QApplication::focusWidget());
+            QVERIFY(box);
+            if (box->isChecked())
+                QTest::keyClick(box, Qt::Key_Space);
+            if (i + 1 < shown)
+                QTest::keyClick(box, Qt::Key_Backtab, Qt::ShiftModifier);
+        }
+        QVERIFY(!dialog.OkButton()->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // one ticked again
+        QVERIFY(dialog.OkButton()->isEnabled());
+    });
+    result = dialog.exec();
+    QCOMPARE(result, int(QDialog::Rejected));
 }
 
 LadenJob TransferDialogsTest::DemoJob(SimulatedDisplay& display)
