@@ -451,6 +451,8 @@ void TTransferProtocol::readCharSet(const TransferJob& job)
                                .arg(TCharSet::PixSize));
     if (c == -1 || static_cast<char>(c & ~CharSetLineBit) != checksum)
         throw TavolinError(QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen !"));
+    if (job.receivedCharSet)
+        *job.receivedCharSet = glyphs;
     if (!job.graphics)
         return;
 
