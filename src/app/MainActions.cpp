@@ -40,6 +40,7 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     close = Add(projectMenu, QStringLiteral("Schließen"));
     projectMenu->addSeparator();
     transfer = Add(projectMenu, QStringLiteral("Übertragen..."));
+    compare = Add(projectMenu, QStringLiteral("Anzeige vergleichen..."));
     projectMenu->addSeparator();
     options = Add(projectMenu, QStringLiteral("&Optionen..."));
     projectMenu->addSeparator();
@@ -116,7 +117,7 @@ void MainActions::Update()
     const bool twoLanguages = isOpen && m_session.project.displayType.LanguageCount() > 1;
     const bool tables = isOpen && m_session.HasDiagnosticTexts();
 
-    for (QAction* a : {save, close, transfer, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet})
+    for (QAction* a : {save, close, transfer, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);
     editMenu->menuAction()->setEnabled(isOpen);

@@ -27,6 +27,7 @@ public:
     QAction* save;
     QAction* close;
     QAction* transfer;
+    QAction* compare;
     QAction* options;
     QAction* quit;
     // Edit menu

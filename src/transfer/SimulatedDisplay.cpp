@@ -1,5 +1,6 @@
 #include "transfer/SimulatedDisplay.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <chrono>
@@ -49,6 +50,9 @@ TSimulatedDisplay& TSimulatedDisplay::Shared()
         options.bytesPerSecond = FastRate;
         options.xoffEvery = XoffEvery;
         display.SetOptions(options);
+        // Its thread ends with the application, before the program's statics go away.
+        if (QCoreApplication::instance())
+            qAddPostRoutine([] { display.Stop(); });
         return true;
     }();
     Q_UNUSED(configured);
