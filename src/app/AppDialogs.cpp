@@ -7,7 +7,9 @@
 #include "dialogs/Versioninfo.h"
 #include "project/ui/Import1.h"
 #include "project/ui/Letzteprjdialog.h"
+#include "project/ui/Loeschen.h"
 #include "project/ui/Projekt_offnen.h"
+#include "project/ui/Speichernunter.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
@@ -21,7 +23,9 @@ AppDialogs::AppDialogs(QWidget* owner)
       about(new About(owner)),
       startdialog(new Startdialog(owner)),
       letzteprjdialog(new Letzteprjdialog(owner)),
-      versioninfo(new Versioninfo(owner))
+      versioninfo(new Versioninfo(owner)),
+      speichernunter(new Speichernunter(owner)),
+      loeschen(new Loeschen(owner))
 {
     projektOffnen->SetImportDialog(import1);
     about->SetVersioninfo(versioninfo);

@@ -5,9 +5,11 @@ class About;
 class Import1;
 class Laden;
 class Letzteprjdialog;
+class Loeschen;
 class Neuemld;
 class Optionen;
 class Projekt_offnen;
+class Speichernunter;
 class Startdialog;
 class Uebertragen;
 class Versioninfo;
@@ -28,4 +30,6 @@ struct AppDialogs
     Startdialog* startdialog;
     Letzteprjdialog* letzteprjdialog;
     Versioninfo* versioninfo;
+    Speichernunter* speichernunter;
+    Loeschen* loeschen;
 };

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/CharSetBox.h"
 #include "app/MessageView.h"
@@ -37,10 +38,19 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     recent = Add(projectMenu, QStringLiteral("&zuletzt bearbeitet..."));
     projectMenu->addSeparator();
     save = Add(projectMenu, QStringLiteral("Speichern"));
+    saveAs = Add(projectMenu, QStringLiteral("Speichern unter..."));
     close = Add(projectMenu, QStringLiteral("Schließen"));
+    deleteProject = Add(projectMenu, QStringLiteral("Löschen..."));
     projectMenu->addSeparator();
     transfer = Add(projectMenu, QStringLiteral("Übertragen..."));
     compare = Add(projectMenu, QStringLiteral("Anzeige vergleichen..."));
+    projectMenu->addSeparator();
+    printMenu = projectMenu->addMenu(QStringLiteral("&Drucken"));
+    previewMenu = projectMenu->addMenu(QStringLiteral("Druckvorschau..."));
+    pdfMenu = projectMenu->addMenu(QStringLiteral("Als PDF speichern..."));
+    for (QMenu* menu : {printMenu, previewMenu, pdfMenu})
+        for (const char* language : {"Sprache1", "Sprache2"})
+            menu->addAction(QString::fromLatin1(language));
     projectMenu->addSeparator();
     options = Add(projectMenu, QStringLiteral("&Optionen..."));
     projectMenu->addSeparator();
@@ -88,6 +98,10 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     toolBar->addAction(paste);
     toolBar->addSeparator();
     toolEditCharSet = toolBar->addAction(QStringLiteral("Zeichensatzeditieren"));
+    toolPrint = toolBar->addAction(style->standardIcon(QStyle::SP_FileIcon), QStringLiteral("Drucken"));
+    toolPrint->setMenu(printMenu);
+    if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(toolPrint)))
+        button->setPopupMode(QToolButton::InstantPopup);
     toolBar->addSeparator();
     charSetLabel = new QLabel(QStringLiteral("Zeichensatz:"), toolBar);
     charSetBox = new CharSetBox(toolBar);
@@ -117,7 +131,8 @@ void MainActions::Update()
     const bool twoLanguages = isOpen && m_session.project.displayType.LanguageCount() > 1;
     const bool tables = isOpen && m_session.HasDiagnosticTexts();
 
-    for (QAction* a : {save, close, transfer, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet})
+    for (QAction* a : {save, saveAs, close, transfer, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet,
+                       toolPrint, printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction()})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);
     editMenu->menuAction()->setEnabled(isOpen);
@@ -128,6 +143,10 @@ void MainActions::Update()
         a->setEnabled(editing);
     switchLanguage->setEnabled(editing && twoLanguages);
     remove->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
+
+    // "Sprache2" of the print menus only for a display type with a second language.
+    for (QMenu* menu : {printMenu, previewMenu, pdfMenu})
+        menu->actions().last()->setVisible(twoLanguages);
 
     operatingTexts->setVisible(tables);
     diagnosticTexts->setVisible(tables);

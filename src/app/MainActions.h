@@ -25,7 +25,9 @@ public:
     QAction* open;
     QAction* recent;
     QAction* save;
+    QAction* saveAs;
     QAction* close;
+    QAction* deleteProject;
     QAction* transfer;
     QAction* compare;
     QAction* options;
@@ -56,6 +58,11 @@ public:
     QAction* toolOpen;
     QAction* toolSave;
     QAction* toolEditCharSet;
+    QAction* toolPrint;
+    // "Sprache1" and "Sprache2" each: print, preview, PDF; the tool button shows printMenu.
+    QMenu* printMenu;
+    QMenu* previewMenu;
+    QMenu* pdfMenu;
 
     QMenu* projectMenu;
     QMenu* editMenu;

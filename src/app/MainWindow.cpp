@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
@@ -12,7 +13,9 @@
 #include "app/MainActions.h"
 #include "app/MessageGrid.h"
 #include "app/MessageView.h"
+#include "app/PrintCommands.h"
 #include "app/ProjectController.h"
+#include "app/ProjectFileCommands.h"
 #include "app/StatusBar.h"
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
@@ -31,7 +34,6 @@ MainWindow::MainWindow(QWidget* parent)
 {
     setCentralWidget(m_view);
     setStatusBar(m_status);
-    resize(960, 700);
     m_projects = std::make_unique<ProjectController>(m_session, *m_view, *m_actions, m_dialogs, *this);
     m_edit = std::make_unique<EditCommands>(m_session, *m_view, m_dialogs, *this);
     connect(&m_session.standard, &TCharSet::FontChange, this, &MainWindow::onFontChange);
@@ -44,6 +46,26 @@ MainWindow::MainWindow(QWidget* parent)
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+    restoreWindow();
+}
+
+void MainWindow::restoreWindow()
+{
+    const QByteArray geometry = QByteArray::fromBase64(SettingsStore::Read(SettingsStore::Key::WindowGeometry).toLatin1());
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        const QRect screen = this->screen()->availableGeometry();
+        ensurePolished();
+        const int width = m_view->WidestGridWidth() + 2;
+        // Room for the window manager's title bar below the available height.
+        resize(std::min(width, screen.width()), std::min(720, screen.height() - 40));
+    }
+    restoreState(QByteArray::fromBase64(SettingsStore::Read(SettingsStore::Key::WindowState).toLatin1()));
+}
+
+void MainWindow::saveWindow()
+{
+    SettingsStore::Write(SettingsStore::Key::WindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    SettingsStore::Write(SettingsStore::Key::WindowState, QString::fromLatin1(saveState().toBase64()));
 }
 
 MainWindow::~MainWindow()
@@ -104,6 +126,8 @@ void MainWindow::connectCommands()
     connect(a.importCharSet, &QAction::triggered, e, &EditCommands::ImportCharSet);
     connect(a.help, &QAction::triggered, this, [this] { ShowHelp(this, HelpContext::Contents); });
     connect(a.about, &QAction::triggered, e, &EditCommands::ShowAbout);
+    (new PrintCommands(m_session, *m_view, *this))->Connect(a);
+    (new ProjectFileCommands(m_session, *m_view, *m_projects, m_dialogs, *this))->Connect(a);
 }
 
 void MainWindow::UpdateStatus()
@@ -183,8 +207,9 @@ void MainWindow::moveEvent(QMoveEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_projects->CloseProject(true))
+    if (m_projects->CloseProject(true)) {
+        saveWindow();
         event->accept();
-    else
+    } else
         event->ignore();
 }

@@ -48,6 +48,10 @@ private:
     void onGlyphEditorEvent(QEvent* event);
     void showStartScreen();
     void showHelp();
+    // Size, place and tool bar as the user left them; the first time a size that shows
+    // the widest display lines without scrolling, as far as the screen allows.
+    void restoreWindow();
+    void saveWindow();
 
     ProjectSession m_session;
     MessageView* m_view;

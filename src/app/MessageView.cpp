@@ -1,6 +1,7 @@
 #include "app/MessageView.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
@@ -115,19 +116,22 @@ CellDrawContext MessageView::drawContext() const
 
 int MessageView::MeasureTextHeight(const TMessageTable& table, int slot, int language, bool withHeader) const
 {
-    if (language >= 2 || language < 0 || slot < 0 || slot >= table.Count())
-        return 0;
-    const int h = lineHeight();
-    const QByteArray& text = table.At(slot).text[static_cast<size_t>(language)];
-    qsizetype pieces = text.isEmpty() ? 0 : text.count(Attr::LineBreak) + 1;
-    if (withHeader && slot == 0 && language == 0 && !table.headerLines[0].isEmpty())
-        pieces += table.headerLines[0].size() + 1 + (text.isEmpty() ? 1 : 0);
-    return std::max<int>(static_cast<int>(pieces) * h, h);
+    return ::MeasureTextHeight(table, m_standard.font, slot, language, withHeader);
 }
 
 int MessageView::TextColumnWidth() const
 {
-    return QFontMetrics(m_standard.font).horizontalAdvance(QLatin1Char('T')) * m_type.lineLength;
+    return ::TextColumnWidth(m_standard.font, m_type.lineLength);
+}
+
+int MessageView::WidestGridWidth() const
+{
+    int texts = 0;
+    for (const TDisplayType& type : DisplayTypeTable())
+        texts = std::max(texts, type.LanguageCount()
+                                    * (type.lineLength * TCharSet::GlyphAdvance + 5 + MessageGrid::LineWidth));
+    return 40 + MessageGrid::LineWidth + texts + m_grid->verticalScrollBar()->sizeHint().width()
+           + 2 * m_grid->frameWidth();
 }
 
 void MessageView::RemeasureStaleRows(TMessageTable& table)

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/CellEdit.h"
-#include "app/MessageCellPainter.h"
+#include "print/MessageCellPainter.h"
 #include "project/DisplayType.h"
 
 class CellEditor;
@@ -39,6 +39,9 @@ public:
 
     int MeasureTextHeight(const TMessageTable& table, int slot, int language, bool withHeader) const;
     int TextColumnWidth() const;
+    // The grid width that shows the lines of the widest display type, in all its
+    // languages, without scrolling sideways.
+    int WidestGridWidth() const;
     void RemeasureStaleRows(TMessageTable& table);
     void RefreshLayout(TMessageTable& table);
     void LayoutGrid(TMessageTable& table, int requested);

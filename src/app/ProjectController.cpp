@@ -77,6 +77,16 @@ bool ProjectController::OpenFolder(const QString& folder)
 
 bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewProject, bool readFromDisplay)
 {
+    // The display is read before the open project is closed: a read-back that fails or
+    // is aborted leaves that project as it was.
+    ProjectSession readBack;
+    if (readFromDisplay) {
+        readBack.Begin(state, nullptr);
+        if (!runTransfer(readBack, false)) {
+            MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
+            return false;
+        }
+    }
     if (!CloseProject(true))
         return false;
     try {
@@ -89,7 +99,7 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
         m_actions.charSetBox->SetTextQuietly(m_session.CharSetName());
         QStringList truncated;
         if (readFromDisplay) {
-            readBack();
+            m_session.TakeContent(readBack, &m_view);
             m_session.Notify(ProjectSession::TablesChanged);
         } else {
             truncated = m_session.LoadFiles(isNewProject);
@@ -117,24 +127,18 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
     return false;
 }
 
-bool ProjectController::runTransfer(bool download)
+bool ProjectController::runTransfer(ProjectSession& session, bool download)
 {
     LadenJob job;
     job.download = download;
-    job.operating = m_session.Table(0);
-    job.diagnostic = m_session.Table(1);
-    job.graphics = &m_session.graphics;
-    job.project = m_session.project;
+    job.operating = session.Table(0);
+    job.diagnostic = session.Table(1);
+    job.graphics = &session.graphics;
+    job.project = session.project;
     job.port = SettingsStore::Read(SettingsStore::Key::Port);
     Laden& laden = *m_dialogs.laden;
     laden.SetJob(job);
     return laden.exec() == QDialog::Accepted;
-}
-
-void ProjectController::readBack()
-{
-    if (!runTransfer(false))
-        throw TavolinError(m_dialogs.laden->ErrorText());
 }
 
 void ProjectController::failOpen(const QString& message)
@@ -183,7 +187,8 @@ bool ProjectController::CloseProject(bool ask)
     if (m_session.IsOpen())
         m_view.CellEdit().EndCellEdit(*m_session.CurrentTable());
     m_view.HideGrid();
-    RecentList::Projects().PushFront(m_session.project.folder);
+    if (m_session.onDisk)
+        RecentList::Projects().PushFront(m_session.project.folder);
     m_view.SetTable(nullptr, TDisplayType());
     m_session.Clear();
     m_dialogs.import1->baseFolder.clear();
@@ -286,7 +291,7 @@ void ProjectController::Transfer()
     if (selection.exec() != QDialog::Accepted)
         return;
     m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable());
-    if (!runTransfer(true))
+    if (!runTransfer(m_session, true))
         MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
 }
 

@@ -50,9 +50,8 @@ public:
 
 private:
     void failOpen(const QString& message);
-    void readBack();
-    // Runs the transfer window on the open project; false when an error ended the run.
-    bool runTransfer(bool download);
+    // Runs the transfer window on `session`; false when an error ended the run.
+    bool runTransfer(ProjectSession& session, bool download);
     bool validCharSetName(const QString& name) const;
 
     ProjectSession& m_session;

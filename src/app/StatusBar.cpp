@@ -1,6 +1,7 @@
 #include "app/StatusBar.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "app/CellEditor.h"
 #include "app/MessageView.h"
@@ -8,12 +9,18 @@
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 {
+    // Each panel is at least as wide as the longest text it shows, so that nothing is cut
+    // and the bar does not jump while the caret moves; the port grows with its name.
     const int widths[5] = {70, 100, 50, 50, 80};
+    const QString longest[5] = {QString::asprintf("%4i:%3i", 1023, 999), QString(), QString(),
+                                QStringLiteral("Blink"), QStringLiteral("Grafikzeichensatz")};
     for (int i = 0; i < 5; ++i) {
         m_panels[i] = new QLabel(this);
-        m_panels[i]->setFixedWidth(widths[i]);
         m_panels[i]->setFrameShape(QFrame::Panel);
         m_panels[i]->setFrameShadow(QFrame::Sunken);
+        m_panels[i]->setMargin(2);
+        const int text = m_panels[i]->fontMetrics().horizontalAdvance(longest[i]);
+        m_panels[i]->setMinimumWidth(std::max(widths[i], text + 2 * (m_panels[i]->frameWidth() + 2)));
         addWidget(m_panels[i]);
     }
     setSizeGripEnabled(true);

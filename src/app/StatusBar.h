@@ -19,6 +19,7 @@ public:
     void Update(const MessageView& view);
 
     QString PanelText(int panel) const;
+    const QLabel* Panel(int panel) const { return m_panels[panel]; }
 
 private:
     QLabel* m_panels[5];

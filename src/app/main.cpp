@@ -10,7 +10,7 @@
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
 #include "common/ui/MessageBox.h"
-#include "common/SettingsStore.h"
+#include "project/ProjectFolders.h"
 
 // tavolin [PROJECT_DIR]: without a folder the start screen decides what opens; with one,
 // that project opens at once.
@@ -25,8 +25,7 @@ int main(int argc, char** argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     try {
-        if (SettingsStore::Read(SettingsStore::Key::ProjectBasePath).isEmpty())
-            SettingsStore::Write(SettingsStore::Key::ProjectBasePath, ProgramFolder());
+        InitBaseFolderSetting();
         MainWindow window;
         const QStringList args = QApplication::arguments();
         if (args.size() > 1) {

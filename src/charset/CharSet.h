@@ -43,8 +43,15 @@ public:
     // The font for a generated face: pixel size 16, no antialiasing, hinting or fallback
     // fonts, so that Qt draws exactly the font's pixels.
     static QFont MakeFont(const QString& face);
+    // Pixels from one character to the next in MakeFont's size (6 dots of 2 pixels).
+    static constexpr int GlyphAdvance = 12;
 
     static void PixToFont(const QString& pixPath, const QString& fontPath, const QString& faceName);
+    // The same from the glyph bytes of a ".pix" file.
+    static void PixDataToFont(const QByteArray& pix, const QString& fontPath, const QString& faceName);
+    // The 1568 bytes of a ".pix" or ".fix" file; a missing, unreadable, empty or wrong-size
+    // file raises TavolinError naming the file and the reason.
+    static QByteArray ReadPixFile(const QString& pixPath);
     static void FontToPix(const QString& fontPath, const QString& pixPath);
 
     QFont font;
@@ -53,6 +60,7 @@ public:
     QString fonPath;
     QString fntPath;
     QString pixName;
+    QString importedFrom; // the file the glyphs were last imported from; empty: not from a file
     QString pendingDeletes;
     char prefixChar;
 

@@ -45,6 +45,8 @@ constexpr KeyInfo Keys[] = {
     {SettingsStore::Key::DefaultDisplayType, "DefaultAnzeigeTyp", ""},
     {SettingsStore::Key::FontEditorPosX, "FonteditorPosX", ""},
     {SettingsStore::Key::FontEditorPosY, "FonteditorPosY", ""},
+    {SettingsStore::Key::WindowGeometry, "Fenster", ""},
+    {SettingsStore::Key::WindowState, "Fensterzustand", ""},
 };
 
 const KeyInfo& Info(SettingsStore::Key key)

@@ -25,6 +25,8 @@ public:
         DefaultDisplayType, // "DefaultAnzeigeTyp": the display type of a new project
         FontEditorPosX,     // "FonteditorPosX": the glyph editor beside the main window
         FontEditorPosY,     // "FonteditorPosY"
+        WindowGeometry,     // "Fenster": size and place of the main window (base64)
+        WindowState,        // "Fensterzustand": its tool bar (base64)
     };
     Q_ENUM(Key)
 

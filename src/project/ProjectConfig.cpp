@@ -79,7 +79,7 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config)
     return true;
 }
 
-bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
+void SaveProjectConfig(const QString& folder, const TProjectConfig& config)
 {
     // Bytes behind the record belong to whoever put them there; keep them.
     QByteArray content = config.ToBytes();
@@ -89,11 +89,13 @@ bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
         content += old.readAll();
         old.close();
     }
+    ReplaceFileBytes(ConfigPath(folder), content, Messages::SaveError());
+}
+
+bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
+{
     try {
-        ReplaceFileContent(ConfigPath(folder), [&](QIODevice& file) {
-            if (file.write(content) != content.size())
-                throw TavolinError(file.errorString());
-        }, Messages::SaveError());
+        SaveProjectConfig(folder, config);
     } catch (const TavolinError&) {
         return false;
     }

@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "common/ProgramFolder.h"
+#include "common/SettingsStore.h"
+
+#include "project/ProjectConfig.h"
+
 namespace {
 bool IsDelimiter(QChar c)
 {
@@ -15,6 +20,7 @@ bool IsRoot(const QString& path)
         return IsDelimiter(path[0]);
     return path.size() == 3 && path[0].isLetter() && path[1] == QLatin1Char(':') && IsDelimiter(path[2]);
 }
+
 } // namespace
 
 QString StripTrailingDelimiter(const QString& path)
@@ -69,4 +75,40 @@ QStringList ListFilesByExtension(const QString& folder, const QString& extension
     QStringList list;
     ListFilesByExtension(list, folder, extension);
     return list;
+}
+
+QString ProjectNameError(const QString& name)
+{
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    bool bad = name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.'));
+    for (const QChar c : name)
+        bad = bad || c.unicode() < 32 || forbidden.contains(c);
+    if (!bad)
+        return {};
+    return QStringLiteral("Der Projektname \"%1\" ist ungültig.\rEr darf nicht leer sein, nicht mit einem Punkt "
+                          "beginnen und keines der Zeichen \\ / : * ? \" < > | enthalten.")
+        .arg(name);
+}
+
+QString ProjectPathError(const QString& folder)
+{
+    if (folder.size() <= TProjectState::MaxFolder)
+        return {};
+    return QStringLiteral("Der Projektpfad ist zu lang (höchstens %1 Zeichen):\r\"%2\"")
+        .arg(TProjectState::MaxFolder)
+        .arg(QDir::toNativeSeparators(folder));
+}
+
+QString DefaultBaseFolder()
+{
+    return QDir::homePath() + QStringLiteral("/TavolinProjekte");
+}
+
+void InitBaseFolderSetting()
+{
+    const SettingsStore::Key key = SettingsStore::Key::ProjectBasePath;
+    const QString stored = StripTrailingDelimiter(QDir::fromNativeSeparators(SettingsStore::Read(key)));
+    // Earlier versions preset the program folder, where an ordinary user cannot save.
+    if (stored.isEmpty() || (QFileInfo(stored) == QFileInfo(ProgramFolder()) && !QFileInfo(stored).isWritable()))
+        SettingsStore::Write(key, DefaultBaseFolder());
 }

@@ -22,3 +22,20 @@ QStringList ListSubfolders(const QString& folder);
 // Hidden files and folders do not count.
 void ListFilesByExtension(QStringList& list, const QString& folder, const QString& extension);
 QStringList ListFilesByExtension(const QString& folder, const QString& extension);
+
+// The German refusal of a project (folder) name: empty, beginning with '.', or holding a
+// character no folder name may hold on any platform the projects travel to. Empty when
+// the name is fine.
+QString ProjectNameError(const QString& name);
+
+// The German refusal of a project folder path longer than a project keeps; empty when fine.
+QString ProjectPathError(const QString& folder);
+
+// The base folder before the user has chosen one: "TavolinProjekte" in the home folder,
+// where the demo project goes too. It is created when a project is first saved there.
+QString DefaultBaseFolder();
+
+// Start-up: an unset base folder, or the program folder that the user cannot write,
+// becomes DefaultBaseFolder().
+void InitBaseFolderSetting();
+

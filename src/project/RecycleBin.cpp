@@ -49,27 +49,56 @@ bool IsInTrash(const QString& path)
 
 } // namespace
 
-bool DeleteToRecycleBin(const QString& path)
+bool DeleteToRecycleBin(const QString& path, QString* reason)
 {
-    if (path.isEmpty())
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
         return false;
+    };
+    if (path.isEmpty())
+        return fail(QStringLiteral("Kein Ordner angegeben."));
     const QString clean = QDir::cleanPath(QDir(QDir::fromNativeSeparators(path)).absolutePath());
     const QFileInfo info(clean);
     if (!info.exists() && !info.isSymLink())
-        return false;
+        return fail(QStringLiteral("Der Ordner existiert nicht."));
 #ifdef TAVOLIN_FREEDESKTOP_TRASH
     if (!EnsureHomeTrash())
-        return false;
+        return fail(QStringLiteral("Der Papierkorb lässt sich nicht anlegen."));
 #endif
     QFile file(clean);
     if (!file.moveToTrash())
-        return false;
+        return fail(file.errorString());
 #ifdef TAVOLIN_FREEDESKTOP_TRASH
     // Should the file have landed anywhere but in a trash, it goes back where it was.
     if (!IsInTrash(file.fileName())) {
         QFile::rename(file.fileName(), clean);
-        return false;
+        return fail(QStringLiteral("Der Papierkorb liegt auf einem anderen Laufwerk."));
     }
 #endif
     return true;
+}
+
+bool HasRecycleBin()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN) || defined(TAVOLIN_FREEDESKTOP_TRASH)
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool DeleteForGood(const QString& path, QString* reason)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isDir()) {
+        if (reason)
+            *reason = QStringLiteral("Der Ordner existiert nicht.");
+        return false;
+    }
+    if (QDir(path).removeRecursively())
+        return true;
+    if (reason)
+        *reason = QStringLiteral("Einige Dateien ließen sich nicht entfernen.");
+    return false;
 }

@@ -1,11 +1,15 @@
 #include "session/ProjectSession.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include "charset/TempFile.h"
+#include "common/AtomicFile.h"
 #include "common/Messages.h"
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
+#include "project/ProjectFolders.h"
 #include "texts/TextFile.h"
 
 ProjectSession::ProjectSession(QObject* parent) : QObject(parent) {}
@@ -90,6 +94,26 @@ void ProjectSession::Begin(const TProjectState& state, QObject* tableParent)
     Notify(TablesChanged | CurrentTableChanged | ModifiedChanged | CharSetChanged);
 }
 
+void ProjectSession::TakeContent(ProjectSession& readBack, QObject* tableParent)
+{
+    tables.swap(readBack.tables);
+    for (const auto& table : tables)
+        if (table)
+            table->grid = tableParent;
+    // The glyphs travel through a scratch ".pix"; they came from the display, not a file.
+    const QString pix = MakeTempFileName(0);
+    try {
+        readBack.graphics.Save(pix);
+        graphics.Import(pix);
+    } catch (...) {
+        QFile::remove(pix);
+        throw;
+    }
+    QFile::remove(pix);
+    graphics.importedFrom.clear();
+    graphics.pixName = CharSetName() + QStringLiteral(".pix");
+}
+
 void ProjectSession::ImportGraphics(const QString& name)
 {
     const QString path = PixPath(name);
@@ -106,6 +130,7 @@ void ProjectSession::ImportGraphics(const QString& name)
 
 QStringList ProjectSession::LoadFiles(bool newProject)
 {
+    onDisk = !newProject;
     ImportGraphics(CharSetName());
     QStringList truncatedFiles;
     for (const TableLanguage& tl : TableLanguages()) {
@@ -131,9 +156,7 @@ void ProjectSession::ImportStandardCharSet()
 
 bool ProjectSession::writeFiles(const QString& folder)
 {
-    if (!QDir().mkpath(folder))
-        throw TavolinError(Messages::WithFile(Messages::SaveError(), folder,
-                                              QStringLiteral("Der Ordner kann nicht angelegt werden.")));
+    MakeFolders(folder, Messages::SaveError());
     TProjectState target = project;
     target.folder = folder;
     for (const TableLanguage& tl : TableLanguages()) {
@@ -146,9 +169,7 @@ bool ProjectSession::writeFiles(const QString& folder)
     graphics.Save(pixPath);
     // Without its configuration the project would reopen with other files or another
     // display type, so a failed write is reported like any other.
-    const QString configPath = folder + QLatin1Char('/') + QLatin1String(ProjectConfigFileName);
-    if (!WriteProjectConfig(folder, project.config))
-        throw TavolinError(Messages::WithFile(Messages::SaveError(), configPath, QString()));
+    SaveProjectConfig(folder, project.config);
     return newCharSetFile;
 }
 
@@ -156,6 +177,7 @@ bool ProjectSession::Save()
 {
     const bool newCharSetFile = writeFiles(project.folder);
     project.modified = false;
+    onDisk = true;
     for (const auto& table : tables)
         if (table)
             table->modified = {false, false};
@@ -196,6 +218,7 @@ void ProjectSession::Clear()
 {
     const bool wasOpen = IsOpen();
     project.Clear();
+    onDisk = false;
     tables[0].reset();
     tables[1].reset();
     currentTable = 0;

@@ -77,6 +77,9 @@ public:
     // the German error of the first write that fails. Returns whether the character set
     // file was new.
     bool Save();
+    // Takes over the tables and the graphics glyphs of `readBack`, a session the display
+    // was read into before this project was opened.
+    void TakeContent(ProjectSession& readBack, QObject* tableParent);
     // The same files into another folder; the session keeps its folder and flags.
     void SaveTo(const QString& folder);
 
@@ -95,6 +98,9 @@ public:
     void Notify(Changes what) { Q_EMIT Changed(what); }
 
     TProjectState project;
+    // The project was opened from or saved to its folder; only then it belongs on the
+    // recent-projects list.
+    bool onDisk = false;
     std::array<std::unique_ptr<TMessageTable>, 2> tables;
     int currentTable = 0;
     TCharSet standard{'S'};

@@ -8,6 +8,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/Messages.h"
+#include "common/SystemReason.h"
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
 
@@ -112,14 +113,14 @@ void CopyFileContent(const QString& from, const QString& to)
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         Raise(SaveError, from, QStringLiteral("Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
-                                   .arg(source.errorString()));
+                                   .arg(SystemReason::FromText(source.errorString())));
     ReplaceFileContent(to, [&](QIODevice& backup) {
         char chunk[64 * 1024];
         for (;;) {
             const qint64 got = source.read(chunk, sizeof chunk);
             if (got < 0)
                 Raise(SaveError, from, QStringLiteral("Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
-                                           .arg(source.errorString()));
+                                           .arg(SystemReason::FromText(source.errorString())));
             if (got == 0)
                 break;
             WriteTextBytes(backup, QByteArray::fromRawData(chunk, static_cast<qsizetype>(got)));

@@ -5,6 +5,7 @@
 #include "common/TavolinError.h"
 #include "common/SettingsStore.h"
 #include "transfer/SimulatedDisplay.h"
+#include "transfer/TransferObserver.h"
 
 TTransferRun::TTransferRun(TransferObserver& runObserver, TransferTiming timing)
     : observer(runObserver), link(std::make_unique<TSerialLink>(timing))
@@ -27,6 +28,7 @@ QString TTransferRun::PortOf(const TransferJob& job)
 bool TTransferRun::Run(const TransferJob& job)
 {
     errorText.clear();
+    QStringList warnings;
     link->ctsHandshake = job.displayType.Has(dtCtsHandshake);
     link->noInfoRequest = job.displayType.Has(dtNoInfoQuery);
     try {
@@ -36,11 +38,16 @@ bool TTransferRun::Run(const TransferJob& job)
             protocol.Download(job);
         else
             protocol.ReadBack(job);
+        warnings = protocol.Warnings();
     } catch (const TavolinError& error) {
         errorText = error.message();
     } catch (const std::exception& error) {
         errorText = QString::fromLocal8Bit(error.what());
     }
     link->Close();
+    // Shown once the port is closed: a message box during the run would leave the
+    // display's bytes unread.
+    for (const QString& warning : warnings)
+        observer.ShowMessage(TransferText::ErrorCaption, warning);
     return errorText.isEmpty();
 }

@@ -1,11 +1,15 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 #include "AppTestSupport.h"
+#include "project/ProjectFolders.h"
+#include "support/FullDisk.h"
 #include "app/CharSetBox.h"
 #include "app/MainActions.h"
 #include "app/StatusBar.h"
@@ -21,6 +25,17 @@ using namespace tavolin::test;
 class MainWindowTest : public MainWindowFixture
 {
     Q_OBJECT
+
+public:
+    // A 1280 × 800 screen, the smallest the first window size is made for.
+    static void initMain()
+    {
+        const QString config = QDir::temp().filePath(QStringLiteral("tavolin-screen-1280x800.json"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 1280, "height": 800}]})");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    }
 
 private:
     void openThroughDialog(const QString& name)
@@ -105,6 +120,32 @@ private Q_SLOTS:
         QVERIFY(window->close());
         QCOMPARE(answer->count, 1);
         QVERIFY(ReadAll(demo + QStringLiteral("/Sprache1.txt")).contains("3    QAnlage gestoppt"));
+    }
+
+    // A save onto a full disk says which file and why; the changes stay open and marked.
+    void failedSaveOnAFullDiskKeepsTheChanges()
+    {
+        FullDisk disk;
+        if (!disk.Mounted())
+            QSKIP("a full file system needs a tmpfs, which only root may mount");
+        const QStringList files = QDir(demo).entryList(QDir::Files);
+        for (const QString& file : files)
+            WriteAll(disk.FilePath(file), ReadAll(demo + QLatin1Char('/') + file));
+        QVERIFY(window->Projects()->OpenFolder(disk.Path()));
+        ClickCell(view(), 1, rowOf(3));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Q"));
+        std::shared_ptr<BoxAnswer> answer;
+        disk.WhileFull([&] {
+            answer = AnswerBox(QMessageBox::Ok);
+            window->Actions()->save->trigger();
+        });
+        QCOMPARE(answer->count, 1);
+        QVERIFY2(answer->text.contains(disk.FilePath(QStringLiteral("Sprache1.bak")) + QStringLiteral(": kein Platz mehr")),
+                 qPrintable(answer->text));
+        QVERIFY(session().NeedsSaving());
+        QVERIFY(textOf(3).startsWith("QAnlage gestoppt"));
+        for (const QString& file : files)
+            QCOMPARE(ReadAll(disk.FilePath(file)), ReadAll(demo + QLatin1Char('/') + file));
     }
 
     // A failed open leaves the window as it starts: no project, nothing to edit or save.
@@ -218,6 +259,92 @@ private Q_SLOTS:
         QApplication::setActiveWindow(window.get());
         QTRY_COMPARE(answer->count, 1);
         QVERIFY(answer->text.contains(QStringLiteral("ja")));
+    }
+
+    void firstWindowShowsWholeLinesAndIsKeptAsLeft()
+    {
+        TProjectConfig config;
+        QVERIFY(ReadProjectConfig(demo, config));
+        TProjectConfig::Set(config.displayTypeName, QStringLiteral("Quon 3")); // 40 characters, 2 languages
+        QVERIFY(WriteProjectConfig(demo, config));
+        window = std::make_unique<MainWindow>();
+        window->show();
+        activate();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(window->frameGeometry().width() <= 1280 && window->frameGeometry().height() <= 800);
+        openThroughDialog(QStringLiteral("Demo"));
+        QCOMPARE(view().Grid()->horizontalScrollBar()->maximum(), 0);
+        window->Status()->SetPort(QStringLiteral("/dev/ttyUSB0"));
+        QCoreApplication::sendPostedEvents(); // the bar's new layout
+        Screenshot(window.get(), QStringLiteral("mainwindow-first-start"));
+        for (const auto& [panel, text] : {std::pair{2, "/dev/ttyUSB0"}, std::pair{4, "Grafikzeichensatz"}}) {
+            const QLabel* label = window->Status()->Panel(panel);
+            QVERIFY2(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)), text);
+        }
+
+        window->setGeometry(QRect(60, 50, 900, 600));
+        QVERIFY(window->close());
+        window = std::make_unique<MainWindow>();
+        QCOMPARE(window->geometry(), QRect(60, 50, 900, 600));
+    }
+
+    void newProjectsAreSavedBelowTheHomeFolderAndListedOnceOnDisk()
+    {
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), QString());
+        InitBaseFolderSetting();
+        const QString folder = home.path() + QStringLiteral("/TavolinProjekte/Neu");
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")), QFileInfo(folder).path());
+
+        // Never saved: it does not go onto the recent list.
+        openThroughDialog(QStringLiteral("Neu"));
+        QCOMPARE(session().project.folder, folder);
+        auto answer = AnswerBox(QMessageBox::No);
+        window->Actions()->close->trigger();
+        QCOMPARE(answer->count, 1);
+        QVERIFY(RecentList::Projects().Entries().isEmpty());
+
+        openThroughDialog(QStringLiteral("Neu"));
+        window->Actions()->save->trigger();
+        QVERIFY(QFile::exists(folder + QStringLiteral("/tavolin.cfg")));
+        window->Actions()->close->trigger();
+        QCOMPARE(RecentList::Projects().Entries(), QStringList{folder});
+        qputenv("HOME", realHome);
+
+        // An entry whose folder has gone says so and leaves the list.
+        QVERIFY(QDir(folder).removeRecursively());
+        bool checked = false;
+        OnModal<Letzteprjdialog>([&checked](Letzteprjdialog* dialog) {
+            auto gone = AnswerBox(QMessageBox::Ok);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(gone->count, 1);
+            QVERIFY(gone->text.contains(QStringLiteral("gibt es nicht mehr")));
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(dialog->ProjectList()->count(), 0);
+            checked = true;
+            dialog->reject();
+        });
+        window->Actions()->recent->trigger();
+        QVERIFY(checked);
+        QVERIFY(RecentList::Projects().Entries().isEmpty());
+    }
+
+    void firstSaveOnAFullDiskNamesTheFolderAndTheReason()
+    {
+        FullDisk disk;
+        if (!disk.Mounted())
+            QSKIP("mounting a small file system needs root");
+        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), disk.Path());
+        openThroughDialog(QStringLiteral("Neu"));
+        auto answer = AnswerBox(QMessageBox::Ok);
+        disk.WhileFull([&] { window->Actions()->save->trigger(); });
+        QCOMPARE(answer->count, 1);
+        QVERIFY2(answer->text.contains(QDir::toNativeSeparators(disk.Path() + QStringLiteral("/Neu")))
+                     && answer->text.contains(disk.Reason()),
+                 qPrintable(answer->text));
+        QVERIFY(session().IsOpen());
     }
 
     void reopensFromTheRecentListAndTakesOptions()

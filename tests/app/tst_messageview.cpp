@@ -5,7 +5,7 @@
 #include <QTextBlock>
 
 #include "app/CellEditor.h"
-#include "app/MessageCellPainter.h"
+#include "print/MessageCellPainter.h"
 #include "app/MessageGrid.h"
 #include "app/MessageView.h"
 #include "charset/CharSet.h"

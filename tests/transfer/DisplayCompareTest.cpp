@@ -105,7 +105,7 @@ TEST_F(DisplayCompareTest, ATransferErrorLeavesNothingBehind)
     damaged.wrongReadBackChecksum = true;
     display.SetBehaviour(damaged);
     DisplayComparison result;
-    EXPECT_EQ(Compare(result), QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen !"));
+    EXPECT_EQ(Compare(result), QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen; die Anzeige kann nicht verglichen werden."));
 
     SimulatedDisplay::Behaviour silent;
     silent.silentInfoRequests = -1;

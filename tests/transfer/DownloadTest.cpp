@@ -126,11 +126,13 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
     EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1418)", "(1412)", "(1418)", "(1418)",
                                                     "(1418)", "(1418)"}));
 
-    // Language 1 without the system settings is not sent at all.
+    // Language 1 brings the system settings along, as the selection dialog ticks them.
     display.ClearRecord();
     ASSERT_TRUE(Run(Download(Selection::Language1 | Selection::Language2)));
-    EXPECT_EQ(display.CountOf("(14E0)"), 0);
+    EXPECT_EQ(display.CountOf("(14E0)"), 1);
     EXPECT_EQ(display.CountOf("(14E2)"), 1);
+    EXPECT_EQ(Selection::Describe(Selection::Effective(Download(Selection::Language1))),
+              QStringLiteral("Systemeinstellungen, Sprache 1"));
 
     // The system settings alone: header lines only, the short end mark.
     display.ClearRecord();
@@ -333,13 +335,11 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
     EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)"}));
 }
 
-TEST_F(TransferTest, DamagedCharacterSetKeepsThePreviousGlyphs)
+// A damaged character set costs only the glyphs: the texts are read, the user is told.
+TEST_F(TransferTest, DamagedCharacterSetKeepsTheTextsAndSaysSo)
 {
     display.SetCharSet(QByteArray(TCharSet::PixSize, '\x1F'));
-    QTemporaryDir dir;
-    const QString before = dir.filePath(QStringLiteral("before.pix"));
-    project.graphics.Save(before);
-
+    display.SetTextFile("(14E0)", "1    Pumpe 1\n\r");
     for (const bool cutShort : {false, true}) {
         SimulatedDisplay::Behaviour damaged = SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate);
         if (cutShort)
@@ -347,13 +347,41 @@ TEST_F(TransferTest, DamagedCharacterSetKeepsThePreviousGlyphs)
         else
             damaged.wrongReadBackChecksum = true;
         display.SetBehaviour(damaged);
-        EXPECT_FALSE(Run(project.Job(false), FastTiming(500)));
-        EXPECT_EQ(error, cutShort ? QStringLiteral("Zeichensatz unvollständig empfangen (1000 von 1568 Bytes) !")
-                                  : QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen !"));
-        const QString after = dir.filePath(QStringLiteral("after.pix"));
-        project.graphics.Save(after);
-        EXPECT_EQ(ReadAll(after), ReadAll(before));
+        observer = RecordingObserver();
+        ProjectSession copy;
+        copy.Create(QStringLiteral("unused"), QStringLiteral("Quon 1"));
+        EXPECT_TRUE(Run(copy.Job(false), FastTiming(500))) << error.toStdString();
+        ASSERT_EQ(observer.messages.size(), 1);
+        EXPECT_EQ(observer.messages[0].second,
+                  QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen (%1); seine Zeichen bleiben leer.")
+                      .arg(cutShort ? QStringLiteral("1000 von 1568 Bytes") : QStringLiteral("Prüfsumme falsch")));
+        ASSERT_EQ(Numbers(*copy.Table(0)), QList<int>{1});
+        EXPECT_EQ(copy.Table(0)->At(0).text[0], QByteArray("Pumpe 1"));
+        QTemporaryDir dir;
+        copy.graphics.Save(dir.filePath(QStringLiteral("read.pix")));
+        EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("read.pix"))), QByteArray(TCharSet::PixSize, '\0'));
     }
+}
+
+// A ".pix" that is missing, unreadable or short never puts blanks on the display: the
+// download is refused before the first byte, naming the file.
+TEST_F(TransferTest, CharacterSetFileIsCheckedBeforeTheFirstByte)
+{
+    QTemporaryDir dir;
+    const QString pix = dir.filePath(QStringLiteral("demo.pix"));
+    for (const QByteArray& content : {QByteArray(), QByteArray(1000, '\x1F')}) {
+        WriteAll(pix, content);
+        project.graphics.Import(pix);
+        if (content.isEmpty())
+            QFile::remove(pix);
+        EXPECT_FALSE(Run(Download(Selection::All)));
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Die Pixeldatei \"%1\"").arg(pix))) << error.toStdString();
+        EXPECT_TRUE(display.Commands().isEmpty());
+    }
+    // Glyphs changed in the editor go out as they are; texts alone need no file.
+    EXPECT_TRUE(Run(Download(Selection::Language2)));
+    project.graphics.modified = true;
+    EXPECT_TRUE(Run(Download(Selection::CharSet)));
 }
 
 TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "common/DotRaster.h"
+
 namespace {
 constexpr int Pitch = 34;
 constexpr int Gap = 3;
@@ -50,10 +52,10 @@ void DotEditor::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), QColor(40, 40, 40));
     const Glyph glyph = m_glyphs.At(m_index);
+    const DotRaster raster(painter, QPointF(Margin, Margin), Pitch, Gap);
     for (int row = 0; row < 7; ++row)
         for (int column = 0; column < 5; ++column) {
-            const QRectF dot(Margin + column * Pitch + Gap, Margin + row * Pitch + Gap, Pitch - 2 * Gap,
-                             Pitch - 2 * Gap);
+            const QRectF dot = raster.Dot(column, row);
             painter.setPen(Qt::NoPen);
             painter.setBrush(GlyphSet::Dot(glyph, column, row) ? QColor(255, 176, 32) : QColor(75, 75, 75));
             painter.drawEllipse(dot);

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "GlyphSet.h"
+#include "common/DotRaster.h"
 
 namespace {
 constexpr int Columns = 16;
@@ -82,9 +83,10 @@ void GlyphGrid::paintEvent(QPaintEvent* event)
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(cell.adjusted(0, 0, -1, -1));
         const Glyph glyph = m_glyphs.At(index);
+        const DotRaster raster(painter, cell.topLeft() + QPoint(4, 4), Dot);
         for (int row = 0; row < 7; ++row)
             for (int column = 0; column < 5; ++column)
-                painter.fillRect(cell.x() + 4 + column * Dot, cell.y() + 4 + row * Dot, Dot, Dot,
+                painter.fillRect(raster.Dot(column, row),
                                  GlyphSet::Dot(glyph, column, row) ? lit : (current ? Qt::white : dark));
         if (current) {
             QPen pen(palette().color(QPalette::Highlight), hasFocus() ? 2 : 1);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +29,9 @@ PathBox::PathBox(QWidget* parent)
     edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     edit->setMinimumContentsLength(20);
     edit->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // The box itself has the focus and hands keys on to its line edit by a direct call,
+    // which passes no filter of the line edit; Enter must be caught at the box.
+    edit->installEventFilter(this);
     edit->lineEdit()->installEventFilter(this);
     caption->setBuddy(edit);
 
@@ -90,7 +94,7 @@ QString PathBox::ExpandPath(const QString& typed)
 bool PathBox::eventFilter(QObject* watched, QEvent* event)
 {
     // Enter in the box applies the path; it must not confirm the whole dialog.
-    if (watched == edit->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == edit || watched == edit->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             apply();
@@ -107,9 +111,12 @@ void PathBox::apply()
     // An emptied box keeps the last base folder rather than listing the working folder.
     if (path.isEmpty())
         return;
-    baseFolder = path;
-    showFolder(path);
-    Q_EMIT baseFolderApplied(path);
+    const bool isFile = QFileInfo(path).isFile();
+    baseFolder = isFile ? QFileInfo(QFileInfo(path).path()).path() : path;
+    showFolder(baseFolder);
+    Q_EMIT baseFolderApplied(baseFolder);
+    if (isFile)
+        Q_EMIT fileTyped(path);
 }
 
 void PathBox::browseForFolder()

@@ -13,7 +13,9 @@ class QPushButton;
 // editable box whose drop-down holds the recent base folders, and "&Durchsuchen...".
 // Typing restarts a single-shot timer; when it fires (or a folder is picked, or Enter is
 // pressed in the box) the typed text, expanded to an absolute clean path, becomes the base
-// folder and baseFolderApplied is emitted. Dialogs only react to that signal.
+// folder and baseFolderApplied is emitted. A typed existing file instead makes the folder
+// above its project the base folder and is then handed on with fileTyped. Enter in the box
+// never reaches the dialog's default button.
 class PathBox : public QWidget
 {
     Q_OBJECT
@@ -48,6 +50,7 @@ public:
 
 Q_SIGNALS:
     void baseFolderApplied(const QString& path);
+    void fileTyped(const QString& file);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

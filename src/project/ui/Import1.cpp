@@ -78,6 +78,7 @@ Import1::Import1(QWidget* parent)
     connect(projectList, &QListWidget::itemSelectionChanged, this, &Import1::projectChosen);
     connect(fileList, &QListWidget::itemSelectionChanged, this, &Import1::fileChosen);
     connect(pathBox, &PathBox::baseFolderApplied, this, &Import1::baseFolderApplied);
+    connect(pathBox, &PathBox::fileTyped, this, &Import1::selectFile);
     connect(importButton, &QPushButton::clicked, this, &Import1::importFile);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -161,6 +162,19 @@ void Import1::baseFolderApplied(const QString& folder)
 {
     baseFolder = folder;
     fillProjects();
+}
+
+void Import1::selectFile(const QString& file)
+{
+    const QFileInfo info(file);
+    const QList<QListWidgetItem*> projects =
+        projectList->findItems(QFileInfo(info.path()).fileName(), Qt::MatchFixedString);
+    if (projects.isEmpty())
+        return;
+    projectList->setCurrentItem(projects.first());
+    const QList<QListWidgetItem*> files = fileList->findItems(StripExtension(info.fileName()), Qt::MatchFixedString);
+    if (!files.isEmpty() && info.suffix().compare(extension, Qt::CaseInsensitive) == 0)
+        fileList->setCurrentItem(files.first());
 }
 
 void Import1::importFile()

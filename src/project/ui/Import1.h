@@ -48,6 +48,8 @@ private:
     void importFile();
     bool copyTextFile();
     void baseFolderApplied(const QString& folder);
+    // A file typed into the path box: its project and, if it has the extension, the file.
+    void selectFile(const QString& file);
 
     QListWidget* projectList = nullptr;
     QListWidget* fileList = nullptr;

@@ -1,6 +1,7 @@
 #include "project/ui/Letzteprjdialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -64,6 +65,14 @@ void Letzteprjdialog::accept()
     if (selected.isEmpty())
         return;
     const QString path = selected.first()->data(Qt::UserRole).toString();
+    if (!QFileInfo(path).isDir()) {
+        // A folder moved or deleted outside the editor; the entry would only fail again.
+        RecentList::Projects().Remove(path);
+        delete selected.first();
+        MessageBox::Error(this, QStringLiteral("Das Projekt\r\"%1\"\rgibt es nicht mehr; es wurde aus der Liste entfernt.")
+                                    .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     TProjectState chosen;
     chosen.config = DefaultProjectConfig();
     chosen.modified = true;

@@ -220,6 +220,9 @@ Projekt_offnen::Projekt_offnen(QWidget* parent)
             applyDisplayType();
     });
     connect(pathBox, &PathBox::baseFolderApplied, this, &Projekt_offnen::baseFolderApplied);
+    // A file typed into the path box names its project.
+    connect(pathBox, &PathBox::fileTyped, this,
+            [this](const QString& file) { nameBox->setText(QFileInfo(QFileInfo(file).path()).fileName()); });
     connect(okButton, &QPushButton::clicked, this, &Projekt_offnen::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(readButton, &QPushButton::clicked, this, [this] { confirm(true); });
@@ -437,12 +440,8 @@ void Projekt_offnen::accept()
 bool Projekt_offnen::checkNames()
 {
     const QString name = nameBox->text();
-    if (isNewProject
-        && (name.trimmed().isEmpty() || name.startsWith(QLatin1Char('.')) || HasForbiddenCharacter(name))) {
-        MessageBox::Error(this, QStringLiteral("Der Projektname \"%1\" ist ungültig.\rEr darf nicht leer sein, nicht "
-                                               "mit einem Punkt beginnen und keines der Zeichen \\ / : * ? \" < > | "
-                                               "enthalten.")
-                                    .arg(name));
+    if (isNewProject && !ProjectNameError(name).isEmpty()) {
+        MessageBox::Error(this, ProjectNameError(name));
         nameBox->setFocus();
         return false;
     }
@@ -457,10 +456,8 @@ bool Projekt_offnen::checkNames()
         return false;
     }
     const QString folder = QDir::cleanPath(projectFolder);
-    if (folder.size() > TProjectState::MaxFolder) {
-        MessageBox::Error(this, QStringLiteral("Der Projektpfad ist zu lang (höchstens %1 Zeichen):\r\"%2\"")
-                                    .arg(TProjectState::MaxFolder)
-                                    .arg(QDir::toNativeSeparators(folder)));
+    if (!ProjectPathError(folder).isEmpty()) {
+        MessageBox::Error(this, ProjectPathError(folder));
         return false;
     }
     return true;

@@ -44,6 +44,19 @@ QListWidgetItem* Find(QListWidget* list, const QString& text)
     return found.isEmpty() ? nullptr : found.first();
 }
 
+// Clicks into the path box, types the path over its text and presses Enter, as a person
+// does: every key goes to the focused widget of the shown dialog.
+void TypePath(QDialog& dialog, PathBox* box, const QString& path)
+{
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::mouseClick(box->PathEdit()->lineEdit(), Qt::LeftButton);
+    QWidget* focus = QApplication::focusWidget();
+    QCOMPARE(focus, box->PathEdit());
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focus, path);
+    QTest::keyClick(focus, Qt::Key_Return);
+}
+
 } // namespace
 
 class TestProjectDialogs : public QObject
@@ -317,8 +330,7 @@ private Q_SLOTS:
         dialog.show();
         dialog.NameBox()->setText(QStringLiteral("Demo"));
         QCOMPARE(dialog.state.displayType.name, QStringLiteral("Quon 3"));
-        dialog.Path()->PathEdit()->setEditText(other);
-        QTest::keyClick(dialog.Path()->PathEdit()->lineEdit(), Qt::Key_Return);
+        TypePath(dialog, dialog.Path(), other);
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.BaseFolder(), other);
         QCOMPARE(dialog.ProjectList()->count(), 1);
@@ -346,8 +358,7 @@ private Q_SLOTS:
         const QString other = home.filePath(QStringLiteral("Andere"));
         QDir(other).removeRecursively();
         QDir().mkpath(other + QStringLiteral("/X"));
-        import.Path()->PathEdit()->setEditText(other);
-        QTest::keyClick(import.Path()->PathEdit()->lineEdit(), Qt::Key_Return);
+        TypePath(import, import.Path(), other);
         QCOMPARE(import.ProjectList()->count(), 1);
         import.reject();
         import.show();
@@ -361,6 +372,35 @@ private Q_SLOTS:
         QVERIFY(import.ProjectList()->selectedItems().isEmpty());
         QCOMPARE(import.FileList()->count(), 0);
         QVERIFY(!import.ImportButton()->isEnabled());
+    }
+
+    void enterInThePathBoxGoesThereAndKeepsTheDialogOpen()
+    {
+        const QString other = home.filePath(QStringLiteral("Andere"));
+        QDir(other).removeRecursively();
+        QDir().mkpath(other + QStringLiteral("/X"));
+        Import1 import;
+        showImport(import, Project(QStringLiteral("Anlage/Neu")));
+        QVERIFY(import.ImportButton()->isEnabled());
+        TypePath(import, import.Path(), other);
+        QVERIFY(import.isVisible());
+        QCOMPARE(import.Path()->BaseFolder(), other);
+        QCOMPARE(import.ProjectList()->count(), 1);
+
+        // A typed file: its project folder's base, the project and the file are chosen.
+        TypePath(import, import.Path(), Project(QStringLiteral("Demo/Extra.txt")));
+        QVERIFY(import.isVisible());
+        QCOMPARE(import.Path()->BaseFolder(), base);
+        QCOMPARE(import.ProjectList()->currentItem()->text(), QStringLiteral("Demo"));
+        QCOMPARE(import.FileList()->currentItem()->text(), QStringLiteral("Extra"));
+        QVERIFY(!QFileInfo::exists(Project(QStringLiteral("Anlage/Neu.txt"))));
+
+        // Enter elsewhere keeps its meaning: it imports the chosen file.
+        QTest::mouseClick(import.FileList()->viewport(), Qt::LeftButton, {},
+                          import.FileList()->visualItemRect(import.FileList()->currentItem()).center());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(import.result(), int(QDialog::Accepted));
+        QCOMPARE(ReadAll(Project(QStringLiteral("Anlage/Neu.txt"))), QByteArray("Extra"));
     }
 
     void importCreatesTheProjectFolder()

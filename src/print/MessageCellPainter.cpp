@@ -1,9 +1,10 @@
-#include "app/MessageCellPainter.h"
+#include "print/MessageCellPainter.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 
 #include "charset/DisplayCodeMap.h"
 #include "texts/MessageTable.h"
@@ -43,7 +44,8 @@ void DrawText(const TMessageTable& table, QPainter& canvas, const QRect& rect, i
               int column, bool printing, const CellDrawContext& context)
 {
     const QByteArray& text = table.At(row - 1).text[static_cast<size_t>(column - 1)];
-    if (text.isEmpty())
+    const bool withHeader = printing && row == 1 && column == 1 && !table.headerLines[0].isEmpty();
+    if (text.isEmpty() && !withHeader)
         return;
     const QFont oldFont = canvas.font();
     const QPen oldPen = canvas.pen();
@@ -54,9 +56,7 @@ void DrawText(const TMessageTable& table, QPainter& canvas, const QRect& rect, i
     }
     canvas.setPen(Qt::black);
 
-    const QByteArray drawn = printing && row == 1 && column == 1 && !table.headerLines[0].isEmpty()
-                                 ? PrintedText(table, text)
-                                 : text;
+    const QByteArray drawn = withHeader ? PrintedText(table, text) : text;
     const int x0 = rect.left() + 1;
     int x = x0;
     int y = rect.top();
@@ -176,6 +176,24 @@ QString DisplayText(const QByteArray& displayCodes)
     for (const char c : displayCodes)
         text.append(CodePoint::FromWindows(map.ToWindows(static_cast<quint8>(c))));
     return text;
+}
+
+int MeasureTextHeight(const TMessageTable& table, const QFont& standardFont, int slot, int language,
+                      bool withHeader)
+{
+    if (language >= 2 || language < 0 || slot < 0 || slot >= table.Count())
+        return 0;
+    const int h = QFontMetrics(standardFont).height();
+    const QByteArray& text = table.At(slot).text[static_cast<size_t>(language)];
+    qsizetype pieces = text.isEmpty() ? 0 : text.count(Attr::LineBreak) + 1;
+    if (withHeader && slot == 0 && language == 0 && !table.headerLines[0].isEmpty())
+        pieces += table.headerLines[0].size() + 1 + (text.isEmpty() ? 1 : 0);
+    return std::max<int>(static_cast<int>(pieces) * h, h);
+}
+
+int TextColumnWidth(const QFont& standardFont, int lineLength)
+{
+    return QFontMetrics(standardFont).horizontalAdvance(QLatin1Char('T')) * lineLength;
 }
 
 void DrawMessageCell(const TMessageTable& table, QPainter& canvas, const QRect& rect, int row,

@@ -24,6 +24,14 @@ struct CellDrawContext
 void DrawMessageCell(const TMessageTable& table, QPainter& canvas, const QRect& rect, int row,
                      int column, bool printing, const CellDrawContext& context);
 
+// Height of a message's cell: one line of the standard font per text line, at least one.
+// withHeader: message 0 of language 0 with the settings lines in front, as it is printed.
+int MeasureTextHeight(const TMessageTable& table, const QFont& standardFont, int slot, int language,
+                      bool withHeader);
+
+// Width of one display line: the width of "T" in the standard font times the line length.
+int TextColumnWidth(const QFont& standardFont, int lineLength);
+
 // The drawable text of display codes: each code to its Windows code and then to the
 // character the generated fonts carry for it.
 QString DisplayText(const QByteArray& displayCodes);

@@ -1,0 +1,146 @@
+#include "app/PrintCommands.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "app/CellEdit.h"
+#include "app/MainActions.h"
+#include "app/MessageView.h"
+#include "common/TavolinError.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
+#include "print/MessageListPrint.h"
+#include "session/ProjectSession.h"
+#include "texts/MessageTable.h"
+
+namespace {
+
+void PreparePrinter(QPrinter& printer, const MessageListSource& source)
+{
+    printer.setDocName(MessageListJobTitle(source));
+    printer.setCreator(QStringLiteral("Tavolin"));
+    SetMessageListPageLayout(printer, DefaultMessageListPageSize());
+}
+
+} // namespace
+
+PrintCommands::PrintCommands(ProjectSession& session, MessageView& view, QWidget& parent)
+    : QObject(&parent), m_session(session), m_view(view), m_parent(parent)
+{
+}
+
+void PrintCommands::Connect(MainActions& actions)
+{
+    const auto wire = [this](QMenu* menu, void (PrintCommands::*command)(int)) {
+        const QList<QAction*> entries = menu->actions();
+        for (int language = 0; language < entries.size(); ++language)
+            connect(entries[language], &QAction::triggered, this, [this, command, language] { (this->*command)(language); });
+    };
+    wire(actions.printMenu, &PrintCommands::Print);
+    wire(actions.previewMenu, &PrintCommands::Preview);
+    wire(actions.pdfMenu, &PrintCommands::SavePdf);
+}
+
+bool PrintCommands::source(int language, MessageListSource& result)
+{
+    ProjectSession& session = m_session;
+    if (!session.IsOpen() || language >= session.project.displayType.LanguageCount())
+        return false;
+    // The open edit belongs to the list.
+    m_view.CellEdit().StoreCellEdit(*session.CurrentTable());
+    result.table = session.CurrentTable();
+    result.language = language;
+    result.standardFont = session.standard.font;
+    result.graphicsFont = session.graphics.font;
+    result.lineLength = session.project.displayType.lineLength;
+    result.displayTypeName = TProjectConfig::Get(session.project.config.displayTypeName);
+    result.charSetPath = session.PixPath(session.CharSetName());
+    result.started = QDateTime::currentDateTime();
+    try {
+        CheckPrintable(result);
+    } catch (const TavolinError& error) {
+        MessageBox::Error(&m_parent, error.message());
+        return false;
+    }
+    return true;
+}
+
+void PrintCommands::report(const MessageListPrintResult& result)
+{
+    if (result.tooTall.isEmpty())
+        return;
+    QStringList numbers;
+    for (const int number : result.tooTall)
+        numbers << QString::number(number);
+    MessageBox::Error(&m_parent, QStringLiteral("Meldung %1 ist zu lang für eine Seite und wurde nicht gedruckt; "
+                                                "alle anderen Meldungen wurden gedruckt.")
+                                     .arg(numbers.join(QStringLiteral(", "))));
+}
+
+void PrintCommands::Print(int language)
+{
+    MessageListSource list;
+    if (!source(language, list))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, list);
+    QPrintDialog dialog(&printer, &m_parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    InstallHelpKey(&dialog, HelpContext::Print);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    try {
+        report(PrintMessageList(printer, list));
+    } catch (const TavolinError& error) {
+        MessageBox::Error(&m_parent, error.message());
+    }
+}
+
+void PrintCommands::Preview(int language)
+{
+    MessageListSource list;
+    if (!source(language, list))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, list);
+    QPrintPreviewDialog dialog(&printer, &m_parent);
+    dialog.setWindowTitle(QStringLiteral("Druckvorschau - ") + MessageListJobTitle(list));
+    MessageListPrintResult result;
+    QString failure;
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* target) {
+        try {
+            result = PrintMessageList(*target, list);
+        } catch (const TavolinError& error) {
+            failure = error.message();
+        }
+    });
+    InstallHelpKey(&dialog, HelpContext::Print);
+    dialog.resize(m_parent.size() * 9 / 10);
+    dialog.exec();
+    if (!failure.isEmpty())
+        MessageBox::Error(&m_parent, failure);
+    report(result);
+}
+
+void PrintCommands::SavePdf(int language)
+{
+    MessageListSource list;
+    if (!source(language, list))
+        return;
+    const QString proposal = m_session.project.folder + QLatin1Char('/')
+                           + QFileInfo(list.table->fileName[size_t(language)]).completeBaseName() + QStringLiteral(".pdf");
+    const QString path = QFileDialog::getSaveFileName(&m_parent, QStringLiteral("Als PDF speichern"), proposal,
+                                                      QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    try {
+        report(WriteMessageListPdf(path, list, DefaultMessageListPageSize()));
+    } catch (const TavolinError& error) {
+        MessageBox::Error(&m_parent, error.message());
+    }
+}

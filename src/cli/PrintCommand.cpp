@@ -1,0 +1,96 @@
+#include <QDir>
+#include <QFileInfo>
+
+#include "cli/ArgList.h"
+#include "cli/CliCommand.h"
+#include "common/ProgramFolder.h"
+#include "common/TavolinError.h"
+#include "print/MessageListPrint.h"
+#include "texts/MessageTable.h"
+#include "session/ProjectSession.h"
+
+namespace {
+
+const char* const Usage =
+    "Aufruf:\n"
+    "  tavolin-cli print PROJEKTORDNER --language 1|2 [--table betrieb|diagnose]\n"
+    "                    --pdf AUSGABE.pdf [--page-size A4|Letter]\n"
+    "\n"
+    "Schreibt die Meldungsliste einer Sprache als PDF-Datei, mit denselben Seiten wie\n"
+    "\"Als PDF speichern...\" im Editor: Kopf mit Textdatei, Zeichensatz und Anzeigetyp,\n"
+    "jede Meldung mit Nummer und Text in den Zeichen der Anzeige, Seitennummern.\n"
+    "--table wählt Betriebs- (Vorgabe) oder Diagnosetexte, --page-size das Papier (A4).\n"
+    "Eine Meldung, die nicht auf eine leere Seite passt, wird genannt und ausgelassen;\n"
+    "der Rest wird geschrieben, der Befehl endet dann mit Fehlerstatus 1.\n";
+
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+int Run(const QStringList& args)
+{
+    if (cli::WantsHelp(args)) {
+        cli::Out(QString::fromUtf8(Usage));
+        return 0;
+    }
+    const auto parsed = cli::ArgList::Parse(
+        args, {QStringLiteral("--language"), QStringLiteral("--table"), QStringLiteral("--pdf"), QStringLiteral("--page-size")}, {});
+    if (parsed.positional.size() != 1)
+        throw TavolinError(QStringLiteral("Bitte genau einen Projektordner angeben.\n\n") + QString::fromUtf8(Usage));
+    const QString out = parsed.Value(QStringLiteral("--pdf"));
+    if (out.isEmpty())
+        throw TavolinError(QStringLiteral("Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll."));
+    const QString languageText = parsed.Value(QStringLiteral("--language"));
+    if (languageText != QLatin1String("1") && languageText != QLatin1String("2"))
+        throw TavolinError(QStringLiteral("--language muss 1 oder 2 sein, nicht \"%1\".").arg(languageText));
+    const QString tableText = parsed.Value(QStringLiteral("--table"), QStringLiteral("betrieb")).toLower();
+    if (tableText != QLatin1String("betrieb") && tableText != QLatin1String("diagnose"))
+        throw TavolinError(QStringLiteral("--table muss betrieb oder diagnose sein, nicht \"%1\".").arg(tableText));
+    const QString sizeText = parsed.Value(QStringLiteral("--page-size"), QStringLiteral("A4"));
+    QPageSize pageSize;
+    if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+        pageSize = QPageSize(QPageSize::A4);
+    else if (sizeText.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
+        pageSize = QPageSize(QPageSize::Letter);
+    else
+        throw TavolinError(QStringLiteral("--page-size muss A4 oder Letter sein, nicht \"%1\".").arg(sizeText));
+
+    ProjectSession project;
+    project.Load(parsed.positional.first());
+    const TDisplayType& type = project.project.displayType;
+    const int language = languageText.toInt() - 1;
+    if (language >= type.LanguageCount())
+        throw TavolinError(QStringLiteral("Der Anzeigetyp \"%1\" hat keine Sprache 2.").arg(type.name));
+    const bool diagnostic = tableText == QLatin1String("diagnose");
+    if (diagnostic && !project.HasDiagnosticTexts())
+        throw TavolinError(QStringLiteral("Der Anzeigetyp \"%1\" hat keine Diagnosetexte.").arg(type.name));
+
+    const QString fixPath = ProgramFolder() + QLatin1Char('/') + type.kind + QStringLiteral(".fix");
+    if (!QFileInfo(fixPath).isFile())
+        throw TavolinError(QStringLiteral("Der Standardzeichensatz \"%1\" fehlt.").arg(Native(fixPath)));
+    project.ImportStandardCharSet();
+
+    MessageListSource source;
+    source.table = project.Table(diagnostic ? 1 : 0);
+    source.language = language;
+    source.standardFont = project.standard.font;
+    source.graphicsFont = project.graphics.font;
+    source.lineLength = type.lineLength;
+    source.displayTypeName = TProjectConfig::Get(project.project.config.displayTypeName);
+    source.charSetPath = project.PixPath(project.CharSetName());
+    const MessageListPrintResult result = WriteMessageListPdf(out, source, pageSize);
+    if (!result.tooTall.isEmpty()) {
+        QStringList numbers;
+        for (const int number : result.tooTall)
+            numbers << QString::number(number);
+        return cli::Fail(QStringLiteral("Zu lang für eine Seite und daher nicht in \"%1\": Meldung %2")
+                             .arg(Native(out), numbers.join(QStringLiteral(", "))));
+    }
+    cli::Out(QStringLiteral("%1: %2 Seiten\n").arg(Native(out)).arg(result.pages));
+    return 0;
+}
+
+CliCommand reg{"print", "Meldungslisten als PDF-Datei schreiben", Run};
+
+} // namespace

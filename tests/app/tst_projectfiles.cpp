@@ -1,0 +1,165 @@
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+
+#include "AppTestSupport.h"
+#include "app/MainActions.h"
+#include "project/RecentList.h"
+#include "project/ui/Loeschen.h"
+#include "project/ui/Speichernunter.h"
+
+using namespace tavolin::test;
+
+// Save-as, delete and the print preview and PDF, driven through the menus and dialogs.
+class ProjectFilesTest : public MainWindowFixture
+{
+    Q_OBJECT
+
+private:
+    // Types into the focused widget of the shown save-as dialog and confirms with Enter.
+    void saveAs(const QString& name)
+    {
+        OnModal<Speichernunter>([name](Speichernunter* dialog) {
+            QCOMPARE(dialog->focusWidget(), dialog->NameBox());
+            Screenshot(dialog, QStringLiteral("save-as"));
+            QTest::keyClicks(dialog->focusWidget(), name);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        window->Actions()->saveAs->trigger();
+        activate();
+    }
+
+    // Confirms the delete dialog with Enter on the preselected entry.
+    void deleteSelected()
+    {
+        OnModal<Loeschen>([](Loeschen* dialog) {
+            QCOMPARE(dialog->focusWidget(), dialog->ProjectList());
+            QCOMPARE(dialog->ProjectList()->currentItem()->text(), QStringLiteral("Demo"));
+            Screenshot(dialog, QStringLiteral("delete"));
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        window->Actions()->deleteProject->trigger();
+        activate();
+    }
+
+    QStringList filesOf(const QString& folder) const
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        InitTestCase();
+        // The test drives Qt's own file dialog, not a desktop's.
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    }
+    void init()
+    {
+        OpenWindow();
+        QVERIFY(window->Projects()->OpenFolder(demo));
+    }
+    void cleanup() { CloseWindow(); }
+
+    void saveAsAsksBeforeReplacingAndThenHoldsExactlyTheProject()
+    {
+        const QString other = base->path() + QStringLiteral("/Other");
+        WriteAll(other + QStringLiteral("/fremd.txt"), "x");
+        auto no = AnswerBox(QMessageBox::No);
+        saveAs(QStringLiteral("Other"));
+        QCOMPARE(no->count, 1);
+        QCOMPARE(no->caption, window->windowTitle());
+        QVERIFY(no->text.contains(QStringLiteral("besteht bereits")));
+        QCOMPARE(filesOf(other), QStringList{QStringLiteral("fremd.txt")});
+        QCOMPARE(session().project.folder, demo);
+
+        auto yes = AnswerBox(QMessageBox::Yes);
+        saveAs(QStringLiteral("Other"));
+        QCOMPARE(yes->count, 1);
+        QCOMPARE(filesOf(other), filesOf(demo));
+        QCOMPARE(ReadAll(other + QStringLiteral("/Sprache1.txt")), ReadAll(demo + QStringLiteral("/Sprache1.txt")));
+        QCOMPARE(session().project.folder, other);
+        QVERIFY(window->windowTitle().contains(QDir::toNativeSeparators(other)));
+        QCOMPARE(table().fileName[0], other + QStringLiteral("/Sprache1.txt"));
+        QCOMPARE(filesOf(base->path()), (QStringList{QStringLiteral("Demo"), QStringLiteral("Other")}));
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")), base->path());
+        QCOMPARE(RecentList::BasePaths().GetEntry(0), base->path());
+
+        // An emptied name is refused in the dialog, which stays open.
+        auto refused = AnswerBox(QMessageBox::Ok);
+        OnModal<Speichernunter>([](Speichernunter* dialog) {
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Backspace);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            QVERIFY(dialog->isVisible());
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        });
+        window->Actions()->saveAs->trigger();
+        QCOMPARE(refused->count, 1);
+        QVERIFY(refused->text.contains(QStringLiteral("Projektname")));
+        QCOMPARE(session().project.folder, other);
+    }
+
+    void deletingTheOpenProjectClosesItWithoutTheSaveQuestion()
+    {
+        session().project.modified = true;
+        const QDir trash(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files"));
+        const int trashed = trash.exists() ? int(trash.count()) : 2;
+        auto answers = AnswerBox(QMessageBox::Yes, Boxes::Every);
+        deleteSelected();
+        QCOMPARE(answers->count, 1);
+        QVERIFY(answers->text.contains(QStringLiteral("wirklich löschen")));
+        QVERIFY(!session().IsOpen());
+        QVERIFY(!QFileInfo::exists(demo));
+        QCOMPARE(int(QDir(trash.path()).count()), trashed + 1);
+        QCOMPARE(RecentList::Projects().IndexOf(demo), -1);
+    }
+
+    void failedDeleteIsReportedAndTheProjectStaysOpen()
+    {
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        const QString blocker = base->path() + QStringLiteral("/kein-ordner");
+        WriteAll(blocker, "x"); // no trash can be made below a plain file
+        qputenv("XDG_DATA_HOME", QFile::encodeName(blocker));
+        auto answers = AnswerBox(QMessageBox::Yes, Boxes::Every);
+        deleteSelected();
+        qputenv("XDG_DATA_HOME", data);
+        QCOMPARE(answers->count, 2);
+        QVERIFY(answers->text.contains(QDir::toNativeSeparators(demo)));
+        QVERIFY(answers->text.contains(QStringLiteral("Papierkorb")));
+        QVERIFY(session().IsOpen());
+        QVERIFY(QFileInfo::exists(demo + QStringLiteral("/tavolin.cfg")));
+    }
+
+    void previewAndPdfShowTheSamePages()
+    {
+        int previewPages = 0;
+        OnModal<QPrintPreviewDialog>([&previewPages](QPrintPreviewDialog* dialog) {
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            QTRY_VERIFY(preview->pageCount() > 0);
+            previewPages = preview->pageCount();
+            Screenshot(dialog, QStringLiteral("print-preview"));
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Escape);
+        });
+        window->Actions()->previewMenu->actions().first()->trigger();
+        activate();
+        QVERIFY(previewPages > 0);
+
+        OnModal<QFileDialog>([](QFileDialog* dialog) {
+            // The dialog opens in the project folder with the name box focused.
+            QWidget* name = dialog->focusWidget();
+            QCOMPARE(name, dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")));
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, QStringLiteral("liste.pdf"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        window->Actions()->pdfMenu->actions().first()->trigger();
+        activate();
+        QCOMPARE(ReadAll(demo + QStringLiteral("/liste.pdf")).count("/Type /Page\n"), previewPages);
+    }
+};
+
+QTEST_MAIN(ProjectFilesTest)
+#include "tst_projectfiles.moc"
