@@ -256,6 +256,26 @@ void EditCommands::SetGraphics(bool on)
     m_view.NotifyStatus();
 }
 
+void EditCommands::ShowMessage(int number, int language)
+{
+    if (!m_session.IsOpen())
+        return;
+    if (m_session.currentTable != 0)
+        ShowTable(0);
+    const int slot = m_session.CurrentTable()->IndexOf(number);
+    if (slot < 0)
+        return;
+    m_view.CellEdit().EndCellEdit(*m_session.CurrentTable());
+    MessageGrid& grid = *m_view.Grid();
+    const int row = slot + 1;
+    const int col = language + 1;
+    grid.SetSelection({col, row, col, row});
+    grid.ShowRow(row);
+    m_view.InvalidateGrid();
+    m_view.NotifyStatus();
+    grid.setFocus(Qt::OtherFocusReason);
+}
+
 void EditCommands::ShowTable(int index)
 {
     if (!m_session.IsOpen() || !m_session.Table(index))

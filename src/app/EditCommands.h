@@ -34,6 +34,8 @@ public:
     void SetGraphics(bool on);
     // 0: operating texts, 1: diagnostic texts.
     void ShowTable(int index);
+    // Selects a message of the operating texts in the grid.
+    void ShowMessage(int number, int language);
     void EditCharSet();
     void ImportCharSet();
     void ShowAbout();

@@ -45,6 +45,7 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     deleteProject = Add(projectMenu, QStringLiteral("Löschen..."));
     projectMenu->addSeparator();
     transfer = Add(projectMenu, QStringLiteral("Übertragen..."));
+    compare = Add(projectMenu, QStringLiteral("Anzeige vergleichen..."));
     projectMenu->addSeparator();
     printMenu = projectMenu->addMenu(QStringLiteral("&Drucken"));
     previewMenu = projectMenu->addMenu(QStringLiteral("Druckvorschau..."));
@@ -134,8 +135,8 @@ void MainActions::Update()
     const bool twoLanguages = isOpen && m_session.project.displayType.LanguageCount() > 1;
     const bool tables = isOpen && m_session.HasDiagnosticTexts();
 
-    for (QAction* a : {save, saveAs, close, transfer, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet, toolPrint,
-                       printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction(), systemSettings})
+    for (QAction* a : {save, saveAs, close, transfer, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet,
+                       toolPrint, printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction(), systemSettings})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);
     editMenu->menuAction()->setEnabled(isOpen);

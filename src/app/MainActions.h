@@ -29,6 +29,7 @@ public:
     QAction* close;
     QAction* deleteProject;
     QAction* transfer;
+    QAction* compare;
     QAction* options;
     QAction* quit;
     // Edit menu

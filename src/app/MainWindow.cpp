@@ -92,6 +92,12 @@ void MainWindow::connectCommands()
     connect(a.toolSave, &QAction::triggered, p, &ProjectController::SaveCommand);
     connect(a.close, &QAction::triggered, p, [p] { p->CloseProject(true); });
     connect(a.transfer, &QAction::triggered, p, &ProjectController::Transfer);
+    connect(a.compare, &QAction::triggered, p, [p, e] {
+        int number = -1;
+        int language = 0;
+        if (p->CompareWithDisplay(number, language))
+            e->ShowMessage(number, language);
+    });
     connect(a.options, &QAction::triggered, p, &ProjectController::ShowOptions);
     connect(a.quit, &QAction::triggered, this, [this] {
         if (m_session.IsOpen())

@@ -20,6 +20,8 @@
 #include "project/ui/Import1.h"
 #include "project/ui/Letzteprjdialog.h"
 #include "project/ui/Projekt_offnen.h"
+#include "transfer/DisplayCompare.h"
+#include "transfer/ui/DisplayCompareDialog.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
@@ -306,6 +308,38 @@ void ProjectController::Transfer()
     m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable());
     if (!runTransfer(m_session, true))
         MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
+}
+
+bool ProjectController::CompareWithDisplay(int& number, int& language)
+{
+    if (!m_session.IsOpen())
+        return false;
+    m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable());
+    try {
+        TDisplayCompare compare(m_session.Job(true));
+        const TransferJob read = compare.ReadJob();
+        LadenJob job;
+        job.download = false;
+        job.operating = read.operating;
+        job.project = m_session.project;
+        job.port = SettingsStore::Read(SettingsStore::Key::Port);
+        job.receivedCharSet = read.receivedCharSet;
+        Laden& laden = *m_dialogs.laden;
+        laden.SetJob(job);
+        if (laden.exec() != QDialog::Accepted) {
+            MessageBox::Error(&m_parent, laden.ErrorText());
+            return false;
+        }
+        DisplayCompareDialog dialog(compare.Result(), &m_parent);
+        if (dialog.exec() != QDialog::Accepted || dialog.ChosenNumber() < 0)
+            return false;
+        number = dialog.ChosenNumber();
+        language = dialog.ChosenLanguage();
+        return true;
+    } catch (const TavolinError& error) {
+        MessageBox::Error(&m_parent, error.message());
+    }
+    return false;
 }
 
 void ProjectController::ShowOptions()

@@ -15,6 +15,7 @@
 #include "common/ui/MessageBox.h"
 #include "dialogs/StartScreenSetting.h"
 #include "common/SettingsStore.h"
+#include "transfer/SimulatedDisplay.h"
 
 Optionen::Optionen(QWidget* parent)
     : QDialog(parent)
@@ -80,6 +81,9 @@ void Optionen::showEvent(QShowEvent* event)
     const QStringList ports = AvailablePortNames();
     portBox->clear();
     portBox->addItems(ports);
+    // Download and read-back can be tried without a device; never proposed by itself.
+    if (TSimulatedDisplay::Available())
+        portBox->addItem(TSimulatedDisplay::PortLabel());
     const QString stored = SettingsStore::Read(SettingsStore::Key::Port);
     if (!stored.isEmpty())
         portBox->setEditText(stored);

@@ -489,6 +489,13 @@ void TTransferProtocol::readCharSet(const TransferJob& job)
                                    "seine Zeichen bleiben leer.");
         glyphs.clear();
     }
+    if (job.receivedCharSet) {
+        // A comparison with a damaged set would name every glyph.
+        if (glyphs.isEmpty())
+            throw TavolinError(QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen; "
+                                              "die Anzeige kann nicht verglichen werden."));
+        *job.receivedCharSet = glyphs;
+    }
     if (!job.graphics)
         return;
 

@@ -23,6 +23,7 @@ struct TransferJob
     TProjectConfig config;               // file names the read-back gives the tables
     int selection = -1;                  // transfer selection; -1: the settings value "Übertragen"
     QString port;                        // empty: the settings value "Schnittstelle"
+    QByteArray* receivedCharSet = nullptr; // read-back: also gets the set's 1568 bytes
 };
 
 // Bits of the transfer selection ("Übertragen").

@@ -4,6 +4,7 @@
 
 #include "common/TavolinError.h"
 #include "common/SettingsStore.h"
+#include "transfer/SimulatedDisplay.h"
 #include "transfer/TransferObserver.h"
 
 TTransferRun::TTransferRun(TransferObserver& runObserver, TransferTiming timing)
@@ -18,7 +19,10 @@ TTransferRun::TTransferRun(TransferObserver& runObserver, std::unique_ptr<TSeria
 
 QString TTransferRun::PortOf(const TransferJob& job)
 {
-    return job.port.isEmpty() ? SettingsStore::Read(SettingsStore::Key::Port) : job.port;
+    const QString port = job.port.isEmpty() ? SettingsStore::Read(SettingsStore::Key::Port) : job.port;
+    if (port == TSimulatedDisplay::PortLabel())
+        return TSimulatedDisplay::Shared().PortName(); // raises where there is none
+    return port;
 }
 
 bool TTransferRun::Run(const TransferJob& job)

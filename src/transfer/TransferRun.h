@@ -25,7 +25,8 @@ public:
     void Abort() { link->RequestAbort(); }
     TSerialLink& Link() { return *link; }
 
-    // The port a job names, or the settings value "Schnittstelle".
+    // The port a job names, or the settings value "Schnittstelle"; "Simulierte Anzeige" is
+    // the simulated display of this process.
     static QString PortOf(const TransferJob& job);
 
 private:

@@ -2,11 +2,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "AppTestSupport.h"
 #include "app/MainActions.h"
 #include "project/ui/Projekt_offnen.h"
 #include "support/SimulatedDisplay.h"
+#include "transfer/SimulatedDisplay.h"
+#include "transfer/ui/DisplayCompareDialog.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
@@ -104,6 +108,41 @@ private Q_SLOTS:
         QCOMPARE(answer->caption, QStringLiteral("Fehler"));
         QCOMPARE(answer->text, QStringLiteral("Übertragung durch Anwender abgebrochen !"));
         QVERIFY(session().IsOpen());
+    }
+
+    // The port "Simulierte Anzeige" keeps what a download sent; the comparison lists what
+    // was changed since, and a chosen message is selected in the grid.
+    void comparesWithTheSimulatedDisplay()
+    {
+        SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), TSimulatedDisplay::PortLabel());
+        QVERIFY(window->Projects()->OpenFolder(demo));
+        download();
+        QVERIFY(TSimulatedDisplay::Shared().TextFile("(14E0)").contains("Handbetrieb aktiv"));
+        const int number = 2;
+        ClickCell(view(), 2, rowOf(2));
+        QTest::keyClicks(view().Editor(), QStringLiteral("X"));
+
+        int chosen = -1;
+        QStringList lines;
+        OnModal<DisplayCompareDialog>([&](DisplayCompareDialog* dialog) {
+            Screenshot(dialog, QStringLiteral("anzeige-vergleichen"));
+            for (QTreeWidgetItemIterator it(dialog->List()); *it; ++it)
+                lines << (*it)->text(0);
+            // Down through the list to the first message, then Enter, as a user does.
+            for (int i = 0; i < 10 && !dialog->ShowButton()->isEnabled(); ++i)
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            chosen = dialog->ChosenNumber();
+        });
+        window->Actions()->compare->trigger();
+        QVERIFY2(lines.contains(QStringLiteral("Betriebstexte Sprache 2: verschieden")), qPrintable(lines.join('\n')));
+        QVERIFY(lines.contains(QStringLiteral("Betriebstexte Sprache 1: gleich")));
+        QVERIFY(lines.contains(QStringLiteral("Meldung %1: verschieden").arg(number)));
+        QVERIFY(lines.contains(QStringLiteral("Zeichensatz: gleich")));
+        QCOMPARE(chosen, number);
+        QCOMPARE(view().Grid()->GetSelection().top, rowOf(2));
+        QCOMPARE(view().Grid()->GetSelection().left, 2);
+        QVERIFY(!view().EditorShown());
     }
 
     // A read-back that ends in an error leaves the project that was open as it was.

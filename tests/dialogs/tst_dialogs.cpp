@@ -196,6 +196,13 @@ private Q_SLOTS:
         QCOMPARE(options.PortBox()->currentText(), ports.isEmpty() ? Optionen::DefaultPortName() : ports.first());
         for (const QString& port : ports)
             QVERIFY2(port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("COM")), qPrintable(port));
+
+        // The simulated display comes last in the list and is taken like any port.
+        for (int i = 0; i < options.PortBox()->count(); ++i)
+            QTest::keyClick(options.focusWidget(), Qt::Key_Down);
+        QCOMPARE(options.PortBox()->currentText(), QStringLiteral("Simulierte Anzeige"));
+        QTest::keyClick(options.focusWidget(), Qt::Key_Return);
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")), QStringLiteral("Simulierte Anzeige"));
     }
 
     void startScreenChoicesAndSetting()

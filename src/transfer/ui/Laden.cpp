@@ -105,6 +105,7 @@ void Laden::runNow()
     transfer.displayType = job.project.displayType;
     transfer.config = job.project.config;
     transfer.port = job.port;
+    transfer.receivedCharSet = job.receivedCharSet;
 
     run = std::make_unique<TTransferRun>(*this, timing);
     Q_EMIT runStarted();

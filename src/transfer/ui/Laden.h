@@ -23,6 +23,7 @@ struct LadenJob
     TCharSet* graphics = nullptr;
     TProjectState project;               // display type and file names
     QString port;                        // empty = settings "Schnittstelle"
+    QByteArray* receivedCharSet = nullptr; // read-back: also gets the set's bytes
 };
 
 // The transfer progress dialog: owns the serial link for one run, starts the run as soon
