@@ -47,7 +47,8 @@ void EditCommands::NewMessage()
     dialog.SetTable(&table);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    view.CellEdit().EndCellEdit(table);
+    if (!view.CellEdit().EndCellEdit(table))
+        return;
     if (!table.SetText(dialog.number, 0, QByteArray())) {
         MessageBox::Error(&m_window, NoRoom);
         return;
@@ -91,7 +92,8 @@ void EditCommands::Delete()
         return;
     // An edit whose cell is scrolled out of view is still open; its slot must not move
     // under it.
-    view.CellEdit().EndCellEdit(table);
+    if (!view.CellEdit().EndCellEdit(table))
+        return;
     const int before = table.Count();
     for (int i = 0; i < n; ++i)
         table.DeleteAt(first - 1);
@@ -183,7 +185,8 @@ void EditCommands::ShowTable(int index)
     if (!session.IsOpen() || !session.Table(index))
         return;
     MessageView& view = *m_window.View();
-    view.CellEdit().EndCellEdit(*session.CurrentTable());
+    if (!view.CellEdit().EndCellEdit(*session.CurrentTable()))
+        return;
     session.currentTable = index;
     TMessageTable& table = *session.CurrentTable();
     view.SetTable(&table, session.project.displayType);

@@ -69,10 +69,15 @@ bool ProjectController::OpenFolder(const QString& folder)
     state.config = DefaultProjectConfig();
     state.modified = true;
     state.folder = path.left(TProjectState::MaxFolder);
-    if (ReadProjectConfig(path, state.config))
-        state.modified = false;
+    try {
+        if (ReadProjectConfig(path, state.config))
+            state.modified = false;
+    } catch (const TavolinError& error) {
+        MessageBox::Error(&m_window, error.message());
+        return false;
+    }
     const QString typeName = TProjectConfig::Get(state.config.displayTypeName);
-    if (!FindDisplayType(typeName, state.displayType)) {
+    if (typeName.isEmpty() || !FindDisplayType(typeName, state.displayType)) {
         MessageBox::Error(&m_window, QStringLiteral("Der Anzeigentyp \"%1\" ist unbekannt.").arg(typeName));
         return false;
     }
@@ -94,11 +99,11 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
 
         session.Begin(state, &view);
         actions.charSetBox->SetTextQuietly(session.CharSetName());
-        QStringList truncated;
+        ReadWarnings warnings;
         if (readFromDisplay)
             readBack();
         else
-            truncated = session.LoadFiles(isNewProject);
+            warnings = session.LoadFiles(isNewProject);
         RefreshCharSetNames();
         session.ImportStandardCharSet();
 
@@ -110,11 +115,9 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
 
         actions.SetProjectOpen(true);
         UpdateCaption();
-        for (const QString& path : truncated)
-            MessageBox::Error(&m_window,
-                              QStringLiteral("Die Datei \"%1\" ist länger als 60000 Bytes; nur der Anfang wurde "
-                                             "gelesen. Beim Speichern fehlt der Rest.")
-                                  .arg(QDir::toNativeSeparators(path)));
+        if (!warnings.isEmpty())
+            MessageBox::Warning(&m_window, QStringLiteral("Beim Lesen des Projekts ging nicht alles ein; beim "
+                                                          "Speichern fehlt es:\r\r") + FormatReadWarnings(warnings, 20));
         return true;
     } catch (const TavolinError& error) {
         failOpen(error.message());
@@ -176,7 +179,8 @@ bool ProjectController::CloseProject(bool ask)
         MessageBox::Error(&m_window, error.message());
     }
     if (session.IsOpen()) {
-        view.CellEdit().StoreCellEdit(*session.CurrentTable());
+        if (!view.CellEdit().StoreCellEdit(*session.CurrentTable()) && ask)
+            return false;
         if (ask && session.NeedsSaving()) {
             const QString text = QStringLiteral("%1\rProjekt wurde geändert.\r\rMöchten Sie die Änderungen speicher?")
                                      .arg(QDir::toNativeSeparators(session.project.folder));
@@ -198,8 +202,8 @@ bool ProjectController::CloseProject(bool ask)
     actions.SetTables(false, 0);
     actions.charSetBox->StopTimer();
     actions.charSetBox->SetTextQuietly(QString());
-    if (session.IsOpen())
-        view.CellEdit().EndCellEdit(*session.CurrentTable());
+    // Stored above; a refused text has been shown and goes with the project.
+    view.CellEdit().Abandon();
     view.HideGrid();
     RecentList::Projects().PushFront(session.project.folder);
     view.SetTable(nullptr, TDisplayType());
@@ -215,7 +219,8 @@ void ProjectController::SaveProject()
     if (!session.IsOpen())
         return;
     FlushCharSetBox();
-    m_window.View()->CellEdit().StoreCellEdit(*session.CurrentTable());
+    if (!m_window.View()->CellEdit().StoreCellEdit(*session.CurrentTable()))
+        throw TavolinError(QStringLiteral("Das Projekt wurde nicht gespeichert."));
     if (session.Save())
         RefreshCharSetNames();
 }
@@ -314,7 +319,8 @@ void ProjectController::Transfer()
     selection.SetDisplayType(session.project.displayType);
     if (selection.exec() != QDialog::Accepted)
         return;
-    m_window.View()->CellEdit().StoreCellEdit(*session.CurrentTable());
+    if (!m_window.View()->CellEdit().StoreCellEdit(*session.CurrentTable()))
+        return;
     if (!runTransfer(true))
         MessageBox::Error(&m_window, m_window.Dialogs().laden->ErrorText());
 }

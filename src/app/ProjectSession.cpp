@@ -55,10 +55,15 @@ void ProjectSession::ImportGraphics(const QString& name)
     graphics.modified = true;
 }
 
-QStringList ProjectSession::LoadFiles(bool newProject)
+ReadWarnings ProjectSession::LoadFiles(bool newProject)
 {
+    ReadWarnings warnings;
+    if (!newProject) {
+        // The dialogs read the configuration already; read again for what it left out.
+        TProjectConfig again = DefaultProjectConfig();
+        ReadProjectConfig(project.folder, again, &warnings);
+    }
     ImportGraphics(CharSetName());
-    QStringList truncatedFiles;
     for (const TableLanguage& tl : TableLanguages()) {
         TMessageTable& table = *tables[static_cast<size_t>(tl.table)];
         const QString path = project.TextFilePath(tl.table, tl.language);
@@ -66,12 +71,9 @@ QStringList ProjectSession::LoadFiles(bool newProject)
             table.fileName[static_cast<size_t>(tl.language)] = path;
             continue;
         }
-        bool truncated = false;
-        ReadTextFile(table, path, tl.language, &truncated);
-        if (truncated)
-            truncatedFiles.append(path);
+        warnings += ReadTextFile(table, path, tl.language);
     }
-    return truncatedFiles;
+    return warnings;
 }
 
 void ProjectSession::ImportStandardCharSet()

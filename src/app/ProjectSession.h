@@ -40,8 +40,8 @@ public:
     void Begin(const TProjectState& state, QObject* grid);
     // Loads the graphics character set and the text files. A new project reads only the
     // files that exist, and the names of the missing ones are set for saving.
-    // Returns the files that were longer than the display takes (their tails were left out).
-    QStringList LoadFiles(bool newProject);
+    // Returns what reading left out or took from the defaults, for the user to see.
+    ReadWarnings LoadFiles(bool newProject);
     // Loads a project character set by name. A name without a file yet starts from the
     // program's starter set and counts as changed, so that saving creates its file.
     void ImportGraphics(const QString& name);

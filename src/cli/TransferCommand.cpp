@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "cli/CliCommand.h"
+#include "cli/ReadWarningOutput.h"
 #include "project/SettingsStore.h"
 #include "transfer/SerialLink.h"
 #include "transfer/TransferObserver.h"
@@ -206,6 +207,7 @@ int Download(const QStringList& args)
 
     TTransferProject project;
     project.Load(options.positional.first());
+    cli::PrintReadWarnings(project.warnings);
     TransferJob job = project.Job(true);
     job.port = options.port;
     if (!options.select.isEmpty()) {

@@ -8,6 +8,7 @@
 
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
+#include "texts/TextFile.h"
 #include "texts/TextNotation.h"
 
 namespace TextExchange {
@@ -50,13 +51,10 @@ QByteArray CsvField(const QString& text)
 
 void CheckHeaderLine(const QByteArray& line, int index)
 {
-    const char first = line.isEmpty() ? '\0' : line[0];
-    const bool alnum = (first >= '0' && first <= '9') || (first >= 'A' && first <= 'Z')
-        || (first >= 'a' && first <= 'z');
     // The reader takes only such lines as header lines; anything else would be lost.
-    if (!alnum)
-        throw TavolinError(QStringLiteral("Kopfzeile %1 muss mit einem Buchstaben oder einer Ziffer "
-                                          "beginnen.").arg(index + 1));
+    const QString reason = UnstorableHeaderReason(line);
+    if (!reason.isEmpty())
+        throw TavolinError(QStringLiteral("Kopfzeile %1: ").arg(index + 1) + reason);
 }
 
 class TableFiller
@@ -95,7 +93,22 @@ public:
         } catch (const TavolinError& error) {
             throw TavolinError(place + QStringLiteral(", Meldung %1: ").arg(number) + error.message());
         }
+        // Line breaks at the end hold nothing and the file cannot keep them; the editor
+        // drops them the same way.
+        while (bytes.endsWith(Attr::LineBreak))
+            bytes.chop(1);
+        const QString refusal = UnstorableTextReason(number, bytes);
+        if (!refusal.isEmpty())
+            throw TavolinError(place + QStringLiteral(", Meldung %1: ").arg(number) + refusal);
         m_table.SetText(number, m_language, bytes);
+    }
+
+    // An input without any message or header line is almost always an empty or wrong
+    // file; written out it would wipe the target.
+    void Finish() const
+    {
+        if (m_numbers.isEmpty() && m_table.headerLines[static_cast<size_t>(m_language)].isEmpty())
+            throw TavolinError(QStringLiteral("Die Datei enthält keine Meldung und keine Kopfzeile."));
     }
 
 private:
@@ -248,6 +261,7 @@ void FromJson(const QByteArray& json, TMessageTable& table, int language)
             throw TavolinError(place + QStringLiteral(": erwartet wird {\"number\": Zahl, \"text\": Text}."));
         filler.Message(value < 0 || value > 1e6 ? -1 : static_cast<int>(value), text.toString(), place);
     }
+    filler.Finish();
 }
 
 void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
@@ -274,6 +288,7 @@ void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
             throw TavolinError(place + QStringLiteral(": \"%1\" ist keine Meldungsnummer.").arg(key));
         filler.Message(number, record[1], place);
     }
+    filler.Finish();
 }
 
 } // namespace TextExchange

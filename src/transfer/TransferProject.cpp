@@ -38,7 +38,8 @@ void TTransferProject::Load(const QString& folder)
     state.Clear();
     state.folder = info.absoluteFilePath();
     state.config = DefaultProjectConfig();
-    state.modified = !ReadProjectConfig(state.folder, state.config);
+    warnings.clear();
+    state.modified = !ReadProjectConfig(state.folder, state.config, &warnings);
     const QString typeName = TProjectConfig::Get(state.config.displayTypeName);
     if (!FindDisplayType(typeName, state.displayType) || typeName.isEmpty())
         throw TavolinError(QStringLiteral("Unbekannter Anzeigetyp: %1").arg(typeName));
@@ -46,9 +47,9 @@ void TTransferProject::Load(const QString& folder)
 
     createTables();
     for (int language = 0; language < state.displayType.LanguageCount(); ++language) {
-        ReadTextFile(*operating, state.TextFilePath(0, language), language);
+        warnings += ReadTextFile(*operating, state.TextFilePath(0, language), language);
         if (diagnostic)
-            ReadTextFile(*diagnostic, state.TextFilePath(1, language), language);
+            warnings += ReadTextFile(*diagnostic, state.TextFilePath(1, language), language);
     }
     graphics->Import(state.folder + QLatin1Char('/') + CharSetName(state.config) + QStringLiteral(".pix"));
 }

@@ -19,6 +19,7 @@ public:
 
     // Configuration over the default one, its display type, the text files of every
     // language the type has and the graphics character set "<charSetName>.pix".
+    // What reading left out is in `warnings` afterwards.
     void Load(const QString& folder);
     // An empty project of the given display type, ready to be filled by a read-back.
     void Create(const QString& folder, const QString& displayTypeName);
@@ -29,6 +30,7 @@ public:
     TransferJob Job(bool download) const;
 
     TProjectState state;
+    ReadWarnings warnings;
     std::unique_ptr<TMessageTable> operating;
     std::unique_ptr<TMessageTable> diagnostic;
     std::unique_ptr<TCharSet> graphics;
