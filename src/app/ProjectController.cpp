@@ -116,8 +116,8 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
         actions.SetProjectOpen(true);
         UpdateCaption();
         if (!warnings.isEmpty())
-            MessageBox::Warning(&m_window, QStringLiteral("Beim Lesen des Projekts ging nicht alles ein; beim "
-                                                          "Speichern fehlt es:\r\r") + FormatReadWarnings(warnings, 20));
+            MessageBox::Warning(&m_window, QStringLiteral("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
+                                               + FormatReadWarnings(warnings, 20, QStringLiteral("\r\r")));
         return true;
     } catch (const TavolinError& error) {
         failOpen(error.message());

@@ -18,5 +18,7 @@ struct TReadWarning
 
 using ReadWarnings = QList<TReadWarning>;
 
-// The notes one per line; beyond `limit` notes a last line says how many more there are.
-QString FormatReadWarnings(const ReadWarnings& warnings, int limit = 1000);
+// The notes, `separator` between them; beyond `limit` notes a last one says how many more
+// there are.
+QString FormatReadWarnings(const ReadWarnings& warnings, int limit = 1000,
+                           const QString& separator = QStringLiteral("\n"));

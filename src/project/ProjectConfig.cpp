@@ -140,8 +140,9 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnin
         }
         // Never write back a value without its NUL.
         (config.*field.field).back() = '\0';
-        fromDefaults.append(QStringLiteral("%1 „%2“").arg(QString::fromLatin1(field.label),
-                                                          TProjectConfig::Get(config.*field.field)));
+        const QString kept = TProjectConfig::Get(config.*field.field);
+        fromDefaults.append(QString::fromLatin1(field.label)
+                            + (kept.isEmpty() ? QStringLiteral(" (leer)") : QStringLiteral(" „%1“").arg(kept)));
     }
     if (warnings && !fromDefaults.isEmpty()) {
         const QString what = got < TProjectConfig::Size

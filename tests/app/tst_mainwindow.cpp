@@ -145,6 +145,7 @@ private Q_SLOTS:
         const QString textPath = demo + QStringLiteral("/Sprache1.txt");
         const QByteArray texts = ReadAll(textPath) + "1500 zu gross\n\r";
         WriteAll(textPath, texts);
+        OnModal<QMessageBox>([](QMessageBox* box) { Screenshot(box, QStringLiteral("open-warning")); });
         answer = AnswerBox(QMessageBox::Ok);
         openThroughDialog(QStringLiteral("Demo"));
         QVERIFY(session().IsOpen());
@@ -169,6 +170,7 @@ private Q_SLOTS:
         QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(focused, QStringLiteral("*** Alarm ***"));
 
+        OnModal<QMessageBox>([](QMessageBox* box) { Screenshot(box, QStringLiteral("star-refused")); });
         auto answer = AnswerBox(QMessageBox::Ok);
         ClickCell(view(), 2, rowOf(1));
         QCOMPARE(answer->count, 1);
@@ -183,6 +185,8 @@ private Q_SLOTS:
         QCOMPARE(answer->count, 2);
         QCOMPARE(answer->text, QStringLiteral("Das Projekt wurde nicht gespeichert."));
         QVERIFY(!QFile::exists(demo + QStringLiteral("/Sprache2.bak")));
+        activate();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view().Editor()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Neu: "));
         ClickCell(view(), 2, rowOf(1));
