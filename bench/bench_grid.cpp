@@ -14,7 +14,7 @@
 #include "app/MessageView.h"
 #include "app/ProjectController.h"
 #include "common/ProgramFolder.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
 

@@ -6,6 +6,7 @@
 
 #include "charset/CharSet.h"
 #include "project/DisplayType.h"
+#include "session/ProjectSession.h"
 #include "support/RecordingObserver.h"
 #include "support/SimulatedDisplay.h"
 #include "support/TestPaths.h"
@@ -75,9 +76,10 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     tavolin::test::UsePrivateSettings();
 
-    TDisplayType type;
-    FindDisplayType(QStringLiteral("Quon 3"), type);
-    TMessageTable table;
+    ProjectSession project;
+    project.Create(QStringLiteral("unused"), QStringLiteral("Quon 3"));
+    const TDisplayType& type = project.project.displayType;
+    TMessageTable& table = *project.Table(0);
     // Lines of 38 characters, two a message: nothing for the display filter to cut.
     const QByteArray line = "Stoerung Pumpe Foerderband Abschnitt ";
     QByteArray buffer(TextFile::BufferSize, '\0');
@@ -90,13 +92,8 @@ int main(int argc, char** argv)
     }
     const int textBytes = FormatText(table, 1, buffer.data(), TextFile::BufferSize, 2 | 4, type.lineLength);
 
-    TCharSet graphics('G');
-    graphics.Import(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix"));
-
-    TransferJob job;
-    job.operating = &table;
-    job.graphics = &graphics;
-    job.displayType = type;
+    project.graphics.Import(tavolin::test::DemoProjectDir() + QStringLiteral("/demo.pix"));
+    const TransferJob job = project.Job(true);
     std::printf("text of %d bytes, %d messages; line rate %.0f B/s (9600 baud, 8N1)\n", textBytes,
                 table.Count(), LineRate);
 

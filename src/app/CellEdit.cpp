@@ -2,7 +2,7 @@
 
 #include <QTextEdit>
 
-#include "dialogs/MessageBox.h"
+#include "common/ui/MessageBox.h"
 #include "texts/MessageTable.h"
 #include "texts/RichTextBridge.h"
 #include "texts/TextFile.h"

@@ -2,17 +2,20 @@
 
 #include <QObject>
 
-class MainWindow;
+struct AppDialogs;
+class MessageView;
+class ProjectSession;
+class QWidget;
 
 // The commands of the menu "&Bearbeiten", the editor's popup menu and the editing tool
-// buttons. Commands that need the editor do nothing while it is closed; commands that
-// need a table do nothing while no project is open.
+// buttons. MainActions disables those that need the editor while it is closed and all of
+// them while no project is open.
 class EditCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit EditCommands(MainWindow& window);
+    EditCommands(ProjectSession& session, MessageView& view, AppDialogs& dialogs, QWidget& parent);
 
     void NewMessage();
     void Delete();
@@ -36,5 +39,8 @@ public:
 private:
     bool editorOpen() const;
 
-    MainWindow& m_window;
+    ProjectSession& m_session;
+    MessageView& m_view;
+    AppDialogs& m_dialogs;
+    QWidget& m_parent;
 };

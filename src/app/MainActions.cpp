@@ -9,6 +9,8 @@
 #include <QToolBar>
 
 #include "app/CharSetBox.h"
+#include "app/MessageView.h"
+#include "session/ProjectSession.h"
 
 namespace {
 
@@ -25,7 +27,8 @@ QAction* Add(QMenu* menu, const QString& text, const QKeySequence& shortcut = {}
 
 } // namespace
 
-MainActions::MainActions(QMainWindow* window) : QObject(window)
+MainActions::MainActions(QMainWindow* window, const ProjectSession& session, const MessageView& view)
+    : QObject(window), m_window(window), m_session(session), m_view(view)
 {
     QMenuBar* bar = window->menuBar();
 
@@ -101,28 +104,37 @@ MainActions::MainActions(QMainWindow* window) : QObject(window)
     editorPopup->addAction(paste);
     editorPopup->addAction(remove);
 
-    SetProjectOpen(false);
-    SetTables(false, 0);
+    connect(&session, &ProjectSession::Changed, this, &MainActions::Update);
+    connect(&view, &MessageView::EditorShownChanged, this, &MainActions::Update);
+    Update();
 }
 
-void MainActions::SetProjectOpen(bool isOpen)
+void MainActions::Update()
 {
-    for (QAction* a : {save, close, transfer, toolSave, cut, copy, paste, toolEditCharSet})
+    const bool isOpen = m_session.IsOpen();
+    const bool editing = isOpen && m_view.EditorShown();
+    const bool twoLanguages = isOpen && m_session.project.displayType.LanguageCount() > 1;
+    const bool tables = isOpen && m_session.HasDiagnosticTexts();
+
+    for (QAction* a : {save, close, transfer, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);
     editMenu->menuAction()->setEnabled(isOpen);
-    // The edit commands keep their shortcuts only while there is something to edit.
-    for (QAction* a : editMenu->actions())
-        a->setEnabled(isOpen);
     charSetLabel->setEnabled(isOpen);
     charSetBox->setEnabled(isOpen);
-}
+    // Without the editor these would have nothing to work on; their shortcuts go with them.
+    for (QAction* a : {previousMessage, nextMessage, undo, cut, copy, paste, blinkOn, blinkOff, graphicsOn, graphicsOff})
+        a->setEnabled(editing);
+    switchLanguage->setEnabled(editing && twoLanguages);
+    remove->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
 
-void MainActions::SetTables(bool hasDiagnosticTexts, int currentTable)
-{
-    operatingTexts->setVisible(hasDiagnosticTexts);
-    diagnosticTexts->setVisible(hasDiagnosticTexts);
-    tableSeparator->setVisible(hasDiagnosticTexts);
-    operatingTexts->setChecked(hasDiagnosticTexts && currentTable == 0);
-    diagnosticTexts->setChecked(hasDiagnosticTexts && currentTable == 1);
+    operatingTexts->setVisible(tables);
+    diagnosticTexts->setVisible(tables);
+    tableSeparator->setVisible(tables);
+    operatingTexts->setEnabled(tables);
+    diagnosticTexts->setEnabled(tables);
+    operatingTexts->setChecked(tables && m_session.currentTable == 0);
+    diagnosticTexts->setChecked(tables && m_session.currentTable == 1);
+
+    m_window->setWindowTitle(m_session.Caption());
 }

@@ -8,6 +8,8 @@ class QMainWindow;
 class QMenu;
 class QToolBar;
 class CharSetBox;
+class MessageView;
+class ProjectSession;
 
 // The main window's menus, tool bar and their commands, with the one place that decides
 // which of them are enabled and shown.
@@ -16,7 +18,8 @@ class MainActions : public QObject
     Q_OBJECT
 
 public:
-    explicit MainActions(QMainWindow* window);
+    // Follows the session and the view from the start.
+    MainActions(QMainWindow* window, const ProjectSession& session, const MessageView& view);
 
     // Project menu
     QAction* open;
@@ -63,8 +66,14 @@ public:
     // The editor's popup menu: undo, cut, copy, paste, delete.
     QMenu* editorPopup;
 
-    // Enables what needs an open project; shows the table entries only for a display
-    // type with diagnostic texts and ticks the table shown.
-    void SetProjectOpen(bool open);
-    void SetTables(bool hasDiagnosticTexts, int currentTable);
+    // The one place that sets what is enabled, shown and ticked, and the window caption:
+    // project commands need an open project, editing commands the open editor, "&Löschen"
+    // the editor or a message, "Sprache wechseln" a second language; the table entries
+    // are shown only for a display type with diagnostic texts, the table shown ticked.
+    void Update();
+
+private:
+    QMainWindow* m_window;
+    const ProjectSession& m_session;
+    const MessageView& m_view;
 };

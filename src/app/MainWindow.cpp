@@ -17,24 +17,23 @@
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
 #include "common/TavolinError.h"
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "dialogs/Startdialog.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       m_view(new MessageView(m_session.standard, m_session.graphics, this)),
       m_status(new StatusBar(this)),
-      m_actions(new MainActions(this)),
+      m_actions(new MainActions(this, m_session, *m_view)),
       m_dialogs(this)
 {
-    setWindowTitle(QStringLiteral("Tavolin"));
     setCentralWidget(m_view);
     setStatusBar(m_status);
     resize(960, 700);
-    m_projects = std::make_unique<ProjectController>(*this);
-    m_edit = std::make_unique<EditCommands>(*this);
+    m_projects = std::make_unique<ProjectController>(m_session, *m_view, *m_actions, m_dialogs, *this);
+    m_edit = std::make_unique<EditCommands>(m_session, *m_view, m_dialogs, *this);
     connect(&m_session.standard, &TCharSet::FontChange, this, &MainWindow::onFontChange);
     connect(&m_session.graphics, &TCharSet::FontChange, this, &MainWindow::onFontChange);
     connect(m_view, &MessageView::StatusChanged, this, &MainWindow::UpdateStatus);
@@ -121,13 +120,10 @@ bool MainWindow::event(QEvent* event)
         onGlyphEditorEvent(event);
         return true;
     }
-    if (type == QEvent::WindowActivate) {
-        m_status->SetPort(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")));
-        if (m_firstActivation) {
-            m_firstActivation = false;
-            // Outside the activation itself, so that the start screen runs its own loop.
-            QTimer::singleShot(0, this, &MainWindow::showStartScreen);
-        }
+    if (type == QEvent::WindowActivate && m_firstActivation) {
+        m_firstActivation = false;
+        // Outside the activation itself, so that the start screen runs its own loop.
+        QTimer::singleShot(0, this, &MainWindow::showStartScreen);
     }
     return QMainWindow::event(event);
 }
@@ -135,8 +131,8 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::showStartScreen()
 {
     try {
-        const QString value = SettingsStore::ReadValue(QStringLiteral("Startbild"));
-        if (!value.isEmpty() && SettingsStore::ReadInteger(QStringLiteral("Startbild"), 1) == 0)
+        const QString value = SettingsStore::Read(SettingsStore::Key::StartScreen);
+        if (!value.isEmpty() && SettingsStore::ReadInteger(SettingsStore::Key::StartScreen) == 0)
             return;
         Startdialog& start = *m_dialogs.startdialog;
         if (start.exec() == QDialog::Accepted && start.choice != Startdialog::NoChoice)

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/AppDialogs.h"
-#include "app/ProjectSession.h"
+#include "session/ProjectSession.h"
 
 class EditCommands;
 class MainActions;

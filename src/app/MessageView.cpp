@@ -30,6 +30,7 @@ MessageView::MessageView(const TCharSet& standard, const TCharSet& graphics, QWi
     white.setColor(QPalette::Window, Qt::white);
     m_panel->setPalette(white);
     m_panel->hide();
+    m_panel->installEventFilter(this);
     m_grid->setFocusProxy(nullptr);
     setFocusProxy(m_grid);
 
@@ -56,6 +57,14 @@ MessageView::~MessageView() = default;
 bool MessageView::EditorShown() const
 {
     return !m_panel->isHidden();
+}
+
+bool MessageView::eventFilter(QObject* watched, QEvent* event)
+{
+    // Sent on every show() / hide() of the panel, also while the window is not shown yet.
+    if (watched == m_panel && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        Q_EMIT EditorShownChanged();
+    return QWidget::eventFilter(watched, event);
 }
 
 void MessageView::SetTable(TMessageTable* table, const TDisplayType& type)

@@ -54,6 +54,9 @@ public:
     // Ends the open edit and gives the grid the focus on the edited cell.
     void CloseEdit();
 
+    // Tells the status bar to follow (after a command changed the edit).
+    void NotifyStatus() { Q_EMIT StatusChanged(); }
+
     // The glyph font of `face` is about to be replaced / is back.
     void FontGoing(const QString& face);
     void FontBack(const QString& face);
@@ -68,9 +71,12 @@ Q_SIGNALS:
     // Caret, selection or edit changed; the status bar follows.
     void StatusChanged();
     void EditorContextMenu(const QPoint& globalPos);
+    // The editor panel was shown or hidden.
+    void EditorShownChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onCellClicked();

@@ -5,53 +5,56 @@
 
 #include "app/CharSetBox.h"
 #include "app/MainActions.h"
-#include "app/MainWindow.h"
+#include "app/AppDialogs.h"
 #include "app/MessageGrid.h"
 #include "app/MessageView.h"
-#include "app/StatusBar.h"
 #include "charset/FontEditorLink.h"
 #include "common/TavolinError.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/MessageBox.h"
+#include "session/ProjectSession.h"
 #include "dialogs/Optionen.h"
 #include "dialogs/Startdialog.h"
 #include "project/ProjectFolders.h"
 #include "project/RecentList.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "project/ui/Import1.h"
 #include "project/ui/Letzteprjdialog.h"
 #include "project/ui/Projekt_offnen.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
-ProjectController::ProjectController(MainWindow& window) : QObject(&window), m_window(window) {}
+ProjectController::ProjectController(ProjectSession& session, MessageView& view, MainActions& actions,
+                                     AppDialogs& dialogs, QWidget& parent)
+    : QObject(&parent), m_session(session), m_view(view), m_actions(actions), m_dialogs(dialogs), m_parent(parent)
+{
+}
 
 void ProjectController::OpenCommand()
 {
-    m_window.Dialogs().startdialog->choice = Startdialog::NoChoice;
+    m_dialogs.startdialog->choice = Startdialog::NoChoice;
     OpenProject();
 }
 
 void ProjectController::RecentCommand()
 {
-    m_window.Dialogs().startdialog->choice = Startdialog::RecentProjects;
+    m_dialogs.startdialog->choice = Startdialog::RecentProjects;
     OpenProject();
 }
 
 void ProjectController::OpenProject()
 {
-    AppDialogs& dialogs = m_window.Dialogs();
-    const bool recentMode = dialogs.startdialog->choice == Startdialog::RecentProjects;
-    dialogs.startdialog->choice = Startdialog::NoChoice;
-    const TProjectState current = m_window.Session().project;
+    const bool recentMode = m_dialogs.startdialog->choice == Startdialog::RecentProjects;
+    m_dialogs.startdialog->choice = Startdialog::NoChoice;
+    const TProjectState current = m_session.project;
     if (recentMode) {
-        Letzteprjdialog& dialog = *dialogs.letzteprjdialog;
+        Letzteprjdialog& dialog = *m_dialogs.letzteprjdialog;
         dialog.state = current;
         if (dialog.exec() != QDialog::Accepted)
             return;
         OpenProjectState(dialog.state, false, false);
         return;
     }
-    Projekt_offnen& dialog = *dialogs.projektOffnen;
+    Projekt_offnen& dialog = *m_dialogs.projektOffnen;
     dialog.state = current;
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -60,25 +63,11 @@ void ProjectController::OpenProject()
 
 bool ProjectController::OpenFolder(const QString& folder)
 {
-    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    if (!QFileInfo(path).isDir()) {
-        MessageBox::Error(&m_window, QStringLiteral("Das Projekt \"%1\" existiert nicht.").arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
     TProjectState state;
-    state.config = DefaultProjectConfig();
-    state.modified = true;
-    state.folder = path.left(TProjectState::MaxFolder);
     try {
-        if (ReadProjectConfig(path, state.config))
-            state.modified = false;
+        state = ProjectSession::ReadFolder(folder);
     } catch (const TavolinError& error) {
-        MessageBox::Error(&m_window, error.message());
-        return false;
-    }
-    const QString typeName = TProjectConfig::Get(state.config.displayTypeName);
-    if (typeName.isEmpty() || !FindDisplayType(typeName, state.displayType)) {
-        MessageBox::Error(&m_window, QStringLiteral("Der Anzeigentyp \"%1\" ist unbekannt.").arg(typeName));
+        MessageBox::Error(&m_parent, error.message());
         return false;
     }
     return OpenProjectState(state, false, false);
@@ -86,37 +75,44 @@ bool ProjectController::OpenFolder(const QString& folder)
 
 bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewProject, bool readFromDisplay)
 {
+    // The display is read before the open project is closed: a read-back that fails or
+    // is aborted leaves that project as it was.
+    ProjectSession readBack;
+    if (readFromDisplay) {
+        readBack.Begin(state, nullptr);
+        if (!runTransfer(readBack, false)) {
+            MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
+            return false;
+        }
+    }
     if (!CloseProject(true))
         return false;
-    ProjectSession& session = m_window.Session();
-    MessageView& view = *m_window.View();
-    MainActions& actions = *m_window.Actions();
     try {
         RecentList::Projects().Remove(state.folder);
-        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"),
+        SettingsStore::Write(SettingsStore::Key::ProjectBasePath,
                                   StripTrailingDelimiter(QFileInfo(state.folder).absolutePath()));
-        RecentList::BasePaths().PushFront(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")));
+        RecentList::BasePaths().PushFront(SettingsStore::Read(SettingsStore::Key::ProjectBasePath));
 
-        session.Begin(state, &view);
-        actions.charSetBox->SetTextQuietly(session.CharSetName());
+        m_session.Begin(state, &m_view);
+        m_actions.charSetBox->SetTextQuietly(m_session.CharSetName());
         ReadWarnings warnings;
-        if (readFromDisplay)
-            readBack();
-        else
-            warnings = session.LoadFiles(isNewProject);
+        if (readFromDisplay) {
+            m_session.TakeContent(readBack, &m_view);
+            m_session.Notify(ProjectSession::TablesChanged);
+        } else {
+            warnings = m_session.LoadFiles(isNewProject);
+        }
         RefreshCharSetNames();
-        session.ImportStandardCharSet();
+        m_session.ImportStandardCharSet();
 
-        view.SetTable(session.CurrentTable(), session.project.displayType);
-        view.Grid()->SetTopRow(1);
-        view.Grid()->SetSelection({1, 1, 1, 1});
-        view.RefreshLayout(*session.CurrentTable());
-        view.Grid()->setFocus(Qt::OtherFocusReason);
+        m_view.SetTable(m_session.CurrentTable(), m_session.project.displayType);
+        m_view.Grid()->SetTopRow(1);
+        m_view.Grid()->SetSelection({1, 1, 1, 1});
+        m_view.RefreshLayout(*m_session.CurrentTable());
+        m_view.Grid()->setFocus(Qt::OtherFocusReason);
 
-        actions.SetProjectOpen(true);
-        UpdateCaption();
         if (!warnings.isEmpty())
-            MessageBox::Warning(&m_window, QStringLiteral("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
+            MessageBox::Warning(&m_parent, QStringLiteral("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
                                                + FormatReadWarnings(warnings, 20, QStringLiteral("\r\r")));
         return true;
     } catch (const TavolinError& error) {
@@ -127,101 +123,83 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
     return false;
 }
 
-bool ProjectController::runTransfer(bool download)
+bool ProjectController::runTransfer(ProjectSession& session, bool download)
 {
-    ProjectSession& session = m_window.Session();
     LadenJob job;
     job.download = download;
     job.operating = session.Table(0);
     job.diagnostic = session.Table(1);
     job.graphics = &session.graphics;
     job.project = session.project;
-    job.port = SettingsStore::ReadValue(QStringLiteral("Schnittstelle"));
-    Laden& laden = *m_window.Dialogs().laden;
+    job.port = SettingsStore::Read(SettingsStore::Key::Port);
+    Laden& laden = *m_dialogs.laden;
     laden.SetJob(job);
     return laden.exec() == QDialog::Accepted;
 }
 
-void ProjectController::readBack()
-{
-    if (!runTransfer(false))
-        throw TavolinError(m_window.Dialogs().laden->ErrorText());
-}
-
 void ProjectController::failOpen(const QString& message)
 {
-    MessageView& view = *m_window.View();
-    view.HideGrid();
-    view.CellEdit().Abandon();
-    view.SetTable(nullptr, TDisplayType());
-    m_window.Session().Clear();
-    m_window.Actions()->charSetBox->StopTimer();
-    m_window.Actions()->charSetBox->SetTextQuietly(QString());
-    m_window.Actions()->SetProjectOpen(false);
-    m_window.Actions()->SetTables(false, 0);
-    m_window.setWindowTitle(QStringLiteral("Tavolin"));
-    m_window.UpdateStatus();
-    MessageBox::Error(&m_window, message);
+    m_view.HideGrid();
+    m_view.CellEdit().Abandon();
+    m_view.SetTable(nullptr, TDisplayType());
+    m_session.Clear();
+    m_actions.charSetBox->StopTimer();
+    m_actions.charSetBox->SetTextQuietly(QString());
+    m_view.NotifyStatus();
+    MessageBox::Error(&m_parent, message);
 }
 
 bool ProjectController::CloseProject(bool ask)
 {
-    ProjectSession& session = m_window.Session();
-    MessageView& view = *m_window.View();
-    MainActions& actions = *m_window.Actions();
     // A glyph editor's last save still counts as a change of the open project's set.
     try {
-        if (!session.IsOpen())
+        if (!m_session.IsOpen())
             FontEditorLink::Instance().EndEditor();
-        else if (session.graphics.EndEditor())
-            view.InvalidateGrid();
+        else if (m_session.graphics.EndEditor())
+            m_view.InvalidateGrid();
     } catch (const TavolinError& error) {
-        MessageBox::Error(&m_window, error.message());
+        MessageBox::Error(&m_parent, error.message());
     }
-    if (session.IsOpen()) {
-        if (!view.CellEdit().StoreCellEdit(*session.CurrentTable()) && ask)
+    if (m_session.IsOpen()) {
+        if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()) && ask)
             return false;
-        if (ask && session.NeedsSaving()) {
+        if (ask && m_session.NeedsSaving()) {
             const QString text = QStringLiteral("%1\rProjekt wurde geändert.\r\rMöchten Sie die Änderungen speicher?")
-                                     .arg(QDir::toNativeSeparators(session.project.folder));
-            const auto answer = MessageBox::YesNoCancel(&m_window, m_window.windowTitle(), text);
+                                     .arg(QDir::toNativeSeparators(m_session.project.folder));
+            const auto answer = MessageBox::YesNoCancel(&m_parent, m_parent.windowTitle(), text);
             if (answer == QMessageBox::Cancel)
                 return false;
             if (answer == QMessageBox::Yes) {
                 try {
                     SaveProject();
                 } catch (const TavolinError& error) {
-                    MessageBox::Error(&m_window, error.message());
+                    MessageBox::Error(&m_parent, error.message());
                     return false;
                 }
             }
         }
     }
-    m_window.setWindowTitle(QStringLiteral("Tavolin"));
-    actions.SetProjectOpen(false);
-    actions.SetTables(false, 0);
-    actions.charSetBox->StopTimer();
-    actions.charSetBox->SetTextQuietly(QString());
+    m_actions.charSetBox->StopTimer();
+    m_actions.charSetBox->SetTextQuietly(QString());
     // Stored above; a refused text has been shown and goes with the project.
-    view.CellEdit().Abandon();
-    view.HideGrid();
-    RecentList::Projects().PushFront(session.project.folder);
-    view.SetTable(nullptr, TDisplayType());
-    session.Clear();
-    m_window.Dialogs().import1->baseFolder.clear();
-    m_window.UpdateStatus();
+    m_view.CellEdit().Abandon();
+    m_view.HideGrid();
+    RecentList::Projects().PushFront(m_session.project.folder);
+    m_view.SetTable(nullptr, TDisplayType());
+    m_session.Clear();
+    m_dialogs.import1->baseFolder.clear();
+    m_view.NotifyStatus();
     return true;
 }
 
 void ProjectController::SaveProject()
 {
-    ProjectSession& session = m_window.Session();
-    if (!session.IsOpen())
+    if (!m_session.IsOpen())
         return;
     FlushCharSetBox();
-    if (!m_window.View()->CellEdit().StoreCellEdit(*session.CurrentTable()))
+    if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
         throw TavolinError(QStringLiteral("Das Projekt wurde nicht gespeichert."));
-    if (session.Save())
+    if (m_session.Save())
         RefreshCharSetNames();
 }
 
@@ -230,26 +208,18 @@ void ProjectController::SaveCommand()
     try {
         SaveProject();
     } catch (const TavolinError& error) {
-        MessageBox::Error(&m_window, error.message());
+        MessageBox::Error(&m_parent, error.message());
     }
-}
-
-void ProjectController::UpdateCaption()
-{
-    ProjectSession& session = m_window.Session();
-    m_window.setWindowTitle(session.IsOpen() ? session.Caption() : QStringLiteral("Tavolin"));
-    m_window.Actions()->SetTables(session.IsOpen() && session.HasDiagnosticTexts(), session.currentTable);
 }
 
 void ProjectController::RefreshCharSetNames()
 {
-    ProjectSession& session = m_window.Session();
-    m_window.Actions()->charSetBox->SetNames(ListFilesByExtension(session.project.folder, QStringLiteral("pix")));
+    m_actions.charSetBox->SetNames(ListFilesByExtension(m_session.project.folder, QStringLiteral("pix")));
 }
 
 void ProjectController::FlushCharSetBox()
 {
-    if (m_window.Actions()->charSetBox->Pending())
+    if (m_actions.charSetBox->Pending())
         CharSetSettled();
 }
 
@@ -266,28 +236,27 @@ bool ProjectController::validCharSetName(const QString& name) const
 
 void ProjectController::CharSetSettled()
 {
-    ProjectSession& session = m_window.Session();
-    CharSetBox& box = *m_window.Actions()->charSetBox;
+    CharSetBox& box = *m_actions.charSetBox;
     box.StopTimer();
-    if (!session.IsOpen())
+    if (!m_session.IsOpen())
         return;
-    const QString oldName = session.CharSetName();
+    const QString oldName = m_session.CharSetName();
     const QString newName = box.currentText();
     if (newName == oldName || newName.isEmpty())
         return;
     if (!validCharSetName(newName)) {
-        MessageBox::Error(&m_window, QStringLiteral("\"%1\" ist kein gültiger Name für einen Zeichensatz.").arg(newName));
+        MessageBox::Error(&m_parent, QStringLiteral("\"%1\" ist kein gültiger Name für einen Zeichensatz.").arg(newName));
         box.SetTextQuietly(oldName);
         return;
     }
     try {
-        if (session.graphics.modified) {
+        if (m_session.graphics.modified) {
             const auto answer = MessageBox::YesNoCancel(
-                &m_window, m_window.windowTitle(),
+                &m_parent, m_parent.windowTitle(),
                 QStringLiteral("\"%1.pix\"\rPixeldatei wurde geändert.\r\rMöchten Sie die Änderungen speicher?").arg(oldName));
             if (answer == QMessageBox::Yes) {
-                const bool existed = QFileInfo::exists(session.PixPath(oldName));
-                session.graphics.Save(session.PixPath(oldName));
+                const bool existed = QFileInfo::exists(m_session.PixPath(oldName));
+                m_session.graphics.Save(m_session.PixPath(oldName));
                 if (!existed)
                     RefreshCharSetNames();
             } else if (answer != QMessageBox::No) {
@@ -295,38 +264,37 @@ void ProjectController::CharSetSettled()
                 return;
             }
         }
-        session.SetCharSetName(newName);
-        session.ImportGraphics(newName);
-        session.project.modified = true;
+        m_session.SetCharSetName(newName);
+        m_session.ImportGraphics(newName);
+        m_session.MarkModified();
         if (FontEditorLink::Instance().IsVisible()) {
-            session.graphics.EndEditor();
-            session.graphics.StartEditor(&m_window, m_window.x(), m_window.y());
+            m_session.graphics.EndEditor();
+            m_session.graphics.StartEditor(&m_parent, m_parent.x(), m_parent.y());
             box.setFocus();
         }
     } catch (const TavolinError& error) {
-        MessageBox::Error(&m_window, error.message());
+        MessageBox::Error(&m_parent, error.message());
     }
-    m_window.View()->InvalidateGrid();
-    m_window.View()->Panel()->update();
+    m_view.InvalidateGrid();
+    m_view.Panel()->update();
 }
 
 void ProjectController::Transfer()
 {
-    ProjectSession& session = m_window.Session();
-    if (!session.IsOpen())
+    if (!m_session.IsOpen())
         return;
-    Uebertragen& selection = *m_window.Dialogs().uebertragen;
-    selection.SetDisplayType(session.project.displayType);
+    Uebertragen& selection = *m_dialogs.uebertragen;
+    selection.SetDisplayType(m_session.project.displayType);
     if (selection.exec() != QDialog::Accepted)
         return;
-    if (!m_window.View()->CellEdit().StoreCellEdit(*session.CurrentTable()))
+    if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
         return;
-    if (!runTransfer(true))
-        MessageBox::Error(&m_window, m_window.Dialogs().laden->ErrorText());
+    if (!runTransfer(m_session, true))
+        MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
 }
 
 void ProjectController::ShowOptions()
 {
-    if (m_window.Dialogs().optionen->exec() == QDialog::Accepted)
-        m_window.Status()->SetPort(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")));
+    // The status bar follows the stored port through the settings' change signal.
+    m_dialogs.optionen->exec();
 }

@@ -5,7 +5,11 @@
 
 #include "project/ProjectConfig.h"
 
-class MainWindow;
+struct AppDialogs;
+class MainActions;
+class MessageView;
+class ProjectSession;
+class QWidget;
 
 // The main window's project commands: open (through the open/new or the recent-projects
 // dialog, or a folder given at start-up), save, close with the question about changes,
@@ -15,7 +19,8 @@ class ProjectController : public QObject
     Q_OBJECT
 
 public:
-    explicit ProjectController(MainWindow& window);
+    ProjectController(ProjectSession& session, MessageView& view, MainActions& actions, AppDialogs& dialogs,
+                      QWidget& parent);
 
     // "&Öffnen/Neu..." and the start screen: the dialog the start choice names.
     void OpenProject();
@@ -32,7 +37,6 @@ public:
     void SaveProject();
     void SaveCommand();
 
-    void UpdateCaption();
     void RefreshCharSetNames();
     // Applies a character set name still waiting for its timer.
     void FlushCharSetBox();
@@ -43,10 +47,13 @@ public:
 
 private:
     void failOpen(const QString& message);
-    void readBack();
-    // Runs the transfer window on the open project; false when an error ended the run.
-    bool runTransfer(bool download);
+    // Runs the transfer window on `session`; false when an error ended the run.
+    bool runTransfer(ProjectSession& session, bool download);
     bool validCharSetName(const QString& name) const;
 
-    MainWindow& m_window;
+    ProjectSession& m_session;
+    MessageView& m_view;
+    MainActions& m_actions;
+    AppDialogs& m_dialogs;
+    QWidget& m_parent;
 };

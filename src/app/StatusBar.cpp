@@ -4,6 +4,7 @@
 
 #include "app/CellEditor.h"
 #include "app/MessageView.h"
+#include "common/SettingsStore.h"
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 {
@@ -16,6 +17,11 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
         addWidget(m_panels[i]);
     }
     setSizeGripEnabled(true);
+    SetPort(SettingsStore::Read(SettingsStore::Key::Port));
+    connect(&SettingsStore::Instance(), &SettingsStore::Changed, this, [this](SettingsStore::Key key) {
+        if (key == SettingsStore::Key::Port)
+            SetPort(SettingsStore::Read(SettingsStore::Key::Port));
+    });
 }
 
 void StatusBar::SetPort(const QString& port)

@@ -9,8 +9,8 @@
 #include "charset/TempFile.h"
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
-#include "dialogs/MessageBox.h"
-#include "project/SettingsStore.h"
+#include "common/ui/MessageBox.h"
+#include "common/SettingsStore.h"
 
 // tavolin [PROJECT_DIR]: without a folder the start screen decides what opens; with one,
 // that project opens at once.
@@ -25,8 +25,8 @@ int main(int argc, char** argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     try {
-        if (SettingsStore::ReadValue(QStringLiteral("PRJBasePath")).isEmpty())
-            SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), ProgramFolder());
+        if (SettingsStore::Read(SettingsStore::Key::ProjectBasePath).isEmpty())
+            SettingsStore::Write(SettingsStore::Key::ProjectBasePath, ProgramFolder());
         MainWindow window;
         const QStringList args = QApplication::arguments();
         if (args.size() > 1) {

@@ -4,13 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QSaveFile>
 
 #include "charset/EditableFont.h"
 #include "charset/FontEditorLink.h"
 #include "charset/FontFileBuilder.h"
 #include "charset/TempFile.h"
 #include "charset/TrueTypeBuilder.h"
+#include "common/AtomicFile.h"
+#include "common/SourceFile.h"
 #include "common/TavolinError.h"
 
 namespace {
@@ -53,6 +54,7 @@ bool TCharSet::Import(const QString& pixPath)
         fntPath = MakeTempFileName(prefixChar);
     PixToFont(pixPath, fntPath, QFileInfo(fntPath).fileName());
     pixName = QFileInfo(pixPath).fileName();
+    importedFrom = pixPath;
     fntDate = ModificationTime(fntPath);
     modified = false;
     RebuildFont();
@@ -98,10 +100,7 @@ bool TCharSet::RebuildFont()
         QString builtFace;
         const QByteArray fon = BuildFontFileData(source, fntPath, &builtFace);
         const QByteArray trueType = BuildTrueTypeFont(builtFace, EditableFont::WindowsGlyphs(source, fntPath));
-        QSaveFile file(fonPath);
-        if (!file.open(QIODevice::WriteOnly) || file.write(fon) != fon.size() || !file.commit())
-            throw TavolinError(QStringLiteral("Die Schriftdatei \"%1\" kann nicht geschrieben werden.")
-                                   .arg(QDir::toNativeSeparators(fonPath)));
+        ReplaceFileBytes(fonPath, fon, QStringLiteral("Die Schriftdatei kann nicht geschrieben werden."));
         m_fontId = QFontDatabase::addApplicationFontFromData(trueType);
         if (m_fontId >= 0)
             Q_EMIT FontChange(2, builtFace);
@@ -166,11 +165,27 @@ void TCharSet::PixToFont(const QString& pixPath, const QString& fontPath, const 
     QFile source(pixPath);
     if (source.open(QIODevice::ReadOnly))
         pix = source.read(EditableFont::PixSize); // a missing or short file leaves blank glyphs
+    PixDataToFont(pix, fontPath, faceName);
+}
+
+void TCharSet::PixDataToFont(const QByteArray& pix, const QString& fontPath, const QString& faceName)
+{
     const QByteArray font = EditableFont::FromPix(pix, faceName);
-    QSaveFile destination(fontPath);
-    if (!destination.open(QIODevice::WriteOnly) || destination.write(font) != font.size() || !destination.commit())
-        throw TavolinError(QStringLiteral("Die Zeichensatzdatei \"%1\" kann nicht geschrieben werden.")
-                               .arg(QDir::toNativeSeparators(fontPath)));
+    ReplaceFileBytes(fontPath, font, QStringLiteral("Die Zeichensatzdatei kann nicht geschrieben werden."));
+}
+
+QByteArray TCharSet::ReadPixFile(const QString& pixPath)
+{
+    const QByteArray pix = ReadSourceFile(pixPath, QStringLiteral("Die Pixeldatei"), EditableFont::MaxFileSize);
+    if (pix.size() != PixSize)
+        throw TavolinError(QStringLiteral("Die Pixeldatei \"%1\" ist %2; ein Zeichensatz hat %3 Bytes.")
+                               .arg(QDir::toNativeSeparators(pixPath),
+                                    pix.isEmpty() ? QStringLiteral("leer")
+                                                  : QStringLiteral("mit %1 Bytes %2").arg(pix.size()).arg(
+                                                        pix.size() < PixSize ? QStringLiteral("zu kurz")
+                                                                             : QStringLiteral("zu lang")))
+                               .arg(PixSize));
+    return pix;
 }
 
 void TCharSet::FontToPix(const QString& fontPath, const QString& pixPath)
@@ -178,8 +193,5 @@ void TCharSet::FontToPix(const QString& fontPath, const QString& pixPath)
     // The whole font is read and checked before the ".pix" file is touched, so a damaged
     // font never costs the user the file on disk.
     const QByteArray pix = EditableFont::ToPix(EditableFont::ReadFile(fontPath), fontPath);
-    QSaveFile destination(pixPath);
-    if (!destination.open(QIODevice::WriteOnly) || destination.write(pix) != pix.size() || !destination.commit())
-        throw TavolinError(QStringLiteral("Die Pixeldatei \"%1\" kann nicht geschrieben werden.")
-                               .arg(QDir::toNativeSeparators(pixPath)));
+    ReplaceFileBytes(pixPath, pix, QStringLiteral("Die Pixeldatei kann nicht geschrieben werden."));
 }

@@ -45,6 +45,11 @@ public:
     static QFont MakeFont(const QString& face);
 
     static void PixToFont(const QString& pixPath, const QString& fontPath, const QString& faceName);
+    // The same from the glyph bytes of a ".pix" file.
+    static void PixDataToFont(const QByteArray& pix, const QString& fontPath, const QString& faceName);
+    // The 1568 bytes of a ".pix" or ".fix" file; a missing, unreadable, empty or wrong-size
+    // file raises TavolinError naming the file and the reason.
+    static QByteArray ReadPixFile(const QString& pixPath);
     static void FontToPix(const QString& fontPath, const QString& pixPath);
 
     QFont font;
@@ -53,6 +58,7 @@ public:
     QString fonPath;
     QString fntPath;
     QString pixName;
+    QString importedFrom; // the file the glyphs were last imported from; empty: not from a file
     QString pendingDeletes;
     char prefixChar;
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "charset/DisplayCodeMap.h"
+#include "common/SourceFile.h"
 #include "common/TavolinError.h"
 
 namespace EditableFont {
@@ -185,17 +186,7 @@ std::array<PixelGlyph, GlyphCount> WindowsGlyphs(const QByteArray& font, const Q
 
 QByteArray ReadFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TavolinError(QStringLiteral("Die Zeichensatzdatei \"%1\" kann nicht geöffnet werden.")
-                               .arg(QDir::toNativeSeparators(path)));
-    if (file.size() > MaxFileSize)
-        Damaged(path, QStringLiteral("sie ist mit %1 Bytes viel zu groß").arg(file.size()));
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TavolinError(QStringLiteral("Die Zeichensatzdatei \"%1\" kann nicht gelesen werden.")
-                               .arg(QDir::toNativeSeparators(path)));
-    return data;
+    return ReadSourceFile(path, QStringLiteral("Die Zeichensatzdatei"), MaxFileSize);
 }
 
 } // namespace EditableFont

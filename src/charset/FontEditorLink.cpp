@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "common/ProgramFolder.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 namespace {
 
@@ -90,12 +90,12 @@ void FontEditorLink::EditorMoved(int left, int top)
 
 void FontEditorLink::ReadOffsets()
 {
-    offsetX = SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosX"));
-    offsetY = SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosY"));
+    offsetX = SettingsStore::ReadLeadingInteger(SettingsStore::Key::FontEditorPosX);
+    offsetY = SettingsStore::ReadLeadingInteger(SettingsStore::Key::FontEditorPosY);
 }
 
 void FontEditorLink::WriteOffsets() const
 {
-    SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QString::number(offsetX));
-    SettingsStore::WriteValue(QStringLiteral("FonteditorPosY"), QString::number(offsetY));
+    SettingsStore::Write(SettingsStore::Key::FontEditorPosX, QString::number(offsetX));
+    SettingsStore::Write(SettingsStore::Key::FontEditorPosY, QString::number(offsetY));
 }

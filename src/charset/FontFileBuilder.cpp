@@ -1,9 +1,9 @@
 #include "charset/FontFileBuilder.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include "charset/EditableFont.h"
+#include "common/AtomicFile.h"
 #include "common/TavolinError.h"
 
 using namespace EditableFont;
@@ -180,9 +180,6 @@ QString BuildFontFile(const QString& sourcePath, const QString& destinationPath)
     const QByteArray source = ReadFile(sourcePath);
     QString face;
     const QByteArray data = BuildFontFileData(source, sourcePath, &face);
-    QSaveFile file(destinationPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        throw TavolinError(QStringLiteral("Die Schriftdatei \"%1\" kann nicht geschrieben werden.")
-                               .arg(QDir::toNativeSeparators(destinationPath)));
+    ReplaceFileBytes(destinationPath, data, QStringLiteral("Die Schriftdatei kann nicht geschrieben werden."));
     return face;
 }

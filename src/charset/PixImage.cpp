@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "charset/DisplayCodeMap.h"
+#include "common/TavolinError.h"
 
 namespace PixImage {
 
@@ -27,6 +28,23 @@ void DrawGlyph(QPainter& painter, const QByteArray& pix, int displayCode, QPoint
     }
 }
 
+// A blank picture of the given size, refused above the bound, so that a long text or a
+// large dot never takes minutes and gigabytes before failing.
+QImage Blank(qint64 width, qint64 height)
+{
+    if (width > MaxSide || height > MaxSide || width * height > MaxPixels)
+        throw TavolinError(QStringLiteral("Das Bild wäre %1 × %2 Bildpunkte groß; erlaubt sind höchstens %3 "
+                                          "Bildpunkte Breite und Höhe und %4 Millionen Bildpunkte. Bitte den Text "
+                                          "kürzen oder --dot verkleinern.")
+                               .arg(width).arg(height).arg(MaxSide).arg(MaxPixels / 1'000'000));
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull())
+        throw TavolinError(QStringLiteral("Für ein Bild von %1 × %2 Bildpunkten reicht der Arbeitsspeicher nicht.")
+                               .arg(width).arg(height));
+    image.fill(Qt::white);
+    return image;
+}
+
 } // namespace
 
 QImage RenderText(const QByteArray& pix, const QByteArray& windowsText, int dot)
@@ -39,9 +57,8 @@ QImage RenderText(const QByteArray& pix, const QByteArray& windowsText, int dot)
         columns = std::max(columns, line.size());
 
     const int margin = dot * 2;
-    QImage image(static_cast<int>(columns) * CellDotsX * dot + 2 * margin - dot,
-                 static_cast<int>(lines.size()) * CellDotsY * dot + 2 * margin - dot, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = Blank(static_cast<qint64>(columns) * CellDotsX * dot + 2 * margin - dot,
+                         static_cast<qint64>(lines.size()) * CellDotsY * dot + 2 * margin - dot);
     QPainter painter(&image);
     const DisplayCodeMap& map = DisplayCodeMap::Instance();
     for (qsizetype y = 0; y < lines.size(); ++y)
@@ -66,8 +83,7 @@ QImage RenderSheet(const QByteArray& pix, int dot)
     const int cellWidth = std::max(7 * dot, metrics.horizontalAdvance(QStringLiteral("FF")) + 2 * dot);
     const int cellHeight = labelHeight + 9 * dot;
 
-    QImage image(16 * cellWidth + 2 * dot, 14 * cellHeight + 2 * dot, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = Blank(16 * static_cast<qint64>(cellWidth) + 2 * dot, 14 * static_cast<qint64>(cellHeight) + 2 * dot);
     QPainter painter(&image);
     painter.setFont(labelFont);
     for (int n = 0; n < 224; ++n) {

@@ -8,6 +8,11 @@
 // `dot` × `dot` pixels, a character cell of 6 × 8 dots (one dot of space right and below).
 namespace PixImage {
 
+// The largest picture drawn: a side of at most MaxSide and at most MaxPixels in all
+// (about 160 MB in memory). Larger requests raise TavolinError before anything is drawn.
+constexpr qint64 MaxSide = 16384;
+constexpr qint64 MaxPixels = 40'000'000;
+
 // A text in Windows codes; 0x0A or 0x0D start a new line.
 QImage RenderText(const QByteArray& pix, const QByteArray& windowsText, int dot);
 

@@ -7,8 +7,22 @@
 
 namespace cli {
 
+// A call the command cannot make sense of (unknown option, wrong number of names, unknown
+// action, bad option value): reported like any error, but with exit code 2.
+class UsageError : public TavolinError
+{
+public:
+    using TavolinError::TavolinError;
+};
+
+// `text` with control characters shown as \xHH, so that a name from the input can neither
+// break a message apart nor drive the terminal.
+QString Shown(const QString& text);
+
 // Positional arguments and options of one subcommand. Options in `valued` take a value
-// ("--format csv" or "--format=csv"); options in `flags` take none; others are refused.
+// ("--format csv" or "--format=csv") and may be given once; options in `flags` take none;
+// any other argument beginning with "-" is refused. "--" ends the options: everything
+// after it is positional, also "-" and names beginning with "-".
 struct ArgList
 {
     QStringList positional;
@@ -23,19 +37,30 @@ struct ArgList
     static ArgList Parse(const QStringList& args, const QStringList& valued, const QStringList& flags)
     {
         ArgList parsed;
+        const auto add = [&](const QString& option, const QString& value) {
+            if (parsed.options.contains(option))
+                throw UsageError(QStringLiteral("%1 ist mehrfach angegeben.").arg(Shown(option)));
+            parsed.options.insert(option, value);
+        };
         for (qsizetype i = 0; i < args.size(); ++i) {
             const QString& arg = args[i];
             const qsizetype eq = arg.indexOf(QLatin1Char('='));
-            if (arg.startsWith(QLatin1String("--")) && eq > 0 && valued.contains(arg.left(eq))) {
-                parsed.options.insert(arg.left(eq), arg.mid(eq + 1));
+            const QString name = arg.startsWith(QLatin1String("--")) && eq > 0 ? arg.left(eq) : arg;
+            if (arg == QLatin1String("--")) {
+                parsed.positional += args.mid(i + 1);
+                break;
+            } else if (valued.contains(name) && name != arg) {
+                add(name, arg.mid(eq + 1));
             } else if (valued.contains(arg)) {
                 if (i + 1 >= args.size())
-                    throw TavolinError(QStringLiteral("%1 braucht einen Wert.").arg(arg));
-                parsed.options.insert(arg, args[++i]);
+                    throw UsageError(QStringLiteral("%1 braucht einen Wert.").arg(arg));
+                add(arg, args[++i]);
             } else if (flags.contains(arg)) {
-                parsed.options.insert(arg, QString());
-            } else if (arg.startsWith(QLatin1String("--")) && arg.size() > 2) {
-                throw TavolinError(QStringLiteral("Unbekannte Angabe: %1").arg(arg));
+                add(arg, QString());
+            } else if (flags.contains(name)) {
+                throw UsageError(QStringLiteral("%1 nimmt keinen Wert.").arg(Shown(name)));
+            } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+                throw UsageError(QStringLiteral("Unbekannte Angabe: %1").arg(Shown(arg)));
             } else {
                 parsed.positional.append(arg);
             }

@@ -22,14 +22,19 @@ const QList<const CliCommand*>& CliCommands();
 
 namespace cli {
 
-// Writes to stdout / stderr in UTF-8.
+// Writes to stdout / stderr in UTF-8. Out raises TavolinError when standard output
+// cannot take the text (a full disk, a closed pipe), so that the command fails.
 void Out(const QString& text);
+void OutBytes(const QByteArray& bytes);
 void Err(const QString& text);
 
-// Reports a failure the way every subcommand does: the message on stderr, exit code 1.
+// Reports a failure the way every subcommand does: the message on stderr (control
+// characters escaped), exit code 1.
 int Fail(const QString& message);
+// The same for a call the command cannot make sense of: exit code 2.
+int UsageFail(const QString& message);
 
-// True for "-h" / "--help" anywhere in the arguments.
+// True for "-h" / "--help" anywhere before a "--".
 bool WantsHelp(const QStringList& args);
 
 } // namespace cli

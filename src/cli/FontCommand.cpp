@@ -1,5 +1,5 @@
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -8,7 +8,10 @@
 #include "charset/EditableFont.h"
 #include "charset/FontFileBuilder.h"
 #include "charset/PixImage.h"
+#include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "common/AtomicFile.h"
+#include "common/SystemReason.h"
 #include "common/TavolinError.h"
 
 namespace {
@@ -28,71 +31,40 @@ const char* const Usage =
     "render  zeichnet einen Text so, wie das Display ihn zeigt, als PNG-Bild. TEXT ist\n"
     "        gewöhnlicher Text im Windows-Zeichensatz; \\n beginnt eine neue Zeile.\n"
     "        --sheet zeichnet stattdessen alle 224 Zeichen mit ihren Codes (16 je Zeile).\n"
-    "        --dot N: Kantenlänge eines Displaypunkts in Bildpunkten (Vorgabe 2).\n";
+    "        --dot N: Kantenlänge eines Displaypunkts in Bildpunkten (Vorgabe 2).\n"
+    "        Das Bild darf höchstens 16384 Bildpunkte breit und hoch und 40 Millionen\n"
+    "        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.\n";
 
 QString Native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
 }
 
-// Positional arguments and "--name value" options; flags listed in `flags` take no value.
-struct Arguments
-{
-    QStringList positional;
-    QMap<QString, QString> options;
-};
-
-Arguments Parse(const QStringList& args, const QStringList& valued, const QStringList& flags)
-{
-    Arguments parsed;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (flags.contains(arg)) {
-            parsed.options.insert(arg, QString());
-        } else if (valued.contains(arg)) {
-            if (i + 1 >= args.size())
-                throw TavolinError(QStringLiteral("%1 braucht einen Wert.").arg(arg));
-            parsed.options.insert(arg, args[++i]);
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            throw TavolinError(QStringLiteral("Unbekannte Angabe: %1").arg(arg));
-        } else {
-            parsed.positional.append(arg);
-        }
-    }
-    return parsed;
-}
-
-void ExpectFiles(const Arguments& parsed, int count)
+void ExpectFiles(const cli::ArgList& parsed, int count)
 {
     if (parsed.positional.size() != count)
-        throw TavolinError(QStringLiteral("%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
-                               .arg(count)
-                               .arg(parsed.positional.size())
-                               .arg(QString::fromUtf8(Usage)));
-}
-
-void ExpectExisting(const QString& path)
-{
-    if (!QFileInfo(path).isFile())
-        throw TavolinError(QStringLiteral("Die Datei \"%1\" gibt es nicht.").arg(Native(path)));
+        throw cli::UsageError(QStringLiteral("%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
+                                  .arg(count)
+                                  .arg(parsed.positional.size())
+                                  .arg(QString::fromUtf8(Usage)));
 }
 
 int ToFnt(const QStringList& args)
 {
-    const Arguments parsed = Parse(args, {QStringLiteral("--face")}, {});
+    const cli::ArgList parsed = cli::ArgList::Parse(args, {QStringLiteral("--face")}, {});
     ExpectFiles(parsed, 2);
-    ExpectExisting(parsed.positional[0]);
-    const QString face = parsed.options.value(QStringLiteral("--face"), QFileInfo(parsed.positional[1]).fileName());
+    const QString face = parsed.Value(QStringLiteral("--face"), QFileInfo(parsed.positional[1]).fileName());
     if (face.isEmpty() || face.size() > 63 || face.contains(QChar(0)) || face.toLatin1() != face.toUtf8())
-        throw TavolinError(QStringLiteral("Ungültiger Schriftname \"%1\": erlaubt sind 1 bis 63 Zeichen aus ASCII.")
-                               .arg(face));
-    TCharSet::PixToFont(parsed.positional[0], parsed.positional[1], face);
+        throw cli::UsageError(QStringLiteral("Ungültiger Schriftname \"%1\": erlaubt sind 1 bis 63 Zeichen aus ASCII.")
+                                  .arg(face));
+    // A source that is not a whole character set would give a blank or half blank font.
+    TCharSet::PixDataToFont(TCharSet::ReadPixFile(parsed.positional[0]), parsed.positional[1], face);
     return 0;
 }
 
 int ToPix(const QStringList& args)
 {
-    const Arguments parsed = Parse(args, {}, {});
+    const cli::ArgList parsed = cli::ArgList::Parse(args, {}, {});
     ExpectFiles(parsed, 2);
     TCharSet::FontToPix(parsed.positional[0], parsed.positional[1]);
     return 0;
@@ -100,7 +72,7 @@ int ToPix(const QStringList& args)
 
 int ToFon(const QStringList& args)
 {
-    const Arguments parsed = Parse(args, {}, {});
+    const cli::ArgList parsed = cli::ArgList::Parse(args, {}, {});
     ExpectFiles(parsed, 2);
     cli::Out(BuildFontFile(parsed.positional[0], parsed.positional[1]) + QLatin1Char('\n'));
     return 0;
@@ -119,7 +91,7 @@ QByteArray WindowsText(const QString& text)
         }
         const int w = CodePoint::UnicodeToAnsi(c);
         if (w < 32)
-            throw TavolinError(QStringLiteral("Das Zeichen \"%1\" (U+%2) hat keinen Platz im Zeichensatz.")
+            throw cli::UsageError(QStringLiteral("Das Zeichen \"%1\" (U+%2) hat keinen Platz im Zeichensatz.")
                                    .arg(QString::fromUcs4(&c, 1))
                                    .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')));
         codes.append(static_cast<char>(w));
@@ -129,38 +101,32 @@ QByteArray WindowsText(const QString& text)
 
 int Render(const QStringList& args)
 {
-    const Arguments parsed = Parse(args, {QStringLiteral("--text"), QStringLiteral("--out"), QStringLiteral("--dot")},
-                                   {QStringLiteral("--sheet")});
+    const cli::ArgList parsed = cli::ArgList::Parse(
+        args, {QStringLiteral("--text"), QStringLiteral("--out"), QStringLiteral("--dot")}, {QStringLiteral("--sheet")});
     ExpectFiles(parsed, 1);
-    const bool sheet = parsed.options.contains(QStringLiteral("--sheet"));
-    if (sheet == parsed.options.contains(QStringLiteral("--text")))
-        throw TavolinError(QStringLiteral("Entweder --text TEXT oder --sheet angeben."));
-    const QString out = parsed.options.value(QStringLiteral("--out"));
+    const bool sheet = parsed.Has(QStringLiteral("--sheet"));
+    if (sheet == parsed.Has(QStringLiteral("--text")))
+        throw cli::UsageError(QStringLiteral("Entweder --text TEXT oder --sheet angeben."));
+    const QString out = parsed.Value(QStringLiteral("--out"));
     if (out.isEmpty())
-        throw TavolinError(QStringLiteral("--out BILD.png fehlt."));
+        throw cli::UsageError(QStringLiteral("--out BILD.png fehlt."));
     bool ok = true;
-    const int dot = parsed.options.contains(QStringLiteral("--dot"))
-                        ? parsed.options.value(QStringLiteral("--dot")).toInt(&ok)
-                        : 2;
+    const QString dotText = parsed.Value(QStringLiteral("--dot"), QStringLiteral("2"));
+    const int dot = dotText.toInt(&ok);
     if (!ok || dot < 1 || dot > 32)
-        throw TavolinError(QStringLiteral("--dot erwartet eine Zahl von 1 bis 32."));
+        throw cli::UsageError(QStringLiteral("--dot erwartet eine Zahl von 1 bis 32, nicht \"%1\".").arg(dotText));
 
-    const QString source = parsed.positional[0];
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TavolinError(QStringLiteral("Die Pixeldatei \"%1\" kann nicht geöffnet werden.").arg(Native(source)));
-    const QByteArray pix = file.read(EditableFont::PixSize);
-    if (pix.size() < EditableFont::PixSize)
-        cli::Err(QStringLiteral("Hinweis: \"%1\" ist mit %2 Bytes kürzer als 1568 Bytes; fehlende Zeichen bleiben leer.\n")
-                     .arg(Native(source))
-                     .arg(pix.size()));
-
+    const QByteArray pix = TCharSet::ReadPixFile(parsed.positional[0]);
     const QImage image = sheet ? PixImage::RenderSheet(pix, dot)
-                               : PixImage::RenderText(pix, WindowsText(parsed.options.value(QStringLiteral("--text"))), dot);
-    QImageWriter writer(out, "png");
+                               : PixImage::RenderText(pix, WindowsText(parsed.Value(QStringLiteral("--text"))), dot);
+    // Encoded in memory first: a failing encoder or disk leaves an existing picture as it was.
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter writer(&png, "png");
     if (!writer.write(image))
-        throw TavolinError(QStringLiteral("Das Bild \"%1\" kann nicht geschrieben werden: %2")
-                               .arg(Native(out), writer.errorString()));
+        throw TavolinError(QStringLiteral("Das Bild \"%1\" kann nicht erzeugt werden: %2")
+                               .arg(Native(out), SystemReason::FromText(writer.errorString())));
+    ReplaceFileBytes(out, png.data(), QStringLiteral("Das Bild kann nicht geschrieben werden."));
     return 0;
 }
 
@@ -180,7 +146,7 @@ int Run(const QStringList& args)
         return ToFon(rest);
     if (action == QLatin1String("render"))
         return Render(rest);
-    return cli::Fail(QStringLiteral("Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QString::fromUtf8(Usage)));
+    return cli::UsageFail(QStringLiteral("Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QString::fromUtf8(Usage)));
 }
 
 CliCommand reg{"font", "Zeichensätze umwandeln und als Bild zeichnen", Run};

@@ -111,7 +111,7 @@ LanguageInfo InspectLanguage(const TProjectState& state, int table, int language
 int Info(const cli::ArgList& args)
 {
     if (args.positional.size() != 1)
-        throw TavolinError(QStringLiteral("Ein Projektordner erwartet.\n\n%1").arg(QString::fromUtf8(Usage)));
+        throw cli::UsageError(QStringLiteral("Ein Projektordner erwartet.\n\n%1").arg(QString::fromUtf8(Usage)));
     const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(args.positional[0]));
     const QFileInfo folderInfo(folder);
     if (!folderInfo.exists())
@@ -248,7 +248,7 @@ int Run(const QStringList& all)
     const QString verb = all.first();
     if (verb == QLatin1String("info"))
         return Info(cli::ArgList::Parse(all.mid(1), {}, {QStringLiteral("--json")}));
-    return cli::Fail(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QString::fromUtf8(Usage)));
+    return cli::UsageFail(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QString::fromUtf8(Usage)));
 }
 
 const CliCommand registration{"project", "Projektordner anzeigen (Konfiguration, Textdateien, zu lange Zeilen)", Run};

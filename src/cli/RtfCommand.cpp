@@ -6,6 +6,7 @@
 #include <io.h>
 #endif
 
+#include "cli/ArgList.h"
 #include "cli/CliCommand.h"
 #include "texts/RichTextBridge.h"
 
@@ -35,16 +36,12 @@ bool ReadStdin(QByteArray& data)
     return in.error() == QFileDevice::NoError;
 }
 
-bool WriteStdout(const QByteArray& data)
+void WriteStdout(const QByteArray& data)
 {
 #ifdef Q_OS_WIN
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    std::fflush(stdout);
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly))
-        return false;
-    return out.write(data) == data.size() && out.flush();
+    cli::OutBytes(data);
 }
 
 // A face name ends up inside the font table; these characters would break the table apart.
@@ -63,30 +60,25 @@ int Transfer(const std::function<QByteArray(const QByteArray&)>& convert)
     QByteArray input;
     if (!ReadStdin(input))
         return cli::Fail(QStringLiteral("Die Standardeingabe konnte nicht gelesen werden."));
-    if (!WriteStdout(convert(input)))
-        return cli::Fail(QStringLiteral("Die Standardausgabe konnte nicht geschrieben werden."));
+    WriteStdout(convert(input));
     return 0;
 }
 
 int FromMessage(const QStringList& args)
 {
-    QString faces[2];
     const QString options[2] = {QStringLiteral("--standard-face"), QStringLiteral("--graphics-face")};
-    for (int i = 0; i < args.size(); ++i) {
-        const int which = args[i] == options[0] ? 0 : args[i] == options[1] ? 1 : -1;
-        if (which < 0)
-            return cli::Fail(QStringLiteral("Unbekannte Angabe: %1\n\n%2").arg(args[i], QString::fromUtf8(Usage)));
-        if (i + 1 >= args.size())
-            return cli::Fail(QStringLiteral("%1 braucht einen Schriftnamen.").arg(args[i]));
-        faces[which] = args[++i];
-    }
+    const cli::ArgList parsed = cli::ArgList::Parse(args, {options[0], options[1]}, {});
+    if (!parsed.positional.isEmpty())
+        throw cli::UsageError(QStringLiteral("Unbekannte Angabe: %1\n\n%2").arg(parsed.positional[0], QString::fromUtf8(Usage)));
+    QString faces[2];
     for (int which = 0; which < 2; ++which) {
-        if (faces[which].isNull())
-            return cli::Fail(QStringLiteral("Angabe fehlt: %1 NAME\n\n%2").arg(options[which], QString::fromUtf8(Usage)));
+        if (!parsed.Has(options[which]))
+            throw cli::UsageError(QStringLiteral("Angabe fehlt: %1 NAME\n\n%2").arg(options[which], QString::fromUtf8(Usage)));
+        faces[which] = parsed.Value(options[which]);
         if (!IsValidFace(faces[which]))
-            return cli::Fail(QStringLiteral("Ungültiger Schriftname \"%1\": erlaubt sind Zeichen bis 0xFF außer "
-                                            "Steuerzeichen, \\ { } und ;.")
-                                 .arg(faces[which]));
+            throw cli::UsageError(QStringLiteral("Ungültiger Schriftname \"%1\": erlaubt sind Zeichen bis 0xFF außer "
+                                                 "Steuerzeichen, \\ { } und ;.")
+                                      .arg(faces[which]));
     }
     const QByteArray standardFace = faces[0].toLatin1();
     const QByteArray graphicsFace = faces[1].toLatin1();
@@ -103,11 +95,12 @@ int Run(const QStringList& args)
     if (action == QLatin1String("from-message"))
         return FromMessage(args.mid(1));
     if (action == QLatin1String("to-message")) {
-        if (args.size() > 1)
-            return cli::Fail(QStringLiteral("Unbekannte Angabe: %1").arg(args[1]));
+        const cli::ArgList parsed = cli::ArgList::Parse(args.mid(1), {}, {});
+        if (!parsed.positional.isEmpty())
+            throw cli::UsageError(QStringLiteral("Unbekannte Angabe: %1").arg(parsed.positional[0]));
         return Transfer(RtfToMessage);
     }
-    return cli::Fail(QStringLiteral("Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QString::fromUtf8(Usage)));
+    return cli::UsageFail(QStringLiteral("Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QString::fromUtf8(Usage)));
 }
 
 CliCommand reg{"rtf", "Meldungstext <-> RTF-Dokument des Editors", Run};

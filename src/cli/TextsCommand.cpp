@@ -5,6 +5,7 @@
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
 #include "cli/ReadWarningOutput.h"
+#include "common/SystemReason.h"
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
 #include "texts/TextExchange.h"
@@ -51,7 +52,7 @@ void ExpectFile(const QString& path)
 void ExpectCount(const cli::ArgList& args, int count)
 {
     if (args.positional.size() != count)
-        throw TavolinError(QStringLiteral("%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
+        throw cli::UsageError(QStringLiteral("%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
                                .arg(count)
                                .arg(args.positional.size())
                                .arg(QString::fromUtf8(Usage)));
@@ -75,7 +76,7 @@ QString FormatOption(const cli::ArgList& args, const QString& path)
         format = suffix == QLatin1String("csv") ? suffix : QStringLiteral("json");
     }
     if (format != QLatin1String("json") && format != QLatin1String("csv"))
-        throw TavolinError(QStringLiteral("Unbekanntes Format \"%1\" (json oder csv).").arg(format));
+        throw cli::UsageError(QStringLiteral("Unbekanntes Format \"%1\" (json oder csv).").arg(format));
     return format;
 }
 
@@ -101,7 +102,7 @@ int Export(const cli::ArgList& args)
     ExpectCount(args, 1);
     const QString format = args.Value(QStringLiteral("--format"), QStringLiteral("json"));
     if (format != QLatin1String("json") && format != QLatin1String("csv"))
-        throw TavolinError(QStringLiteral("Unbekanntes Format \"%1\" (json oder csv).").arg(format));
+        throw cli::UsageError(QStringLiteral("Unbekanntes Format \"%1\" (json oder csv).").arg(format));
     TMessageTable table;
     ReadDisplayFile(table, args.positional[0]);
     const QByteArray out = format == QLatin1String("csv") ? TextExchange::ToCsv(table, 0)
@@ -118,7 +119,8 @@ int Import(const cli::ArgList& args)
     const QString format = FormatOption(args, in);
     QFile file(in);
     if (!file.open(QIODevice::ReadOnly))
-        throw TavolinError(QStringLiteral("\"%1\" kann nicht gelesen werden: %2").arg(Native(in), file.errorString()));
+        throw TavolinError(QStringLiteral("\"%1\" kann nicht gelesen werden: %2")
+                               .arg(Native(in), SystemReason::FromText(file.errorString())));
     if (file.size() > MaxImportSize)
         throw TavolinError(QStringLiteral("\"%1\" ist zu groß für eine Textdatei der Anzeige.").arg(Native(in)));
     const QByteArray bytes = file.readAll();
@@ -154,7 +156,7 @@ int Run(const QStringList& all)
         return Export(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
     if (verb == QLatin1String("import"))
         return Import(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
-    return cli::Fail(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QString::fromUtf8(Usage)));
+    return cli::UsageFail(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QString::fromUtf8(Usage)));
 }
 
 const CliCommand registration{"texts", "Textdateien der Anzeige normalisieren, exportieren, importieren", Run};

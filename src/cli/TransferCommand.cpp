@@ -3,29 +3,41 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "cli/ArgList.h"
 #include "cli/CliCommand.h"
 #include "cli/ReadWarningOutput.h"
-#include "project/SettingsStore.h"
+#include "common/AtomicFile.h"
+#include "common/Messages.h"
+#include "common/SettingsStore.h"
+#include "common/SystemReason.h"
 #include "transfer/SerialLink.h"
 #include "transfer/TransferObserver.h"
-#include "transfer/TransferProject.h"
+#include "session/ProjectSession.h"
 #include "transfer/TransferRun.h"
 
 namespace {
 
-constexpr int AbortExitCode = 130; // as for any program ended by Ctrl+C
-
 std::atomic<bool>* g_abortFlag = nullptr;
+volatile std::sig_atomic_t g_signal = SIGINT;
 
-extern "C" void OnInterrupt(int)
+extern "C" void OnInterrupt(int signal)
 {
-    // Only the lock-free flag is touched here; the next wait of the link ends the run.
+    // Only lock-free values are touched here; the next wait of the link ends the run.
+    g_signal = signal;
     if (g_abortFlag)
         g_abortFlag->store(true);
+}
+
+// As for any program ended by a signal: 130 after Ctrl+C, 143 after SIGTERM.
+int AbortExitCode()
+{
+    return 128 + static_cast<int>(g_signal);
 }
 
 // Ctrl+C counts as "Abbruch" while it is installed.
@@ -126,38 +138,9 @@ private:
     QElapsedTimer redraw;
 };
 
-struct Options
+cli::ArgList Parse(const QStringList& args)
 {
-    QStringList positional;
-    QString port;
-    QString select;
-    QString type;
-    QString error;
-};
-
-Options Parse(const QStringList& args)
-{
-    Options options;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString* value = arg == QLatin1String("--port")     ? &options.port
-                         : arg == QLatin1String("--select") ? &options.select
-                         : arg == QLatin1String("--type")   ? &options.type
-                                                            : nullptr;
-        if (value) {
-            if (i + 1 >= args.size()) {
-                options.error = QStringLiteral("%1 braucht einen Wert.").arg(arg);
-                return options;
-            }
-            *value = args[++i];
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            options.error = QStringLiteral("Unbekannte Option: %1").arg(arg);
-            return options;
-        } else {
-            options.positional.append(arg);
-        }
-    }
-    return options;
+    return cli::ArgList::Parse(args, {QStringLiteral("--port"), QStringLiteral("--select"), QStringLiteral("--type")}, {});
 }
 
 // Runs a transfer with Ctrl+C as "Abbruch"; the exit code of the command.
@@ -172,7 +155,7 @@ int RunTransfer(const TransferJob& job, ConsoleObserver& observer, TTransferRun&
     if (ok)
         return 0;
     cli::Err(run.ErrorText() + QLatin1Char('\n'));
-    return run.ErrorText() == TransferText::Aborted ? AbortExitCode : 1;
+    return run.ErrorText() == TransferText::Aborted ? AbortExitCode() : 1;
 }
 
 const char* const DownloadHelp =
@@ -182,8 +165,12 @@ const char* const DownloadHelp =
     "  --port    Schnittstelle (\"COM3\", \"/dev/ttyUSB0\"); ohne: der Wert \"Schnittstelle\"\n"
     "  --select  Auswahl wie im Dialog \"Übertragen\": 1 Systemeinstellungen, 2 Zeichensatz,\n"
     "            4 Sprache 1, 8 Sprache 2, 16/32 Diagnosesprache 1/2 (Summe);\n"
-    "            ohne: der gespeicherte Wert \"Übertragen\", leer 1023 (alles)\n"
-    "Ctrl+C bricht die Übertragung ab (Exit-Code 130).\n";
+    "            ohne: der gespeicherte Wert \"Übertragen\", leer 1023 (alles).\n"
+    "            Sprache 1 bringt die Systemeinstellungen mit; was der Anzeigetyp nicht\n"
+    "            hat, entfällt. Bleibt nichts übrig, endet der Aufruf mit Exit-Code 2.\n"
+    "Vor dem ersten Byte wird die Pixeldatei des Projekts geprüft, wenn der Zeichensatz\n"
+    "übertragen wird: fehlt sie oder ist sie nicht 1568 Bytes groß, wird nichts gesendet.\n"
+    "Ctrl+C bricht die Übertragung ab (Exit-Code 130, nach SIGTERM 143).\n";
 
 const char* const ReadbackHelp =
     "Aufruf: tavolin-cli readback NEUER_PROJEKTORDNER --type ANZEIGETYP [--port SCHNITTSTELLE]\n"
@@ -191,7 +178,9 @@ const char* const ReadbackHelp =
     "Liest Zeichensatz und Betriebstexte einer Anzeige in ein neues Projekt.\n"
     "Der Ordner darf noch nicht existieren (oder muss leer sein); er wird erst angelegt,\n"
     "wenn alles gelesen und gespeichert ist.\n"
-    "Ctrl+C bricht ab (Exit-Code 130); dann bleibt nichts zurück.\n";
+    "Ctrl+C bricht ab (Exit-Code 130, nach SIGTERM 143); dann bleibt nichts zurück.\n"
+    "Ein Zeichensatz, der nicht vollständig oder mit falscher Prüfsumme ankommt, bleibt\n"
+    "leer; das Projekt wird trotzdem gespeichert, der Aufruf endet mit Exit-Code 1.\n";
 
 int Download(const QStringList& args)
 {
@@ -199,24 +188,35 @@ int Download(const QStringList& args)
         cli::Out(QString::fromUtf8(DownloadHelp));
         return 0;
     }
-    const Options options = Parse(args);
-    if (!options.error.isEmpty())
-        return cli::Fail(options.error);
+    const cli::ArgList options = Parse(args);
     if (options.positional.size() != 1)
-        return cli::Fail(QString::fromUtf8(DownloadHelp));
+        throw cli::UsageError(QStringLiteral("Ein Projektordner erwartet.\n\n%1").arg(QString::fromUtf8(DownloadHelp)));
 
-    TTransferProject project;
+    ProjectSession project;
     project.Load(options.positional.first());
     cli::PrintReadWarnings(project.warnings);
     TransferJob job = project.Job(true);
-    job.port = options.port;
-    if (!options.select.isEmpty()) {
+    job.port = options.Value(QStringLiteral("--port"));
+    const QString given = options.Value(QStringLiteral("--select"));
+    if (options.Has(QStringLiteral("--select"))) {
         bool ok = false;
-        job.selection = options.select.toInt(&ok, 10);
+        job.selection = given.toInt(&ok, 10);
         if (!ok || job.selection < 0 || job.selection > Selection::All)
-            return cli::Fail(QStringLiteral("Ungültige Auswahl: %1 (0 bis 1023)").arg(options.select));
+            throw cli::UsageError(QStringLiteral("Ungültige Auswahl: %1 (0 bis 1023)").arg(given));
     } else {
-        job.selection = SettingsStore::ReadInteger(QStringLiteral("Übertragen"), Selection::All);
+        job.selection = SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection);
+    }
+    const int sent = Selection::Effective(job);
+    if (sent == 0) {
+        const QString missing = Selection::Describe(job.selection & ~Selection::Allowed(job.displayType));
+        throw cli::UsageError(
+            QStringLiteral("Die Auswahl %1%2 überträgt beim Anzeigetyp \"%3\" nichts%4.")
+                .arg(job.selection)
+                .arg(options.Has(QStringLiteral("--select")) ? QString() : QStringLiteral(" (gespeicherter Wert \"Übertragen\")"))
+                .arg(job.displayType.name)
+                .arg(job.selection == 0     ? QString()
+                     : missing.isEmpty()    ? QStringLiteral(": sie enthält keines der Bits 1, 2, 4, 8, 16, 32")
+                                            : QStringLiteral(": %1 hat dieser Anzeigetyp nicht").arg(missing)));
     }
 
     ConsoleObserver observer;
@@ -227,8 +227,39 @@ int Download(const QStringList& args)
     // The display reported a problem: no success, although the run went to its end.
     if (observer.messages > 0)
         return cli::Fail(QStringLiteral("Übertragung mit Fehlern beendet."));
-    cli::Out(QStringLiteral("Übertragung beendet.\n"));
+    cli::Out(QStringLiteral("Übertragung beendet: %1.\n").arg(Selection::Describe(sent)));
     return 0;
+}
+
+// Folders made for a new project; they go again unless the project was saved.
+class MadeFolders
+{
+public:
+    explicit MadeFolders(QStringList folders) : made(std::move(folders)) {}
+    ~MadeFolders()
+    {
+        for (auto it = made.crbegin(); it != made.crend(); ++it)
+            QDir().rmdir(*it);
+    }
+    MadeFolders(const MadeFolders&) = delete;
+    MadeFolders& operator=(const MadeFolders&) = delete;
+    void Keep() { made.clear(); }
+
+private:
+    QStringList made;
+};
+
+// A project folder gets the permissions any new folder gets (the scratch folder it
+// started as is private to its owner).
+void GiveUsualPermissions(const QString& folder)
+{
+#ifdef Q_OS_UNIX
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(folder).constData(), 0777 & ~mask);
+#else
+    Q_UNUSED(folder);
+#endif
 }
 
 int Readback(const QStringList& args)
@@ -237,52 +268,57 @@ int Readback(const QStringList& args)
         cli::Out(QString::fromUtf8(ReadbackHelp));
         return 0;
     }
-    const Options options = Parse(args);
-    if (!options.error.isEmpty())
-        return cli::Fail(options.error);
+    const cli::ArgList options = Parse(args);
     if (options.positional.size() != 1)
-        return cli::Fail(QString::fromUtf8(ReadbackHelp));
-    if (options.type.isEmpty())
-        return cli::Fail(QStringLiteral("Der Anzeigetyp fehlt (--type)."));
+        throw cli::UsageError(QStringLiteral("Ein neuer Projektordner erwartet.\n\n%1").arg(QString::fromUtf8(ReadbackHelp)));
+    if (options.Value(QStringLiteral("--type")).isEmpty())
+        throw cli::UsageError(QStringLiteral("Der Anzeigetyp fehlt (--type)."));
 
-    const QFileInfo target(options.positional.first());
-    const QString targetPath = target.absoluteFilePath();
+    // "Projekt/" names the same folder as "Projekt".
+    const QString targetPath = QDir::cleanPath(QFileInfo(options.positional.first()).absoluteFilePath());
+    const QFileInfo target(targetPath);
     if (target.exists() && (!target.isDir() || !QDir(targetPath).isEmpty()))
-        return cli::Fail(QStringLiteral("Der Projektordner existiert bereits: %1").arg(targetPath));
-    const QString parent = target.absolutePath();
-    if (!QDir().mkpath(parent))
-        return cli::Fail(QStringLiteral("Fehler bei Dateispeichern"));
+        return cli::Fail(QStringLiteral("Der Projektordner existiert bereits: %1").arg(QDir::toNativeSeparators(targetPath)));
 
-    TTransferProject project;
-    project.Create(targetPath, options.type);
+    ProjectSession project;
+    project.Create(targetPath, options.Value(QStringLiteral("--type")));
     TransferJob job = project.Job(false);
-    job.port = options.port;
+    job.port = options.Value(QStringLiteral("--port"));
+
+    // The place to save is made before the display is asked, so that a target that cannot
+    // be written ends the command at once. The project is written beside the target and
+    // renamed at the end: a failed or interrupted run leaves nothing behind.
+    const QString saveError = Messages::SaveError();
+    const QString parent = target.absolutePath();
+    MadeFolders made(MakeFolders(parent, saveError));
+    QTemporaryDir scratch(parent + QStringLiteral("/.") + target.fileName() + QStringLiteral("-XXXXXX"));
+    if (!scratch.isValid())
+        return cli::Fail(Messages::WithFile(saveError, parent, SystemReason::FromText(scratch.errorString())));
 
     ConsoleObserver observer;
     TTransferRun run(observer);
     const int code = RunTransfer(job, observer, run);
     if (code != 0)
         return code;
-
-    // Written beside the target and renamed at the end: an interrupted or failed save
-    // leaves no half project behind.
-    QTemporaryDir scratch(parent + QStringLiteral("/.") + target.fileName() + QStringLiteral("-XXXXXX"));
-    if (!scratch.isValid())
-        return cli::Fail(QStringLiteral("Fehler bei Dateispeichern"));
     {
         InterruptGuard guard(run.Link().AbortFlag());
-        project.Save(scratch.path());
+        project.SaveTo(scratch.path());
     }
     if (run.Link().AbortRequested()) {
         cli::Err(TransferText::Aborted + QLatin1Char('\n'));
-        return AbortExitCode;
+        return AbortExitCode();
     }
+    GiveUsualPermissions(scratch.path());
     if (target.exists())
         QDir().rmdir(targetPath);
-    if (!QDir().rename(scratch.path(), targetPath))
-        return cli::Fail(QStringLiteral("Fehler bei Dateispeichern"));
+    if (::rename(QFile::encodeName(scratch.path()).constData(), QFile::encodeName(targetPath).constData()) != 0)
+        return cli::Fail(Messages::WithFile(saveError, targetPath, SystemReason::FromCode(errno)));
     scratch.setAutoRemove(false);
-    cli::Out(QStringLiteral("Projekt gelesen: %1\n").arg(targetPath));
+    made.Keep();
+    cli::Out(QStringLiteral("Projekt gelesen: %1\n").arg(QDir::toNativeSeparators(targetPath)));
+    // A character set that did not arrive whole: the project is kept, but this was no success.
+    if (observer.messages > 0)
+        return cli::Fail(QStringLiteral("Auslesen mit Fehlern beendet."));
     return 0;
 }
 

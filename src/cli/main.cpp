@@ -1,11 +1,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <memory>
 
+#include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "common/SystemReason.h"
 #include "common/TavolinError.h"
 #include "common/Version.h"
 
@@ -26,6 +29,17 @@ void PrintUsage()
     cli::Out(text);
 }
 
+// The platform plugin asks for a runtime folder that a command-line tool never uses; its
+// warning about a missing XDG_RUNTIME_DIR would only disturb scripts reading stderr.
+QtMessageHandler g_defaultHandler = nullptr;
+
+void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    g_defaultHandler(type, context, message);
+}
+
 } // namespace
 
 CliCommand::CliCommand(const char* commandName, const char* commandSummary, Handler handler)
@@ -44,9 +58,19 @@ namespace cli {
 
 void Out(const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
+    OutBytes(text.toUtf8());
+}
+
+void OutBytes(const QByteArray& bytes)
+{
+    errno = 0;
+    const size_t written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    if (std::fflush(stdout) != 0 || written != static_cast<size_t>(bytes.size()) || std::ferror(stdout)) {
+        const int error = errno;
+        std::clearerr(stdout);
+        throw TavolinError(QStringLiteral("Die Standardausgabe kann nicht geschrieben werden: %1")
+                               .arg(SystemReason::FromCode(error ? error : EIO)));
+    }
 }
 
 void Err(const QString& text)
@@ -56,15 +80,45 @@ void Err(const QString& text)
     std::fflush(stderr);
 }
 
+QString Shown(const QString& text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0))
+            shown += QStringLiteral("\\x") + QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 int Fail(const QString& message)
 {
-    Err(message.endsWith(QLatin1Char('\n')) ? message : message + QLatin1Char('\n'));
+    // Line breaks of the message stay; any other control character came from the input.
+    QStringList lines = message.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = Shown(line);
+    QString text = lines.join(QLatin1Char('\n'));
+    Err(text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n'));
     return 1;
+}
+
+int UsageFail(const QString& message)
+{
+    Fail(message);
+    return 2;
 }
 
 bool WantsHelp(const QStringList& args)
 {
-    return args.contains(QStringLiteral("-h")) || args.contains(QStringLiteral("--help"));
+    for (const QString& arg : args) {
+        if (arg == QLatin1String("--"))
+            return false;
+        if (arg == QLatin1String("-h") || arg == QLatin1String("--help"))
+            return true;
+    }
+    return false;
 }
 
 } // namespace cli
@@ -74,6 +128,7 @@ int main(int argc, char** argv)
     // Fonts and images need a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_defaultHandler = qInstallMessageHandler(FilterMessages);
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavolin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVOLIN_VERSION));
@@ -85,8 +140,12 @@ int main(int argc, char** argv)
         return args.isEmpty() ? 2 : 0;
     }
     if (args.first() == QLatin1String("--version")) {
-        cli::Out(QStringLiteral("tavolin-cli %1 (%2)\n").arg(QStringLiteral(TAVOLIN_VERSION),
-                                                         QStringLiteral(TAVOLIN_GIT_DESCRIBE)));
+        try {
+            cli::Out(QStringLiteral("tavolin-cli %1 (%2)\n").arg(QStringLiteral(TAVOLIN_VERSION),
+                                                             QStringLiteral(TAVOLIN_GIT_DESCRIBE)));
+        } catch (const TavolinError& error) {
+            return cli::Fail(error.message());
+        }
         return 0;
     }
 
@@ -96,13 +155,15 @@ int main(int argc, char** argv)
             continue;
         try {
             return command->run(args);
+        } catch (const cli::UsageError& error) {
+            return cli::UsageFail(error.message());
         } catch (const TavolinError& error) {
             return cli::Fail(error.message());
         } catch (const std::exception& error) {
             return cli::Fail(QString::fromLocal8Bit(error.what()));
         }
     }
-    cli::Err(QStringLiteral("Unbekannter Befehl: %1\n\n").arg(name));
+    cli::Fail(QStringLiteral("Unbekannter Befehl: %1\n").arg(name));
     PrintUsage();
     return 2;
 }

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
+#include "common/ui/Help.h"
 #include "dialogs/LedPicture.h"
 #include "dialogs/ModuleInfo.h"
 #include "dialogs/Versioninfo.h"

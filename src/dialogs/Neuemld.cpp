@@ -7,8 +7,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "texts/MessageTable.h"
 
 MessageNumberBox::MessageNumberBox(QWidget* parent)

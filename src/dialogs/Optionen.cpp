@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "dialogs/StartScreenSetting.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 Optionen::Optionen(QWidget* parent)
     : QDialog(parent)
@@ -80,7 +80,7 @@ void Optionen::showEvent(QShowEvent* event)
     const QStringList ports = AvailablePortNames();
     portBox->clear();
     portBox->addItems(ports);
-    const QString stored = SettingsStore::ReadValue(QStringLiteral("Schnittstelle"));
+    const QString stored = SettingsStore::Read(SettingsStore::Key::Port);
     if (!stored.isEmpty())
         portBox->setEditText(stored);
     else
@@ -92,7 +92,7 @@ void Optionen::showEvent(QShowEvent* event)
 
 void Optionen::accept()
 {
-    SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), portBox->currentText());
+    SettingsStore::Write(SettingsStore::Key::Port, portBox->currentText());
     WriteStartScreenSetting(startScreenBox->isChecked());
     QDialog::accept();
 }

@@ -1,10 +1,10 @@
 #include "dialogs/StartScreenSetting.h"
 
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 bool StartScreenSetting()
 {
-    const QString text = SettingsStore::ReadValue(QStringLiteral("Startbild")).trimmed();
+    const QString text = SettingsStore::Read(SettingsStore::Key::StartScreen).trimmed();
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     return !ok || value != 0;
@@ -12,5 +12,5 @@ bool StartScreenSetting()
 
 void WriteStartScreenSetting(bool show)
 {
-    SettingsStore::WriteValue(QStringLiteral("Startbild"), show ? QStringLiteral("1") : QStringLiteral("0"));
+    SettingsStore::Write(SettingsStore::Key::StartScreen, show ? QStringLiteral("1") : QStringLiteral("0"));
 }

@@ -8,7 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
+#include "common/ui/Help.h"
 #include "dialogs/LedPicture.h"
 #include "dialogs/StartScreenSetting.h"
 

@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
+#include "common/ui/Help.h"
 #include "dialogs/ModuleInfo.h"
 
 Versioninfo::Versioninfo(QWidget* parent)

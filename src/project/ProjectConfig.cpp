@@ -7,8 +7,10 @@
 #include <cstring>
 
 #include "common/AtomicFile.h"
+#include "common/Messages.h"
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
+#include "common/SystemReason.h"
 
 QString TProjectConfig::Get(const Field& field)
 {
@@ -48,7 +50,7 @@ TProjectConfig DefaultProjectConfig()
     TProjectConfig::Set(config.language2File, QStringLiteral("Sprache2.txt"));
     TProjectConfig::Set(config.diagLanguage1File, QStringLiteral("DiagSprache1.txt"));
     TProjectConfig::Set(config.diagLanguage2File, QStringLiteral("DiagSprache2.txt"));
-    const QString type = SettingsStore::ReadValue(QStringLiteral("DefaultAnzeigeTyp"));
+    const QString type = SettingsStore::Read(SettingsStore::Key::DefaultDisplayType);
     TProjectConfig::Set(config.displayTypeName, type.isEmpty() ? DisplayTypeTable()[0].name : type);
     return config;
 }
@@ -58,8 +60,6 @@ QString ConfigPath(const QString& folder)
 {
     return folder + QLatin1Char('/') + QLatin1String(ProjectConfigFileName);
 }
-
-const QString ReadError = QStringLiteral("Fehler bei Datenlesen");
 
 struct FieldInfo
 {
@@ -78,7 +78,7 @@ constexpr FieldInfo Fields[] = {
 
 [[noreturn]] void RaiseRead(const QString& path, const QString& reason)
 {
-    throw TavolinError(ReadError + QStringLiteral("\n") + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
+    throw TavolinError(Messages::WithFile(Messages::ReadError(), path, reason));
 }
 
 // A field holds text when a NUL ends it within its 256 bytes and no control byte stands
@@ -112,15 +112,13 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnin
                                       : QStringLiteral("Die Verknüpfung zeigt auf keine Datei."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        RaiseRead(path, file.error() == QFileDevice::PermissionsError
-                            ? QStringLiteral("Keine Berechtigung, die Datei zu lesen.")
-                            : QStringLiteral("Die Datei kann nicht geöffnet werden (%1).").arg(file.errorString()));
+        RaiseRead(path, SystemReason::FromText(file.errorString()));
     QByteArray bytes(TProjectConfig::Size, '\0');
     qint64 got = 0;
     while (got < bytes.size()) {
         const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
         if (n < 0)
-            RaiseRead(path, QStringLiteral("Die Datei kann nicht gelesen werden (%1).").arg(file.errorString()));
+            RaiseRead(path, SystemReason::FromText(file.errorString()));
         if (n == 0)
             break;
         got += n;
@@ -156,7 +154,7 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnin
     return true;
 }
 
-bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
+void SaveProjectConfig(const QString& folder, const TProjectConfig& config)
 {
     // Bytes behind the record belong to whoever put them there; keep them.
     QByteArray content = config.ToBytes();
@@ -166,11 +164,13 @@ bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
         content += old.readAll();
         old.close();
     }
+    ReplaceFileBytes(ConfigPath(folder), content, Messages::SaveError());
+}
+
+bool WriteProjectConfig(const QString& folder, const TProjectConfig& config)
+{
     try {
-        ReplaceFileContent(ConfigPath(folder), [&](QIODevice& file) {
-            if (file.write(content) != content.size())
-                throw TavolinError(file.errorString());
-        }, QStringLiteral("Fehler bei Dateispeichern"));
+        SaveProjectConfig(folder, config);
     } catch (const TavolinError&) {
         return false;
     }

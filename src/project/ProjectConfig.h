@@ -54,7 +54,10 @@ TProjectConfig DefaultProjectConfig();
 bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnings* warnings = nullptr);
 
 // Writes the 1536 bytes at the start of <folder>/tavolin.cfg, keeping any longer tail.
-// The old file stays intact if the write fails. Returns whether it was written.
+// The old file stays intact if the write fails; then "Fehler bei Dateispeichern" is raised
+// with the file and the system's reason.
+void SaveProjectConfig(const QString& folder, const TProjectConfig& config);
+// The same, returning whether it was written.
 bool WriteProjectConfig(const QString& folder, const TProjectConfig& config);
 
 // The open project.

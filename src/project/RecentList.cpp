@@ -1,7 +1,7 @@
 #include "project/RecentList.h"
 
 #include "project/ProjectFolders.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 namespace {
 QString EntryName(const QString& list, int index)

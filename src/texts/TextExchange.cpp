@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <cmath>
 
@@ -79,14 +80,16 @@ public:
         m_table.headerLines[static_cast<size_t>(m_language)].append(line);
     }
 
-    void Message(int number, const QString& text, const QString& place)
+    // `given` is the number as the input wrote it, so that a number out of range is
+    // reported as it stands.
+    void Message(qint64 number, const QString& given, const QString& text, const QString& place)
     {
         if (number < 0 || number > TMessageTable::MaxNumber)
             throw TavolinError(place + QStringLiteral(": Die Meldungsnummer %1 liegt nicht zwischen 0 und %2.")
-                                   .arg(number).arg(TMessageTable::MaxNumber));
-        if (m_numbers.contains(number))
+                                   .arg(given).arg(TMessageTable::MaxNumber));
+        if (m_numbers.contains(static_cast<int>(number)))
             throw TavolinError(place + QStringLiteral(": Meldung %1 kommt doppelt vor.").arg(number));
-        m_numbers.insert(number);
+        m_numbers.insert(static_cast<int>(number));
         QByteArray bytes;
         try {
             bytes = TextNotation::Decode(text);
@@ -97,10 +100,10 @@ public:
         // drops them the same way.
         while (bytes.endsWith(Attr::LineBreak))
             bytes.chop(1);
-        const QString refusal = UnstorableTextReason(number, bytes);
+        const QString refusal = UnstorableTextReason(static_cast<int>(number), bytes);
         if (!refusal.isEmpty())
             throw TavolinError(place + QStringLiteral(", Meldung %1: ").arg(number) + refusal);
-        m_table.SetText(number, m_language, bytes);
+        m_table.SetText(static_cast<int>(number), m_language, bytes);
     }
 
     // An input without any message or header line is almost always an empty or wrong
@@ -259,7 +262,8 @@ void FromJson(const QByteArray& json, TMessageTable& table, int language)
         const double value = number.toDouble(-1);
         if (!entries[i].isObject() || !number.isDouble() || std::floor(value) != value || !text.isString())
             throw TavolinError(place + QStringLiteral(": erwartet wird {\"number\": Zahl, \"text\": Text}."));
-        filler.Message(value < 0 || value > 1e6 ? -1 : static_cast<int>(value), text.toString(), place);
+        filler.Message(value < 0 || value > 1e6 ? -1 : static_cast<qint64>(value), QString::number(value, 'g', 17),
+                       text.toString(), place);
     }
     filler.Finish();
 }
@@ -283,10 +287,13 @@ void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
             continue;
         }
         bool ok = false;
-        const int number = key.toInt(&ok, 10);
-        if (!ok)
+        qint64 number = key.toLongLong(&ok, 10);
+        static const QRegularExpression digits(QStringLiteral("^[-+]?[0-9]+$"));
+        if (!ok && digits.match(key).hasMatch())
+            number = -1; // a number too large for any range
+        else if (!ok)
             throw TavolinError(place + QStringLiteral(": \"%1\" ist keine Meldungsnummer.").arg(key));
-        filler.Message(number, record[1], place);
+        filler.Message(number, key, record[1], place);
     }
     filler.Finish();
 }

@@ -8,14 +8,16 @@
 #include <memory>
 
 #include "common/AtomicFile.h"
+#include "common/Messages.h"
+#include "common/SystemReason.h"
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
 #include "texts/TextNotation.h"
 
 namespace {
 
-const QString SaveError = QStringLiteral("Fehler bei Dateispeichern");
-const QString ReadError = QStringLiteral("Fehler bei Datenlesen");
+const QString SaveError = Messages::SaveError();
+const QString ReadError = Messages::ReadError();
 
 constexpr char LF = 0x0A;
 constexpr char CR = 0x0D;
@@ -113,14 +115,14 @@ void CopyFileContent(const QString& from, const QString& to)
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         Raise(SaveError, from, QStringLiteral("Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
-                                   .arg(source.errorString()));
+                                   .arg(SystemReason::FromText(source.errorString())));
     ReplaceFileContent(to, [&](QIODevice& backup) {
         char chunk[64 * 1024];
         for (;;) {
             const qint64 got = source.read(chunk, sizeof chunk);
             if (got < 0)
                 Raise(SaveError, from, QStringLiteral("Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
-                                           .arg(source.errorString()));
+                                           .arg(SystemReason::FromText(source.errorString())));
             if (got == 0)
                 break;
             WriteTextBytes(backup, QByteArray::fromRawData(chunk, static_cast<qsizetype>(got)));

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <thread>
 
+#include "common/SystemReason.h"
 #include "common/TavolinError.h"
 
 #if defined(Q_OS_WIN)
@@ -40,15 +41,20 @@ TSerialLink::~TSerialLink()
 void TSerialLink::Open(const QString& portName)
 {
     Close();
+    // The display's users know the first line; the second says which port and why.
+    const auto fail = [&](const QString& reason) {
+        const QString text = port ? SystemReason::FromText(port->errorString()) : reason;
+        port.reset();
+        throw TavolinError(TransferText::PortError + QLatin1Char('\n')
+                           + (portName.trimmed().isEmpty() ? text : portName.trimmed() + QStringLiteral(": ") + text));
+    };
     if (portName.trimmed().isEmpty())
-        throw TavolinError(TransferText::PortError);
+        fail(QStringLiteral("Es ist keine Schnittstelle eingestellt (Optionen, \"Schnittstelle\")."));
 
     port = std::make_unique<QSerialPort>();
     port->setPortName(portName.trimmed());
-    if (!port->open(QIODevice::ReadWrite)) {
-        port.reset();
-        throw TavolinError(TransferText::PortError);
-    }
+    if (!port->open(QIODevice::ReadWrite))
+        fail(QString());
     // The protocol reads XOFF/XON and the answer digits itself: never software flow control.
     const bool configured = port->setBaudRate(BaudRate) && port->setDataBits(QSerialPort::Data8)
                             && port->setParity(QSerialPort::NoParity)
@@ -57,8 +63,7 @@ void TSerialLink::Open(const QString& portName)
                                                                  : QSerialPort::NoFlowControl);
     if (!configured) {
         port->close();
-        port.reset();
-        throw TavolinError(TransferText::PortError);
+        fail(QString());
     }
     // Our side of the input queue holds no more than the driver's would; the rest waits
     // in the operating system until it is read.

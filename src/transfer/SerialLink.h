@@ -58,7 +58,8 @@ public:
     TSerialLink& operator=(const TSerialLink&) = delete;
 
     // Opens and configures the port ("COM3", "/dev/ttyUSB0", a pseudo-terminal path).
-    // Raises "Schnittstellen Fehler !" when that fails.
+    // Raises "Schnittstellen Fehler !" when that fails, with the port and the system's
+    // reason on a second line.
     void Open(const QString& portName);
     // Lets queued output leave (unless aborted), then closes. Safe to call when closed.
     void Close();

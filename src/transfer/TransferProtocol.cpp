@@ -6,8 +6,10 @@
 #include "charset/CharSet.h"
 #include "charset/DisplayCodeMap.h"
 #include "charset/TempFile.h"
+#include "common/AtomicFile.h"
+#include "common/Messages.h"
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
 #include "transfer/SerialLink.h"
@@ -69,12 +71,32 @@ int Selection::Allowed(const TDisplayType& type)
     return allowed;
 }
 
+int Selection::Complete(int selection, const TDisplayType& type)
+{
+    if (selection & Language1)
+        selection |= SystemSettings;
+    return selection & Allowed(type);
+}
+
 int Selection::Effective(const TransferJob& job)
 {
     const int stored = job.selection >= 0
                            ? job.selection
-                           : SettingsStore::ReadInteger(QStringLiteral("Übertragen"), All);
-    return stored & Allowed(job.displayType);
+                           : SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection);
+    return Complete(stored, job.displayType);
+}
+
+QString Selection::Describe(int selection)
+{
+    static const std::pair<int, const char*> names[] = {
+        {SystemSettings, "Systemeinstellungen"}, {CharSet, "Zeichensatz"},
+        {Language1, "Sprache 1"},                {Language2, "Sprache 2"},
+        {DiagLanguage1, "Diagnosesprache 1"},    {DiagLanguage2, "Diagnosesprache 2"}};
+    QStringList items;
+    for (const auto& [bit, name] : names)
+        if (selection & bit)
+            items << QString::fromUtf8(name);
+    return items.join(QStringLiteral(", "));
 }
 
 TTransferProtocol::TTransferProtocol(TSerialLink& serialLink, TransferObserver& transferObserver)
@@ -339,10 +361,22 @@ void TTransferProtocol::sendCharSet(const TransferJob& job)
         throw TavolinError(TransferText::TransferFailed);
 }
 
+void TTransferProtocol::checkCharSetSource(const TransferJob& job)
+{
+    if (!job.graphics)
+        throw TavolinError(TransferText::TransferFailed);
+    // A set changed in the editor goes out as it is; otherwise its file must be whole, or
+    // the display's graphics would be overwritten with blanks.
+    if (!job.graphics->modified && !job.graphics->importedFrom.isEmpty())
+        TCharSet::ReadPixFile(job.graphics->importedFrom);
+}
+
 void TTransferProtocol::Download(const TransferJob& job)
 {
     const int selection = Selection::Effective(job);
     const int lineLength = job.displayType.lineLength;
+    if (selection & Selection::CharSet)
+        checkCharSetSource(job);
 
     // Every selected language is formatted before the first byte goes out, so a language
     // that does not fit stops the run before the display was changed at all.
@@ -442,24 +476,26 @@ void TTransferProtocol::readCharSet(const TransferJob& job)
         --remaining;
         checksum ^= value;
     }
-    // An incomplete or damaged set would give blank or wrong glyphs without anyone
-    // noticing: keep the glyphs the set had and end the run with a clear message.
-    if (remaining != 0)
-        throw TavolinError(QStringLiteral("Zeichensatz unvollständig empfangen (%1 von %2 Bytes) !")
-                               .arg(TCharSet::PixSize - remaining)
-                               .arg(TCharSet::PixSize));
-    if (c == -1 || static_cast<char>(c & ~CharSetLineBit) != checksum)
-        throw TavolinError(QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen !"));
+    // A damaged set is not stored: its glyphs stay blank, the texts are read all the same,
+    // and the user hears why.
+    if (remaining != 0) {
+        warnings << QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen (%1 von %2 Bytes); "
+                                   "seine Zeichen bleiben leer.")
+                        .arg(TCharSet::PixSize - remaining)
+                        .arg(TCharSet::PixSize);
+        glyphs.clear();
+    } else if (c == -1 || static_cast<char>(c & ~CharSetLineBit) != checksum) {
+        warnings << QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen (Prüfsumme falsch); "
+                                   "seine Zeichen bleiben leer.");
+        glyphs.clear();
+    }
     if (!job.graphics)
         return;
 
     TempFileGuard temp;
-    QFile file(temp.path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(glyphs) != glyphs.size()
-        || !file.flush())
-        throw TavolinError(QStringLiteral("Fehler bei Dateispeichern"));
-    file.close();
+    ReplaceFileBytes(temp.path, glyphs, Messages::SaveError());
     job.graphics->Import(temp.path);
+    job.graphics->importedFrom.clear(); // the glyphs came from the display, not from a file
 }
 
 int TTransferProtocol::readText(QByteArray& buffer)
@@ -484,6 +520,7 @@ int TTransferProtocol::readText(QByteArray& buffer)
 
 void TTransferProtocol::ReadBack(const TransferJob& job)
 {
+    warnings.clear();
     setProgress(0);
     observer.SetCaption(QStringLiteral("Auslesen"));
     // ParseText writes its terminating 0 behind the received bytes.

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
@@ -37,8 +38,13 @@ constexpr int All = 1023; // what an empty settings value means
 // The bits a display type can take: no second-language or diagnostic items for a
 // display that has none, whatever the stored value says.
 int Allowed(const TDisplayType& type);
-// The stored selection ("Übertragen"; 1023 when empty) limited to what the type has.
+// The stored selection ("Übertragen"; 1023 when empty) limited to what the type has and
+// completed as the selection dialog does: language 1 brings the system settings.
 int Effective(const TransferJob& job);
+// `selection` limited and completed the same way.
+int Complete(int selection, const TDisplayType& type);
+// The items of a selection by the selection dialog's names ("Systemeinstellungen, Zeichensatz").
+QString Describe(int selection);
 } // namespace Selection
 
 // The display's command protocol on an open link: identification, the character set
@@ -63,7 +69,11 @@ public:
     // The whole download of the selected items. Errors that end the run are raised.
     void Download(const TransferJob& job);
     // Reads the graphics character set and the operating texts back into the job's objects.
+    // A character set that arrives incomplete or damaged leaves blank glyphs and a warning;
+    // the texts are read all the same.
     void ReadBack(const TransferJob& job);
+    // What the user must hear about a run that went to its end.
+    const QStringList& Warnings() const { return warnings; }
 
     static QByteArray StreamHeader();
     static QByteArray EndMarkFor(bool withMessages);
@@ -76,6 +86,7 @@ private:
 
     StreamResult sendStream(const QByteArray& text, bool withMessages, bool waitForReply);
     void sendCharSet(const TransferJob& job);
+    static void checkCharSetSource(const TransferJob& job);
     void readCharSet(const TransferJob& job);
     int readText(QByteArray& buffer);
     void setStatus(const QString& text);
@@ -87,4 +98,5 @@ private:
     QString status;
     int progress = 0;
     int progressMaximum = 100;
+    QStringList warnings;
 };

@@ -3,7 +3,8 @@
 #include <exception>
 
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
+#include "transfer/TransferObserver.h"
 
 TTransferRun::TTransferRun(TransferObserver& runObserver, TransferTiming timing)
     : observer(runObserver), link(std::make_unique<TSerialLink>(timing))
@@ -17,12 +18,13 @@ TTransferRun::TTransferRun(TransferObserver& runObserver, std::unique_ptr<TSeria
 
 QString TTransferRun::PortOf(const TransferJob& job)
 {
-    return job.port.isEmpty() ? SettingsStore::ReadValue(QStringLiteral("Schnittstelle")) : job.port;
+    return job.port.isEmpty() ? SettingsStore::Read(SettingsStore::Key::Port) : job.port;
 }
 
 bool TTransferRun::Run(const TransferJob& job)
 {
     errorText.clear();
+    QStringList warnings;
     link->ctsHandshake = job.displayType.Has(dtCtsHandshake);
     link->noInfoRequest = job.displayType.Has(dtNoInfoQuery);
     try {
@@ -32,11 +34,16 @@ bool TTransferRun::Run(const TransferJob& job)
             protocol.Download(job);
         else
             protocol.ReadBack(job);
+        warnings = protocol.Warnings();
     } catch (const TavolinError& error) {
         errorText = error.message();
     } catch (const std::exception& error) {
         errorText = QString::fromLocal8Bit(error.what());
     }
     link->Close();
+    // Shown once the port is closed: a message box during the run would leave the
+    // display's bytes unread.
+    for (const QString& warning : warnings)
+        observer.ShowMessage(TransferText::ErrorCaption, warning);
     return errorText.isEmpty();
 }

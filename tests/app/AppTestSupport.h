@@ -13,7 +13,7 @@
 #include "app/ProjectController.h"
 #include "common/ProgramFolder.h"
 #include "project/DisplayType.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"

@@ -106,8 +106,10 @@ private Q_SLOTS:
         QVERIFY(session().IsOpen());
     }
 
-    void cancelledReadBackOpensNothing()
+    // A read-back that ends in an error leaves the project that was open as it was.
+    void failedReadBackKeepsTheOpenProject()
     {
+        QVERIFY(window->Projects()->OpenFolder(demo));
         SimulatedDisplay::Behaviour silent;
         silent.silentInfoRequests = -1;
         display->SetBehaviour(silent);
@@ -122,10 +124,11 @@ private Q_SLOTS:
         disconnect(started);
         QTRY_COMPARE(answer->count, 1);
         QCOMPARE(answer->text, QStringLiteral("Übertragung durch Anwender abgebrochen !"));
-        QVERIFY(!session().IsOpen());
-        QVERIFY(session().project.folder.isEmpty());
-        QVERIFY(view().Grid()->isHidden());
-        QVERIFY(!window->Actions()->save->isEnabled());
+        QVERIFY(session().IsOpen());
+        QCOMPARE(session().project.folder, demo);
+        QVERIFY(!view().Grid()->isHidden());
+        QVERIFY(window->Actions()->save->isEnabled());
+        QVERIFY(!QFileInfo::exists(base->path() + QStringLiteral("/Nichts")));
     }
 };
 

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -168,21 +169,6 @@ private Q_SLOTS:
         QCOMPARE(int(view().CellEdit().slot), last);
         window->Actions()->previousMessage->trigger();
         QCOMPARE(int(view().CellEdit().slot), last - 1);
-
-        // Without an open editor the commands do nothing.
-        QTest::keyClick(editor(), Qt::Key_Escape);
-        window->Actions()->nextMessage->trigger();
-        QVERIFY(!view().CellEdit().IsOpen());
-    }
-
-    void oneLanguageTypeKeepsItsColumn()
-    {
-        openProject(makeProject(QStringLiteral("Einsprachig"), QStringLiteral("Orbex 2")));
-        QCOMPARE(view().Grid()->ColCount(), 2);
-        ClickCell(view(), 1, 1);
-        press(Qt::Key_S);
-        QCOMPARE(int(view().CellEdit().language), 0);
-        QVERIFY(view().EditorShown());
     }
 
     void blinkAndGraphicsBecomeAttributeBytes()
@@ -349,6 +335,45 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(base->path() + QStringLiteral("/Neu/Sprache1.txt")));
         QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
         QVERIFY(session().NeedsSaving()); // a new project is unsaved
+    }
+    // What the menus offer in each state: save, new, previous, switch language, cut, blink,
+    // delete, diagnostic texts (1 enabled, 0 disabled).
+    void commandsFollowProjectAndEditor()
+    {
+        MainActions& a = *window->Actions();
+        const auto offered = [&a] {
+            QString flags;
+            for (QAction* action : {a.save, a.newMessage, a.previousMessage, a.switchLanguage, a.cut, a.blinkOn,
+                                    a.remove, a.diagnosticTexts})
+                flags += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+            return flags;
+        };
+        QCOMPARE(offered(), QStringLiteral("11000010"));
+        Screenshot(window.get(), QStringLiteral("mainwindow-editor-closed"));
+        ClickCell(view(), 1, rowOf(2));
+        QCOMPARE(offered(), QStringLiteral("11111110"));
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QCOMPARE(offered(), QStringLiteral("11000010"));
+
+        const QString single = makeProject(QStringLiteral("Einsprachig"), QStringLiteral("Orbex 2"));
+        for (const char* file : {"/Sprache1.txt", "/Sprache2.txt"})
+            QVERIFY(QFile::remove(single + QLatin1String(file)));
+        openProject(single);
+        QCOMPARE(view().Grid()->ColCount(), 2);
+        QCOMPARE(offered(), QStringLiteral("11000000")); // nothing to delete in an empty table
+        OnModal<Neuemld>([](Neuemld* dialog) { dialog->accept(); });
+        press(Qt::Key_L);
+        QVERIFY(view().EditorShown());
+        QCOMPARE(offered(), QStringLiteral("11101110"));
+        press(Qt::Key_S); // a one-language type keeps its column
+        QCOMPARE(int(view().CellEdit().language), 0);
+        QVERIFY(!a.diagnosticTexts->isVisible());
+
+        window->Projects()->CloseProject(false);
+        QCOMPARE(offered(), QStringLiteral("00000000"));
+        QVERIFY(!a.editMenu->isEnabled());
+        QVERIFY(a.open->isEnabled());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavolin"));
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include "AppTestSupport.h"
+#include "support/FullDisk.h"
 #include "app/CharSetBox.h"
 #include "app/MainActions.h"
 #include "app/StatusBar.h"
@@ -105,6 +106,32 @@ private Q_SLOTS:
         QVERIFY(window->close());
         QCOMPARE(answer->count, 1);
         QVERIFY(ReadAll(demo + QStringLiteral("/Sprache1.txt")).contains("3    QAnlage gestoppt"));
+    }
+
+    // A save onto a full disk says which file and why; the changes stay open and marked.
+    void failedSaveOnAFullDiskKeepsTheChanges()
+    {
+        FullDisk disk;
+        if (!disk.Mounted())
+            QSKIP("a full file system needs a tmpfs, which only root may mount");
+        const QStringList files = QDir(demo).entryList(QDir::Files);
+        for (const QString& file : files)
+            WriteAll(disk.FilePath(file), ReadAll(demo + QLatin1Char('/') + file));
+        QVERIFY(window->Projects()->OpenFolder(disk.Path()));
+        ClickCell(view(), 1, rowOf(3));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Q"));
+        std::shared_ptr<BoxAnswer> answer;
+        disk.WhileFull([&] {
+            answer = AnswerBox(QMessageBox::Ok);
+            window->Actions()->save->trigger();
+        });
+        QCOMPARE(answer->count, 1);
+        QVERIFY2(answer->text.contains(disk.FilePath(QStringLiteral("Sprache1.bak")) + QStringLiteral(": kein Platz mehr")),
+                 qPrintable(answer->text));
+        QVERIFY(session().NeedsSaving());
+        QVERIFY(textOf(3).startsWith("QAnlage gestoppt"));
+        for (const QString& file : files)
+            QCOMPARE(ReadAll(disk.FilePath(file)), ReadAll(demo + QLatin1Char('/') + file));
     }
 
     // A failed open leaves the window as it starts: no project, nothing to edit or save.

@@ -37,10 +37,24 @@ cp "$1/led.fix" "$work/keep.pix"
 expect_failure 'beschädigt' "$cli" font to-pix "$work/cut.fnt" "$work/keep.pix"
 cmp "$1/led.fix" "$work/keep.pix"
 expect_failure 'beschädigt' "$cli" font to-fon "$work/cut.fnt" "$work/cut.fon"
-expect_failure 'kann nicht geöffnet' "$cli" font to-pix "$work/missing.fnt" "$work/x.pix"
-expect_failure 'gibt es nicht' "$cli" font to-fnt "$work/missing.pix" "$work/x.fnt"
+expect_failure 'kann nicht gelesen werden: nicht vorhanden' "$cli" font to-pix "$work/missing.fnt" "$work/x.pix"
+expect_failure 'ist ein Ordner' "$cli" font to-fon "$work" "$work/x.fon"
+# A source that is no whole character set is refused with its true reason; nothing is written.
+: >"$work/empty.pix"
+head -c 1000 "$1/led.fix" >"$work/short.pix"
+expect_failure 'nicht vorhanden' "$cli" font to-fnt "$work/missing.pix" "$work/x.fnt"
+expect_failure 'ist leer' "$cli" font to-fnt "$work/empty.pix" "$work/x.fnt"
+expect_failure 'mit 1000 Bytes zu kurz' "$cli" font to-fnt "$work/short.pix" "$work/x.fnt"
+expect_failure 'keine gewöhnliche Datei' "$cli" font to-fnt /dev/null "$work/x.fnt"
+expect_failure 'ist ein Ordner' "$cli" font to-fnt "$work" "$work/x.fnt"
+expect_failure 'ist leer' "$cli" font render "$work/empty.pix" --sheet --out "$work/x.png"
+[ ! -e "$work/x.fnt" ] && [ ! -e "$work/x.png" ]
+# A picture beyond the bound is refused at once, and the existing one stays.
+cp "$work/text.png" "$work/keep.png"
+expect_failure 'Das Bild wäre 5760096 × 352' "$cli" font render "$1/default.pix" --dot 32 \
+    --text "$(head -c 30000 /dev/zero | tr '\0' A)" --out "$work/keep.png"
+cmp "$work/text.png" "$work/keep.png"
 expect_failure 'Windows-Zeichensatz\|keinen Platz' "$cli" font render "$1/led.fix" --text '日本' --out "$work/x.png"
 expect_failure 'sheet' "$cli" font render "$1/led.fix" --out "$work/x.png"
-expect_failure 'Unbekannte Aktion' "$cli" font frobnicate
 "$cli" font --help | grep -q 'to-fon'
 echo OK

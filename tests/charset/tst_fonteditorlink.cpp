@@ -6,7 +6,8 @@
 #include "charset/DisplayCodeMap.h"
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
+#include "support/FullDisk.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"
@@ -127,6 +128,41 @@ private Q_SLOTS:
         link.EndEditor();
         QVERIFY(!link.IsVisible());
         QVERIFY(!EditorWindow());
+    }
+
+    // A save onto a full disk says which file and why, and keeps both the font file and
+    // the unsaved edit.
+    void saveOntoAFullDiskKeepsTheFont()
+    {
+        FullDisk disk;
+        if (!disk.Mounted())
+            QSKIP("a full file system needs a tmpfs, which only root may mount");
+        TCharSet set('G');
+        set.Import(ProgramDir() + QStringLiteral("/default.pix"));
+        const QString fnt = disk.FilePath(QStringLiteral("G.fnt"));
+        const QByteArray old = ReadAll(set.fntPath);
+        WriteAll(fnt, old);
+        FontEditorLink link(ProgramDir() + QStringLiteral("/fontedit"));
+        Owner owner;
+        link.StartEditor(&owner, 100, 50, fnt, set.pixName);
+        QMainWindow* window = EditorWindow();
+        QVERIFY(window && QTest::qWaitForWindowActive(window));
+        QWidget* dots = Child(window, QStringLiteral("Punkteditor"));
+        QTest::mouseClick(dots, Qt::LeftButton, {}, QPoint(23, 23)); // the top left dot
+        QVERIFY(window->isWindowModified());
+        std::shared_ptr<BoxAnswer> answer;
+        disk.WhileFull([&] {
+            answer = AnswerBox(QMessageBox::Ok);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        });
+        QCOMPARE(answer->count, 1);
+        QVERIFY2(answer->text.contains(fnt + QStringLiteral(": kein Platz mehr auf dem Datenträger")), qPrintable(answer->text));
+        QCOMPARE(ReadAll(fnt), old);
+        QVERIFY(window->isWindowModified());
+        QApplication::setActiveWindow(window); // the offscreen platform does not give it back
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!window->isWindowModified());
+        link.EndEditor();
     }
 
     void damagedFontIsRefusedWithoutAWindow()

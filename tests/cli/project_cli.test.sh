@@ -77,8 +77,5 @@ for bad in "$work/fehlt" "$demo/Sprache1.txt"; do
     [ "$status" -eq 1 ] || { echo "exit $status for $bad" >&2; exit 1; }
     grep -Eq 'gibt es nicht|kein Ordner' "$work/err"
 done
-status=0
-run project info 2>"$work/err" >/dev/null || status=$?
-[ "$status" -eq 1 ] && grep -q 'Projektordner erwartet' "$work/err"
 run project info --help | grep -q 'tavolin-cli project info'
 echo OK

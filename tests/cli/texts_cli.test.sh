@@ -86,10 +86,6 @@ cmp "$work/nul.out" "$work/nul.txt"
 expect_error 'gibt es nicht' texts normalize "$work/fehlt.txt" "$work/x.txt"
 expect_error 'keine Datei' texts normalize "$work" "$work/x.txt"
 expect_error 'Dateispeichern' texts normalize "$demo/Sprache1.txt" "$work"
-expect_error 'Dateinamen erwartet' texts normalize "$demo/Sprache1.txt"
-expect_error 'Unbekanntes Format' texts export "$demo/Sprache1.txt" --format xml
-expect_error 'Unbekannte Angabe' texts export "$demo/Sprache1.txt" --bogus
-expect_error 'Unbekannter Unterbefehl' texts frobnicate
 expect_error 'gibt es nicht' texts import "$work/fehlt.json" "$work/x.txt"
 # Broken imports (the kinds of breakage are the core tests' business) write nothing.
 expect_error 'Kein gültiges JSON' texts import "$work/garbage.bin" "$work/x.txt" --format json

@@ -5,7 +5,7 @@
 #include "common/TavolinError.h"
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/TestHelpers.h"
 #include "support/TestSettings.h"
 

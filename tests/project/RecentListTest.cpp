@@ -5,7 +5,7 @@
 
 #include "project/ProjectFolders.h"
 #include "project/RecentList.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/TestSettings.h"
 
 class RecentListTest : public ::testing::Test

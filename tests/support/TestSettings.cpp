@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 
 namespace tavolin::test {
 

@@ -12,7 +12,7 @@
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
 #include "transfer/SerialLink.h"
-#include "transfer/TransferProject.h"
+#include "session/ProjectSession.h"
 #include "transfer/TransferRun.h"
 
 using namespace tavolin::test;
@@ -64,7 +64,7 @@ protected:
 
     SimulatedDisplay display;
     RecordingObserver observer;
-    TTransferProject project;
+    ProjectSession project;
     QString error;
 };
 
@@ -72,9 +72,9 @@ protected:
 
 TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
 {
-    ASSERT_EQ(project.state.displayType.name, QStringLiteral("Quon 1"));
-    project.graphics->modified = true;
-    project.operating->SetText(7, 1, QByteArray("Tank\x1A voll"));
+    ASSERT_EQ(project.project.displayType.name, QStringLiteral("Quon 1"));
+    project.graphics.modified = true;
+    project.Table(0)->SetText(7, 1, QByteArray("Tank\x1A voll"));
     SimulatedDisplay::Behaviour busy; // pauses each text stream now and then (XOFF, later XON)
     busy.xoffEvery = 700;
     display.SetBehaviour(busy);
@@ -100,9 +100,9 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
     EXPECT_TRUE(display.CharSetChecksumOk());
     EXPECT_EQ(display.CharSet(), pix);
 
-    const int lineLength = project.state.displayType.lineLength;
-    const QByteArray language1 = Format(*project.operating, 0, 1 | 2 | 4, lineLength);
-    const QByteArray language2 = Format(*project.operating, 1, 2 | 4, lineLength);
+    const int lineLength = project.project.displayType.lineLength;
+    const QByteArray language1 = Format(*project.Table(0), 0, 1 | 2 | 4, lineLength);
+    const QByteArray language2 = Format(*project.Table(0), 1, 2 | 4, lineLength);
     EXPECT_TRUE(language1.contains("Anlage bereit"));
     EXPECT_TRUE(items[5].data == Stream(language1, true));
     EXPECT_TRUE(items[8].data == Stream(language2, true));
@@ -111,7 +111,7 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
     EXPECT_FALSE(display.Received().contains('\x1A'));
 
     // The scratch copy of the set is no save of the project's own file.
-    EXPECT_TRUE(project.graphics->modified);
+    EXPECT_TRUE(project.graphics.modified);
     EXPECT_EQ(observer.caption, QStringLiteral("Übertragen"));
     EXPECT_EQ(observer.info, QString::fromLatin1(display.GetBehaviour().info));
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Zeichensatz wird geladen...")));
@@ -126,11 +126,13 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
     EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1418)", "(1412)", "(1418)", "(1418)",
                                                     "(1418)", "(1418)"}));
 
-    // Language 1 without the system settings is not sent at all.
+    // Language 1 brings the system settings along, as the selection dialog ticks them.
     display.ClearRecord();
     ASSERT_TRUE(Run(Download(Selection::Language1 | Selection::Language2)));
-    EXPECT_EQ(display.CountOf("(14E0)"), 0);
+    EXPECT_EQ(display.CountOf("(14E0)"), 1);
     EXPECT_EQ(display.CountOf("(14E2)"), 1);
+    EXPECT_EQ(Selection::Describe(Selection::Effective(Download(Selection::Language1))),
+              QStringLiteral("Systemeinstellungen, Sprache 1"));
 
     // The system settings alone: header lines only, the short end mark.
     display.ClearRecord();
@@ -138,7 +140,7 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
     ASSERT_TRUE(Run(Download(Selection::SystemSettings)));
     const QList<SimulatedDisplay::Item> items = display.Items();
     ASSERT_EQ(display.CountOf("(1407)"), 1);
-    const QByteArray settings = Format(*project.operating, 0, 1 | 4, project.state.displayType.lineLength);
+    const QByteArray settings = Format(*project.Table(0), 0, 1 | 4, project.project.displayType.lineLength);
     for (const SimulatedDisplay::Item& item : items) {
         if (item.command == "(1407)") {
             EXPECT_TRUE(item.data == Stream(settings, false));
@@ -302,7 +304,7 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
 {
     ASSERT_TRUE(Run(Download(Selection::All)));
 
-    TTransferProject copy;
+    ProjectSession copy;
     copy.Create(QStringLiteral("unused"), QStringLiteral("Quon 1"));
     observer = RecordingObserver();
     display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
@@ -312,34 +314,32 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
     EXPECT_FALSE(observer.statusVisible);
 
     // What the display holds is the text as the display filter sent it.
-    const int lineLength = project.state.displayType.lineLength;
+    const int lineLength = project.project.displayType.lineLength;
     for (int language = 0; language < 2; ++language) {
-        EXPECT_TRUE(Format(*copy.operating, language, 1 | 2, 0)
-                    == Format(*project.operating, language, 1 | 2 | 4, lineLength))
+        EXPECT_TRUE(Format(*copy.Table(0), language, 1 | 2, 0)
+                    == Format(*project.Table(0), language, 1 | 2 | 4, lineLength))
             << "language " << language;
     }
-    EXPECT_EQ(copy.operating->fileName[0], QStringLiteral("Sprache1.txt"));
+    EXPECT_EQ(copy.Table(0)->fileName[0], QStringLiteral("Sprache1.txt"));
     QTemporaryDir dir;
-    copy.graphics->Save(dir.filePath(QStringLiteral("read.pix")));
+    copy.graphics.Save(dir.filePath(QStringLiteral("read.pix")));
     EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("read.pix"))),
               ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
-    EXPECT_FALSE(copy.graphics->modified);
+    EXPECT_FALSE(copy.graphics.modified);
 
     // A one-language display is asked for one language only.
     display.ClearRecord();
-    TTransferProject single;
+    ProjectSession single;
     single.Create(QStringLiteral("unused"), QStringLiteral("Orbex 2"));
     ASSERT_TRUE(Run(single.Job(false)));
     EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)"}));
 }
 
-TEST_F(TransferTest, DamagedCharacterSetKeepsThePreviousGlyphs)
+// A damaged character set costs only the glyphs: the texts are read, the user is told.
+TEST_F(TransferTest, DamagedCharacterSetKeepsTheTextsAndSaysSo)
 {
     display.SetCharSet(QByteArray(TCharSet::PixSize, '\x1F'));
-    QTemporaryDir dir;
-    const QString before = dir.filePath(QStringLiteral("before.pix"));
-    project.graphics->Save(before);
-
+    display.SetTextFile("(14E0)", "1    Pumpe 1\n\r");
     for (const bool cutShort : {false, true}) {
         SimulatedDisplay::Behaviour damaged = SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate);
         if (cutShort)
@@ -347,20 +347,48 @@ TEST_F(TransferTest, DamagedCharacterSetKeepsThePreviousGlyphs)
         else
             damaged.wrongReadBackChecksum = true;
         display.SetBehaviour(damaged);
-        EXPECT_FALSE(Run(project.Job(false), FastTiming(500)));
-        EXPECT_EQ(error, cutShort ? QStringLiteral("Zeichensatz unvollständig empfangen (1000 von 1568 Bytes) !")
-                                  : QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen !"));
-        const QString after = dir.filePath(QStringLiteral("after.pix"));
-        project.graphics->Save(after);
-        EXPECT_EQ(ReadAll(after), ReadAll(before));
+        observer = RecordingObserver();
+        ProjectSession copy;
+        copy.Create(QStringLiteral("unused"), QStringLiteral("Quon 1"));
+        EXPECT_TRUE(Run(copy.Job(false), FastTiming(500))) << error.toStdString();
+        ASSERT_EQ(observer.messages.size(), 1);
+        EXPECT_EQ(observer.messages[0].second,
+                  QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen (%1); seine Zeichen bleiben leer.")
+                      .arg(cutShort ? QStringLiteral("1000 von 1568 Bytes") : QStringLiteral("Prüfsumme falsch")));
+        ASSERT_EQ(Numbers(*copy.Table(0)), QList<int>{1});
+        EXPECT_EQ(copy.Table(0)->At(0).text[0], QByteArray("Pumpe 1"));
+        QTemporaryDir dir;
+        copy.graphics.Save(dir.filePath(QStringLiteral("read.pix")));
+        EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("read.pix"))), QByteArray(TCharSet::PixSize, '\0'));
     }
+}
+
+// A ".pix" that is missing, unreadable or short never puts blanks on the display: the
+// download is refused before the first byte, naming the file.
+TEST_F(TransferTest, CharacterSetFileIsCheckedBeforeTheFirstByte)
+{
+    QTemporaryDir dir;
+    const QString pix = dir.filePath(QStringLiteral("demo.pix"));
+    for (const QByteArray& content : {QByteArray(), QByteArray(1000, '\x1F')}) {
+        WriteAll(pix, content);
+        project.graphics.Import(pix);
+        if (content.isEmpty())
+            QFile::remove(pix);
+        EXPECT_FALSE(Run(Download(Selection::All)));
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Die Pixeldatei \"%1\"").arg(pix))) << error.toStdString();
+        EXPECT_TRUE(display.Commands().isEmpty());
+    }
+    // Glyphs changed in the editor go out as they are; texts alone need no file.
+    EXPECT_TRUE(Run(Download(Selection::Language2)));
+    project.graphics.modified = true;
+    EXPECT_TRUE(Run(Download(Selection::CharSet)));
 }
 
 TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
 {
     display.SetTextFile("(14E0)", QByteArray("0    *Binaer\n\r     *\n\r1    Pumpe\n\r"));
     display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
-    TTransferProject copy;
+    ProjectSession copy;
     copy.Create(QStringLiteral("unused"), QStringLiteral("Orbex 2"));
     TransferTiming timing = FastTiming();
     timing.readBackBlockMs = 5000;
@@ -368,7 +396,7 @@ TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
     timer.start();
     ASSERT_TRUE(Run(copy.Job(false), timing)) << error.toStdString();
     EXPECT_LT(timer.elapsed(), 2500);
-    ASSERT_EQ(copy.operating->Count(), 2);
-    EXPECT_EQ(copy.operating->At(1).text[0], QByteArray("Pumpe"));
-    EXPECT_EQ(copy.operating->headerLines[0], QList<QByteArray>{"Binaer"});
+    ASSERT_EQ(copy.Table(0)->Count(), 2);
+    EXPECT_EQ(copy.Table(0)->At(1).text[0], QByteArray("Pumpe"));
+    EXPECT_EQ(copy.Table(0)->headerLines[0], QList<QByteArray>{"Binaer"});
 }

@@ -1,3 +1,4 @@
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -21,12 +22,22 @@ protected:
 
 } // namespace
 
-TEST(SerialLink, PortThatCannotBeOpenedIsAPortError)
+// The text the users know, then the port and the system's reason.
+TEST(SerialLink, PortThatCannotBeOpenedSaysWhichAndWhy)
 {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("datei"));
+    WriteAll(file, "x");
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("/dev/tavolin-no-such-port"), QStringLiteral("/dev/tavolin-no-such-port: nicht vorhanden")},
+        {file, file + QStringLiteral(": kein passendes Gerät (keine serielle Schnittstelle)")},
+        {QStringLiteral("/dev/null"), QStringLiteral("/dev/null: kein passendes Gerät (keine serielle Schnittstelle)")},
+        {dir.path(), dir.path() + QStringLiteral(": ist ein Ordner")},
+        {QString(), QStringLiteral("Es ist keine Schnittstelle eingestellt (Optionen, \"Schnittstelle\").")},
+    };
     TSerialLink link;
-    EXPECT_EQ(ErrorOf([&] { link.Open(QStringLiteral("/dev/tavolin-no-such-port")); }),
-              QStringLiteral("Schnittstellen Fehler !"));
-    EXPECT_EQ(ErrorOf([&] { link.Open(QString()); }), QStringLiteral("Schnittstellen Fehler !"));
+    for (const auto& [port, second] : cases)
+        EXPECT_EQ(ErrorOf([&] { link.Open(port); }), QStringLiteral("Schnittstellen Fehler !\n") + second);
     EXPECT_FALSE(link.IsOpen());
 }
 

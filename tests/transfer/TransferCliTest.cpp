@@ -4,11 +4,16 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
+#include "charset/CharSet.h"
+#include "support/FullDisk.h"
 #include "support/SimulatedDisplay.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
+#include "session/ProjectSession.h"
 
 using namespace tavolin::test;
 
@@ -23,19 +28,35 @@ struct Result
 {
     int exitCode = -1;
     QString err;
+    QString out;
 };
 
 // Runs the tool while this process keeps its event loop turning (the display answers
 // from its own thread either way).
-Result RunCli(const QStringList& args, const std::function<void(QProcess&)>& during = {})
+Result RunCli(const QStringList& args, const std::function<void(QProcess&)>& during = {},
+              const std::function<void()>& inChild = {})
 {
     QProcess process;
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     process.start(Cli(), args);
     EXPECT_TRUE(process.waitForStarted(5000));
     if (during)
         during(process);
     EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
+            QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+QStringList Readback(const QString& target, const SimulatedDisplay& display)
+{
+    return {QStringLiteral("readback"), target, QStringLiteral("--type"), QStringLiteral("Quon 3"),
+            QStringLiteral("--port"), display.PortName()};
+}
+
+QStringList Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -52,6 +73,8 @@ TEST(TransferCli, DownloadSendsTheSelectedItems)
     EXPECT_EQ(display.CharSet(), ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
     EXPECT_TRUE(result.err.contains(QStringLiteral("Zeichensatz wird geladen...")));
 
+    EXPECT_EQ(result.out, QStringLiteral("Übertragung beendet: Zeichensatz.\n"));
+
     // What reading the project leaves out is told before anything goes out.
     QTemporaryDir copy;
     for (const QString& name : QDir(DemoProjectDir()).entryList(QDir::Files))
@@ -61,9 +84,40 @@ TEST(TransferCli, DownloadSendsTheSelectedItems)
     const Result bad = RunCli({QStringLiteral("download"), copy.path(),
                                QStringLiteral("--port"), QStringLiteral("/dev/tavolin-no-port")});
     EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("Schnittstellen Fehler !")));
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Schnittstellen Fehler !\n/dev/tavolin-no-port: nicht vorhanden")));
     EXPECT_TRUE(bad.err.contains(QStringLiteral("Warnung: %1, Zeile ").arg(texts))) << bad.err.toStdString();
     EXPECT_TRUE(bad.err.contains(QStringLiteral("Die Meldungsnummer 1500 ist größer als 1023")));
+}
+
+// Language 1 brings the system settings; a selection that sends nothing for the type is
+// a usage error that says why, before the display is asked.
+TEST(TransferCli, SelectionIsCompletedAndNeverEmpty)
+{
+    SimulatedDisplay display;
+    const QStringList download{QStringLiteral("download"), DemoProjectDir(), QStringLiteral("--port"), display.PortName()};
+    const Result one = RunCli(download + QStringList{QStringLiteral("--select"), QStringLiteral("4")});
+    EXPECT_EQ(one.exitCode, 0) << one.err.toStdString();
+    EXPECT_EQ(display.CountOf("(14E0)"), 1);
+    EXPECT_EQ(one.out, QStringLiteral("Übertragung beendet: Systemeinstellungen, Sprache 1.\n"));
+
+    QTemporaryDir dir;
+    ProjectSession single;
+    single.Create(dir.path(), QStringLiteral("Orbex 2"));
+    single.graphics.Import(DemoProjectDir() + QStringLiteral("/demo.pix"));
+    single.Save();
+    display.ClearRecord();
+    const std::pair<QStringList, QString> refused[] = {
+        {download + QStringList{QStringLiteral("--select=0")}, QStringLiteral("Die Auswahl 0 überträgt beim Anzeigetyp \"Quon 1\" nichts.")},
+        {download + QStringList{QStringLiteral("--select=64")}, QStringLiteral("sie enthält keines der Bits")},
+        {{QStringLiteral("download"), dir.path(), QStringLiteral("--select"), QStringLiteral("8")},
+         QStringLiteral("Sprache 2 hat dieser Anzeigetyp nicht")},
+    };
+    for (const auto& [args, why] : refused) {
+        const Result result = RunCli(args);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_TRUE(result.err.contains(why)) << result.err.toStdString();
+    }
+    EXPECT_TRUE(display.Commands().isEmpty());
 }
 
 TEST(TransferCli, ReadbackSavesANewProject)
@@ -77,9 +131,14 @@ TEST(TransferCli, ReadbackSavesANewProject)
 
     QTemporaryDir base;
     const QString target = base.filePath(QStringLiteral("Gelesen"));
-    const Result result = RunCli({QStringLiteral("readback"), target, QStringLiteral("--type"),
-                                  QStringLiteral("Quon 3"), QStringLiteral("--port"), display.PortName()});
+    const Result result = RunCli(Readback(target + QLatin1Char('/'), display));
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    // A new folder like any other: what the umask leaves, not private to its owner.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat status{};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0777 & ~mask);
     EXPECT_EQ(ReadAll(target + QStringLiteral("/default.pix")), pix);
     EXPECT_EQ(ReadAll(target + QStringLiteral("/Sprache1.txt")),
               QByteArray("0    *Binaer\n\r     *\n\r1    Pumpe 1\n\r     Stoerung\n\r"));
@@ -98,7 +157,30 @@ TEST(TransferCli, ReadbackSavesANewProject)
     EXPECT_TRUE(again.err.contains(QStringLiteral("existiert bereits")));
 }
 
-TEST(TransferCli, CtrlCAbortsAndLeavesNothingBehind)
+// A target that cannot be written ends the command before the display is asked; a run
+// that fails leaves nothing behind, not even the parent folders it made.
+TEST(TransferCli, ReadbackTargetIsCheckedFirstAndNothingStays)
+{
+    SimulatedDisplay display;
+    QTemporaryDir base;
+    WriteAll(base.filePath(QStringLiteral("datei")), "x");
+    const Result blocked = RunCli(Readback(base.filePath(QStringLiteral("datei/neu/Gelesen")), display));
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_TRUE(blocked.err.contains(base.filePath(QStringLiteral("datei/neu")) + QStringLiteral(": ein Teil des Pfads ist kein Ordner")))
+        << blocked.err.toStdString();
+    EXPECT_TRUE(display.Commands().isEmpty());
+
+    SimulatedDisplay::Behaviour silent;
+    silent.silentInfoRequests = -1;
+    display.SetBehaviour(silent);
+    const Result unanswered = RunCli(Readback(base.filePath(QStringLiteral("a/b/Gelesen")), display));
+    EXPECT_EQ(unanswered.exitCode, 1);
+    EXPECT_TRUE(unanswered.err.contains(QStringLiteral("Anzeige nicht angeschloßen !")));
+    EXPECT_EQ(Entries(base.path()), QStringList{QStringLiteral("datei")});
+}
+
+// Ctrl+C and SIGTERM abort with the abort text and the exit codes of any program ended so.
+TEST(TransferCli, SignalsAbortAndLeaveNothingBehind)
 {
     SimulatedDisplay display;
     SimulatedDisplay::Behaviour silent;
@@ -106,14 +188,39 @@ TEST(TransferCli, CtrlCAbortsAndLeavesNothingBehind)
     display.SetBehaviour(silent);
 
     QTemporaryDir base;
-    const QString target = base.filePath(QStringLiteral("Gelesen"));
-    const Result result = RunCli({QStringLiteral("readback"), target, QStringLiteral("--type"),
-                                  QStringLiteral("Quon 3"), QStringLiteral("--port"), display.PortName()},
-                                 [&](QProcess& process) {
-                                     ASSERT_TRUE(display.WaitForCommands(1, 10000));
-                                     ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-                                 });
-    EXPECT_EQ(result.exitCode, 130);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("Übertragung durch Anwender abgebrochen !")));
-    EXPECT_TRUE(QDir(base.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    for (const int signal : {SIGINT, SIGTERM}) {
+        display.ClearRecord();
+        const Result result = RunCli(Readback(base.filePath(QStringLiteral("Gelesen")), display), [&](QProcess& process) {
+            ASSERT_TRUE(display.WaitForCommands(1, 10000));
+            ::kill(static_cast<pid_t>(process.processId()), signal);
+        });
+        EXPECT_EQ(result.exitCode, 128 + signal);
+        EXPECT_TRUE(result.err.contains(QStringLiteral("Übertragung durch Anwender abgebrochen !")));
+        EXPECT_TRUE(Entries(base.path()).isEmpty());
+    }
+}
+
+// Saving the read-back project onto a full disk fails with file and reason, and leaves
+// neither the project nor its scratch folder.
+TEST(TransferCli, ReadbackOntoAFullDiskLeavesNothing)
+{
+    SimulatedDisplay display;
+    display.SetCharSet(ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
+    display.SetTextFile("(14E0)", QByteArray("1    Pumpe 1\n\r").repeated(100));
+    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
+    FullDisk disk;
+    Result result;
+    const QStringList args = Readback(disk.FilePath(QStringLiteral("Gelesen")), display);
+    if (disk.Mounted())
+        disk.WhileFull([&] { result = RunCli(args); });
+    else
+        result = RunCli(args, {}, [] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{1024, 1024};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Fehler bei Dateispeichern"))) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(disk.Reason())) << result.err.toStdString();
+    EXPECT_TRUE(Entries(disk.Path()).isEmpty()) << Entries(disk.Path()).join(' ').toStdString();
 }

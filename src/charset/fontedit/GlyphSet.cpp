@@ -1,10 +1,10 @@
 #include "GlyphSet.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStringList>
 
 #include "charset/EditableFont.h"
+#include "common/AtomicFile.h"
 #include "common/TavolinError.h"
 
 void GlyphSet::Load(const QString& path)
@@ -21,10 +21,7 @@ void GlyphSet::Load(const QString& path)
 void GlyphSet::Save()
 {
     const QByteArray font = EditableFont::FromPix(m_pix, m_face);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(font) != font.size() || !file.commit())
-        throw TavolinError(QStringLiteral("Die Zeichensatzdatei \"%1\" kann nicht geschrieben werden.")
-                               .arg(QDir::toNativeSeparators(m_path)));
+    ReplaceFileBytes(m_path, font, QStringLiteral("Die Zeichensatzdatei kann nicht geschrieben werden."));
 }
 
 Glyph GlyphSet::At(int index) const

@@ -11,12 +11,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "project/ProjectFolders.h"
 #include "project/RecentList.h"
 #include "project/RecycleBin.h"
-#include "project/ui/PathBox.h"
+#include "common/ui/PathBox.h"
 
 namespace {
 

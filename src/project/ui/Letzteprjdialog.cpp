@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "common/TavolinError.h"
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "project/DisplayType.h"
 #include "project/RecentList.h"
 

@@ -15,14 +15,14 @@
 #include <QVBoxLayout>
 
 #include "common/TavolinError.h"
-#include "dialogs/Help.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/Help.h"
+#include "common/ui/MessageBox.h"
 #include "project/DisplayType.h"
 #include "project/ProjectFolders.h"
 #include "project/RecentList.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "project/ui/Import1.h"
-#include "project/ui/PathBox.h"
+#include "common/ui/PathBox.h"
 
 namespace {
 
@@ -246,7 +246,7 @@ void Projekt_offnen::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     filling = true;
-    baseFolder = StripTrailingDelimiter(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")));
+    baseFolder = StripTrailingDelimiter(SettingsStore::Read(SettingsStore::Key::ProjectBasePath));
     pathBox->SetBaseFolder(baseFolder);
     RecentList::BasePaths().PushFront(baseFolder);
     readFromDisplay = false;
@@ -271,7 +271,7 @@ void Projekt_offnen::showEvent(QShowEvent* event)
 
     nameBox->setText(row >= 0 ? projectList->item(row)->text() : QStringLiteral("Default"));
     evaluateName();
-    referenceBox->setEditText(SettingsStore::ReadValue(QStringLiteral("ReferenzProjekt")));
+    referenceBox->setEditText(SettingsStore::Read(SettingsStore::Key::ReferenceProject));
     evaluateName();
 
     if (importDialog)
@@ -481,7 +481,7 @@ bool Projekt_offnen::checkNames()
 
 bool Projekt_offnen::confirm(bool fromDisplay)
 {
-    SettingsStore::WriteValue(QStringLiteral("ReferenzProjekt"), referenceBox->currentText());
+    SettingsStore::Write(SettingsStore::Key::ReferenceProject, referenceBox->currentText());
     const int row = SelectedRow(typeList);
     if (row < 0 || row >= DisplayTypeSlots) {
         MessageBox::Error(this, QStringLiteral("Bitte wählen Sie einen Anzeigentyp aus."));
@@ -491,7 +491,7 @@ bool Projekt_offnen::confirm(bool fromDisplay)
     if (!checkNames())
         return false;
     const TDisplayType& slot = DisplayTypeTable()[size_t(row)];
-    SettingsStore::WriteValue(QStringLiteral("DefaultAnzeigeTyp"), slot.name);
+    SettingsStore::Write(SettingsStore::Key::DefaultDisplayType, slot.name);
     state.folder = QDir::cleanPath(projectFolder);
     state.displayType = slot;
     if (slot.name.compare(TProjectConfig::Get(state.config.displayTypeName), Qt::CaseInsensitive) != 0) {

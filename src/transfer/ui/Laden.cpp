@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "dialogs/MessageBox.h"
+#include "common/ui/MessageBox.h"
 #include "transfer/TransferRun.h"
 
 Laden::Laden(QWidget* parent) : QDialog(parent)

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/Help.h"
-#include "project/SettingsStore.h"
+#include "common/ui/Help.h"
+#include "common/SettingsStore.h"
 #include "transfer/TransferProtocol.h"
 
 namespace {
@@ -59,7 +59,7 @@ void Uebertragen::showEvent(QShowEvent* event)
 {
     for (int i = 0; i < 6; ++i)
         boxes[static_cast<size_t>(i)]->setVisible(shown(i));
-    const QString stored = SettingsStore::ReadValue(QStringLiteral("Übertragen")).trimmed();
+    const QString stored = SettingsStore::Read(SettingsStore::Key::TransferSelection).trimmed();
     bool ok = false;
     const int mask = stored.toInt(&ok, 10);
     // Text that is no number leaves the boxes as they were rather than failing to open.
@@ -84,6 +84,6 @@ void Uebertragen::accept()
         if (shown(i) && boxes[static_cast<size_t>(i)]->isChecked())
             selection |= 1 << i;
     }
-    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QString::number(selection));
+    SettingsStore::Write(SettingsStore::Key::TransferSelection, QString::number(selection));
     QDialog::accept();
 }

@@ -4,13 +4,13 @@
 #include <QtTest>
 
 #include "charset/CharSet.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/SimulatedDisplay.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"
 #include "support/WidgetTestSupport.h"
 #include "texts/MessageTable.h"
-#include "transfer/TransferProject.h"
+#include "session/ProjectSession.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/Uebertragen.h"
 
@@ -47,7 +47,7 @@ private Q_SLOTS:
 
 private:
     LadenJob DemoJob(SimulatedDisplay& display);
-    TTransferProject project;
+    ProjectSession project;
 };
 
 void TransferDialogsTest::selectionShowsOnlyWhatTheTypeHas_data()
@@ -114,10 +114,10 @@ LadenJob TransferDialogsTest::DemoJob(SimulatedDisplay& display)
     project.Load(DemoProjectDir());
     LadenJob job;
     job.download = true;
-    job.operating = project.operating.get();
-    job.diagnostic = project.diagnostic.get();
-    job.graphics = project.graphics.get();
-    job.project = project.state;
+    job.operating = project.Table(0);
+    job.diagnostic = project.Table(1);
+    job.graphics = &project.graphics;
+    job.project = project.project;
     job.port = display.PortName();
     return job;
 }

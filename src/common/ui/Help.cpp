@@ -1,4 +1,4 @@
-#include "dialogs/Help.h"
+#include "common/ui/Help.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/ProgramFolder.h"
-#include "dialogs/MessageBox.h"
+#include "common/ui/MessageBox.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "project/ui/PathBox.h"
+#include "common/ui/PathBox.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "project/ui/FolderPicker.h"
+#include "common/ui/FolderPicker.h"
 
 PathBox::PathBox(QWidget* parent)
     : QWidget(parent)

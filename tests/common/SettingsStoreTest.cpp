@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TavolinError.h"
-#include "project/SettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/TestSettings.h"
 
 class SettingsStoreTest : public ::testing::Test
@@ -62,4 +62,33 @@ TEST_F(SettingsStoreTest, NumbersFromText)
     SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QStringLiteral("links"));
     EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosX")), 0);
     EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosY")), 0);
+}
+
+// Existing installations hold these names; a typed write lands there and is announced.
+TEST_F(SettingsStoreTest, TypedKeysUseTheStoredNamesAndAnnounceWrites)
+{
+    const std::pair<SettingsStore::Key, const char*> names[] = {
+        {SettingsStore::Key::Port, "Schnittstelle"},          {SettingsStore::Key::TransferSelection, "Übertragen"},
+        {SettingsStore::Key::StartScreen, "Startbild"},       {SettingsStore::Key::ProjectBasePath, "PRJBasePath"},
+        {SettingsStore::Key::ReferenceProject, "ReferenzProjekt"},
+        {SettingsStore::Key::DefaultDisplayType, "DefaultAnzeigeTyp"},
+        {SettingsStore::Key::FontEditorPosX, "FonteditorPosX"}, {SettingsStore::Key::FontEditorPosY, "FonteditorPosY"}};
+    QList<SettingsStore::Key> announced;
+    const auto connection = QObject::connect(&SettingsStore::Instance(), &SettingsStore::Changed,
+                                             [&announced](SettingsStore::Key key) { announced.append(key); });
+    for (const auto& [key, name] : names) {
+        SettingsStore::Write(key, QStringLiteral("7x"));
+        EXPECT_EQ(SettingsStore::ReadValue(QString::fromUtf8(name)), QStringLiteral("7x")) << name;
+        EXPECT_EQ(announced.takeLast(), key);
+    }
+    SettingsStore::WriteValue(QStringLiteral("Lastprojekt\\0"), QStringLiteral("/p"));
+    EXPECT_TRUE(announced.isEmpty());
+    QObject::disconnect(connection);
+
+    EXPECT_EQ(SettingsStore::ReadLeadingInteger(SettingsStore::Key::FontEditorPosX), 7);
+    EXPECT_THROW(SettingsStore::ReadInteger(SettingsStore::Key::Port), TavolinError);
+    SettingsStore::Write(SettingsStore::Key::TransferSelection, QString());
+    SettingsStore::Write(SettingsStore::Key::StartScreen, QString());
+    EXPECT_EQ(SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection), 1023);
+    EXPECT_EQ(SettingsStore::ReadInteger(SettingsStore::Key::StartScreen), 1);
 }

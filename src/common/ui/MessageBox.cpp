@@ -1,4 +1,4 @@
-#include "dialogs/MessageBox.h"
+#include "common/ui/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QDialog>

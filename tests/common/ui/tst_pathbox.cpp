@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "project/ui/FolderPicker.h"
-#include "project/ui/PathBox.h"
+#include "common/ui/FolderPicker.h"
+#include "common/ui/PathBox.h"
 #include "support/TestSettings.h"
 
 class TestPathBox : public QObject

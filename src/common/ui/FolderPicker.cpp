@@ -1,4 +1,4 @@
-#include "project/ui/FolderPicker.h"
+#include "common/ui/FolderPicker.h"
 
 #include <QDir>
 #include <QFileDialog>

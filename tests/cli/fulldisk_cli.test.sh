@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Every writer of the command line on a really full file system: exit 1, a message naming
+# the file and the system's reason, the old file as it was, no temporary file left.
+# As root (CI) the disk is a 64 KiB tmpfs filled to the last block; otherwise each run
+# gets a 1 KiB file size limit with SIGXFSZ ignored.
+set -euo pipefail
+cli="$1/tavolin-cli"
+demo="$2/examples/Demo"
+work=$(mktemp -d)
+full="$work/full"
+mkdir "$full"
+mounted=0
+if [ "$(id -u)" -eq 0 ] && [ -z "${TAVOLIN_TEST_NO_MOUNT:-}" ] && mount -t tmpfs -o size=64k tavolin-test "$full" 2>/dev/null; then
+    mounted=1
+fi
+trap '[ "$mounted" -eq 0 ] || umount "$full"; rm -rf "$work"' EXIT
+
+# Prepares the files every writer will try to replace, and the sources they read.
+"$cli" texts export "$demo/Sprache1.txt" >"$work/in.json"
+"$cli" font to-fnt "$demo/demo.pix" "$work/in.fnt"
+old=$(head -c 3000 /dev/zero | tr '\0' o)
+for name in T.txt I.txt F.fnt P.pix N.fon R.png; do printf '%s' "$old" >"$full/$name"; done
+
+if [ "$mounted" -eq 1 ]; then
+    reason='kein Platz mehr auf dem Datenträger'
+    dd if=/dev/zero of="$full/.filler" bs=4k 2>/dev/null || true
+    limited() { "$@"; }
+else
+    reason='Datei zu groß für das Dateisystem'
+    limited() { ( trap '' XFSZ; ulimit -f 1; exec "$@" ); }
+fi
+
+check() {
+    local file="$1"; shift
+    local status=0
+    limited timeout 60 "$cli" "$@" >/dev/null 2>"$work/err" || status=$?
+    [ "$status" -eq 1 ] || { echo "expected exit 1, got $status: $*" >&2; cat "$work/err" >&2; exit 1; }
+    grep -qF "$full/$file: $reason" "$work/err" || { echo "message lacks file and reason: $*" >&2; cat "$work/err" >&2; exit 1; }
+    [ "$(cat "$full/$file")" = "$old" ] || { echo "$file was changed by: $*" >&2; exit 1; }
+}
+
+check T.txt texts normalize "$demo/Sprache1.txt" "$full/T.txt"
+check I.txt texts import "$work/in.json" "$full/I.txt"
+check F.fnt font to-fnt "$demo/demo.pix" "$full/F.fnt"
+check P.pix font to-pix "$work/in.fnt" "$full/P.pix"
+check N.fon font to-fon "$work/in.fnt" "$full/N.fon"
+check R.png font render "$demo/demo.pix" --sheet --out "$full/R.png"
+rm -f "$full/.filler"
+[ "$(ls -A "$full" | tr '\n' ' ')" = "F.fnt I.txt N.fon P.pix R.png T.txt " ] || { echo "left behind:" >&2; ls -A "$full" >&2; exit 1; }
+echo OK
