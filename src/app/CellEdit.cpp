@@ -2,8 +2,10 @@
 
 #include <QTextEdit>
 
+#include "common/ui/MessageBox.h"
 #include "texts/MessageTable.h"
 #include "texts/RichTextBridge.h"
+#include "texts/TextFile.h"
 #include "texts/ui/RichTextDocument.h"
 
 void TCellEdit::BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidget* cellPanel,
@@ -28,28 +30,39 @@ void TCellEdit::BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidg
     m_host.InvalidateGrid();
 }
 
-void TCellEdit::StoreCellEdit(TMessageTable& table)
+bool TCellEdit::StoreCellEdit(TMessageTable& table)
 {
     if (!editor)
-        return;
+        return true;
     const QByteArray text = RtfToMessage(
         RichTextDocument::Save(editor->document(), m_host.StandardFont(), m_host.GraphicsFont()));
     QByteArray& stored = table.At(slot).text[static_cast<size_t>(language)];
     if (text == stored)
-        return;
+        return true;
+    // A text the file cannot hold would be lost at the next save: it stays in the editor
+    // for the user to change, and the table keeps the previous one.
+    const QString refusal = UnstorableTextReason(table.At(slot).number, text);
+    if (!refusal.isEmpty()) {
+        MessageBox::Error(editor, refusal);
+        editor->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     stored = text;
     table.modified[static_cast<size_t>(language)] = true;
     m_host.InvalidateGrid();
+    return true;
 }
 
-void TCellEdit::EndCellEdit(TMessageTable& table)
+bool TCellEdit::EndCellEdit(TMessageTable& table)
 {
     if (!editor)
-        return;
-    StoreCellEdit(table);
+        return true;
+    if (!StoreCellEdit(table))
+        return false;
     panel->hide();
     editor->setFont(savedFont);
     editor = nullptr;
+    return true;
 }
 
 void TCellEdit::Abandon()

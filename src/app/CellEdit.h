@@ -30,10 +30,12 @@ public:
     // Loads the message's text into the editor, lays the editor over the cell and shows it.
     void BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidget* cellPanel, int cellSlot,
                        int cellLanguage);
-    // Takes the editor's text into the table when it differs; the edit stays open.
-    void StoreCellEdit(TMessageTable& table);
-    // Stores, hides the editor and ends the edit.
-    void EndCellEdit(TMessageTable& table);
+    // Takes the editor's text into the table when it differs; the edit stays open. A text
+    // the text file cannot hold is refused with a message: it stays in the editor, the
+    // table keeps the old one, and the result is false.
+    bool StoreCellEdit(TMessageTable& table);
+    // Stores, hides the editor and ends the edit; false (and still open) when refused.
+    bool EndCellEdit(TMessageTable& table);
     // Ends the edit without storing, for a table that is going away unsaved.
     void Abandon();
 

@@ -52,7 +52,8 @@ void EditCommands::NewMessage()
     dialog.SetTable(&table);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_view.CellEdit().EndCellEdit(table);
+    if (!m_view.CellEdit().EndCellEdit(table))
+        return;
     if (!table.SetText(dialog.number, 0, QByteArray())) {
         MessageBox::Error(&m_parent, NoRoom);
         return;
@@ -95,7 +96,8 @@ void EditCommands::Delete()
         return;
     // An edit whose cell is scrolled out of view is still open; its slot must not move
     // under it.
-    m_view.CellEdit().EndCellEdit(table);
+    if (!m_view.CellEdit().EndCellEdit(table))
+        return;
     const int before = table.Count();
     for (int i = 0; i < n; ++i)
         table.DeleteAt(first - 1);
@@ -280,7 +282,8 @@ void EditCommands::ShowTable(int index)
 {
     if (!m_session.IsOpen() || !m_session.Table(index))
         return;
-    m_view.CellEdit().EndCellEdit(*m_session.CurrentTable());
+    if (!m_view.CellEdit().EndCellEdit(*m_session.CurrentTable()))
+        return;
     m_session.SetCurrentTable(index);
     TMessageTable& table = *m_session.CurrentTable();
     m_view.SetTable(&table, m_session.project.displayType);

@@ -273,7 +273,8 @@ void MessageView::onCellClicked()
         Q_EMIT NewMessageRequested();
         return;
     }
-    m_cellEdit.EndCellEdit(*m_table);
+    if (!m_cellEdit.EndCellEdit(*m_table))
+        return;
     cellSlot = row - 1;
     cellLanguage = col - 1;
     while (m_table->At(cellSlot).rowClipped && m_grid->TopRow() < cellSlot + 1) {
@@ -313,7 +314,8 @@ void MessageView::CloseEdit()
     const bool wasOpen = m_cellEdit.IsOpen();
     const int slot = m_cellEdit.slot;
     const int language = m_cellEdit.language;
-    m_cellEdit.EndCellEdit(*m_table);
+    if (!m_cellEdit.EndCellEdit(*m_table))
+        return;
     if (wasOpen) {
         MessageGrid::Selection one{language + 1, slot + 1, language + 1, slot + 1};
         m_grid->SetSelection(one);
@@ -345,7 +347,8 @@ void MessageView::onCellPressed(int col, int row, Qt::KeyboardModifiers modifier
     if (!m_table || col != 0 || row < 1)
         return;
     const int currentCol = m_grid->Col();
-    m_cellEdit.EndCellEdit(*m_table);
+    if (!m_cellEdit.EndCellEdit(*m_table))
+        return;
     Q_EMIT StatusChanged();
     if (modifiers & Qt::ShiftModifier) {
         MessageGrid::Selection s = m_grid->GetSelection();

@@ -97,12 +97,12 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
 
         m_session.Begin(state, &m_view);
         m_actions.charSetBox->SetTextQuietly(m_session.CharSetName());
-        QStringList truncated;
+        ReadWarnings warnings;
         if (readFromDisplay) {
             m_session.TakeContent(readBack, &m_view);
             m_session.Notify(ProjectSession::TablesChanged);
         } else {
-            truncated = m_session.LoadFiles(isNewProject);
+            warnings = m_session.LoadFiles(isNewProject);
         }
         RefreshCharSetNames();
         m_session.ImportStandardCharSet();
@@ -113,11 +113,9 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
         m_view.RefreshLayout(*m_session.CurrentTable());
         m_view.Grid()->setFocus(Qt::OtherFocusReason);
 
-        for (const QString& path : truncated)
-            MessageBox::Error(&m_parent,
-                              QStringLiteral("Die Datei \"%1\" ist länger als 60000 Bytes; nur der Anfang wurde "
-                                             "gelesen. Beim Speichern fehlt der Rest.")
-                                  .arg(QDir::toNativeSeparators(path)));
+        if (!warnings.isEmpty())
+            MessageBox::Warning(&m_parent, QStringLiteral("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
+                                               + FormatReadWarnings(warnings, 20, QStringLiteral("\r\r")));
         return true;
     } catch (const TavolinError& error) {
         failOpen(error.message());
@@ -165,7 +163,8 @@ bool ProjectController::CloseProject(bool ask)
         MessageBox::Error(&m_parent, error.message());
     }
     if (m_session.IsOpen()) {
-        m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable());
+        if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()) && ask)
+            return false;
         if (ask && m_session.NeedsSaving()) {
             const QString text = QStringLiteral("%1\rProjekt wurde geändert.\r\rMöchten Sie die Änderungen speicher?")
                                      .arg(QDir::toNativeSeparators(m_session.project.folder));
@@ -184,8 +183,8 @@ bool ProjectController::CloseProject(bool ask)
     }
     m_actions.charSetBox->StopTimer();
     m_actions.charSetBox->SetTextQuietly(QString());
-    if (m_session.IsOpen())
-        m_view.CellEdit().EndCellEdit(*m_session.CurrentTable());
+    // Stored above; a refused text has been shown and goes with the project.
+    m_view.CellEdit().Abandon();
     m_view.HideGrid();
     if (m_session.onDisk)
         RecentList::Projects().PushFront(m_session.project.folder);
@@ -201,7 +200,8 @@ void ProjectController::SaveProject()
     if (!m_session.IsOpen())
         return;
     FlushCharSetBox();
-    m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable());
+    if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
+        throw TavolinError(QStringLiteral("Das Projekt wurde nicht gespeichert."));
     if (m_session.Save())
         RefreshCharSetNames();
 }
@@ -305,7 +305,8 @@ void ProjectController::Transfer()
     selection.SetDisplayType(m_session.project.displayType);
     if (selection.exec() != QDialog::Accepted)
         return;
-    m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable());
+    if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
+        return;
     if (!runTransfer(m_session, true))
         MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
 }

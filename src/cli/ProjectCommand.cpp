@@ -6,6 +6,7 @@
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "cli/ReadWarningOutput.h"
 #include "common/TavolinError.h"
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
@@ -40,6 +41,7 @@ struct LanguageInfo
     int messages = 0;
     int headerLines = 0;
     bool truncated = false;
+    ReadWarnings warnings;
     QString error;
     QList<LongLine> longLines;
 };
@@ -82,7 +84,7 @@ LanguageInfo InspectLanguage(const TProjectState& state, int table, int language
     }
     TMessageTable texts;
     try {
-        ReadTextFile(texts, path, language, &info.truncated);
+        info.warnings = ReadTextFile(texts, path, language, &info.truncated);
     } catch (const TavolinError& error) {
         info.error = error.message();
         return info;
@@ -121,9 +123,12 @@ int Info(const cli::ArgList& args)
     state.folder = folder;
     state.config = DefaultProjectConfig();
     const QString cfgPath = folder + QLatin1Char('/') + QLatin1String(ProjectConfigFileName);
-    const bool cfgRead = ReadProjectConfig(folder, state.config);
+    ReadWarnings warnings;
+    const bool cfgRead = ReadProjectConfig(folder, state.config, &warnings);
     const qint64 cfgSize = cfgRead ? QFileInfo(cfgPath).size() : -1;
-    const bool typeKnown = FindDisplayType(TProjectConfig::Get(state.config.displayTypeName), state.displayType);
+    // An empty name would find the table's empty last row, which no display has.
+    const QString typeName = TProjectConfig::Get(state.config.displayTypeName);
+    const bool typeKnown = !typeName.isEmpty() && FindDisplayType(typeName, state.displayType);
     const TDisplayType& type = state.displayType;
 
     QList<LanguageInfo> languages;
@@ -138,8 +143,11 @@ int Info(const cli::ArgList& args)
     }
     const QList<QString> fields = Fields(state.config);
     bool failed = false;
-    for (const LanguageInfo& language : languages)
+    for (const LanguageInfo& language : languages) {
         failed = failed || !language.error.isEmpty();
+        warnings += language.warnings;
+    }
+    cli::PrintReadWarnings(warnings);
 
     if (args.Has(QStringLiteral("--json"))) {
         QJsonObject root;

@@ -4,6 +4,7 @@
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "cli/ReadWarningOutput.h"
 #include "common/SystemReason.h"
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
@@ -14,12 +15,14 @@ namespace {
 
 const char* const Usage =
     "Aufruf:\n"
-    "  tavolin-cli texts normalize EIN.txt AUS.txt\n"
+    "  tavolin-cli texts normalize EIN.txt AUS.txt [--force]\n"
     "  tavolin-cli texts export EIN.txt [--format json|csv]\n"
     "  tavolin-cli texts import EIN.json|EIN.csv AUS.txt [--format json|csv]\n"
     "\n"
     "normalize  liest eine Textdatei der Anzeige und schreibt sie so, wie das Speichern\n"
     "           im Editor sie schreibt (Kopfzeilen und Meldungen, Zeilenende LF CR).\n"
+    "           Was beim Lesen verloren geht, steht als Warnung auf stderr; über die\n"
+    "           Eingabe selbst schreibt normalize dann nur mit --force.\n"
     "export     gibt die Kopfzeilen und Meldungen einer Textdatei als JSON (Vorgabe)\n"
     "           oder CSV in UTF-8 aus, zum Übersetzen und für die Versionsverwaltung.\n"
     "           Markierungen im Text: {blink}...{/blink} Blinken, {gfx}...{/gfx}\n"
@@ -55,17 +58,14 @@ void ExpectCount(const cli::ArgList& args, int count)
                                .arg(QString::fromUtf8(Usage)));
 }
 
-// Reads one language of a display text file; a file beyond the display's size is read
-// as far as the display would, with a warning.
-void ReadDisplayFile(TMessageTable& table, const QString& path)
+// Reads one language of a display text file as the editor does; what the reading rules
+// leave out is shown on stderr and returned.
+ReadWarnings ReadDisplayFile(TMessageTable& table, const QString& path)
 {
     ExpectFile(path);
-    bool truncated = false;
-    ReadTextFile(table, path, 0, &truncated);
-    if (truncated)
-        cli::Err(QStringLiteral("Warnung: \"%1\" ist länger als %2 Bytes; nur der Anfang wurde gelesen.\n")
-                     .arg(Native(path))
-                     .arg(TextFile::BufferSize));
+    const ReadWarnings warnings = ReadTextFile(table, path, 0);
+    cli::PrintReadWarnings(warnings);
+    return warnings;
 }
 
 QString FormatOption(const cli::ArgList& args, const QString& path)
@@ -84,8 +84,16 @@ int Normalize(const cli::ArgList& args)
 {
     ExpectCount(args, 2);
     TMessageTable table;
-    ReadDisplayFile(table, args.positional[0]);
-    WriteTextFile(table, args.positional[1], 0);
+    const QString& in = args.positional[0];
+    const QString& out = args.positional[1];
+    const bool dropped = !ReadDisplayFile(table, in).isEmpty();
+    // Written over itself, the file would lose for good what reading left out.
+    if (dropped && !args.Has(QStringLiteral("--force")) && QFileInfo(out).exists()
+        && QFileInfo(out).canonicalFilePath() == QFileInfo(in).canonicalFilePath())
+        throw TavolinError(QStringLiteral("\"%1\" wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe "
+                                          "Warnungen). Mit --force wird die Datei trotzdem so geschrieben.")
+                               .arg(Native(out)));
+    WriteTextFile(table, out, 0);
     return 0;
 }
 
@@ -143,7 +151,7 @@ int Run(const QStringList& all)
     }
     const QStringList rest = all.mid(1);
     if (verb == QLatin1String("normalize"))
-        return Normalize(cli::ArgList::Parse(rest, {}, {}));
+        return Normalize(cli::ArgList::Parse(rest, {}, {QStringLiteral("--force")}));
     if (verb == QLatin1String("export"))
         return Export(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
     if (verb == QLatin1String("import"))

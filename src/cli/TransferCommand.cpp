@@ -11,6 +11,7 @@
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "cli/ReadWarningOutput.h"
 #include "common/AtomicFile.h"
 #include "common/Messages.h"
 #include "common/SettingsStore.h"
@@ -193,6 +194,7 @@ int Download(const QStringList& args)
 
     ProjectSession project;
     project.Load(options.positional.first());
+    cli::PrintReadWarnings(project.warnings);
     TransferJob job = project.Job(true);
     job.port = options.Value(QStringLiteral("--port"));
     const QString given = options.Value(QStringLiteral("--select"));

@@ -10,6 +10,7 @@
 #include "common/Messages.h"
 #include "common/TavolinError.h"
 #include "common/SettingsStore.h"
+#include "common/SystemReason.h"
 
 QString TProjectConfig::Get(const Field& field)
 {
@@ -59,23 +60,97 @@ QString ConfigPath(const QString& folder)
 {
     return folder + QLatin1Char('/') + QLatin1String(ProjectConfigFileName);
 }
+
+struct FieldInfo
+{
+    TProjectConfig::Field TProjectConfig::*field;
+    const char* label;
+};
+
+constexpr FieldInfo Fields[] = {
+    {&TProjectConfig::language1File, "Betriebstexte Sprache 1"},
+    {&TProjectConfig::language2File, "Betriebstexte Sprache 2"},
+    {&TProjectConfig::diagLanguage1File, "Diagnosetexte Sprache 1"},
+    {&TProjectConfig::diagLanguage2File, "Diagnosetexte Sprache 2"},
+    {&TProjectConfig::charSetName, "Zeichensatz"},
+    {&TProjectConfig::displayTypeName, "Anzeigetyp"},
+};
+
+[[noreturn]] void RaiseRead(const QString& path, const QString& reason)
+{
+    throw TavolinError(Messages::WithFile(Messages::ReadError(), path, reason));
+}
+
+// A field holds text when a NUL ends it within its 256 bytes and no control byte stands
+// before; anything else is the rest of a damaged or foreign file.
+bool IsText(const TProjectConfig::Field& field)
+{
+    for (const char c : field) {
+        if (c == '\0')
+            return true;
+        if (static_cast<quint8>(c) < 0x20 || c == 0x7F)
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
-bool ReadProjectConfig(const QString& folder, TProjectConfig& config)
+bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnings* warnings)
 {
-    // Only a plain file: a pipe of that name would block the program.
-    if (!QFileInfo(ConfigPath(folder)).isFile())
+    const QString path = ConfigPath(folder);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
         return false;
-    QFile file(ConfigPath(folder));
+    // A file that is there but cannot be read must not pass for a missing one: the
+    // project would open with another display type and file names.
+    if (info.isDir())
+        RaiseRead(path, QStringLiteral("Das ist ein Ordner, keine Datei."));
+    // A pipe of that name would block the program.
+    if (!info.isFile())
+        RaiseRead(path, info.exists() ? QStringLiteral("Das ist keine gewöhnliche Datei.")
+                                      : QStringLiteral("Die Verknüpfung zeigt auf keine Datei."));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
-    config.OverlayBytes(file.read(TProjectConfig::Size));
-    // A field without NUL counts as its first 255 characters; end it there, so that the
-    // record is sound when it is written again.
-    for (TProjectConfig::Field* field : {&config.language1File, &config.language2File,
-                                         &config.diagLanguage1File, &config.diagLanguage2File,
-                                         &config.charSetName, &config.displayTypeName})
-        field->back() = '\0';
+        RaiseRead(path, SystemReason::FromText(file.errorString()));
+    QByteArray bytes(TProjectConfig::Size, '\0');
+    qint64 got = 0;
+    while (got < bytes.size()) {
+        const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
+        if (n < 0)
+            RaiseRead(path, SystemReason::FromText(file.errorString()));
+        if (n == 0)
+            break;
+        got += n;
+    }
+
+    // Reading keeps a complete record as it stands. A field the file holds only in part,
+    // or holds as no text, keeps what `config` had (the defaults), and the user is told
+    // which: the file itself stays as it is until the project is saved.
+    TProjectConfig read;
+    read.OverlayBytes(bytes);
+    QStringList fromDefaults;
+    for (int i = 0; i < 6; ++i) {
+        const FieldInfo& field = Fields[i];
+        if (got >= (i + 1) * TProjectConfig::FieldSize && IsText(read.*field.field)) {
+            config.*field.field = read.*field.field;
+            continue;
+        }
+        // Never write back a value without its NUL.
+        (config.*field.field).back() = '\0';
+        const QString kept = TProjectConfig::Get(config.*field.field);
+        fromDefaults.append(QString::fromLatin1(field.label)
+                            + (kept.isEmpty() ? QStringLiteral(" (leer)") : QStringLiteral(" „%1“").arg(kept)));
+    }
+    if (warnings && !fromDefaults.isEmpty()) {
+        const QString what = got < TProjectConfig::Size
+            ? QStringLiteral("Die Datei ist mit %1 Bytes kürzer als die %2 Bytes einer Projektkonfiguration.")
+                  .arg(got).arg(TProjectConfig::Size)
+            : QStringLiteral("Die Datei ist beschädigt: nicht jedes Feld enthält einen abgeschlossenen Text.");
+        warnings->append({path, 0, what + QStringLiteral(" Aus der Standardkonfiguration genommen: ")
+                                       + fromDefaults.join(QStringLiteral(", "))
+                                       + QStringLiteral(". Die Datei bleibt unverändert, bis das Projekt gespeichert wird.")});
+    }
     return true;
 }
 

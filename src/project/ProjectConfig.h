@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+#include "common/ReadWarnings.h"
 #include "project/DisplayType.h"
 
 // The project configuration file "tavolin.cfg": six text fields of 256 bytes, each
@@ -44,9 +45,13 @@ inline constexpr const char* ProjectConfigFileName = "tavolin.cfg";
 // the display type "DefaultAnzeigeTyp" (read anew each time) or else the first row.
 TProjectConfig DefaultProjectConfig();
 
-// Reads up to 1536 bytes of <folder>/tavolin.cfg over `config`. Returns false (and leaves
-// `config` as it was) when the file cannot be opened.
-bool ReadProjectConfig(const QString& folder, TProjectConfig& config);
+// Reads <folder>/tavolin.cfg over `config` (by convention the default configuration).
+// Returns false (and leaves `config` as it was) when there is no such file; raises
+// "Fehler bei Datenlesen" with file and reason when it is there but cannot be read.
+// A field the file holds only in part (a file shorter than 1536 bytes) or holds as no
+// text (no NUL in its 256 bytes, or control bytes) keeps the value `config` had; such
+// fields are named, with the values kept, in one note added to `warnings`.
+bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnings* warnings = nullptr);
 
 // Writes the 1536 bytes at the start of <folder>/tavolin.cfg, keeping any longer tail.
 // The old file stays intact if the write fails; then "Fehler bei Dateispeichern" is raised

@@ -61,7 +61,7 @@ void ProjectSession::Load(const QString& folder)
     Clear();
     try {
         Begin(state);
-        LoadFiles(false);
+        warnings = LoadFiles(false);
     } catch (...) {
         Clear();
         throw;
@@ -128,11 +128,16 @@ void ProjectSession::ImportGraphics(const QString& name)
     Notify(CharSetChanged);
 }
 
-QStringList ProjectSession::LoadFiles(bool newProject)
+ReadWarnings ProjectSession::LoadFiles(bool newProject)
 {
     onDisk = !newProject;
+    ReadWarnings notes;
+    if (!newProject) {
+        // The dialogs read the configuration already; read again for what it left out.
+        TProjectConfig again = DefaultProjectConfig();
+        ReadProjectConfig(project.folder, again, &notes);
+    }
     ImportGraphics(CharSetName());
-    QStringList truncatedFiles;
     for (const TableLanguage& tl : TableLanguages()) {
         TMessageTable& table = *tables[static_cast<size_t>(tl.table)];
         const QString path = project.TextFilePath(tl.table, tl.language);
@@ -140,13 +145,10 @@ QStringList ProjectSession::LoadFiles(bool newProject)
             table.fileName[static_cast<size_t>(tl.language)] = path;
             continue;
         }
-        bool truncated = false;
-        ReadTextFile(table, path, tl.language, &truncated);
-        if (truncated)
-            truncatedFiles.append(path);
+        notes += ReadTextFile(table, path, tl.language);
     }
     Notify(TablesChanged);
-    return truncatedFiles;
+    return notes;
 }
 
 void ProjectSession::ImportStandardCharSet()

@@ -55,7 +55,8 @@ public:
     // its display type. Raises when the folder or the display type is missing.
     static TProjectState ReadFolder(const QString& folder);
 
-    // Opens an existing project folder with every file it names.
+    // Opens an existing project folder with every file it names; what reading left out
+    // is in `warnings` afterwards.
     void Load(const QString& folder);
     // An empty project of the given display type, not yet on disk (a read-back fills it).
     void Create(const QString& folder, const QString& displayTypeName);
@@ -65,8 +66,8 @@ public:
     void Begin(const TProjectState& state, QObject* tableParent = nullptr);
     // Loads the graphics character set and the text files. A new project reads only the
     // files that exist, and the names of the missing ones are set for saving.
-    // Returns the files that were longer than the display takes (their tails were left out).
-    QStringList LoadFiles(bool newProject);
+    // Returns what reading left out or took from the defaults, for the user to see.
+    ReadWarnings LoadFiles(bool newProject);
     // Loads a project character set by name. A name without a file yet starts from the
     // program's starter set and counts as changed, so that saving creates its file.
     void ImportGraphics(const QString& name);
@@ -101,6 +102,7 @@ public:
     // The project was opened from or saved to its folder; only then it belongs on the
     // recent-projects list.
     bool onDisk = false;
+    ReadWarnings warnings;
     std::array<std::unique_ptr<TMessageTable>, 2> tables;
     int currentTable = 0;
     TCharSet standard{'S'};

@@ -9,6 +9,7 @@
 
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
+#include "texts/TextFile.h"
 #include "texts/TextNotation.h"
 
 namespace TextExchange {
@@ -51,13 +52,10 @@ QByteArray CsvField(const QString& text)
 
 void CheckHeaderLine(const QByteArray& line, int index)
 {
-    const char first = line.isEmpty() ? '\0' : line[0];
-    const bool alnum = (first >= '0' && first <= '9') || (first >= 'A' && first <= 'Z')
-        || (first >= 'a' && first <= 'z');
     // The reader takes only such lines as header lines; anything else would be lost.
-    if (!alnum)
-        throw TavolinError(QStringLiteral("Kopfzeile %1 muss mit einem Buchstaben oder einer Ziffer "
-                                          "beginnen.").arg(index + 1));
+    const QString reason = UnstorableHeaderReason(line);
+    if (!reason.isEmpty())
+        throw TavolinError(QStringLiteral("Kopfzeile %1: ").arg(index + 1) + reason);
 }
 
 class TableFiller
@@ -98,7 +96,22 @@ public:
         } catch (const TavolinError& error) {
             throw TavolinError(place + QStringLiteral(", Meldung %1: ").arg(number) + error.message());
         }
+        // Line breaks at the end hold nothing and the file cannot keep them; the editor
+        // drops them the same way.
+        while (bytes.endsWith(Attr::LineBreak))
+            bytes.chop(1);
+        const QString refusal = UnstorableTextReason(static_cast<int>(number), bytes);
+        if (!refusal.isEmpty())
+            throw TavolinError(place + QStringLiteral(", Meldung %1: ").arg(number) + refusal);
         m_table.SetText(static_cast<int>(number), m_language, bytes);
+    }
+
+    // An input without any message or header line is almost always an empty or wrong
+    // file; written out it would wipe the target.
+    void Finish() const
+    {
+        if (m_numbers.isEmpty() && m_table.headerLines[static_cast<size_t>(m_language)].isEmpty())
+            throw TavolinError(QStringLiteral("Die Datei enthält keine Meldung und keine Kopfzeile."));
     }
 
 private:
@@ -252,6 +265,7 @@ void FromJson(const QByteArray& json, TMessageTable& table, int language)
         filler.Message(value < 0 || value > 1e6 ? -1 : static_cast<qint64>(value), QString::number(value, 'g', 17),
                        text.toString(), place);
     }
+    filler.Finish();
 }
 
 void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
@@ -281,6 +295,7 @@ void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
             throw TavolinError(place + QStringLiteral(": \"%1\" ist keine Meldungsnummer.").arg(key));
         filler.Message(number, key, record[1], place);
     }
+    filler.Finish();
 }
 
 } // namespace TextExchange

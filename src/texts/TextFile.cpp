@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "common/SystemReason.h"
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
+#include "texts/TextNotation.h"
 
 namespace {
 
@@ -128,6 +130,48 @@ void CopyFileContent(const QString& from, const QString& to)
     }, SaveError);
 }
 
+bool IsBlankOrEndOfFile(char c)
+{
+    return c == ' ' || c == EndOfFile;
+}
+
+bool AllBlank(const char* bytes, int length)
+{
+    for (int i = 0; i < length; ++i)
+        if (!IsBlankOrEndOfFile(bytes[i]))
+            return false;
+    return true;
+}
+
+// Line numbers as a text editor counts them: CR LF and LF CR end one line, while the
+// parser's other two-byte line ends (CR CR, LF LF) hold an empty line in between.
+int LineEndCount(char first, char second)
+{
+    return IsLineEnd(second) && second == first ? 2 : 1;
+}
+
+// The 1-based line of the byte at `offset`.
+int LineAt(const char* buffer, int offset)
+{
+    int line = 1;
+    for (int pos = 0; pos < offset;) {
+        if (!IsLineEnd(buffer[pos])) {
+            ++pos;
+            continue;
+        }
+        const bool pair = pos + 1 < offset && IsLineEnd(buffer[pos + 1]);
+        line += pair ? LineEndCount(buffer[pos], buffer[pos + 1]) : 1;
+        pos += pair ? 2 : 1;
+    }
+    return line;
+}
+
+// Bytes of a file in the export notation, so that control bytes show.
+QString Shown(const char* bytes, int length)
+{
+    return TextNotation::Encode(QByteArray(bytes, length)).replace(QLatin1Char('\n'), QStringLiteral("{x0D}"));
+}
+
 } // namespace
 
 int FormatText(const TMessageTable& table, int language, char* buffer, int bufferSize, int flags,
@@ -209,6 +253,31 @@ QByteArray FormatTextChecked(const TMessageTable& table, int language, int flags
     return QByteArray(buffer.get(), length);
 }
 
+QString UnstorableTextReason(int number, const QByteArray& text)
+{
+    for (const char c : {'\0', LF, EndOfFile})
+        if (text.contains(c))
+            return QStringLiteral("Das Zeichen %1 kann in einer Textdatei nicht stehen.")
+                .arg(Shown(&c, 1));
+    if (text.endsWith(CR))
+        return QStringLiteral("Eine leere letzte Zeile kann in einer Textdatei nicht stehen.");
+    if (number == 0 && text.startsWith('*'))
+        return QStringLiteral("Der Text von Meldung 0 darf nicht mit \"*\" beginnen: die Textdatei liest eine "
+                              "solche erste Zeile als Kopfzeile der Systemeinstellungen, und der Text ginge beim "
+                              "Speichern verloren.");
+    return QString();
+}
+
+QString UnstorableHeaderReason(const QByteArray& line)
+{
+    if (line.isEmpty() || !IsAsciiAlnum(line[0]))
+        return QStringLiteral("Eine Kopfzeile muss mit einem Buchstaben oder einer Ziffer beginnen.");
+    for (const char c : {'\0', LF, CR, EndOfFile})
+        if (line.contains(c))
+            return QStringLiteral("Das Zeichen %1 kann in einer Kopfzeile nicht stehen.").arg(Shown(&c, 1));
+    return QString();
+}
+
 void WriteTextBytes(QIODevice& device, const QByteArray& bytes)
 {
     const qint64 written = device.write(bytes);
@@ -258,7 +327,8 @@ void BackupFile(const QString& path)
     CopyFileContent(path, BackupFileName(path));
 }
 
-int ParseText(TMessageTable& table, int language, char* buffer, int length, const QString& path)
+int ParseText(TMessageTable& table, int language, char* buffer, int length, const QString& path,
+              ReadWarnings* warnings)
 {
     if (language < 0 || language >= TMessageTable::Languages)
         return 0;
@@ -270,44 +340,94 @@ int ParseText(TMessageTable& table, int language, char* buffer, int length, cons
         return 1;
 
     int number = -1;
+    int numberLine = 0;
+    int lineCount = 0;
     QByteArray text;
     bool headerMode = true;
     bool continuation = false;
+    // Per number the line whose non-empty text was stored; 0 for none.
+    std::array<int, TMessageTable::MaxNumber + 1> storedLine{};
     table.headerLines[lang].clear();
     buffer[length] = '\0';
 
+    // Reading keeps its rules; what they leave out is told, with the line it stood in.
+    const auto warn = [&](int line, const QString& what) {
+        if (warnings)
+            warnings->append({path, line, what});
+    };
+    // Content up to an end-of-file byte; what stands behind it in the line is lost.
+    const auto upToEndOfFile = [&](const char* bytes, int count) {
+        const int kept = UpToEndOfFile(bytes, count);
+        if (!AllBlank(bytes + kept, count - kept))
+            warn(lineCount, QStringLiteral("Der Text nach dem Dateiende-Zeichen {x1A} wurde nicht gelesen: „%1“.")
+                                .arg(Shown(bytes + kept + 1, count - kept - 1)));
+        return kept;
+    };
     const auto store = [&]() {
-        if (number >= 0 && number <= TMessageTable::MaxNumber)
+        if (number > TMessageTable::MaxNumber) {
+            warn(numberLine, QStringLiteral("Die Meldungsnummer %1 ist größer als %2; die Meldung wurde nicht gelesen.")
+                                 .arg(number).arg(TMessageTable::MaxNumber));
+        } else if (number < 0) {
+            if (!text.isEmpty())
+                warn(numberLine, QStringLiteral("Text vor der ersten Meldungsnummer wurde nicht gelesen."));
+        } else {
+            int& earlier = storedLine[static_cast<size_t>(number)];
+            if (earlier > 0)
+                warn(numberLine, QStringLiteral("Meldung %1 steht schon in Zeile %2; ihr Text von dort wurde ersetzt.")
+                                     .arg(number).arg(earlier));
+            if (!text.isEmpty())
+                earlier = numberLine;
             table.SetText(number, language, text);
+        }
     };
 
     const int end = static_cast<int>(strnlen(buffer, static_cast<size_t>(length)));
     int pos = 0;
+    int extraLines = 0;
     while (pos < end) {
         const int start = pos;
+        lineCount += 1 + extraLines;
+        extraLines = 0;
         while (pos < end && !IsLineEnd(buffer[pos]))
             ++pos;
         const int lineLength = pos - start;
+        const char* line = buffer + start;
         // One line end is one or two bytes of CR and LF in any order.
         if (pos < end)
             ++pos;
-        if (pos < end && IsLineEnd(buffer[pos]))
+        if (pos < end && IsLineEnd(buffer[pos])) {
+            extraLines = LineEndCount(buffer[pos - 1], buffer[pos]) - 1;
             ++pos;
+        }
         if (lineLength == 0)
             continue;
 
-        const char* line = buffer + start;
         const bool startsWithDigit = IsDigit(line[0]);
         // A line too short for its prefix carries no content; unless it names a message
         // (a tool that strips trailing blanks leaves "7"), it is ignored. This is how a
         // lone end-of-file byte after the last line end reads.
-        if (lineLength < PrefixWidth && !startsWithDigit)
+        if (lineLength < PrefixWidth && !startsWithDigit) {
+            if (!AllBlank(line, lineLength))
+                warn(lineCount, QStringLiteral("Die Zeile „%1“ hat weder Meldungsnummer noch Text und wurde nicht gelesen.")
+                                    .arg(Shown(line, lineLength)));
             continue;
+        }
+        int digits = 0;
         int lineNumber = 0;
-        for (int i = 0; i < 4 && i < lineLength && IsDigit(line[i]); ++i)
-            lineNumber = lineNumber * 10 + (line[i] - '0');
+        for (; digits < 4 && digits < lineLength && IsDigit(line[digits]); ++digits)
+            lineNumber = lineNumber * 10 + (line[digits] - '0');
         const char* content = line + PrefixWidth;
         const int contentLength = qMax(0, lineLength - PrefixWidth);
+        const int prefixLength = qMin(lineLength, PrefixWidth);
+        if (!AllBlank(line + digits, prefixLength - digits)) {
+            const QString field = Shown(line, prefixLength).trimmed();
+            if (startsWithDigit)
+                warn(lineCount, QStringLiteral("Im Nummernfeld „%1“ wurde nur die Nummer %2 gelesen; der Rest ging verloren.")
+                                    .arg(field).arg(lineNumber));
+            else
+                warn(lineCount, QStringLiteral("„%1“ ist keine Meldungsnummer; die Zeile wurde ohne diese Zeichen als "
+                                               "weitere Zeile der Meldung davor gelesen.").arg(field));
+        }
 
         if (headerMode && (number == 0 || (startsWithDigit && lineNumber == 0))) {
             if (contentLength < 1 || content[0] != '*') {
@@ -319,15 +439,22 @@ int ParseText(TMessageTable& table, int language, char* buffer, int length, cons
                     if (number != 0 && !text.isEmpty())
                         store();
                     number = lineNumber;
+                    numberLine = lineCount;
                     text.clear();
                     continuation = false;
                 }
                 if (number == 0) {
-                    if (contentLength >= 2 && IsAsciiAlnum(content[1]))
+                    if (contentLength >= 2 && IsAsciiAlnum(content[1])) {
                         table.headerLines[lang].append(
-                            QByteArray(content + 1, UpToEndOfFile(content + 1, contentLength - 1)));
-                    else
+                            QByteArray(content + 1, upToEndOfFile(content + 1, contentLength - 1)));
+                    } else {
+                        // The header end line; anything after its "*" is lost.
                         headerMode = false;
+                        if (!AllBlank(content + 1, contentLength - 1))
+                            warn(lineCount, QStringLiteral("Die Kopfzeile „%1“ beginnt nicht mit einem Buchstaben "
+                                                           "oder einer Ziffer und wurde nicht gelesen.")
+                                                .arg(Shown(content + 1, contentLength - 1)));
+                    }
                     done = true;
                 }
                 if (done)
@@ -338,23 +465,36 @@ int ParseText(TMessageTable& table, int language, char* buffer, int length, cons
         if (startsWithDigit) {
             store();
             number = lineNumber;
+            numberLine = lineCount;
             text.clear();
             continuation = false;
         }
+        if (number < 0 && text.isEmpty())
+            numberLine = lineCount;
         if (continuation)
             text.append(CR);
-        text.append(content, UpToEndOfFile(content, contentLength));
+        text.append(content, upToEndOfFile(content, contentLength));
         continuation = true;
     }
-    if (!text.isEmpty())
+    if (!text.isEmpty() || number > TMessageTable::MaxNumber)
         store();
+    // A 0 byte ends the text; a tail of only zeros and blanks is padding.
+    if (end < length) {
+        int rest = end;
+        while (rest < length && (buffer[rest] == '\0' || IsLineEnd(buffer[rest]) || IsBlankOrEndOfFile(buffer[rest])))
+            ++rest;
+        if (rest < length)
+            warn(LineAt(buffer, end), QStringLiteral("Ein Nullbyte beendet hier den Text; die folgenden %1 Bytes wurden "
+                                                     "nicht gelesen.").arg(length - end));
+    }
     return 1;
 }
 
-void ReadTextFile(TMessageTable& table, const QString& path, int language, bool* truncated)
+ReadWarnings ReadTextFile(TMessageTable& table, const QString& path, int language, bool* truncated)
 {
     if (truncated)
         *truncated = false;
+    ReadWarnings warnings;
     auto buffer = std::make_unique<char[]>(TextFile::BufferSize + 1);
     int length = -1;
 
@@ -374,13 +514,18 @@ void ReadTextFile(TMessageTable& table, const QString& path, int language, bool*
         if (got < 0)
             Raise(ReadError, path, file.errorString());
         length = static_cast<int>(got);
-        if (truncated && got == TextFile::BufferSize) {
-            char probe;
-            *truncated = file.read(&probe, 1) == 1;
+        char probe;
+        if (got == TextFile::BufferSize && file.read(&probe, 1) == 1) {
+            if (truncated)
+                *truncated = true;
+            warnings.append({path, LineAt(buffer.get(), length),
+                             QStringLiteral("Die Datei ist länger als %1 Bytes; die Anzeige nimmt nur so viel an. "
+                                            "Der Rest ab hier wurde nicht gelesen.").arg(TextFile::BufferSize)});
         }
     }
 
-    if (ParseText(table, language, buffer.get(), length, path) == 0)
+    if (ParseText(table, language, buffer.get(), length, path, &warnings) == 0)
         throw TavolinError(ReadError);
     table.modified[static_cast<size_t>(language)] = false;
+    return warnings;
 }

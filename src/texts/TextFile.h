@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "common/ReadWarnings.h"
+
 class QIODevice;
 class TMessageTable;
 
@@ -32,6 +34,17 @@ int FormatText(const TMessageTable& table, int language, char* buffer, int buffe
 // Raises the German save error when the language does not fit completely.
 QByteArray FormatTextChecked(const TMessageTable& table, int language, int flags, int lineLength = 0);
 
+// Why a text file cannot hold `text` as the text of message `number` so that it reads
+// back the same (a German sentence for the user), or an empty string when it can: a 0,
+// LF or end-of-file byte, an empty last line, and message 0 beginning with "*", whose
+// first line the reader takes for a header line. The editor and imports refuse such a
+// text where it is entered; reading a file never does.
+QString UnstorableTextReason(int number, const QByteArray& text);
+
+// The same for a header line: it must begin with an ASCII letter or digit and hold no
+// line end, 0 or end-of-file byte.
+QString UnstorableHeaderReason(const QByteArray& line);
+
 // Writes one language (header block and messages) to `path`, replacing the file
 // atomically: the old file stays whole until the new one is complete. Raises
 // "Fehler bei Dateispeichern" on every failure, also when the language does not fit
@@ -53,11 +66,16 @@ void BackupFile(const QString& path);
 
 // Parses `length` bytes of `buffer` into one language of the table; the buffer must
 // have one writable byte after `length` and is changed in place. A negative length only
-// sets the file name. Returns 1 when parsed, 0 when refused.
-int ParseText(TMessageTable& table, int language, char* buffer, int length, const QString& path);
+// sets the file name. Returns 1 when parsed, 0 when refused. What the reading rules leave
+// out (text after a 0 byte or an end-of-file byte, numbers above 1023, a number given
+// twice, a line without number field, a header line that is not one) is added to
+// `warnings` with its line, when given.
+int ParseText(TMessageTable& table, int language, char* buffer, int length, const QString& path,
+              ReadWarnings* warnings = nullptr);
 
 // Reads at most 60,000 bytes of the file into one language. A missing file reads as
 // empty. Raises "Fehler bei Datenlesen" when the file exists but cannot be read or the
-// parser refuses. `truncated` (optional) tells whether the file was longer than the
-// 60,000 bytes read, so that a caller can warn before a save drops its tail.
-void ReadTextFile(TMessageTable& table, const QString& path, int language, bool* truncated = nullptr);
+// parser refuses. Returns what was left out (ParseText's warnings, and a file longer than
+// the 60,000 bytes read), so that a caller can warn before a save makes the loss final;
+// `truncated` (optional) tells the last case alone.
+ReadWarnings ReadTextFile(TMessageTable& table, const QString& path, int language, bool* truncated = nullptr);

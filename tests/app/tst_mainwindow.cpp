@@ -168,6 +168,72 @@ private Q_SLOTS:
         QVERIFY(window->Actions()->open->isEnabled());
     }
 
+    // A configuration that cannot be read stops the open, naming file and reason; a short
+    // one and a text file with a loss open after one warning naming both, and stay as
+    // they are.
+    void damagedProjectFilesAreNamed()
+    {
+        const QString cfg = demo + QStringLiteral("/tavolin.cfg");
+        QVERIFY(QFile::remove(cfg) && QDir().mkdir(cfg));
+        auto answer = AnswerBox(QMessageBox::Ok);
+        openThroughDialog(QStringLiteral("Demo"));
+        QCOMPARE(answer->count, 1);
+        QVERIFY(answer->text.endsWith(QDir::toNativeSeparators(cfg) + QStringLiteral(": Das ist ein Ordner, keine Datei.")));
+        QVERIFY(!session().IsOpen());
+
+        QVERIFY(QDir().rmdir(cfg));
+        WriteAll(cfg, "ABC");
+        const QString textPath = demo + QStringLiteral("/Sprache1.txt");
+        const QByteArray texts = ReadAll(textPath) + "1500 zu gross\n\r";
+        WriteAll(textPath, texts);
+        OnModal<QMessageBox>([](QMessageBox* box) { Screenshot(box, QStringLiteral("open-warning")); });
+        answer = AnswerBox(QMessageBox::Ok);
+        openThroughDialog(QStringLiteral("Demo"));
+        QVERIFY(session().IsOpen());
+        QCOMPARE(answer->count, 1);
+        QCOMPARE(answer->caption, QStringLiteral("Warnung"));
+        QVERIFY(answer->text.contains(QDir::toNativeSeparators(cfg) + QStringLiteral(": Die Datei ist mit 3 Bytes kürzer")));
+        QVERIFY(answer->text.contains(QStringLiteral("Betriebstexte Sprache 1 „Sprache1.txt“")));
+        QVERIFY(answer->text.contains(QStringLiteral("%1, Zeile %2: Die Meldungsnummer 1500")
+                                          .arg(QDir::toNativeSeparators(textPath)).arg(texts.count('\n'))));
+        QCOMPARE(ReadAll(cfg), QByteArray("ABC"));
+        QCOMPARE(ReadAll(textPath), texts);
+    }
+
+    // The file cannot hold message 0 beginning with "*": the editor refuses it and keeps it.
+    void messageZeroBeginningWithAStarIsRefusedAndKept()
+    {
+        openThroughDialog(QStringLiteral("Demo"));
+        const QByteArray before = table().At(rowOf(0) - 1).text[1];
+        ClickCell(view(), 2, rowOf(0));
+        QWidget* focused = QApplication::focusWidget();
+        QCOMPARE(focused, static_cast<QWidget*>(view().Editor()));
+        QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(focused, QStringLiteral("*** Alarm ***"));
+
+        OnModal<QMessageBox>([](QMessageBox* box) { Screenshot(box, QStringLiteral("star-refused")); });
+        auto answer = AnswerBox(QMessageBox::Ok);
+        ClickCell(view(), 2, rowOf(1));
+        QCOMPARE(answer->count, 1);
+        QVERIFY(answer->text.startsWith(QStringLiteral("Der Text von Meldung 0 darf nicht mit \"*\" beginnen")));
+        QVERIFY(view().EditorShown());
+        QCOMPARE(view().Editor()->toPlainText(), QStringLiteral("*** Alarm ***"));
+        QCOMPARE(table().At(rowOf(0) - 1).text[1], before);
+
+        // Saving stops too, so that nothing typed is lost.
+        answer = AnswerBox(QMessageBox::Ok, Boxes::Every);
+        window->Actions()->save->trigger();
+        QCOMPARE(answer->count, 2);
+        QCOMPARE(answer->text, QStringLiteral("Das Projekt wurde nicht gespeichert."));
+        QVERIFY(!QFile::exists(demo + QStringLiteral("/Sprache2.bak")));
+        activate();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view().Editor()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Neu: "));
+        ClickCell(view(), 2, rowOf(1));
+        QCOMPARE(table().At(rowOf(0) - 1).text[1], QByteArray("Neu: *** Alarm ***"));
+    }
+
     void cancelledOrFailedOpenKeepsTheOpenProject()
     {
         openThroughDialog(QStringLiteral("Demo"));

@@ -52,8 +52,24 @@ mkfifo "$work/p/Sprache1.txt"
 status=0
 run project info "$work/p" >"$work/out" 2>&1 || status=$?
 [ "$status" -eq 1 ] && grep -q 'keine gewöhnliche Datei' "$work/out"
+# A configuration that is there but cannot be read is an error, not a missing file; a
+# short one is read with a warning naming what came from the defaults.
 mkdir "$work/q" && mkfifo "$work/q/tavolin.cfg"
-run project info "$work/q" | grep -q 'tavolin.cfg fehlt'
+status=0
+run project info "$work/q" >/dev/null 2>"$work/err" || status=$?
+[ "$status" -eq 1 ] && grep -q "$work/q/tavolin.cfg: Das ist keine gewöhnliche Datei" "$work/err"
+rm "$work/q/tavolin.cfg" && mkdir "$work/q/tavolin.cfg"
+status=0
+run project info "$work/q" >/dev/null 2>"$work/err" || status=$?
+[ "$status" -eq 1 ] && grep -q 'tavolin.cfg: Das ist ein Ordner' "$work/err"
+rmdir "$work/q/tavolin.cfg" && printf ABC >"$work/q/tavolin.cfg"
+run project info "$work/q" >"$work/out" 2>"$work/err"
+grep -q "^Warnung: $work/q/tavolin.cfg: Die Datei ist mit 3 Bytes kürzer" "$work/err"
+grep -q 'Betriebstexte Sprache 1 „Sprache1.txt“' "$work/err"
+grep -Eq 'language1File: +Sprache1.txt$' "$work/out"
+[ "$(cat "$work/q/tavolin.cfg")" = ABC ]
+{ field Sprache1.txt; field Sprache2.txt; field D1; field D2; field ''; field ''; } >"$work/q/tavolin.cfg"
+run project info "$work/q" | grep -q 'Anzeigetyp: "" – unbekannter Anzeigetyp'
 
 for bad in "$work/fehlt" "$demo/Sprache1.txt"; do
     status=0

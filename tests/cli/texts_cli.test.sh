@@ -59,6 +59,29 @@ head -c 10485760 /dev/zero | tr '\0' 'A' >"$work/big.txt"
 run texts export "$work/big.txt" >/dev/null 2>"$work/err"
 grep -q 'Warnung' "$work/err"
 
+# What reading leaves out is told with file and line; normalize then keeps its own input
+# unless --force says otherwise.
+printf '1    eins\n\r2    zwei\0 danach\n\r' >"$work/nul.txt"
+cp "$work/nul.txt" "$work/nul.orig"
+run texts normalize "$work/nul.txt" "$work/nul.out" 2>"$work/err"
+grep -q "^Warnung: $work/nul.txt, Zeile 2: Ein Nullbyte" "$work/err"
+expect_error 'nicht überschrieben' texts normalize "$work/nul.txt" "$work/nul.txt"
+cmp "$work/nul.orig" "$work/nul.txt"
+run texts normalize "$work/nul.txt" "$work/nul.txt" --force 2>/dev/null
+cmp "$work/nul.out" "$work/nul.txt"
+run texts export "$work/nul.orig" 2>&1 >/dev/null | grep -q 'Zeile 2: Ein Nullbyte'
+# An import without any message or header line would wipe the target; message 0 cannot
+# begin with "*".
+for input in '' '\xef\xbb\xbf' '\n\r\n'; do
+    printf "$input" >"$work/leer.csv"
+    expect_error 'keine Meldung und keine Kopfzeile' texts import "$work/leer.csv" "$work/nul.out"
+done
+echo '{"messages": []}' >"$work/leer.json"
+expect_error 'keine Meldung und keine Kopfzeile' texts import "$work/leer.json" "$work/nul.out"
+printf '0,*** Alarm ***\n' >"$work/stern.csv"
+expect_error 'Meldung 0 darf nicht mit "\*" beginnen' texts import "$work/stern.csv" "$work/nul.out"
+cmp "$work/nul.out" "$work/nul.txt"
+
 # Refused input: missing file, folder, bad arguments, broken or hostile imports.
 expect_error 'gibt es nicht' texts normalize "$work/fehlt.txt" "$work/x.txt"
 expect_error 'keine Datei' texts normalize "$work" "$work/x.txt"

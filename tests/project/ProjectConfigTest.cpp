@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "common/TavolinError.h"
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
 #include "common/SettingsStore.h"
@@ -53,21 +54,39 @@ TEST_F(ProjectConfigTest, ShortAndLongFiles)
     EXPECT_TRUE(ReadProjectConfig(dir.path(), config));
     EXPECT_EQ(config, start);
 
-    // Three bytes replace only the first three.
+    // A short file fills no field in part: a field it does not hold whole keeps the
+    // default, and one note names those fields with the values kept.
+    ReadWarnings warnings;
     WriteAll(CfgPath(), "Abc");
-    EXPECT_TRUE(ReadProjectConfig(dir.path(), config));
-    EXPECT_EQ(TProjectConfig::Get(config.language1File), QStringLiteral("Abcache1.txt"));
-    EXPECT_EQ(TProjectConfig::Get(config.displayTypeName), QStringLiteral("Orbex 1"));
+    EXPECT_TRUE(ReadProjectConfig(dir.path(), config, &warnings));
+    EXPECT_EQ(config, start);
+    TProjectConfig two = start;
+    TProjectConfig::Set(two.language1File, QStringLiteral("Eins.txt"));
+    TProjectConfig::Set(two.language2File, QStringLiteral("Zwei.txt"));
+    WriteAll(CfgPath(), two.ToBytes().left(600));
+    EXPECT_TRUE(ReadProjectConfig(dir.path(), config, &warnings));
+    EXPECT_EQ(config, two);
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_EQ(warnings[0].file, CfgPath());
+    EXPECT_TRUE(warnings[0].text.startsWith(QStringLiteral("Die Datei ist mit 3 Bytes kürzer als die 1536 Bytes")));
+    EXPECT_TRUE(warnings[0].text.contains(QStringLiteral("Betriebstexte Sprache 1 „Sprache1.txt“")));
+    EXPECT_TRUE(warnings[1].text.contains(QStringLiteral("Diagnosetexte Sprache 1 „DiagSprache1.txt“")));
+    EXPECT_FALSE(warnings[1].text.contains(QStringLiteral("Betriebstexte")));
+    EXPECT_TRUE(warnings[1].text.contains(QStringLiteral("Anzeigetyp „Orbex 1“")));
 
-    // A field without NUL reads as its first 255 characters; a longer file's tail is ignored.
+    // A field without NUL is no text and keeps the default; a longer file's tail is ignored.
     QByteArray bytes = start.ToBytes();
-    bytes.replace(1024, 256, QByteArray(256, 'z'));
+    bytes.replace(1280, 256, QByteArray(256, 'z'));
     bytes += QByteArray("tail of another tool");
     WriteAll(CfgPath(), bytes);
+    warnings.clear();
+    TProjectConfig::Set(config.displayTypeName, QStringLiteral("Quon 1"));
+    EXPECT_TRUE(ReadProjectConfig(dir.path(), config, &warnings));
+    EXPECT_EQ(TProjectConfig::Get(config.displayTypeName), QStringLiteral("Quon 1"));
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].text.contains(QStringLiteral("beschädigt")));
+    EXPECT_TRUE(warnings[0].text.endsWith(QStringLiteral("Anzeigetyp „Quon 1“. Die Datei bleibt unverändert, bis das Projekt gespeichert wird.")));
     config = start;
-    EXPECT_TRUE(ReadProjectConfig(dir.path(), config));
-    EXPECT_EQ(TProjectConfig::Get(config.charSetName), QString(255, QLatin1Char('z')));
-    EXPECT_EQ(TProjectConfig::Get(config.displayTypeName), QStringLiteral("Orbex 1"));
 
     // Writing changes only the first 1536 bytes of a longer file.
     TProjectConfig::Set(config.charSetName, QStringLiteral("demo"));
@@ -76,8 +95,10 @@ TEST_F(ProjectConfigTest, ShortAndLongFiles)
     EXPECT_EQ(written.left(1536), config.ToBytes());
     EXPECT_EQ(written.mid(1536), QByteArray("tail of another tool"));
     TProjectConfig back = start;
-    ReadProjectConfig(dir.path(), back);
+    warnings.clear();
+    ReadProjectConfig(dir.path(), back, &warnings);
     EXPECT_EQ(back, config);
+    EXPECT_TRUE(warnings.isEmpty());
     // The shorter name leaves no rest of the longer one behind.
     EXPECT_EQ(written.mid(1024 + 4, 252), QByteArray(252, '\0'));
 
@@ -85,7 +106,15 @@ TEST_F(ProjectConfigTest, ShortAndLongFiles)
     EXPECT_FALSE(WriteProjectConfig(dir.filePath(QStringLiteral("fehlt")), config));
     QDir(dir.path()).mkdir(QStringLiteral("ordner"));
     QDir(dir.path()).mkdir(QStringLiteral("ordner/tavolin.cfg"));
-    EXPECT_FALSE(ReadProjectConfig(dir.filePath(QStringLiteral("ordner")), config));
+    // A file that is there but cannot be read is no missing file: the project would open
+    // with the default display type and file names.
+    try {
+        ReadProjectConfig(dir.filePath(QStringLiteral("ordner")), config);
+        ADD_FAILURE();
+    } catch (const TavolinError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("Fehler bei Datenlesen\n%1/ordner/tavolin.cfg: Das ist ein Ordner, "
+                                                  "keine Datei.").arg(dir.path()));
+    }
     EXPECT_FALSE(WriteProjectConfig(dir.filePath(QStringLiteral("ordner")), config));
 }
 

@@ -18,10 +18,11 @@ inline QByteArray Format(const TMessageTable& table, int language = 0,
 }
 
 // ParseText works in place and needs one byte behind the data.
-inline int Parse(TMessageTable& table, int language, QByteArray bytes)
+inline int Parse(TMessageTable& table, int language, QByteArray bytes, ReadWarnings* warnings = nullptr)
 {
     bytes.append('\0');
-    return ParseText(table, language, bytes.data(), static_cast<int>(bytes.size() - 1), QStringLiteral("mem"));
+    return ParseText(table, language, bytes.data(), static_cast<int>(bytes.size() - 1), QStringLiteral("mem"),
+                     warnings);
 }
 
 // The message numbers of the table, slot by slot.

@@ -90,7 +90,7 @@ TEST(TextExchange, ImportAcceptsEditedFilesAndRefusesBrokenOnes)
 {
     // What spreadsheet programs and editors make of a CSV file.
     TMessageTable edited;
-    TextExchange::FromCsv("\xEF\xBB\xBFNumber,Text\r\nheader,BCD\r\n5,\"a\r\nb\"\r\n\r\n7,x\"y", edited, 0);
+    TextExchange::FromCsv("\xEF\xBB\xBFNumber,Text\r\nheader,BCD\r\n5,\"a\r\nb\r\n\"\r\n\r\n7,x\"y", edited, 0);
     EXPECT_EQ(edited.headerLines[0], QList<QByteArray>{"BCD"});
     EXPECT_EQ(edited.At(0).text[0], QByteArray("a\rb"));
     EXPECT_EQ(edited.At(1).text[0], QByteArray("x\"y"));
@@ -104,6 +104,11 @@ TEST(TextExchange, ImportAcceptsEditedFilesAndRefusesBrokenOnes)
         {"number,text\nheader,-Notiz\n", QStringLiteral("Kopfzeile 1")},
         {"number,text\n5,\xFF\xFE\n", QStringLiteral("UTF-8")},
         {"number,text\n3,ok\n4,{blink\n", QStringLiteral("CSV Zeile 3, Meldung 4")},
+        // The file cannot hold these; nothing may be written over a full text file.
+        {"number,text\n0,*** Alarm ***\n", QStringLiteral("Meldung 0 darf nicht mit \"*\" beginnen")},
+        {"", QStringLiteral("keine Meldung und keine Kopfzeile")},
+        {"\xEF\xBB\xBF", QStringLiteral("keine Meldung")},
+        {"\r\n\n\n", QStringLiteral("keine Meldung")},
     };
     for (const auto& [csv, expected] : badCsv) {
         TMessageTable table;
@@ -120,7 +125,7 @@ TEST(TextExchange, ImportAcceptsEditedFilesAndRefusesBrokenOnes)
         "{\"messages\": [{\"number\": 1.5, \"text\": \"a\"}]}", "{\"messages\": [{\"number\": 1}]}",
         "{\"messages\": [{\"number\": -1, \"text\": \"a\"}]}", "{\"messages\": [3]}",
         "{\"header\": \"Binaer\", \"messages\": []}", "{\"header\": [\"a\\nb\"], \"messages\": []}",
-        "{\"messages\": [{\"number\": 1e300, \"text\": \"a\"}]}", "{\"messages\": [",
+        "{\"messages\": [{\"number\": 1e300, \"text\": \"a\"}]}", "{\"messages\": [", "{\"messages\": []}",
     };
     for (const QByteArray& json : badJson) {
         TMessageTable table;

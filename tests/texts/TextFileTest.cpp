@@ -7,6 +7,7 @@
 #include "common/AtomicFile.h"
 #include "support/FailDevice.h"
 #include "support/TestHelpers.h"
+#include "support/TestPaths.h"
 #include "support/TextTestSupport.h"
 
 using namespace tavolin::test;
@@ -172,6 +173,43 @@ TEST(TextParse, EndOfFileMarksAndShortLines)
     }
 }
 
+TEST(TextParse, WhatReadingLeavesOutIsToldWithItsLine)
+{
+    // Files as saving writes them, with other line ends or a closing end-of-file byte, and
+    // zeros behind the text (as a display sends them) are read without a note.
+    ReadWarnings none;
+    TMessageTable clean;
+    Parse(clean, 0, WorkedExample + "\x1A", &none);
+    Parse(clean, 1, QByteArray("1    a\r\n\r\n2    b\n\n") + QByteArray(2, '\0'), &none);
+    for (const QString& name : {QStringLiteral("Sprache1.txt"), QStringLiteral("Sprache2.txt")})
+        none += ReadTextFile(clean, DemoProjectDir() + QLatin1Char('/') + name, 0);
+    EXPECT_TRUE(none.isEmpty()) << FormatReadWarnings(none).toStdString();
+
+    // Reading keeps its rules; each loss is named with the line it stood in.
+    TMessageTable table;
+    ReadWarnings warnings;
+    Parse(table, 0, QByteArray("0    *Binaer\n\r"
+                               "     *\x8E" "nderung\n\r"
+                               "1    eins\n\r"
+                               "-5   minus\n\r"
+                               "1500 gross\n\r"
+                               "1    wieder\n\n"
+                               "\n"
+                               "2    a\x1A" "b\n\r"
+                               "3    c") + '\0' + "4    d\n\r", &warnings);
+    EXPECT_EQ(table.headerLines[0], QList<QByteArray>{"Binaer"});
+    EXPECT_EQ(Numbers(table), (QList<int>{0, 1, 2, 3}));
+    EXPECT_EQ(TextOf(table, 1), QByteArray("wieder"));
+    QStringList notes;
+    for (const TReadWarning& warning : warnings)
+        notes << QStringLiteral("%1 %2").arg(warning.line).arg(warning.text.section(QLatin1Char(' '), 0, 2));
+    EXPECT_EQ(notes, (QStringList{QStringLiteral("2 Die Kopfzeile „Änderung“"), QStringLiteral("4 „-5“ ist keine"),
+                                  QStringLiteral("5 Die Meldungsnummer 1500"), QStringLiteral("6 Meldung 1 steht"),
+                                  QStringLiteral("9 Der Text nach"), QStringLiteral("10 Ein Nullbyte beendet")}))
+        << notes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(warnings[3].Message(), QStringLiteral("mem, Zeile 6: Meldung 1 steht schon in Zeile 3; ihr Text von dort wurde ersetzt."));
+}
+
 TEST(TextFormat, DisplayFilterSendsLinesThatFitUnchanged)
 {
     TMessageTable table;
@@ -323,8 +361,10 @@ TEST_F(TextFileOnDisk, ReadingFiles)
     WriteAll(Path(QStringLiteral("gross.txt")), big);
     TMessageTable bigTable;
     bool truncated = false;
-    ReadTextFile(bigTable, Path(QStringLiteral("gross.txt")), 0, &truncated);
+    const ReadWarnings notes = ReadTextFile(bigTable, Path(QStringLiteral("gross.txt")), 0, &truncated);
     EXPECT_TRUE(truncated);
+    EXPECT_EQ(notes.first().line, 1277);
+    EXPECT_TRUE(notes.first().text.contains(QStringLiteral("länger als 60000 Bytes")));
     // 1276 whole lines of 47 bytes; the 1277th (message 252) is cut after 28 bytes.
     EXPECT_EQ(TextOf(bigTable, 252), QByteArray(23, 'm'));
     WriteAll(Path(QStringLiteral("klein.txt")), WorkedExample);

@@ -75,10 +75,18 @@ TEST(TransferCli, DownloadSendsTheSelectedItems)
 
     EXPECT_EQ(result.out, QStringLiteral("Übertragung beendet: Zeichensatz.\n"));
 
-    const Result bad = RunCli({QStringLiteral("download"), DemoProjectDir(),
+    // What reading the project leaves out is told before anything goes out.
+    QTemporaryDir copy;
+    for (const QString& name : QDir(DemoProjectDir()).entryList(QDir::Files))
+        QFile::copy(DemoProjectDir() + QLatin1Char('/') + name, copy.filePath(name));
+    const QString texts = copy.filePath(QStringLiteral("Sprache2.txt"));
+    WriteAll(texts, ReadAll(texts) + "1500 zu gross\n\r");
+    const Result bad = RunCli({QStringLiteral("download"), copy.path(),
                                QStringLiteral("--port"), QStringLiteral("/dev/tavolin-no-port")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("Schnittstellen Fehler !\n/dev/tavolin-no-port: nicht vorhanden")));
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Warnung: %1, Zeile ").arg(texts))) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Die Meldungsnummer 1500 ist größer als 1023")));
 }
 
 // Language 1 brings the system settings; a selection that sends nothing for the type is

@@ -40,6 +40,11 @@ void Error(QWidget* parent, const QString& text, const QString& caption)
     Run(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void Warning(QWidget* parent, const QString& text, const QString& caption)
+{
+    Run(parent, QMessageBox::Warning, caption, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 QMessageBox::StandardButton YesNoCancel(QWidget* parent, const QString& caption, const QString& text)
 {
     return Run(parent, QMessageBox::Question, caption, text,

@@ -14,6 +14,9 @@ namespace MessageBox {
 // "Fehler" box with an OK button.
 void Error(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("Fehler"));
 
+// "Warnung" box with an OK button: something worked, but not all of it.
+void Warning(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("Warnung"));
+
 // Yes / No / Cancel question; returns QMessageBox::Yes, No or Cancel.
 QMessageBox::StandardButton YesNoCancel(QWidget* parent, const QString& caption, const QString& text);
 

@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "common/TavolinError.h"
 #include "common/ui/Help.h"
 #include "common/ui/MessageBox.h"
 #include "project/DisplayType.h"
@@ -77,10 +78,15 @@ void Letzteprjdialog::accept()
     chosen.config = DefaultProjectConfig();
     chosen.modified = true;
     chosen.folder = path.left(TProjectState::MaxFolder);
-    if (ReadProjectConfig(chosen.folder, chosen.config))
-        chosen.modified = false;
+    try {
+        if (ReadProjectConfig(chosen.folder, chosen.config))
+            chosen.modified = false;
+    } catch (const TavolinError& error) {
+        MessageBox::Error(this, error.message());
+        return;
+    }
     const QString typeName = TProjectConfig::Get(chosen.config.displayTypeName);
-    if (!FindDisplayType(typeName, chosen.displayType)) {
+    if (typeName.isEmpty() || !FindDisplayType(typeName, chosen.displayType)) {
         // A project that names no known type can only be opened by picking a type for it.
         MessageBox::Error(this, QStringLiteral("Der Anzeigentyp \"%1\" des Projekts\r\"%2\"\rist unbekannt.\r"
                                                "Öffnen Sie das Projekt mit \"Öffnen/Neu...\" und wählen Sie dort "

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "common/TavolinError.h"
 #include "common/ui/Help.h"
 #include "common/ui/MessageBox.h"
 #include "project/DisplayType.h"
@@ -301,6 +302,18 @@ void Projekt_offnen::fillProjects()
     referenceBox->setEditText(reference);
 }
 
+bool Projekt_offnen::readConfig(const QString& folder)
+{
+    // While the user types, a configuration that cannot be read shows the defaults;
+    // opening the project then says what is wrong with it.
+    try {
+        return ReadProjectConfig(folder, state.config);
+    } catch (const TavolinError&) {
+        state.config = DefaultProjectConfig();
+        return false;
+    }
+}
+
 void Projekt_offnen::evaluateName()
 {
     const bool wasFilling = filling;
@@ -317,7 +330,7 @@ void Projekt_offnen::evaluateName()
         referenceBox->setEnabled(true);
         const QString reference = referenceBox->currentText();
         if (!reference.isEmpty())
-            ReadProjectConfig(baseFolder + QLatin1Char('/') + reference, state.config);
+            readConfig(baseFolder + QLatin1Char('/') + reference);
         projectFolder = baseFolder + QLatin1Char('/') + name;
     } else {
         isNewProject = false;
@@ -328,7 +341,7 @@ void Projekt_offnen::evaluateName()
         const QString typed = baseFolder + QLatin1Char('/') + name;
         projectFolder = QFileInfo(typed).isDir() ? typed
                                                  : baseFolder + QLatin1Char('/') + projectList->item(row)->text();
-        if (ReadProjectConfig(projectFolder, state.config))
+        if (readConfig(projectFolder))
             state.modified = false;
     }
 

@@ -65,6 +65,7 @@ private:
 
     void fillProjects();
     void evaluateName();
+    bool readConfig(const QString& folder);
     void selectProject(int row);
     void applyDisplayType();
     void showFileRows(quint8 flags);
