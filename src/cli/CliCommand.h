@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -36,5 +37,14 @@ int UsageFail(const QString& message);
 
 // True for "-h" / "--help" anywhere before a "--".
 bool WantsHelp(const QStringList& args);
+
+// A path as the user's system writes it, for messages.
+inline QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Input files (imports, settings lines) are read whole; anything larger is no text of a display.
+constexpr qint64 MaxInputSize = 16 * 1024 * 1024;
 
 } // namespace cli

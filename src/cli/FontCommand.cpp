@@ -35,10 +35,7 @@ const char* const Usage =
     "        Das Bild darf höchstens 16384 Bildpunkte breit und hoch und 40 Millionen\n"
     "        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.\n";
 
-QString Native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+using cli::Native;
 
 void ExpectFiles(const cli::ArgList& parsed, int count)
 {

@@ -23,10 +23,7 @@ const char* const Usage =
     "Eine Meldung, die nicht auf eine leere Seite passt, wird genannt und ausgelassen;\n"
     "der Rest wird geschrieben, der Befehl endet dann mit Fehlerstatus 1.\n";
 
-QString Native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+using cli::Native;
 
 int Run(const QStringList& args)
 {

@@ -41,12 +41,7 @@ const char* const Usage =
     "           Wörter: rastend tastend extern intern grün rot blinkend ruhig\n"
     "         other+=ZEILE (weitere Zeile anhängen)  other= (weitere Zeilen leeren)\n";
 
-constexpr qint64 MaxInputSize = 16 * 1024 * 1024;
-
-QString Native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+using cli::Native;
 
 TDisplayType TypeNamed(const QString& name)
 {
@@ -69,10 +64,10 @@ QByteArray ReadInput(const QString& path)
     const QString name = path.isEmpty() ? QStringLiteral("der Standardeingabe") : QStringLiteral("\"%1\"").arg(Native(path));
     if (!opened)
         throw TavolinError(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(name));
-    const QByteArray bytes = file.read(MaxInputSize + 1);
+    const QByteArray bytes = file.read(cli::MaxInputSize + 1);
     if (file.error() != QFileDevice::NoError)
         throw TavolinError(QStringLiteral("Fehler beim Lesen %1: %2").arg(name, file.errorString()));
-    if (bytes.size() > MaxInputSize)
+    if (bytes.size() > cli::MaxInputSize)
         throw TavolinError(QStringLiteral("Die Eingabe aus %1 ist länger als 16 MB.").arg(name));
     return bytes;
 }

@@ -33,12 +33,7 @@ const char* const Usage =
     "\n"
     "AUS.txt wird nur ersetzt, wenn alles geschrieben werden konnte.\n";
 
-constexpr qint64 MaxImportSize = 16 * 1024 * 1024;
-
-QString Native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+using cli::Native;
 
 void ExpectFile(const QString& path)
 {
@@ -121,7 +116,7 @@ int Import(const cli::ArgList& args)
     if (!file.open(QIODevice::ReadOnly))
         throw TavolinError(QStringLiteral("\"%1\" kann nicht gelesen werden: %2")
                                .arg(Native(in), SystemReason::FromText(file.errorString())));
-    if (file.size() > MaxImportSize)
+    if (file.size() > cli::MaxInputSize)
         throw TavolinError(QStringLiteral("\"%1\" ist zu groß für eine Textdatei der Anzeige.").arg(Native(in)));
     const QByteArray bytes = file.readAll();
 
