@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/TavolinError.h"
 #include "texts/MessageTable.h"
-#include "texts/TextExchange.h"
 #include "texts/TextFile.h"
+
+#include "FuzzImport.h"
 
 namespace {
 
@@ -83,14 +83,8 @@ void FromRecords(const std::uint8_t* data, std::size_t size)
 void FromImport(const QByteArray& input, bool csv)
 {
     TMessageTable table;
-    try {
-        if (csv)
-            TextExchange::FromCsv(input, table, 0);
-        else
-            TextExchange::FromJson(input, table, 0);
-    } catch (const TavolinError&) {
+    if (!ImportExchange(input, csv, table))
         return;
-    }
     CheckRoundTrip(table, 0);
 }
 

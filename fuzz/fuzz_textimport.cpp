@@ -3,23 +3,15 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/TavolinError.h"
-#include "texts/MessageTable.h"
-#include "texts/TextExchange.h"
+#include "FuzzImport.h"
 
 namespace {
 
 void Check(const QByteArray& input, bool csv)
 {
     TMessageTable table;
-    try {
-        if (csv)
-            TextExchange::FromCsv(input, table, 0);
-        else
-            TextExchange::FromJson(input, table, 0);
-    } catch (const TavolinError&) {
+    if (!ImportExchange(input, csv, table))
         return;
-    }
     const QByteArray exported = csv ? TextExchange::ToCsv(table, 0) : TextExchange::ToJson(table, 0);
     TMessageTable again;
     if (csv)
