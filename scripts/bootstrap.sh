@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools
   libgtest-dev
   xvfb xauth fonts-dejavu-core poppler-utils
 )

@@ -19,12 +19,6 @@
 #include "session/ProjectSession.h"
 #include "texts/MessageClipboard.h"
 
-namespace {
-
-const QString NoRoom = QStringLiteral("Kein Platz für eine neue Meldung !");
-
-} // namespace
-
 EditCommands::EditCommands(ProjectSession& session, MessageView& view, AppDialogs& dialogs, QWidget& parent)
     : QObject(&parent), m_session(session), m_view(view), m_dialogs(dialogs), m_parent(parent)
 {
@@ -44,7 +38,7 @@ void EditCommands::NewMessage()
     const int leftCol = grid.LeftCol();
     const int proposal = table.NextFreeNumber(editorOpen() ? m_view.cellSlot : -1);
     if (proposal < 0) {
-        MessageBox::Error(&m_parent, NoRoom);
+        MessageBox::Error(&m_parent, tr("Kein Platz für eine neue Meldung !"));
         return;
     }
     Neuemld& dialog = *m_dialogs.neuemld;
@@ -55,7 +49,7 @@ void EditCommands::NewMessage()
     if (!m_view.CellEdit().EndCellEdit(table))
         return;
     if (!table.SetText(dialog.number, 0, QByteArray())) {
-        MessageBox::Error(&m_parent, NoRoom);
+        MessageBox::Error(&m_parent, tr("Kein Platz für eine neue Meldung !"));
         return;
     }
     m_view.cellSlot = table.IndexOf(dialog.number);
@@ -90,9 +84,9 @@ void EditCommands::Delete()
     const int n = selection.bottom - selection.top + 1;
     if (first == 0 || n == 0)
         return;
-    const QString question = n == 1 ? QStringLiteral("Möchten Sie wirklich eine Meldung löschen ?")
-                                    : QStringLiteral("Möchten Sie wirklich mehrere Meldungen löschen ?");
-    if (MessageBox::YesNoCancel(&m_parent, QStringLiteral("Meldung"), question) != QMessageBox::Yes)
+    const QString question = n == 1 ? tr("Möchten Sie wirklich eine Meldung löschen ?")
+                                    : tr("Möchten Sie wirklich mehrere Meldungen löschen ?");
+    if (MessageBox::YesNoCancel(&m_parent, tr("Meldung"), question) != QMessageBox::Yes)
         return;
     // An edit whose cell is scrolled out of view is still open; its slot must not move
     // under it.
@@ -200,9 +194,9 @@ void EditCommands::Paste()
     bool replace = false;
     if (existing > 0) {
         const QString question = existing == 1
-            ? QStringLiteral("Eine der eingefügten Meldungen gibt es schon.\rSoll sie ersetzt werden ?")
-            : QStringLiteral("%1 der eingefügten Meldungen gibt es schon.\rSollen sie ersetzt werden ?").arg(existing);
-        const auto answer = MessageBox::YesNoCancel(&m_parent, QStringLiteral("Meldung"), question);
+            ? tr("Eine der eingefügten Meldungen gibt es schon.\rSoll sie ersetzt werden ?")
+            : tr("%1 der eingefügten Meldungen gibt es schon.\rSollen sie ersetzt werden ?").arg(existing);
+        const auto answer = MessageBox::YesNoCancel(&m_parent, tr("Meldung"), question);
         if (answer == QMessageBox::Cancel)
             return;
         replace = answer == QMessageBox::Yes;
@@ -224,7 +218,7 @@ void EditCommands::Paste()
     if (firstRow > 0)
         afterMessagesChanged(firstRow);
     if (full)
-        MessageBox::Error(&m_parent, NoRoom);
+        MessageBox::Error(&m_parent, tr("Kein Platz für eine neue Meldung !"));
 }
 
 void EditCommands::afterMessagesChanged(int row)

@@ -77,7 +77,7 @@ void PrintCommands::report(const MessageListPrintResult& result)
     QStringList numbers;
     for (const int number : result.tooTall)
         numbers << QString::number(number);
-    MessageBox::Error(&m_parent, QStringLiteral("Meldung %1 ist zu lang für eine Seite und wurde nicht gedruckt; "
+    MessageBox::Error(&m_parent, tr("Meldung %1 ist zu lang für eine Seite und wurde nicht gedruckt; "
                                                 "alle anderen Meldungen wurden gedruckt.")
                                      .arg(numbers.join(QStringLiteral(", "))));
 }
@@ -109,7 +109,7 @@ void PrintCommands::Preview(int language)
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer, list);
     QPrintPreviewDialog dialog(&printer, &m_parent);
-    dialog.setWindowTitle(QStringLiteral("Druckvorschau - ") + MessageListJobTitle(list));
+    dialog.setWindowTitle(tr("Druckvorschau - ") + MessageListJobTitle(list));
     MessageListPrintResult result;
     QString failure;
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* target) {
@@ -134,8 +134,8 @@ void PrintCommands::SavePdf(int language)
         return;
     const QString proposal = m_session.project.folder + QLatin1Char('/')
                            + QFileInfo(list.table->fileName[size_t(language)]).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = QFileDialog::getSaveFileName(&m_parent, QStringLiteral("Als PDF speichern"), proposal,
-                                                      QStringLiteral("PDF-Dateien (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(&m_parent, tr("Als PDF speichern"), proposal,
+                                                      tr("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
     try {

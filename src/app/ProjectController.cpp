@@ -114,7 +114,7 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
         m_view.Grid()->setFocus(Qt::OtherFocusReason);
 
         if (!warnings.isEmpty())
-            MessageBox::Warning(&m_parent, QStringLiteral("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
+            MessageBox::Warning(&m_parent, tr("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
                                                + FormatReadWarnings(warnings, 20, QStringLiteral("\r\r")));
         return true;
     } catch (const TavolinError& error) {
@@ -166,7 +166,7 @@ bool ProjectController::CloseProject(bool ask)
         if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()) && ask)
             return false;
         if (ask && m_session.NeedsSaving()) {
-            const QString text = QStringLiteral("%1\rProjekt wurde geändert.\r\rMöchten Sie die Änderungen speicher?")
+            const QString text = tr("%1\rProjekt wurde geändert.\r\rMöchten Sie die Änderungen speicher?")
                                      .arg(QDir::toNativeSeparators(m_session.project.folder));
             const auto answer = MessageBox::YesNoCancel(&m_parent, m_parent.windowTitle(), text);
             if (answer == QMessageBox::Cancel)
@@ -201,7 +201,7 @@ void ProjectController::SaveProject()
         return;
     FlushCharSetBox();
     if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
-        throw TavolinError(QStringLiteral("Das Projekt wurde nicht gespeichert."));
+        throw TavolinError(tr("Das Projekt wurde nicht gespeichert."));
     if (m_session.Save())
         RefreshCharSetNames();
 }
@@ -251,7 +251,7 @@ void ProjectController::CharSetSettled(bool confirmed)
     if (newName == oldName || newName.isEmpty())
         return;
     if (!validCharSetName(newName)) {
-        MessageBox::Error(&m_parent, QStringLiteral("\"%1\" ist kein gültiger Name für einen Zeichensatz.").arg(newName));
+        MessageBox::Error(&m_parent, tr("\"%1\" ist kein gültiger Name für einen Zeichensatz.").arg(newName));
         box.SetTextQuietly(oldName);
         return;
     }
@@ -259,10 +259,10 @@ void ProjectController::CharSetSettled(bool confirmed)
         // A name being typed is no choice yet; only Enter and a yes make a new set.
         if (!confirmed)
             return;
-        const QString question = QStringLiteral("Den Zeichensatz \"%1\" gibt es im Projekt nicht.\r"
+        const QString question = tr("Den Zeichensatz \"%1\" gibt es im Projekt nicht.\r"
                                                 "Ein neuer Zeichensatz wird angelegt.\r\r"
                                                 "Möchten Sie das?").arg(newName);
-        if (MessageBox::YesNo(&m_parent, QStringLiteral("Zeichensatz"), question) != QMessageBox::Yes) {
+        if (MessageBox::YesNo(&m_parent, tr("Zeichensatz"), question) != QMessageBox::Yes) {
             box.SetTextQuietly(oldName);
             return;
         }
@@ -271,7 +271,7 @@ void ProjectController::CharSetSettled(bool confirmed)
         if (m_session.graphics.modified) {
             const auto answer = MessageBox::YesNoCancel(
                 &m_parent, m_parent.windowTitle(),
-                QStringLiteral("\"%1.pix\"\rPixeldatei wurde geändert.\r\rMöchten Sie die Änderungen speicher?").arg(oldName));
+                tr("\"%1.pix\"\rPixeldatei wurde geändert.\r\rMöchten Sie die Änderungen speicher?").arg(oldName));
             if (answer == QMessageBox::Yes) {
                 const bool existed = QFileInfo::exists(m_session.PixPath(oldName));
                 m_session.graphics.Save(m_session.PixPath(oldName));

@@ -52,7 +52,7 @@ void ProjectFileCommands::SaveAs()
         return;
     const QString target = Clean(dialog.target);
     if (QFileInfo::exists(target)) {
-        const QString question = QStringLiteral("Das Projekt \r\"%1\"\r besteht bereits.\rMöchten Sie sie ersetzen?")
+        const QString question = tr("Das Projekt \r\"%1\"\r besteht bereits.\rMöchten Sie sie ersetzen?")
                                      .arg(QDir::toNativeSeparators(target));
         if (MessageBox::YesNo(&m_parent, m_parent.windowTitle(), question) != QMessageBox::Yes)
             return;
@@ -78,7 +78,7 @@ void ProjectFileCommands::saveInto(const QString& target)
 {
     ProjectSession& session = m_session;
     if (QFileInfo(target).exists() && !QFileInfo(target).isDir())
-        throw TavolinError(QStringLiteral("\"%1\" ist eine Datei, kein Projektordner.").arg(QDir::toNativeSeparators(target)));
+        throw TavolinError(tr("\"%1\" ist eine Datei, kein Projektordner.").arg(QDir::toNativeSeparators(target)));
     m_projects.FlushCharSetBox();
     m_view.CellEdit().StoreCellEdit(*session.CurrentTable());
     const QString oldFolder = session.project.folder;
@@ -115,9 +115,9 @@ void ProjectFileCommands::Delete()
         return;
     const QString target = Clean(dialog.target);
     const bool trash = HasRecycleBin();
-    QString question = QStringLiteral("Möchten Sie Projekt \r\"%1\"\r wirklich löschen ?").arg(QDir::toNativeSeparators(target));
+    QString question = tr("Möchten Sie Projekt \r\"%1\"\r wirklich löschen ?").arg(QDir::toNativeSeparators(target));
     if (!trash)
-        question += QStringLiteral("\r\rEs gibt keinen Papierkorb: der Ordner wird endgültig gelöscht.");
+        question += tr("\r\rEs gibt keinen Papierkorb: der Ordner wird endgültig gelöscht.");
     if (MessageBox::YesNo(&m_parent, m_parent.windowTitle(), question) != QMessageBox::Yes)
         return;
     const QString openFolder = session.project.folder;
@@ -125,7 +125,7 @@ void ProjectFileCommands::Delete()
     QString reason;
     if (!(trash ? DeleteToRecycleBin(target, &reason) : DeleteForGood(target, &reason))) {
         // The project stays open with whatever it holds, so nothing is lost.
-        MessageBox::Error(&m_parent, QStringLiteral("Das Projekt \r\"%1\"\r konnte nicht gelöscht werden:\r%2")
+        MessageBox::Error(&m_parent, tr("Das Projekt \r\"%1\"\r konnte nicht gelöscht werden:\r%2")
                                          .arg(QDir::toNativeSeparators(target), reason));
         return;
     }

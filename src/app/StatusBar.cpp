@@ -13,7 +13,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
     // and the bar does not jump while the caret moves; the port grows with its name.
     const int widths[5] = {70, 100, 50, 50, 80};
     const QString longest[5] = {QString::asprintf("%4i:%3i", 1023, 999), QString(), QString(),
-                                QStringLiteral("Blink"), QStringLiteral("Grafikzeichensatz")};
+                                tr("Blink"), tr("Grafikzeichensatz")};
     for (int i = 0; i < 5; ++i) {
         m_panels[i] = new QLabel(this);
         m_panels[i]->setFrameShape(QFrame::Panel);
@@ -47,8 +47,8 @@ void StatusBar::Update(const MessageView& view)
     const CellEditor& editor = *view.Editor();
     m_panels[0]->setText(QString::asprintf("%4i:%3i", editor.CaretColumn(), editor.CaretLine()));
     const QTextCharFormat format = editor.SelectionFormat();
-    m_panels[3]->setText(editor.IsBlink(format) ? QStringLiteral("Blink") : QString());
-    m_panels[4]->setText(editor.IsGraphics(format) ? QStringLiteral("Grafikzeichensatz") : QString());
+    m_panels[3]->setText(editor.IsBlink(format) ? tr("Blink") : QString());
+    m_panels[4]->setText(editor.IsGraphics(format) ? tr("Grafikzeichensatz") : QString());
 }
 
 QString StatusBar::PanelText(int panel) const

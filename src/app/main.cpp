@@ -1,33 +1,34 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
+#include <cstdio>
 
 #include "app/MainWindow.h"
 #include "app/ProjectController.h"
 #include "charset/FontEditorLink.h"
 #include "charset/TempFile.h"
+#include "common/Language.h"
 #include "common/ProgramFolder.h"
 #include "common/TavolinError.h"
 #include "common/ui/MessageBox.h"
 #include "project/ProjectFolders.h"
 
-// tavolin [PROJECT_DIR]: without a folder the start screen decides what opens; with one,
+// tavolin [--lang de|en] [PROJECT_DIR]: without a folder the start screen decides what opens; with one,
 // that project opens at once.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavolin"));
-    // Qt's own texts (context menus of input boxes, standard buttons) in German too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    QStringList args = QApplication::arguments();
+    try {
+        Language::Install(Language::FromArguments(args));
+    } catch (const TavolinError& error) {
+        std::fputs(qPrintable(error.message() + QLatin1Char('\n')), stderr);
+        return 2;
+    }
     try {
         InitBaseFolderSetting();
         MainWindow window;
-        const QStringList args = QApplication::arguments();
         if (args.size() > 1) {
             window.SkipStartScreen();
             const QString folder = args[1];

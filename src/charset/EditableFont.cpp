@@ -1,5 +1,6 @@
 #include "charset/EditableFont.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,14 +46,14 @@ namespace {
 
 [[noreturn]] void Damaged(const QString& fileName, const QString& detail)
 {
-    throw TavolinError(QStringLiteral("Die Zeichensatzdatei \"%1\" ist beschädigt: %2.")
+    throw TavolinError(QCoreApplication::translate("EditableFont", "Die Zeichensatzdatei \"%1\" ist beschädigt: %2.")
                            .arg(QDir::toNativeSeparators(fileName), detail));
 }
 
 void CheckTable(const QByteArray& font, const QString& fileName)
 {
     if (font.size() < BitsOffset)
-        Damaged(fileName, QStringLiteral("sie ist mit %1 Bytes zu kurz").arg(font.size()));
+        Damaged(fileName, QCoreApplication::translate("EditableFont", "sie ist mit %1 Bytes zu kurz").arg(font.size()));
 }
 
 // Offset of the glyph bits of character table entry `entry`, checked so that `needed`
@@ -61,7 +62,7 @@ qint64 GlyphOffset(const QByteArray& font, int entry, qint64 needed, const QStri
 {
     const qint64 offset = Get32(font, TableOffset + TableEntrySize * entry + 2);
     if (offset + needed > font.size())
-        Damaged(fileName, QStringLiteral("die Daten des Zeichens %1 liegen außerhalb der Datei").arg(entry + 32));
+        Damaged(fileName, QCoreApplication::translate("EditableFont", "die Daten des Zeichens %1 liegen außerhalb der Datei").arg(entry + 32));
     return offset;
 }
 
@@ -155,10 +156,10 @@ QByteArray ToPix(const QByteArray& font, const QString& fileName)
 QString FaceName(const QByteArray& font, const QString& fileName)
 {
     if (font.size() < HeaderSize)
-        Damaged(fileName, QStringLiteral("sie ist mit %1 Bytes zu kurz").arg(font.size()));
+        Damaged(fileName, QCoreApplication::translate("EditableFont", "sie ist mit %1 Bytes zu kurz").arg(font.size()));
     const qint64 offset = Get32(font, Field::Face);
     if (offset >= font.size())
-        Damaged(fileName, QStringLiteral("der Schriftname liegt außerhalb der Datei"));
+        Damaged(fileName, QCoreApplication::translate("EditableFont", "der Schriftname liegt außerhalb der Datei"));
     QByteArray face = font.mid(offset, 63);
     const qsizetype end = face.indexOf('\0');
     if (end >= 0)
@@ -186,7 +187,7 @@ std::array<PixelGlyph, GlyphCount> WindowsGlyphs(const QByteArray& font, const Q
 
 QByteArray ReadFile(const QString& path)
 {
-    return ReadSourceFile(path, QStringLiteral("Die Zeichensatzdatei"), MaxFileSize);
+    return ReadSourceFile(path, QCoreApplication::translate("EditableFont", "Die Zeichensatzdatei"), MaxFileSize);
 }
 
 } // namespace EditableFont

@@ -1,5 +1,6 @@
 #include "charset/TempFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -91,13 +92,13 @@ RunFolder& EnsureRunFolder()
 
     const QString userFolder = UserFolder();
     if (!QDir().mkpath(userFolder))
-        throw TavolinError(QStringLiteral("Der temporäre Ordner \"%1\" kann nicht angelegt werden.")
+        throw TavolinError(QCoreApplication::translate("TempFile", "Der temporäre Ordner \"%1\" kann nicht angelegt werden.")
                                .arg(QDir::toNativeSeparators(userFolder)));
     QFile::setPermissions(userFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QTemporaryDir dir(userFolder + QStringLiteral("/run-XXXXXX"));
     if (!dir.isValid())
-        throw TavolinError(QStringLiteral("Im temporären Ordner \"%1\" kann nichts angelegt werden.")
+        throw TavolinError(QCoreApplication::translate("TempFile", "Im temporären Ordner \"%1\" kann nichts angelegt werden.")
                                .arg(QDir::toNativeSeparators(userFolder)));
     dir.setAutoRemove(false);
 
@@ -140,7 +141,7 @@ QString MakeTempFileName(char letter)
         if (!file.exists())
             break; // not a name clash: the folder itself refuses new files
     }
-    throw TavolinError(QStringLiteral("Im temporären Ordner \"%1\" kann keine Datei angelegt werden.")
+    throw TavolinError(QCoreApplication::translate("TempFile", "Im temporären Ordner \"%1\" kann keine Datei angelegt werden.")
                            .arg(QDir::toNativeSeparators(run.path)));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QStringList>
 
@@ -39,7 +40,7 @@ struct ArgList
         ArgList parsed;
         const auto add = [&](const QString& option, const QString& value) {
             if (parsed.options.contains(option))
-                throw UsageError(QStringLiteral("%1 ist mehrfach angegeben.").arg(Shown(option)));
+                throw UsageError(QCoreApplication::translate("cli", "%1 ist mehrfach angegeben.").arg(Shown(option)));
             parsed.options.insert(option, value);
         };
         for (qsizetype i = 0; i < args.size(); ++i) {
@@ -53,14 +54,14 @@ struct ArgList
                 add(name, arg.mid(eq + 1));
             } else if (valued.contains(arg)) {
                 if (i + 1 >= args.size())
-                    throw UsageError(QStringLiteral("%1 braucht einen Wert.").arg(arg));
+                    throw UsageError(QCoreApplication::translate("cli", "%1 braucht einen Wert.").arg(arg));
                 add(arg, args[++i]);
             } else if (flags.contains(arg)) {
                 add(arg, QString());
             } else if (flags.contains(name)) {
-                throw UsageError(QStringLiteral("%1 nimmt keinen Wert.").arg(Shown(name)));
+                throw UsageError(QCoreApplication::translate("cli", "%1 nimmt keinen Wert.").arg(Shown(name)));
             } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-                throw UsageError(QStringLiteral("Unbekannte Angabe: %1").arg(Shown(arg)));
+                throw UsageError(QCoreApplication::translate("cli", "Unbekannte Angabe: %1").arg(Shown(arg)));
             } else {
                 parsed.positional.append(arg);
             }

@@ -1,4 +1,6 @@
 #include <atomic>
+
+#include <QCoreApplication>
 #include <csignal>
 #include <exception>
 
@@ -16,7 +18,7 @@ namespace {
 constexpr int DifferentExitCode = 1;
 constexpr int ErrorExitCode = 2;
 
-const char* const CompareHelp =
+const char* const CompareHelp = QT_TRANSLATE_NOOP("CompareCommand",
     "Aufruf: tavolin-cli compare PROJEKTORDNER --port SCHNITTSTELLE [--select MASKE] [--json]\n"
     "\n"
     "Liest die Anzeige in den Speicher (es wird nichts geschrieben, das Projekt bleibt,\n"
@@ -27,7 +29,7 @@ const char* const CompareHelp =
     "  --select  was verglichen wird, wie bei download (1 Systemeinstellungen, 2 Zeichensatz,\n"
     "            4 Sprache 1, 8 Sprache 2); ohne: der gespeicherte Wert \"Übertragen\"\n"
     "  --json    das Ergebnis als JSON\n"
-    "Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt, Übertragung).\n";
+    "Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt, Übertragung).\n");
 
 std::atomic<bool>* g_abortFlag = nullptr;
 
@@ -42,7 +44,7 @@ class QuietObserver : public TransferObserver
 {
 public:
     void SetCaption(const QString&) override {}
-    void SetInfo(const QString& text) override { cli::Err(QStringLiteral("Angeschlossen an: %1\n").arg(text)); }
+    void SetInfo(const QString& text) override { cli::Err(QCoreApplication::translate("CompareCommand", "Angeschlossen an: %1\n").arg(text)); }
     void SetStatus(const QString& text) override
     {
         if (!text.isEmpty() && text != status)
@@ -70,16 +72,16 @@ int Error(const QString& message)
 int Compare(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
-        cli::Out(QString::fromUtf8(CompareHelp));
+        cli::Out(QCoreApplication::translate("CompareCommand", CompareHelp));
         return 0;
     }
     try {
         const cli::ArgList parsed = cli::ArgList::Parse(
             args, {QStringLiteral("--port"), QStringLiteral("--select")}, {QStringLiteral("--json")});
         if (parsed.positional.size() != 1)
-            return Error(QString::fromUtf8(CompareHelp));
+            return Error(QCoreApplication::translate("CompareCommand", CompareHelp));
         if (parsed.Value(QStringLiteral("--port")).isEmpty())
-            return Error(QStringLiteral("Die Schnittstelle fehlt (--port)."));
+            return Error(QCoreApplication::translate("CompareCommand", "Die Schnittstelle fehlt (--port)."));
 
         ProjectSession project;
         project.Load(parsed.positional.first());
@@ -89,7 +91,7 @@ int Compare(const QStringList& args)
             bool ok = false;
             job.selection = parsed.Value(QStringLiteral("--select")).toInt(&ok, 10);
             if (!ok || job.selection < 0 || job.selection > Selection::All)
-                return Error(QStringLiteral("Ungültige Auswahl: %1 (0 bis 1023)").arg(parsed.Value(QStringLiteral("--select"))));
+                return Error(QCoreApplication::translate("CompareCommand", "Ungültige Auswahl: %1 (0 bis 1023)").arg(parsed.Value(QStringLiteral("--select"))));
         }
 
         TDisplayCompare compare(job);
@@ -127,6 +129,6 @@ int Compare(const QStringList& args)
     }
 }
 
-const CliCommand compareCommand{"compare", "Projekt mit einer Anzeige vergleichen", Compare};
+const CliCommand compareCommand{"compare", QT_TRANSLATE_NOOP("CliCommand", "Projekt mit einer Anzeige vergleichen"), Compare};
 
 } // namespace

@@ -1,4 +1,5 @@
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -16,7 +17,7 @@
 
 namespace {
 
-const char* const Usage =
+const char* const Usage = QT_TRANSLATE_NOOP("FontCommand",
     "Aufruf:\n"
     "  tavolin-cli font to-fnt QUELLE.pix ZIEL.fnt [--face NAME]\n"
     "  tavolin-cli font to-pix QUELLE.fnt ZIEL.pix\n"
@@ -33,17 +34,17 @@ const char* const Usage =
     "        --sheet zeichnet stattdessen alle 224 Zeichen mit ihren Codes (16 je Zeile).\n"
     "        --dot N: Kantenlänge eines Displaypunkts in Bildpunkten (Vorgabe 2).\n"
     "        Das Bild darf höchstens 16384 Bildpunkte breit und hoch und 40 Millionen\n"
-    "        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.\n";
+    "        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.\n");
 
 using cli::Native;
 
 void ExpectFiles(const cli::ArgList& parsed, int count)
 {
     if (parsed.positional.size() != count)
-        throw cli::UsageError(QStringLiteral("%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
+        throw cli::UsageError(QCoreApplication::translate("FontCommand", "%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
                                   .arg(count)
                                   .arg(parsed.positional.size())
-                                  .arg(QString::fromUtf8(Usage)));
+                                  .arg(QCoreApplication::translate("FontCommand", Usage)));
 }
 
 int ToFnt(const QStringList& args)
@@ -52,7 +53,7 @@ int ToFnt(const QStringList& args)
     ExpectFiles(parsed, 2);
     const QString face = parsed.Value(QStringLiteral("--face"), QFileInfo(parsed.positional[1]).fileName());
     if (face.isEmpty() || face.size() > 63 || face.contains(QChar(0)) || face.toLatin1() != face.toUtf8())
-        throw cli::UsageError(QStringLiteral("Ungültiger Schriftname \"%1\": erlaubt sind 1 bis 63 Zeichen aus ASCII.")
+        throw cli::UsageError(QCoreApplication::translate("FontCommand", "Ungültiger Schriftname \"%1\": erlaubt sind 1 bis 63 Zeichen aus ASCII.")
                                   .arg(face));
     // A source that is not a whole character set would give a blank or half blank font.
     TCharSet::PixDataToFont(TCharSet::ReadPixFile(parsed.positional[0]), parsed.positional[1], face);
@@ -88,7 +89,7 @@ QByteArray WindowsText(const QString& text)
         }
         const int w = CodePoint::UnicodeToAnsi(c);
         if (w < 32)
-            throw cli::UsageError(QStringLiteral("Das Zeichen \"%1\" (U+%2) hat keinen Platz im Zeichensatz.")
+            throw cli::UsageError(QCoreApplication::translate("FontCommand", "Das Zeichen \"%1\" (U+%2) hat keinen Platz im Zeichensatz.")
                                    .arg(QString::fromUcs4(&c, 1))
                                    .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')));
         codes.append(static_cast<char>(w));
@@ -103,15 +104,15 @@ int Render(const QStringList& args)
     ExpectFiles(parsed, 1);
     const bool sheet = parsed.Has(QStringLiteral("--sheet"));
     if (sheet == parsed.Has(QStringLiteral("--text")))
-        throw cli::UsageError(QStringLiteral("Entweder --text TEXT oder --sheet angeben."));
+        throw cli::UsageError(QCoreApplication::translate("FontCommand", "Entweder --text TEXT oder --sheet angeben."));
     const QString out = parsed.Value(QStringLiteral("--out"));
     if (out.isEmpty())
-        throw cli::UsageError(QStringLiteral("--out BILD.png fehlt."));
+        throw cli::UsageError(QCoreApplication::translate("FontCommand", "--out BILD.png fehlt."));
     bool ok = true;
     const QString dotText = parsed.Value(QStringLiteral("--dot"), QStringLiteral("2"));
     const int dot = dotText.toInt(&ok);
     if (!ok || dot < 1 || dot > 32)
-        throw cli::UsageError(QStringLiteral("--dot erwartet eine Zahl von 1 bis 32, nicht \"%1\".").arg(dotText));
+        throw cli::UsageError(QCoreApplication::translate("FontCommand", "--dot erwartet eine Zahl von 1 bis 32, nicht \"%1\".").arg(dotText));
 
     const QByteArray pix = TCharSet::ReadPixFile(parsed.positional[0]);
     const QImage image = sheet ? PixImage::RenderSheet(pix, dot)
@@ -121,16 +122,16 @@ int Render(const QStringList& args)
     png.open(QIODevice::WriteOnly);
     QImageWriter writer(&png, "png");
     if (!writer.write(image))
-        throw TavolinError(QStringLiteral("Das Bild \"%1\" kann nicht erzeugt werden: %2")
+        throw TavolinError(QCoreApplication::translate("FontCommand", "Das Bild \"%1\" kann nicht erzeugt werden: %2")
                                .arg(Native(out), SystemReason::FromText(writer.errorString())));
-    ReplaceFileBytes(out, png.data(), QStringLiteral("Das Bild kann nicht geschrieben werden."));
+    ReplaceFileBytes(out, png.data(), QCoreApplication::translate("FontCommand", "Das Bild kann nicht geschrieben werden."));
     return 0;
 }
 
 int Run(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
-        cli::Out(QString::fromUtf8(Usage));
+        cli::Out(QCoreApplication::translate("FontCommand", Usage));
         return 0;
     }
     const QString action = args.value(0);
@@ -143,9 +144,9 @@ int Run(const QStringList& args)
         return ToFon(rest);
     if (action == QLatin1String("render"))
         return Render(rest);
-    return cli::UsageFail(QStringLiteral("Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QString::fromUtf8(Usage)));
+    return cli::UsageFail(QCoreApplication::translate("FontCommand", "Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QCoreApplication::translate("FontCommand", Usage)));
 }
 
-CliCommand reg{"font", "Zeichensätze umwandeln und als Bild zeichnen", Run};
+CliCommand reg{"font", QT_TRANSLATE_NOOP("CliCommand", "Zeichensätze umwandeln und als Bild zeichnen"), Run};
 
 } // namespace

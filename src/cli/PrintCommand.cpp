@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-const char* const Usage =
+const char* const Usage = QT_TRANSLATE_NOOP("PrintCommand",
     "Aufruf:\n"
     "  tavolin-cli print PROJEKTORDNER --language 1|2 [--table betrieb|diagnose]\n"
     "                    --pdf AUSGABE.pdf [--page-size A4|Letter]\n"
@@ -21,29 +22,29 @@ const char* const Usage =
     "jede Meldung mit Nummer und Text in den Zeichen der Anzeige, Seitennummern.\n"
     "--table wählt Betriebs- (Vorgabe) oder Diagnosetexte, --page-size das Papier (A4).\n"
     "Eine Meldung, die nicht auf eine leere Seite passt, wird genannt und ausgelassen;\n"
-    "der Rest wird geschrieben, der Befehl endet dann mit Fehlerstatus 1.\n";
+    "der Rest wird geschrieben, der Befehl endet dann mit Fehlerstatus 1.\n");
 
 using cli::Native;
 
 int Run(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
-        cli::Out(QString::fromUtf8(Usage));
+        cli::Out(QCoreApplication::translate("PrintCommand", Usage));
         return 0;
     }
     const auto parsed = cli::ArgList::Parse(
         args, {QStringLiteral("--language"), QStringLiteral("--table"), QStringLiteral("--pdf"), QStringLiteral("--page-size")}, {});
     if (parsed.positional.size() != 1)
-        throw TavolinError(QStringLiteral("Bitte genau einen Projektordner angeben.\n\n") + QString::fromUtf8(Usage));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "Bitte genau einen Projektordner angeben.\n\n") + QCoreApplication::translate("PrintCommand", Usage));
     const QString out = parsed.Value(QStringLiteral("--pdf"));
     if (out.isEmpty())
-        throw TavolinError(QStringLiteral("Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll."));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll."));
     const QString languageText = parsed.Value(QStringLiteral("--language"));
     if (languageText != QLatin1String("1") && languageText != QLatin1String("2"))
-        throw TavolinError(QStringLiteral("--language muss 1 oder 2 sein, nicht \"%1\".").arg(languageText));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "--language muss 1 oder 2 sein, nicht \"%1\".").arg(languageText));
     const QString tableText = parsed.Value(QStringLiteral("--table"), QStringLiteral("betrieb")).toLower();
     if (tableText != QLatin1String("betrieb") && tableText != QLatin1String("diagnose"))
-        throw TavolinError(QStringLiteral("--table muss betrieb oder diagnose sein, nicht \"%1\".").arg(tableText));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "--table muss betrieb oder diagnose sein, nicht \"%1\".").arg(tableText));
     const QString sizeText = parsed.Value(QStringLiteral("--page-size"), QStringLiteral("A4"));
     QPageSize pageSize;
     if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
@@ -51,21 +52,21 @@ int Run(const QStringList& args)
     else if (sizeText.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
         pageSize = QPageSize(QPageSize::Letter);
     else
-        throw TavolinError(QStringLiteral("--page-size muss A4 oder Letter sein, nicht \"%1\".").arg(sizeText));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "--page-size muss A4 oder Letter sein, nicht \"%1\".").arg(sizeText));
 
     ProjectSession project;
     project.Load(parsed.positional.first());
     const TDisplayType& type = project.project.displayType;
     const int language = languageText.toInt() - 1;
     if (language >= type.LanguageCount())
-        throw TavolinError(QStringLiteral("Der Anzeigetyp \"%1\" hat keine Sprache 2.").arg(type.name));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Anzeigetyp \"%1\" hat keine Sprache 2.").arg(type.name));
     const bool diagnostic = tableText == QLatin1String("diagnose");
     if (diagnostic && !project.HasDiagnosticTexts())
-        throw TavolinError(QStringLiteral("Der Anzeigetyp \"%1\" hat keine Diagnosetexte.").arg(type.name));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Anzeigetyp \"%1\" hat keine Diagnosetexte.").arg(type.name));
 
     const QString fixPath = ProgramFolder() + QLatin1Char('/') + type.kind + QStringLiteral(".fix");
     if (!QFileInfo(fixPath).isFile())
-        throw TavolinError(QStringLiteral("Der Standardzeichensatz \"%1\" fehlt.").arg(Native(fixPath)));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Standardzeichensatz \"%1\" fehlt.").arg(Native(fixPath)));
     project.ImportStandardCharSet();
 
     MessageListSource source;
@@ -81,13 +82,13 @@ int Run(const QStringList& args)
         QStringList numbers;
         for (const int number : result.tooTall)
             numbers << QString::number(number);
-        return cli::Fail(QStringLiteral("Zu lang für eine Seite und daher nicht in \"%1\": Meldung %2")
+        return cli::Fail(QCoreApplication::translate("PrintCommand", "Zu lang für eine Seite und daher nicht in \"%1\": Meldung %2")
                              .arg(Native(out), numbers.join(QStringLiteral(", "))));
     }
-    cli::Out(QStringLiteral("%1: %2 Seiten\n").arg(Native(out)).arg(result.pages));
+    cli::Out(QCoreApplication::translate("PrintCommand", "%1: %2 Seiten\n").arg(Native(out)).arg(result.pages));
     return 0;
 }
 
-CliCommand reg{"print", "Meldungslisten als PDF-Datei schreiben", Run};
+CliCommand reg{"print", QT_TRANSLATE_NOOP("CliCommand", "Meldungslisten als PDF-Datei schreiben"), Run};
 
 } // namespace

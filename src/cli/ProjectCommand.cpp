@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -16,14 +17,14 @@
 
 namespace {
 
-const char* const Usage =
+const char* const Usage = QT_TRANSLATE_NOOP("ProjectCommand",
     "Aufruf:\n"
     "  tavolin-cli project info ORDNER [--json]\n"
     "\n"
     "info  zeigt die Konfiguration eines Projektordners (tavolin.cfg) mit dem Anzeigetyp\n"
     "      und für jede Textdatei, die der Anzeigetyp hat, die Zahl der Meldungen und\n"
     "      die Zeilen, die länger sind als eine Zeile der Anzeige (Blink- und\n"
-    "      Grafikschalter zählen nicht mit). --json gibt dasselbe als JSON aus.\n";
+    "      Grafikschalter zählen nicht mit). --json gibt dasselbe als JSON aus.\n");
 
 struct LongLine
 {
@@ -35,7 +36,8 @@ struct LongLine
 
 struct LanguageInfo
 {
-    QString title;
+    QString title;      // German in the JSON output, whatever the language
+    QString shownTitle; // the same in the language of the text output
     QString file;
     bool exists = false;
     int messages = 0;
@@ -59,13 +61,16 @@ QList<QString> Fields(const TProjectConfig& config)
 QString FlagNames(quint8 flags)
 {
     static const std::pair<quint8, const char*> names[] = {
-        {dtSecondLanguage, "zweite Sprache"}, {dtDiagnosticTexts, "Diagnosetexte"},
-        {dtPlcAddresses, "SPS-Adressen"},     {dtNoTransferReply, "keine Übertragungsantwort"},
-        {dtCtsHandshake, "CTS-Handshake"},    {dtNoInfoQuery, "keine Infoabfrage"}};
+        {dtSecondLanguage, QT_TRANSLATE_NOOP("ProjectCommand", "zweite Sprache")},
+        {dtDiagnosticTexts, QT_TRANSLATE_NOOP("ProjectCommand", "Diagnosetexte")},
+        {dtPlcAddresses, QT_TRANSLATE_NOOP("ProjectCommand", "SPS-Adressen")},
+        {dtNoTransferReply, QT_TRANSLATE_NOOP("ProjectCommand", "keine Übertragungsantwort")},
+        {dtCtsHandshake, QT_TRANSLATE_NOOP("ProjectCommand", "CTS-Handshake")},
+        {dtNoInfoQuery, QT_TRANSLATE_NOOP("ProjectCommand", "keine Infoabfrage")}};
     QStringList list;
     for (const auto& [bit, name] : names)
         if (flags & bit)
-            list << QString::fromUtf8(name);
+            list << QCoreApplication::translate("ProjectCommand", name);
     return list.join(QStringLiteral(", "));
 }
 
@@ -75,11 +80,14 @@ LanguageInfo InspectLanguage(const TProjectState& state, int table, int language
     info.title = QStringLiteral("%1 Sprache%2").arg(table == 0 ? QStringLiteral("Betriebstexte")
                                                                : QStringLiteral("Diagnosetexte"))
                      .arg(language + 1);
+    info.shownTitle = (table == 0 ? QCoreApplication::translate("ProjectCommand", "Betriebstexte Sprache%1")
+                                  : QCoreApplication::translate("ProjectCommand", "Diagnosetexte Sprache%1"))
+                          .arg(language + 1);
     info.file = state.config.TextFileName(table, language);
     const QString path = state.TextFilePath(table, language);
     info.exists = QFileInfo(path).isFile();
     if (info.file.isEmpty()) {
-        info.error = QStringLiteral("kein Dateiname in tavolin.cfg");
+        info.error = QCoreApplication::translate("ProjectCommand", "kein Dateiname in tavolin.cfg");
         return info;
     }
     TMessageTable texts;
@@ -111,13 +119,13 @@ LanguageInfo InspectLanguage(const TProjectState& state, int table, int language
 int Info(const cli::ArgList& args)
 {
     if (args.positional.size() != 1)
-        throw cli::UsageError(QStringLiteral("Ein Projektordner erwartet.\n\n%1").arg(QString::fromUtf8(Usage)));
+        throw cli::UsageError(QCoreApplication::translate("ProjectCommand", "Ein Projektordner erwartet.\n\n%1").arg(QCoreApplication::translate("ProjectCommand", Usage)));
     const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(args.positional[0]));
     const QFileInfo folderInfo(folder);
     if (!folderInfo.exists())
-        throw TavolinError(QStringLiteral("Den Projektordner \"%1\" gibt es nicht.").arg(QDir::toNativeSeparators(folder)));
+        throw TavolinError(QCoreApplication::translate("ProjectCommand", "Den Projektordner \"%1\" gibt es nicht.").arg(QDir::toNativeSeparators(folder)));
     if (!folderInfo.isDir())
-        throw TavolinError(QStringLiteral("\"%1\" ist kein Ordner.").arg(QDir::toNativeSeparators(folder)));
+        throw TavolinError(QCoreApplication::translate("ProjectCommand", "\"%1\" ist kein Ordner.").arg(QDir::toNativeSeparators(folder)));
 
     TProjectState state;
     state.folder = folder;
@@ -194,9 +202,9 @@ int Info(const cli::ArgList& args)
         return failed ? 1 : 0;
     }
 
-    QString out = QStringLiteral("Projektordner: %1\n").arg(QDir::toNativeSeparators(folder));
-    out += cfgRead ? QStringLiteral("Konfiguration: %1 (%2 Bytes)\n").arg(QLatin1String(ProjectConfigFileName)).arg(cfgSize)
-                   : QStringLiteral("Konfiguration: %1 fehlt; es gilt die Standardkonfiguration\n")
+    QString out = QCoreApplication::translate("ProjectCommand", "Projektordner: %1\n").arg(QDir::toNativeSeparators(folder));
+    out += cfgRead ? QCoreApplication::translate("ProjectCommand", "Konfiguration: %1 (%2 Bytes)\n").arg(QLatin1String(ProjectConfigFileName)).arg(cfgSize)
+                   : QCoreApplication::translate("ProjectCommand", "Konfiguration: %1 fehlt; es gilt die Standardkonfiguration\n")
                          .arg(QLatin1String(ProjectConfigFileName));
     for (int i = 0; i < 6; ++i) {
         const QString label = QString::fromLatin1(FieldNames[i]) + QLatin1Char(':');
@@ -204,53 +212,53 @@ int Info(const cli::ArgList& args)
                                    : QStringLiteral("  %1 %2\n").arg(label, -19).arg(fields[i]);
     }
     if (typeKnown) {
-        out += QStringLiteral("Anzeigetyp: %1 (%2, %3 Zeichen je Zeile, %4 Tasten, Flags 0x%5%6)\n")
+        out += QCoreApplication::translate("ProjectCommand", "Anzeigetyp: %1 (%2, %3 Zeichen je Zeile, %4 Tasten, Flags 0x%5%6)\n")
                    .arg(type.name, type.kind)
                    .arg(type.lineLength)
                    .arg(type.keyCount)
                    .arg(type.flags, 2, 16, QLatin1Char('0'))
                    .arg(type.flags ? QStringLiteral(": ") + FlagNames(type.flags) : QString());
     } else {
-        out += QStringLiteral("Anzeigetyp: \"%1\" – unbekannter Anzeigetyp\n").arg(fields[5]);
+        out += QCoreApplication::translate("ProjectCommand", "Anzeigetyp: \"%1\" – unbekannter Anzeigetyp\n").arg(fields[5]);
     }
     for (const LanguageInfo& language : languages) {
-        out += QStringLiteral("%1: %2").arg(language.title, language.file);
+        out += QStringLiteral("%1: %2").arg(language.shownTitle, language.file);
         if (!language.error.isEmpty()) {
-            out += QStringLiteral(" – Fehler: %1\n").arg(QString(language.error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+            out += QCoreApplication::translate("ProjectCommand", " – Fehler: %1\n").arg(QString(language.error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
             continue;
         }
         if (!language.exists) {
-            out += QStringLiteral(" (fehlt)\n");
+            out += QCoreApplication::translate("ProjectCommand", " (fehlt)\n");
             continue;
         }
-        out += QStringLiteral(", %1 Meldungen, %2 Kopfzeilen\n").arg(language.messages).arg(language.headerLines);
+        out += QCoreApplication::translate("ProjectCommand", ", %1 Meldungen, %2 Kopfzeilen\n").arg(language.messages).arg(language.headerLines);
         if (language.truncated)
-            out += QStringLiteral("  Warnung: länger als %1 Bytes, nur der Anfang wurde gelesen\n").arg(TextFile::BufferSize);
+            out += QCoreApplication::translate("ProjectCommand", "  Warnung: länger als %1 Bytes, nur der Anfang wurde gelesen\n").arg(TextFile::BufferSize);
         if (!language.longLines.isEmpty()) {
-            out += QStringLiteral("  Zu lange Zeilen (mehr als %1 Zeichen):\n").arg(type.lineLength);
+            out += QCoreApplication::translate("ProjectCommand", "  Zu lange Zeilen (mehr als %1 Zeichen):\n").arg(type.lineLength);
             for (const LongLine& line : language.longLines)
-                out += QStringLiteral("    Meldung %1, Zeile %2: %3 Zeichen: %4\n")
+                out += QCoreApplication::translate("ProjectCommand", "    Meldung %1, Zeile %2: %3 Zeichen: %4\n")
                            .arg(line.number).arg(line.line).arg(line.length).arg(line.text);
         }
     }
     cli::Out(out);
     if (failed)
-        cli::Err(QStringLiteral("Nicht alle Textdateien konnten gelesen werden.\n"));
+        cli::Err(QCoreApplication::translate("ProjectCommand", "Nicht alle Textdateien konnten gelesen werden.\n"));
     return failed ? 1 : 0;
 }
 
 int Run(const QStringList& all)
 {
     if (all.isEmpty() || cli::WantsHelp(all)) {
-        cli::Out(QString::fromUtf8(Usage));
+        cli::Out(QCoreApplication::translate("ProjectCommand", Usage));
         return all.isEmpty() ? 2 : 0;
     }
     const QString verb = all.first();
     if (verb == QLatin1String("info"))
         return Info(cli::ArgList::Parse(all.mid(1), {}, {QStringLiteral("--json")}));
-    return cli::UsageFail(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QString::fromUtf8(Usage)));
+    return cli::UsageFail(QCoreApplication::translate("ProjectCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QCoreApplication::translate("ProjectCommand", Usage)));
 }
 
-const CliCommand registration{"project", "Projektordner anzeigen (Konfiguration, Textdateien, zu lange Zeilen)", Run};
+const CliCommand registration{"project", QT_TRANSLATE_NOOP("CliCommand", "Projektordner anzeigen (Konfiguration, Textdateien, zu lange Zeilen)"), Run};
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "cli/CliCommand.h"
 #include "common/ReadWarnings.h"
 
@@ -9,7 +11,7 @@ namespace cli {
 inline void PrintReadWarnings(const ReadWarnings& warnings)
 {
     for (const TReadWarning& warning : warnings)
-        Err(QStringLiteral("Warnung: ") + warning.Message() + QLatin1Char('\n'));
+        Err(QCoreApplication::translate("cli", "Warnung: ") + warning.Message() + QLatin1Char('\n'));
 }
 
 } // namespace cli

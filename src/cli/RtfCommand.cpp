@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
 
@@ -12,7 +13,7 @@
 
 namespace {
 
-const char* const Usage =
+const char* const Usage = QT_TRANSLATE_NOOP("RtfCommand",
     "Aufruf:\n"
     "  tavolin-cli rtf from-message --standard-face NAME --graphics-face NAME < Meldung > RTF\n"
     "  tavolin-cli rtf to-message < RTF > Meldung\n"
@@ -21,7 +22,7 @@ const char* const Usage =
     "              0x0E/0x0F Blinken, 0x10/0x12 Grafik) in das RTF-Dokument des Editors.\n"
     "              NAME sind die Schriftnamen des Standard- und des Grafikzeichensatzes.\n"
     "to-message    wandelt ein RTF-Dokument zurück in einen Meldungstext.\n"
-    "Beide lesen die Standardeingabe und schreiben die Standardausgabe, Byte für Byte.\n";
+    "Beide lesen die Standardeingabe und schreiben die Standardausgabe, Byte für Byte.\n");
 
 // Message texts and documents are bytes: no line-end translation on either side.
 bool ReadStdin(QByteArray& data)
@@ -59,7 +60,7 @@ int Transfer(const std::function<QByteArray(const QByteArray&)>& convert)
 {
     QByteArray input;
     if (!ReadStdin(input))
-        return cli::Fail(QStringLiteral("Die Standardeingabe konnte nicht gelesen werden."));
+        return cli::Fail(QCoreApplication::translate("RtfCommand", "Die Standardeingabe konnte nicht gelesen werden."));
     WriteStdout(convert(input));
     return 0;
 }
@@ -69,14 +70,14 @@ int FromMessage(const QStringList& args)
     const QString options[2] = {QStringLiteral("--standard-face"), QStringLiteral("--graphics-face")};
     const cli::ArgList parsed = cli::ArgList::Parse(args, {options[0], options[1]}, {});
     if (!parsed.positional.isEmpty())
-        throw cli::UsageError(QStringLiteral("Unbekannte Angabe: %1\n\n%2").arg(parsed.positional[0], QString::fromUtf8(Usage)));
+        throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Unbekannte Angabe: %1\n\n%2").arg(parsed.positional[0], QCoreApplication::translate("RtfCommand", Usage)));
     QString faces[2];
     for (int which = 0; which < 2; ++which) {
         if (!parsed.Has(options[which]))
-            throw cli::UsageError(QStringLiteral("Angabe fehlt: %1 NAME\n\n%2").arg(options[which], QString::fromUtf8(Usage)));
+            throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Angabe fehlt: %1 NAME\n\n%2").arg(options[which], QCoreApplication::translate("RtfCommand", Usage)));
         faces[which] = parsed.Value(options[which]);
         if (!IsValidFace(faces[which]))
-            throw cli::UsageError(QStringLiteral("Ungültiger Schriftname \"%1\": erlaubt sind Zeichen bis 0xFF außer "
+            throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Ungültiger Schriftname \"%1\": erlaubt sind Zeichen bis 0xFF außer "
                                                  "Steuerzeichen, \\ { } und ;.")
                                       .arg(faces[which]));
     }
@@ -88,7 +89,7 @@ int FromMessage(const QStringList& args)
 int Run(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
-        cli::Out(QString::fromUtf8(Usage));
+        cli::Out(QCoreApplication::translate("RtfCommand", Usage));
         return 0;
     }
     const QString action = args.value(0);
@@ -97,12 +98,12 @@ int Run(const QStringList& args)
     if (action == QLatin1String("to-message")) {
         const cli::ArgList parsed = cli::ArgList::Parse(args.mid(1), {}, {});
         if (!parsed.positional.isEmpty())
-            throw cli::UsageError(QStringLiteral("Unbekannte Angabe: %1").arg(parsed.positional[0]));
+            throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Unbekannte Angabe: %1").arg(parsed.positional[0]));
         return Transfer(RtfToMessage);
     }
-    return cli::UsageFail(QStringLiteral("Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QString::fromUtf8(Usage)));
+    return cli::UsageFail(QCoreApplication::translate("RtfCommand", "Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QCoreApplication::translate("RtfCommand", Usage)));
 }
 
-CliCommand reg{"rtf", "Meldungstext <-> RTF-Dokument des Editors", Run};
+CliCommand reg{"rtf", QT_TRANSLATE_NOOP("CliCommand", "Meldungstext <-> RTF-Dokument des Editors"), Run};
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +14,7 @@ namespace {
 
 constexpr int UsageExitCode = 2;
 
-const char* const SimulateHelp =
+const char* const SimulateHelp = QT_TRANSLATE_NOOP("SimulateCommand",
     "Aufruf: tavolin-cli simulate [--link PFAD] [--type ANZEIGETYP] [--store ORDNER]\n"
     "                             [--load ORDNER] [--realtime]\n"
     "\n"
@@ -25,11 +26,11 @@ const char* const SimulateHelp =
     "  --store     schreibt beim Beenden, was sie hält, in ORDNER: E0.txt .. E3.txt\n"
     "              (Texte wie empfangen) und glyphs.pix (Zeichensatz)\n"
     "  --load      hält von Anfang an die Dateien aus ORDNER (wie --store sie schreibt)\n"
-    "  --realtime  überträgt mit 9600 Baud wie ein Gerät; ohne: viermal so schnell\n";
+    "  --realtime  überträgt mit 9600 Baud wie ein Gerät; ohne: viermal so schnell\n");
 
 int Usage(const QString& message)
 {
-    cli::Err(message + QStringLiteral("\n\n") + QString::fromUtf8(SimulateHelp));
+    cli::Err(message + QStringLiteral("\n\n") + QCoreApplication::translate("SimulateCommand", SimulateHelp));
     return UsageExitCode;
 }
 
@@ -43,7 +44,7 @@ void RemoveLink(const QString& link, const QString& port)
 int Simulate(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
-        cli::Out(QString::fromUtf8(SimulateHelp));
+        cli::Out(QCoreApplication::translate("SimulateCommand", SimulateHelp));
         return 0;
     }
     cli::ArgList parsed;
@@ -55,7 +56,7 @@ int Simulate(const QStringList& args)
         return Usage(error.message());
     }
     if (!parsed.positional.isEmpty())
-        return Usage(QStringLiteral("Unerwartete Angabe: %1").arg(parsed.positional.first()));
+        return Usage(QCoreApplication::translate("SimulateCommand", "Unerwartete Angabe: %1").arg(parsed.positional.first()));
     TDisplayType type;
     const QString typeName = parsed.Value(QStringLiteral("--type"), QStringLiteral("Quon 3"));
     if (!FindDisplayType(typeName, type) || type.name.isEmpty())
@@ -67,7 +68,7 @@ int Simulate(const QStringList& args)
     const QString store = parsed.Value(QStringLiteral("--store"));
     // Checked now, not after an hour of use when the display is stopped.
     if (!store.isEmpty() && QFileInfo(store).exists() && !QFileInfo(store).isDir())
-        return cli::Fail(Messages::WithFile(Messages::SaveError(), store, QStringLiteral("Das ist kein Ordner.")));
+        return cli::Fail(Messages::WithFile(Messages::SaveError(), store, QCoreApplication::translate("SimulateCommand", "Das ist kein Ordner.")));
 
     TStopSignal stopSignal;
     TSimulatedDisplay display;
@@ -89,14 +90,14 @@ int Simulate(const QStringList& args)
         if (existing.isSymLink())
             QFile::remove(link);
         else if (existing.exists())
-            return cli::Fail(QStringLiteral("Der Link kann nicht angelegt werden, dort liegt schon eine Datei: %1")
+            return cli::Fail(QCoreApplication::translate("SimulateCommand", "Der Link kann nicht angelegt werden, dort liegt schon eine Datei: %1")
                                  .arg(QDir::toNativeSeparators(link)));
         if (!QFile::link(port, link))
-            return cli::Fail(QStringLiteral("Der Link kann nicht angelegt werden: %1").arg(QDir::toNativeSeparators(link)));
+            return cli::Fail(QCoreApplication::translate("SimulateCommand", "Der Link kann nicht angelegt werden: %1").arg(QDir::toNativeSeparators(link)));
     }
 
     cli::Out(port + QLatin1Char('\n'));
-    cli::Err(QStringLiteral("Simulierte Anzeige \"%1\" an %2%3 (Ende mit Ctrl+C)\n")
+    cli::Err(QCoreApplication::translate("SimulateCommand", "Simulierte Anzeige \"%1\" an %2%3 (Ende mit Ctrl+C)\n")
                  .arg(type.name, port, link.isEmpty() ? QString() : QStringLiteral(" und ") + link));
     display.SetLog([](const QString& text) { cli::Err(text + QLatin1Char('\n')); });
 
@@ -104,14 +105,14 @@ int Simulate(const QStringList& args)
     display.Stop();
     RemoveLink(link, port);
     if (store.isEmpty()) {
-        cli::Err(QStringLiteral("Simulierte Anzeige beendet.\n"));
+        cli::Err(QCoreApplication::translate("SimulateCommand", "Simulierte Anzeige beendet.\n"));
         return 0;
     }
     display.Store(store);
-    cli::Err(QStringLiteral("Simulierte Anzeige beendet, Inhalt gespeichert in %1\n").arg(QDir::toNativeSeparators(store)));
+    cli::Err(QCoreApplication::translate("SimulateCommand", "Simulierte Anzeige beendet, Inhalt gespeichert in %1\n").arg(QDir::toNativeSeparators(store)));
     return 0;
 }
 
-const CliCommand simulateCommand{"simulate", "simulierte Anzeige an einer Pseudo-Schnittstelle", Simulate};
+const CliCommand simulateCommand{"simulate", QT_TRANSLATE_NOOP("CliCommand", "simulierte Anzeige an einer Pseudo-Schnittstelle"), Simulate};
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +14,7 @@
 
 namespace {
 
-const char* const Usage =
+const char* const Usage = QT_TRANSLATE_NOOP("TextsCommand",
     "Aufruf:\n"
     "  tavolin-cli texts normalize EIN.txt AUS.txt [--force]\n"
     "  tavolin-cli texts export EIN.txt [--format json|csv]\n"
@@ -31,7 +32,7 @@ const char* const Usage =
     "import     macht aus einem solchen Export wieder eine Textdatei der Anzeige.\n"
     "           Das Format ergibt sich aus der Dateiendung, sonst aus --format.\n"
     "\n"
-    "AUS.txt wird nur ersetzt, wenn alles geschrieben werden konnte.\n";
+    "AUS.txt wird nur ersetzt, wenn alles geschrieben werden konnte.\n");
 
 using cli::Native;
 
@@ -39,18 +40,18 @@ void ExpectFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw TavolinError(QStringLiteral("Die Datei \"%1\" gibt es nicht.").arg(Native(path)));
+        throw TavolinError(QCoreApplication::translate("TextsCommand", "Die Datei \"%1\" gibt es nicht.").arg(Native(path)));
     if (!info.isFile())
-        throw TavolinError(QStringLiteral("\"%1\" ist keine Datei.").arg(Native(path)));
+        throw TavolinError(QCoreApplication::translate("TextsCommand", "\"%1\" ist keine Datei.").arg(Native(path)));
 }
 
 void ExpectCount(const cli::ArgList& args, int count)
 {
     if (args.positional.size() != count)
-        throw cli::UsageError(QStringLiteral("%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
+        throw cli::UsageError(QCoreApplication::translate("TextsCommand", "%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
                                .arg(count)
                                .arg(args.positional.size())
-                               .arg(QString::fromUtf8(Usage)));
+                               .arg(QCoreApplication::translate("TextsCommand", Usage)));
 }
 
 // Reads one language of a display text file as the editor does; what the reading rules
@@ -71,7 +72,7 @@ QString FormatOption(const cli::ArgList& args, const QString& path)
         format = suffix == QLatin1String("csv") ? suffix : QStringLiteral("json");
     }
     if (format != QLatin1String("json") && format != QLatin1String("csv"))
-        throw cli::UsageError(QStringLiteral("Unbekanntes Format \"%1\" (json oder csv).").arg(format));
+        throw cli::UsageError(QCoreApplication::translate("TextsCommand", "Unbekanntes Format \"%1\" (json oder csv).").arg(format));
     return format;
 }
 
@@ -85,7 +86,7 @@ int Normalize(const cli::ArgList& args)
     // Written over itself, the file would lose for good what reading left out.
     if (dropped && !args.Has(QStringLiteral("--force")) && QFileInfo(out).exists()
         && QFileInfo(out).canonicalFilePath() == QFileInfo(in).canonicalFilePath())
-        throw TavolinError(QStringLiteral("\"%1\" wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe "
+        throw TavolinError(QCoreApplication::translate("TextsCommand", "\"%1\" wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe "
                                           "Warnungen). Mit --force wird die Datei trotzdem so geschrieben.")
                                .arg(Native(out)));
     WriteTextFile(table, out, 0);
@@ -97,7 +98,7 @@ int Export(const cli::ArgList& args)
     ExpectCount(args, 1);
     const QString format = args.Value(QStringLiteral("--format"), QStringLiteral("json"));
     if (format != QLatin1String("json") && format != QLatin1String("csv"))
-        throw cli::UsageError(QStringLiteral("Unbekanntes Format \"%1\" (json oder csv).").arg(format));
+        throw cli::UsageError(QCoreApplication::translate("TextsCommand", "Unbekanntes Format \"%1\" (json oder csv).").arg(format));
     TMessageTable table;
     ReadDisplayFile(table, args.positional[0]);
     const QByteArray out = format == QLatin1String("csv") ? TextExchange::ToCsv(table, 0)
@@ -114,10 +115,10 @@ int Import(const cli::ArgList& args)
     const QString format = FormatOption(args, in);
     QFile file(in);
     if (!file.open(QIODevice::ReadOnly))
-        throw TavolinError(QStringLiteral("\"%1\" kann nicht gelesen werden: %2")
+        throw TavolinError(QCoreApplication::translate("TextsCommand", "\"%1\" kann nicht gelesen werden: %2")
                                .arg(Native(in), SystemReason::FromText(file.errorString())));
     if (file.size() > cli::MaxInputSize)
-        throw TavolinError(QStringLiteral("\"%1\" ist zu groß für eine Textdatei der Anzeige.").arg(Native(in)));
+        throw TavolinError(QCoreApplication::translate("TextsCommand", "\"%1\" ist zu groß für eine Textdatei der Anzeige.").arg(Native(in)));
     const QByteArray bytes = file.readAll();
 
     TMessageTable table;
@@ -136,12 +137,12 @@ int Import(const cli::ArgList& args)
 int Run(const QStringList& all)
 {
     if (all.isEmpty() || (cli::WantsHelp(all) && (all.size() == 1 || all.first().startsWith(QLatin1Char('-'))))) {
-        cli::Out(QString::fromUtf8(Usage));
+        cli::Out(QCoreApplication::translate("TextsCommand", Usage));
         return all.isEmpty() ? 2 : 0;
     }
     const QString verb = all.first();
     if (cli::WantsHelp(all)) {
-        cli::Out(QString::fromUtf8(Usage));
+        cli::Out(QCoreApplication::translate("TextsCommand", Usage));
         return 0;
     }
     const QStringList rest = all.mid(1);
@@ -151,9 +152,9 @@ int Run(const QStringList& all)
         return Export(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
     if (verb == QLatin1String("import"))
         return Import(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
-    return cli::UsageFail(QStringLiteral("Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QString::fromUtf8(Usage)));
+    return cli::UsageFail(QCoreApplication::translate("TextsCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QCoreApplication::translate("TextsCommand", Usage)));
 }
 
-const CliCommand registration{"texts", "Textdateien der Anzeige normalisieren, exportieren, importieren", Run};
+const CliCommand registration{"texts", QT_TRANSLATE_NOOP("CliCommand", "Textdateien der Anzeige normalisieren, exportieren, importieren"), Run};
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -75,7 +76,7 @@ public:
     ~ConsoleObserver() override { endLine(); }
 
     void SetCaption(const QString& text) override { caption = text; }
-    void SetInfo(const QString& text) override { line(QStringLiteral("Angeschlossen an: %1").arg(text)); }
+    void SetInfo(const QString& text) override { line(QCoreApplication::translate("TransferCommand", "Angeschlossen an: %1").arg(text)); }
     void SetStatus(const QString& text) override
     {
         if (text == status)
@@ -155,10 +156,10 @@ int RunTransfer(const TransferJob& job, ConsoleObserver& observer, TTransferRun&
     if (ok)
         return 0;
     cli::Err(run.ErrorText() + QLatin1Char('\n'));
-    return run.ErrorText() == TransferText::Aborted ? AbortExitCode() : 1;
+    return run.ErrorText() == TransferText::Aborted() ? AbortExitCode() : 1;
 }
 
-const char* const DownloadHelp =
+const char* const DownloadHelp = QT_TRANSLATE_NOOP("TransferCommand",
     "Aufruf: tavolin-cli download PROJEKTORDNER [--port SCHNITTSTELLE] [--select MASKE]\n"
     "\n"
     "Überträgt Systemeinstellungen, Zeichensatz und Texte eines Projekts zur Anzeige.\n"
@@ -170,9 +171,9 @@ const char* const DownloadHelp =
     "            hat, entfällt. Bleibt nichts übrig, endet der Aufruf mit Exit-Code 2.\n"
     "Vor dem ersten Byte wird die Pixeldatei des Projekts geprüft, wenn der Zeichensatz\n"
     "übertragen wird: fehlt sie oder ist sie nicht 1568 Bytes groß, wird nichts gesendet.\n"
-    "Ctrl+C bricht die Übertragung ab (Exit-Code 130, nach SIGTERM 143).\n";
+    "Ctrl+C bricht die Übertragung ab (Exit-Code 130, nach SIGTERM 143).\n");
 
-const char* const ReadbackHelp =
+const char* const ReadbackHelp = QT_TRANSLATE_NOOP("TransferCommand",
     "Aufruf: tavolin-cli readback NEUER_PROJEKTORDNER --type ANZEIGETYP [--port SCHNITTSTELLE]\n"
     "\n"
     "Liest Zeichensatz und Betriebstexte einer Anzeige in ein neues Projekt.\n"
@@ -180,17 +181,17 @@ const char* const ReadbackHelp =
     "wenn alles gelesen und gespeichert ist.\n"
     "Ctrl+C bricht ab (Exit-Code 130, nach SIGTERM 143); dann bleibt nichts zurück.\n"
     "Ein Zeichensatz, der nicht vollständig oder mit falscher Prüfsumme ankommt, bleibt\n"
-    "leer; das Projekt wird trotzdem gespeichert, der Aufruf endet mit Exit-Code 1.\n";
+    "leer; das Projekt wird trotzdem gespeichert, der Aufruf endet mit Exit-Code 1.\n");
 
 int Download(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
-        cli::Out(QString::fromUtf8(DownloadHelp));
+        cli::Out(QCoreApplication::translate("TransferCommand", DownloadHelp));
         return 0;
     }
     const cli::ArgList options = Parse(args);
     if (options.positional.size() != 1)
-        throw cli::UsageError(QStringLiteral("Ein Projektordner erwartet.\n\n%1").arg(QString::fromUtf8(DownloadHelp)));
+        throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Ein Projektordner erwartet.\n\n%1").arg(QCoreApplication::translate("TransferCommand", DownloadHelp)));
 
     ProjectSession project;
     project.Load(options.positional.first());
@@ -202,7 +203,7 @@ int Download(const QStringList& args)
         bool ok = false;
         job.selection = given.toInt(&ok, 10);
         if (!ok || job.selection < 0 || job.selection > Selection::All)
-            throw cli::UsageError(QStringLiteral("Ungültige Auswahl: %1 (0 bis 1023)").arg(given));
+            throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Ungültige Auswahl: %1 (0 bis 1023)").arg(given));
     } else {
         job.selection = SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection);
     }
@@ -210,13 +211,13 @@ int Download(const QStringList& args)
     if (sent == 0) {
         const QString missing = Selection::Describe(job.selection & ~Selection::Allowed(job.displayType));
         throw cli::UsageError(
-            QStringLiteral("Die Auswahl %1%2 überträgt beim Anzeigetyp \"%3\" nichts%4.")
+            QCoreApplication::translate("TransferCommand", "Die Auswahl %1%2 überträgt beim Anzeigetyp \"%3\" nichts%4.")
                 .arg(job.selection)
-                .arg(options.Has(QStringLiteral("--select")) ? QString() : QStringLiteral(" (gespeicherter Wert \"Übertragen\")"))
+                .arg(options.Has(QStringLiteral("--select")) ? QString() : QCoreApplication::translate("TransferCommand", " (gespeicherter Wert \"Übertragen\")"))
                 .arg(job.displayType.name)
                 .arg(job.selection == 0     ? QString()
-                     : missing.isEmpty()    ? QStringLiteral(": sie enthält keines der Bits 1, 2, 4, 8, 16, 32")
-                                            : QStringLiteral(": %1 hat dieser Anzeigetyp nicht").arg(missing)));
+                     : missing.isEmpty()    ? QCoreApplication::translate("TransferCommand", ": sie enthält keines der Bits 1, 2, 4, 8, 16, 32")
+                                            : QCoreApplication::translate("TransferCommand", ": %1 hat dieser Anzeigetyp nicht").arg(missing)));
     }
 
     ConsoleObserver observer;
@@ -226,8 +227,8 @@ int Download(const QStringList& args)
         return code;
     // The display reported a problem: no success, although the run went to its end.
     if (observer.messages > 0)
-        return cli::Fail(QStringLiteral("Übertragung mit Fehlern beendet."));
-    cli::Out(QStringLiteral("Übertragung beendet: %1.\n").arg(Selection::Describe(sent)));
+        return cli::Fail(QCoreApplication::translate("TransferCommand", "Übertragung mit Fehlern beendet."));
+    cli::Out(QCoreApplication::translate("TransferCommand", "Übertragung beendet: %1.\n").arg(Selection::Describe(sent)));
     return 0;
 }
 
@@ -265,20 +266,20 @@ void GiveUsualPermissions(const QString& folder)
 int Readback(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
-        cli::Out(QString::fromUtf8(ReadbackHelp));
+        cli::Out(QCoreApplication::translate("TransferCommand", ReadbackHelp));
         return 0;
     }
     const cli::ArgList options = Parse(args);
     if (options.positional.size() != 1)
-        throw cli::UsageError(QStringLiteral("Ein neuer Projektordner erwartet.\n\n%1").arg(QString::fromUtf8(ReadbackHelp)));
+        throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Ein neuer Projektordner erwartet.\n\n%1").arg(QCoreApplication::translate("TransferCommand", ReadbackHelp)));
     if (options.Value(QStringLiteral("--type")).isEmpty())
-        throw cli::UsageError(QStringLiteral("Der Anzeigetyp fehlt (--type)."));
+        throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Der Anzeigetyp fehlt (--type)."));
 
     // "Projekt/" names the same folder as "Projekt".
     const QString targetPath = QDir::cleanPath(QFileInfo(options.positional.first()).absoluteFilePath());
     const QFileInfo target(targetPath);
     if (target.exists() && (!target.isDir() || !QDir(targetPath).isEmpty()))
-        return cli::Fail(QStringLiteral("Der Projektordner existiert bereits: %1").arg(QDir::toNativeSeparators(targetPath)));
+        return cli::Fail(QCoreApplication::translate("TransferCommand", "Der Projektordner existiert bereits: %1").arg(QDir::toNativeSeparators(targetPath)));
 
     ProjectSession project;
     project.Create(targetPath, options.Value(QStringLiteral("--type")));
@@ -305,7 +306,7 @@ int Readback(const QStringList& args)
         project.SaveTo(scratch.path());
     }
     if (run.Link().AbortRequested()) {
-        cli::Err(TransferText::Aborted + QLatin1Char('\n'));
+        cli::Err(TransferText::Aborted() + QLatin1Char('\n'));
         return AbortExitCode();
     }
     GiveUsualPermissions(scratch.path());
@@ -315,14 +316,14 @@ int Readback(const QStringList& args)
         return cli::Fail(Messages::WithFile(saveError, targetPath, SystemReason::FromCode(errno)));
     scratch.setAutoRemove(false);
     made.Keep();
-    cli::Out(QStringLiteral("Projekt gelesen: %1\n").arg(QDir::toNativeSeparators(targetPath)));
+    cli::Out(QCoreApplication::translate("TransferCommand", "Projekt gelesen: %1\n").arg(QDir::toNativeSeparators(targetPath)));
     // A character set that did not arrive whole: the project is kept, but this was no success.
     if (observer.messages > 0)
-        return cli::Fail(QStringLiteral("Auslesen mit Fehlern beendet."));
+        return cli::Fail(QCoreApplication::translate("TransferCommand", "Auslesen mit Fehlern beendet."));
     return 0;
 }
 
-const CliCommand downloadCommand{"download", "Projekt zur Anzeige übertragen", Download};
-const CliCommand readbackCommand{"readback", "Anzeige in ein neues Projekt auslesen", Readback};
+const CliCommand downloadCommand{"download", QT_TRANSLATE_NOOP("CliCommand", "Projekt zur Anzeige übertragen"), Download};
+const CliCommand readbackCommand{"readback", QT_TRANSLATE_NOOP("CliCommand", "Anzeige in ein neues Projekt auslesen"), Readback};
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "common/Language.h"
 #include "common/SystemReason.h"
 #include "common/TavolinError.h"
 #include "common/Version.h"
@@ -22,10 +23,10 @@ QList<const CliCommand*>& Registry()
 
 void PrintUsage()
 {
-    QString text = QStringLiteral("Aufruf: tavolin-cli BEFEHL [ARGUMENTE...]\n\nBefehle:\n");
+    QString text = QCoreApplication::translate("cli", "Aufruf: tavolin-cli BEFEHL [ARGUMENTE...]\n\nBefehle:\n");
     for (const CliCommand* command : CliCommands())
-        text += QStringLiteral("  %1  %2\n").arg(command->name, -10).arg(command->summary);
-    text += QStringLiteral("\n'tavolin-cli BEFEHL --help' zeigt die Hilfe eines Befehls.\n");
+        text += QStringLiteral("  %1  %2\n").arg(command->name, -10).arg(QCoreApplication::translate("CliCommand", command->summary.toUtf8().constData()));
+    text += QCoreApplication::translate("cli", "\n'tavolin-cli BEFEHL --help' zeigt die Hilfe eines Befehls.\n");
     cli::Out(text);
 }
 
@@ -68,7 +69,7 @@ void OutBytes(const QByteArray& bytes)
     if (std::fflush(stdout) != 0 || written != static_cast<size_t>(bytes.size()) || std::ferror(stdout)) {
         const int error = errno;
         std::clearerr(stdout);
-        throw TavolinError(QStringLiteral("Die Standardausgabe kann nicht geschrieben werden: %1")
+        throw TavolinError(QCoreApplication::translate("cli", "Die Standardausgabe kann nicht geschrieben werden: %1")
                                .arg(SystemReason::FromCode(error ? error : EIO)));
     }
 }
@@ -134,6 +135,11 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVOLIN_VERSION));
 
     QStringList args = QCoreApplication::arguments().mid(1);
+    try {
+        Language::Install(Language::FromArguments(args));
+    } catch (const TavolinError& error) {
+        return cli::UsageFail(error.message());
+    }
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")
         || args.first() == QLatin1String("help")) {
         PrintUsage();
@@ -163,7 +169,7 @@ int main(int argc, char** argv)
             return cli::Fail(QString::fromLocal8Bit(error.what()));
         }
     }
-    cli::Fail(QStringLiteral("Unbekannter Befehl: %1\n").arg(name));
+    cli::Fail(QCoreApplication::translate("cli", "Unbekannter Befehl: %1\n").arg(name));
     PrintUsage();
     return 2;
 }

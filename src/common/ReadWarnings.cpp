@@ -1,5 +1,6 @@
 #include "common/ReadWarnings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 QString TReadWarning::Message() const
@@ -7,7 +8,7 @@ QString TReadWarning::Message() const
     const QString where = QDir::toNativeSeparators(file);
     if (line <= 0)
         return where + QStringLiteral(": ") + text;
-    return QStringLiteral("%1, Zeile %2: %3").arg(where).arg(line).arg(text);
+    return QCoreApplication::translate("ReadWarnings", "%1, Zeile %2: %3").arg(where).arg(line).arg(text);
 }
 
 QString FormatReadWarnings(const ReadWarnings& warnings, int limit, const QString& separator)
@@ -16,6 +17,6 @@ QString FormatReadWarnings(const ReadWarnings& warnings, int limit, const QStrin
     for (qsizetype i = 0; i < warnings.size() && i < limit; ++i)
         lines.append(warnings[i].Message());
     if (warnings.size() > limit)
-        lines.append(QStringLiteral("… und %1 weitere Hinweise.").arg(warnings.size() - limit));
+        lines.append(QCoreApplication::translate("ReadWarnings", "… und %1 weitere Hinweise.").arg(warnings.size() - limit));
     return lines.join(separator);
 }

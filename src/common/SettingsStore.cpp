@@ -1,5 +1,6 @@
 #include "common/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include "common/TavolinError.h"
@@ -99,7 +100,7 @@ int SettingsStore::ReadInteger(const QString& name, int fallback)
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     if (!ok)
-        throw TavolinError(QStringLiteral("'%1' ist kein gültiger ganzzahliger Wert.").arg(text));
+        throw TavolinError(QCoreApplication::translate("SettingsStore", "'%1' ist kein gültiger ganzzahliger Wert.").arg(text));
     return value;
 }
 

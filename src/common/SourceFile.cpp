@@ -1,5 +1,6 @@
 #include "common/SourceFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +12,7 @@
 QByteArray ReadSourceFile(const QString& path, const QString& what, qint64 maxSize)
 {
     const auto fail = [&](const QString& reason) {
-        throw TavolinError(QStringLiteral("%1 \"%2\" kann nicht gelesen werden: %3")
+        throw TavolinError(QCoreApplication::translate("SourceFile", "%1 \"%2\" kann nicht gelesen werden: %3")
                                .arg(what, QDir::toNativeSeparators(path), reason));
     };
     const QFileInfo info(path);
@@ -20,9 +21,9 @@ QByteArray ReadSourceFile(const QString& path, const QString& what, qint64 maxSi
     if (info.isDir())
         fail(SystemReason::FromCode(EISDIR));
     if (!info.isFile())
-        fail(QStringLiteral("ist keine gewöhnliche Datei"));
+        fail(QCoreApplication::translate("SourceFile", "ist keine gewöhnliche Datei"));
     if (info.size() > maxSize)
-        fail(QStringLiteral("mit %1 Bytes zu groß (höchstens %2)").arg(info.size()).arg(maxSize));
+        fail(QCoreApplication::translate("SourceFile", "mit %1 Bytes zu groß (höchstens %2)").arg(info.size()).arg(maxSize));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(SystemReason::FromText(file.errorString()));
@@ -30,6 +31,6 @@ QByteArray ReadSourceFile(const QString& path, const QString& what, qint64 maxSi
     if (file.error() != QFileDevice::NoError)
         fail(SystemReason::FromText(file.errorString()));
     if (data.size() > maxSize)
-        fail(QStringLiteral("mit mehr als %1 Bytes zu groß").arg(maxSize));
+        fail(QCoreApplication::translate("SourceFile", "mit mehr als %1 Bytes zu groß").arg(maxSize));
     return data;
 }

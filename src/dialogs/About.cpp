@@ -16,7 +16,7 @@ About::About(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
 
     auto* picture = new QLabel(this);
     picture->setPixmap(LedPicture::Panel(QSize(150, 64), {QStringLiteral("TAVOLIN")}));
@@ -27,8 +27,8 @@ About::About(QWidget* parent)
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     product->setFont(bold);
-    auto* description = new QLabel(QStringLiteral("Tavolin Texteditor für Quon und Orbex"), this);
-    auto* versionCaption = new QLabel(QStringLiteral("Version"), this);
+    auto* description = new QLabel(tr("Tavolin Texteditor für Quon und Orbex"), this);
+    auto* versionCaption = new QLabel(tr("Version"), this);
     version = new QLabel(ModuleInfo::ProductVersion(), this);
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* copyright = new QLabel(ModuleInfo::Copyright(), this);
@@ -53,8 +53,8 @@ About::About(QWidget* parent)
     top->addLayout(texts, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    versioninfoButton = buttons->addButton(QStringLiteral("Versioninfo..."), QDialogButtonBox::ActionRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    versioninfoButton = buttons->addButton(tr("Versioninfo..."), QDialogButtonBox::ActionRole);
     ok->setDefault(true);
     versioninfoButton->setAutoDefault(false);
     versioninfoButton->setEnabled(false);

@@ -101,7 +101,7 @@ TModuleVersion Read(const QString& path)
         return info;
     }
     if (IsGlyphEditorLibrary(info.fileName)) {
-        info.productName = QStringLiteral("Zeichensatzeditor");
+        info.productName = QCoreApplication::translate("ModuleInfo", "Zeichensatzeditor");
         info.fileVersion = QStringLiteral(TAVOLIN_VERSION);
         info.companyName = QLatin1String(CompanyName);
         info.legalCopyright = Copyright();

@@ -47,9 +47,9 @@ Neuemld::Neuemld(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Neuemld"));
-    setWindowTitle(QStringLiteral("Neue Meldung "));
+    setWindowTitle(tr("Neue Meldung "));
 
-    auto* label = new QLabel(QStringLiteral("Meldungsnummer:"), this);
+    auto* label = new QLabel(tr("Meldungsnummer:"), this);
     numberBox = new MessageNumberBox(this);
     numberBox->setMinimumWidth(80);
     label->setBuddy(numberBox);
@@ -94,7 +94,7 @@ void Neuemld::accept()
     // The typed text counts even if the field still has the focus.
     number = numberBox->Editor()->text().isEmpty() ? 0 : numberBox->value();
     if (table && table->IndexOf(number) >= 0) {
-        MessageBox::Error(this, QStringLiteral("Diese Meldung existiert schon !"));
+        MessageBox::Error(this, tr("Diese Meldung existiert schon !"));
         numberBox->setFocus();
         numberBox->selectAll();
         return;

@@ -21,9 +21,9 @@ Optionen::Optionen(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Optionen"));
-    setWindowTitle(QStringLiteral("Optionen"));
+    setWindowTitle(tr("Optionen"));
 
-    auto* portGroup = new QGroupBox(QStringLiteral("Schnittstelle"), this);
+    auto* portGroup = new QGroupBox(tr("Schnittstelle"), this);
     portBox = new QComboBox(portGroup);
     portBox->setEditable(true);
     portBox->setInsertPolicy(QComboBox::NoInsert);
@@ -31,7 +31,7 @@ Optionen::Optionen(QWidget* parent)
     auto* portLayout = new QVBoxLayout(portGroup);
     portLayout->addWidget(portBox);
 
-    startScreenBox = new QCheckBox(QStringLiteral("Startbild anzeigen"), this);
+    startScreenBox = new QCheckBox(tr("Startbild anzeigen"), this);
 
     QDialogButtonBox* buttons = MessageBox::OkCancelButtons(this);
 

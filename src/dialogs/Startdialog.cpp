@@ -16,17 +16,17 @@ Startdialog::Startdialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Startdialog"));
-    setWindowTitle(QStringLiteral("Tavolin Editor"));
+    setWindowTitle(tr("Tavolin Editor"));
 
-    showAtStart = new QCheckBox(QStringLiteral("Diesen  Bildschirm beim &Start anzeigen"), this);
+    showAtStart = new QCheckBox(tr("Diesen  Bildschirm beim &Start anzeigen"), this);
     // The box sits on the dark picture.
     QPalette light = showAtStart->palette();
     light.setColor(QPalette::WindowText, QColor(0xe8, 0xec, 0xf2));
     showAtStart->setPalette(light);
 
-    newProject = new QPushButton(QStringLiteral("&Neues Projekt"), this);
-    recentProjects = new QPushButton(QStringLiteral("&Zuletzt bearbeitete Projekte"), this);
-    cancel = new QPushButton(QStringLiteral("&Abbruch"), this);
+    newProject = new QPushButton(tr("&Neues Projekt"), this);
+    recentProjects = new QPushButton(tr("&Zuletzt bearbeitete Projekte"), this);
+    cancel = new QPushButton(tr("&Abbruch"), this);
     newProject->setDefault(true);
     connect(newProject, &QPushButton::clicked, this, [this] {
         choice = NewProject;
@@ -95,12 +95,12 @@ void Startdialog::paintEvent(QPaintEvent* event)
     painter.setFont(title);
     painter.setPen(QColor(0xf2, 0xf4, 0xf8));
     const QRectF titleArea(all.left(), panelArea.bottom() + 12, all.width(), 40);
-    painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Tavolin Editor"));
+    painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignTop, tr("Tavolin Editor"));
 
     QFont subtitle = font();
     subtitle.setPointSizeF(subtitle.pointSizeF() * 1.1);
     painter.setFont(subtitle);
     painter.setPen(QColor(0xa8, 0xb4, 0xc8));
     painter.drawText(QRectF(all.left(), titleArea.top() + 38, all.width(), 28), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("Meldetexte für Quon- und Orbex-Anzeigen"));
+                     tr("Meldetexte für Quon- und Orbex-Anzeigen"));
 }

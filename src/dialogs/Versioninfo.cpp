@@ -14,11 +14,11 @@ Versioninfo::Versioninfo(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Versioninfo"));
-    setWindowTitle(QStringLiteral("Versioninfo"));
+    setWindowTitle(tr("Versioninfo"));
 
     table = new QTableWidget(0, 3, this);
     table->setHorizontalHeaderLabels(
-        {QStringLiteral("Modulname"), QStringLiteral("Version"), QStringLiteral("Hersteller und Copyright bei")});
+        {tr("Modulname"), tr("Version"), tr("Hersteller und Copyright bei")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -38,7 +38,7 @@ Versioninfo::Versioninfo(QWidget* parent)
     table->setMinimumSize(235 + 59 + 156 + 60, 16 * 12);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     buttons->button(QDialogButtonBox::Ok)->setIcon(QIcon());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

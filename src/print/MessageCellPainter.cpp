@@ -1,5 +1,6 @@
 #include "print/MessageCellPainter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -143,7 +144,7 @@ void DrawNumber(const TMessageTable& table, QPainter& canvas, const QRect& rect,
 void DrawHeader(const TMessageTable& table, QPainter& canvas, const QRect& rect, int column,
                 bool printing, const CellDrawContext& context)
 {
-    const QString text = QStringLiteral("Sprache %1:%2")
+    const QString text = QCoreApplication::translate("MessageCellPainter", "Sprache %1:%2")
                              .arg(column)
                              .arg(QFileInfo(table.fileName[static_cast<size_t>(column - 1)]).fileName());
     canvas.setFont(context.numberFont);

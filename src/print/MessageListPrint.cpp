@@ -1,6 +1,7 @@
 #include "print/MessageListPrint.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPageLayout>
@@ -100,7 +101,7 @@ public:
     {
         QPainter painter;
         if (!painter.begin(&m_device))
-            throw TavolinError(QStringLiteral("Der Drucker lässt sich nicht öffnen; es wurde nichts gedruckt."));
+            throw TavolinError(QCoreApplication::translate("MessageListPrint", "Der Drucker lässt sich nicht öffnen; es wurde nichts gedruckt."));
         painter.setRenderHint(QPainter::LosslessImageRendering);
         MessageListPrintResult result;
         const TMessageTable& table = *m_source.table;
@@ -142,20 +143,20 @@ private:
         painter.setFont(m_printFont);
         const int lineHeight = painter.fontMetrics().height();
         const QString file = QDir::toNativeSeparators(m_source.table->fileName[static_cast<size_t>(m_source.language)]);
-        const QString type = QStringLiteral("Anzeigetype: ") + m_source.displayTypeName;
+        const QString type = QCoreApplication::translate("MessageListPrint", "Anzeigetype: ") + m_source.displayTypeName;
         int y = 0;
-        DrawTop(painter, g.left, y, QStringLiteral("Sprache %1: %2").arg(m_source.language + 1).arg(file));
+        DrawTop(painter, g.left, y, QCoreApplication::translate("MessageListPrint", "Sprache %1: %2").arg(m_source.language + 1).arg(file));
         DrawTop(painter, g.right - painter.fontMetrics().horizontalAdvance(type), y, type);
         y += lineHeight;
-        DrawTop(painter, g.left, y, QStringLiteral("Zeichensatz: ") + QDir::toNativeSeparators(m_source.charSetPath));
+        DrawTop(painter, g.left, y, QCoreApplication::translate("MessageListPrint", "Zeichensatz: ") + QDir::toNativeSeparators(m_source.charSetPath));
         y += lineHeight + 4;
         painter.drawLine(g.left, y, g.right, y);
         y += 4;
         QFont bold = m_printFont;
         bold.setBold(true);
         painter.setFont(bold);
-        DrawTop(painter, g.left, y, QStringLiteral("Meld.Nr"));
-        DrawTop(painter, g.textX, y, QStringLiteral("Meldetext"));
+        DrawTop(painter, g.left, y, QCoreApplication::translate("MessageListPrint", "Meld.Nr"));
+        DrawTop(painter, g.textX, y, QCoreApplication::translate("MessageListPrint", "Meldetext"));
         y += painter.fontMetrics().height() + 4;
         painter.setFont(m_printFont);
 
@@ -163,7 +164,7 @@ private:
         footerY = pageHeight - y;
         painter.drawLine(g.left, footerY, g.right, footerY);
         DrawTop(painter, g.left, footerY + 4, m_date);
-        const QString pageText = QStringLiteral("Seite %1").arg(page);
+        const QString pageText = QCoreApplication::translate("MessageListPrint", "Seite %1").arg(page);
         DrawTop(painter, g.right - painter.fontMetrics().horizontalAdvance(pageText), footerY + 4, pageText);
         footerY -= 4;
         return y + 4;
@@ -194,10 +195,10 @@ private:
 void CheckPrintable(const MessageListSource& source)
 {
     if (source.language < 0 || source.language > 1)
-        throw TavolinError(QStringLiteral("Sprache %1 gibt es nicht; gedruckt werden Sprache 1 und 2.")
+        throw TavolinError(QCoreApplication::translate("MessageListPrint", "Sprache %1 gibt es nicht; gedruckt werden Sprache 1 und 2.")
                                .arg(source.language + 1));
     if (!source.table || source.table->Count() == 0)
-        throw TavolinError(QStringLiteral("Die Tabelle enthält keine Meldungen; es gibt nichts zu drucken."));
+        throw TavolinError(QCoreApplication::translate("MessageListPrint", "Die Tabelle enthält keine Meldungen; es gibt nichts zu drucken."));
 }
 
 QString MessageListJobTitle(const MessageListSource& source)
@@ -242,7 +243,7 @@ MessageListPrintResult WriteMessageListPdf(QIODevice& device, const MessageListS
     }
     const QByteArray& pdf = buffer.data();
     if (device.write(pdf) != pdf.size())
-        throw TavolinError(QStringLiteral("Die PDF-Datei konnte nicht vollständig geschrieben werden: %1")
+        throw TavolinError(QCoreApplication::translate("MessageListPrint", "Die PDF-Datei konnte nicht vollständig geschrieben werden: %1")
                                .arg(device.errorString()));
     return result;
 }
@@ -254,6 +255,6 @@ MessageListPrintResult WriteMessageListPdf(const QString& path, const MessageLis
     MessageListPrintResult result;
     ReplaceFileContent(
         path, [&](QIODevice& device) { result = WriteMessageListPdf(device, source, size); },
-        QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden."));
+        QCoreApplication::translate("MessageListPrint", "Die PDF-Datei konnte nicht geschrieben werden."));
     return result;
 }

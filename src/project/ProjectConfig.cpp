@@ -1,5 +1,6 @@
 #include "project/ProjectConfig.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,12 +69,12 @@ struct FieldInfo
 };
 
 constexpr FieldInfo Fields[] = {
-    {&TProjectConfig::language1File, "Betriebstexte Sprache 1"},
-    {&TProjectConfig::language2File, "Betriebstexte Sprache 2"},
-    {&TProjectConfig::diagLanguage1File, "Diagnosetexte Sprache 1"},
-    {&TProjectConfig::diagLanguage2File, "Diagnosetexte Sprache 2"},
-    {&TProjectConfig::charSetName, "Zeichensatz"},
-    {&TProjectConfig::displayTypeName, "Anzeigetyp"},
+    {&TProjectConfig::language1File, QT_TRANSLATE_NOOP("ProjectConfig", "Betriebstexte Sprache 1")},
+    {&TProjectConfig::language2File, QT_TRANSLATE_NOOP("ProjectConfig", "Betriebstexte Sprache 2")},
+    {&TProjectConfig::diagLanguage1File, QT_TRANSLATE_NOOP("ProjectConfig", "Diagnosetexte Sprache 1")},
+    {&TProjectConfig::diagLanguage2File, QT_TRANSLATE_NOOP("ProjectConfig", "Diagnosetexte Sprache 2")},
+    {&TProjectConfig::charSetName, QT_TRANSLATE_NOOP("ProjectConfig", "Zeichensatz")},
+    {&TProjectConfig::displayTypeName, QT_TRANSLATE_NOOP("ProjectConfig", "Anzeigetyp")},
 };
 
 [[noreturn]] void RaiseRead(const QString& path, const QString& reason)
@@ -105,11 +106,11 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnin
     // A file that is there but cannot be read must not pass for a missing one: the
     // project would open with another display type and file names.
     if (info.isDir())
-        RaiseRead(path, QStringLiteral("Das ist ein Ordner, keine Datei."));
+        RaiseRead(path, QCoreApplication::translate("ProjectConfig", "Das ist ein Ordner, keine Datei."));
     // A pipe of that name would block the program.
     if (!info.isFile())
-        RaiseRead(path, info.exists() ? QStringLiteral("Das ist keine gewöhnliche Datei.")
-                                      : QStringLiteral("Die Verknüpfung zeigt auf keine Datei."));
+        RaiseRead(path, info.exists() ? QCoreApplication::translate("ProjectConfig", "Das ist keine gewöhnliche Datei.")
+                                      : QCoreApplication::translate("ProjectConfig", "Die Verknüpfung zeigt auf keine Datei."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         RaiseRead(path, SystemReason::FromText(file.errorString()));
@@ -139,17 +140,17 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnin
         // Never write back a value without its NUL.
         (config.*field.field).back() = '\0';
         const QString kept = TProjectConfig::Get(config.*field.field);
-        fromDefaults.append(QString::fromLatin1(field.label)
-                            + (kept.isEmpty() ? QStringLiteral(" (leer)") : QStringLiteral(" „%1“").arg(kept)));
+        fromDefaults.append(QCoreApplication::translate("ProjectConfig", field.label)
+                            + (kept.isEmpty() ? QCoreApplication::translate("ProjectConfig", " (leer)") : QStringLiteral(" „%1“").arg(kept)));
     }
     if (warnings && !fromDefaults.isEmpty()) {
         const QString what = got < TProjectConfig::Size
-            ? QStringLiteral("Die Datei ist mit %1 Bytes kürzer als die %2 Bytes einer Projektkonfiguration.")
+            ? QCoreApplication::translate("ProjectConfig", "Die Datei ist mit %1 Bytes kürzer als die %2 Bytes einer Projektkonfiguration.")
                   .arg(got).arg(TProjectConfig::Size)
-            : QStringLiteral("Die Datei ist beschädigt: nicht jedes Feld enthält einen abgeschlossenen Text.");
-        warnings->append({path, 0, what + QStringLiteral(" Aus der Standardkonfiguration genommen: ")
+            : QCoreApplication::translate("ProjectConfig", "Die Datei ist beschädigt: nicht jedes Feld enthält einen abgeschlossenen Text.");
+        warnings->append({path, 0, what + QCoreApplication::translate("ProjectConfig", " Aus der Standardkonfiguration genommen: ")
                                        + fromDefaults.join(QStringLiteral(", "))
-                                       + QStringLiteral(". Die Datei bleibt unverändert, bis das Projekt gespeichert wird.")});
+                                       + QCoreApplication::translate("ProjectConfig", ". Die Datei bleibt unverändert, bis das Projekt gespeichert wird.")});
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "project/ProjectFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -85,7 +86,7 @@ QString ProjectNameError(const QString& name)
         bad = bad || c.unicode() < 32 || forbidden.contains(c);
     if (!bad)
         return {};
-    return QStringLiteral("Der Projektname \"%1\" ist ungültig.\rEr darf nicht leer sein, nicht mit einem Punkt "
+    return QCoreApplication::translate("ProjectFolders", "Der Projektname \"%1\" ist ungültig.\rEr darf nicht leer sein, nicht mit einem Punkt "
                           "beginnen und keines der Zeichen \\ / : * ? \" < > | enthalten.")
         .arg(name);
 }
@@ -94,7 +95,7 @@ QString ProjectPathError(const QString& folder)
 {
     if (folder.size() <= TProjectState::MaxFolder)
         return {};
-    return QStringLiteral("Der Projektpfad ist zu lang (höchstens %1 Zeichen):\r\"%2\"")
+    return QCoreApplication::translate("ProjectFolders", "Der Projektpfad ist zu lang (höchstens %1 Zeichen):\r\"%2\"")
         .arg(TProjectState::MaxFolder)
         .arg(QDir::toNativeSeparators(folder));
 }

@@ -1,5 +1,6 @@
 #include "project/RecycleBin.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,14 +58,14 @@ bool DeleteToRecycleBin(const QString& path, QString* reason)
         return false;
     };
     if (path.isEmpty())
-        return fail(QStringLiteral("Kein Ordner angegeben."));
+        return fail(QCoreApplication::translate("RecycleBin", "Kein Ordner angegeben."));
     const QString clean = QDir::cleanPath(QDir(QDir::fromNativeSeparators(path)).absolutePath());
     const QFileInfo info(clean);
     if (!info.exists() && !info.isSymLink())
-        return fail(QStringLiteral("Der Ordner existiert nicht."));
+        return fail(QCoreApplication::translate("RecycleBin", "Der Ordner existiert nicht."));
 #ifdef TAVOLIN_FREEDESKTOP_TRASH
     if (!EnsureHomeTrash())
-        return fail(QStringLiteral("Der Papierkorb lässt sich nicht anlegen."));
+        return fail(QCoreApplication::translate("RecycleBin", "Der Papierkorb lässt sich nicht anlegen."));
 #endif
     QFile file(clean);
     if (!file.moveToTrash())
@@ -73,7 +74,7 @@ bool DeleteToRecycleBin(const QString& path, QString* reason)
     // Should the file have landed anywhere but in a trash, it goes back where it was.
     if (!IsInTrash(file.fileName())) {
         QFile::rename(file.fileName(), clean);
-        return fail(QStringLiteral("Der Papierkorb liegt auf einem anderen Laufwerk."));
+        return fail(QCoreApplication::translate("RecycleBin", "Der Papierkorb liegt auf einem anderen Laufwerk."));
     }
 #endif
     return true;
@@ -93,12 +94,12 @@ bool DeleteForGood(const QString& path, QString* reason)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isDir()) {
         if (reason)
-            *reason = QStringLiteral("Der Ordner existiert nicht.");
+            *reason = QCoreApplication::translate("RecycleBin", "Der Ordner existiert nicht.");
         return false;
     }
     if (QDir(path).removeRecursively())
         return true;
     if (reason)
-        *reason = QStringLiteral("Einige Dateien ließen sich nicht entfernen.");
+        *reason = QCoreApplication::translate("RecycleBin", "Einige Dateien ließen sich nicht entfernen.");
     return false;
 }

@@ -1,5 +1,6 @@
 #include "session/ProjectSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -237,7 +238,8 @@ QString ProjectSession::Caption() const
     QString caption = QStringLiteral("Tavolin - ") + QDir::toNativeSeparators(project.folder)
                     + QStringLiteral(" - ") + TProjectConfig::Get(project.config.displayTypeName);
     if (HasDiagnosticTexts())
-        caption += currentTable == 0 ? QStringLiteral(" (Beriebstexte) ") : QStringLiteral(" (Diagnosetexte) ");
+        caption += currentTable == 0 ? QCoreApplication::translate("ProjectSession", " (Beriebstexte) ")
+                                     : QCoreApplication::translate("ProjectSession", " (Diagnosetexte) ");
     return caption;
 }
 

@@ -1,5 +1,6 @@
 #include "texts/TextExchange.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,7 +56,7 @@ void CheckHeaderLine(const QByteArray& line, int index)
     // The reader takes only such lines as header lines; anything else would be lost.
     const QString reason = UnstorableHeaderReason(line);
     if (!reason.isEmpty())
-        throw TavolinError(QStringLiteral("Kopfzeile %1: ").arg(index + 1) + reason);
+        throw TavolinError(QCoreApplication::translate("TextExchange", "Kopfzeile %1: ").arg(index + 1) + reason);
 }
 
 class TableFiller
@@ -85,16 +86,16 @@ public:
     void Message(qint64 number, const QString& given, const QString& text, const QString& place)
     {
         if (number < 0 || number > TMessageTable::MaxNumber)
-            throw TavolinError(place + QStringLiteral(": Die Meldungsnummer %1 liegt nicht zwischen 0 und %2.")
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": Die Meldungsnummer %1 liegt nicht zwischen 0 und %2.")
                                    .arg(given).arg(TMessageTable::MaxNumber));
         if (m_numbers.contains(static_cast<int>(number)))
-            throw TavolinError(place + QStringLiteral(": Meldung %1 kommt doppelt vor.").arg(number));
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": Meldung %1 kommt doppelt vor.").arg(number));
         m_numbers.insert(static_cast<int>(number));
         QByteArray bytes;
         try {
             bytes = TextNotation::Decode(text);
         } catch (const TavolinError& error) {
-            throw TavolinError(place + QStringLiteral(", Meldung %1: ").arg(number) + error.message());
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ", Meldung %1: ").arg(number) + error.message());
         }
         // Line breaks at the end hold nothing and the file cannot keep them; the editor
         // drops them the same way.
@@ -102,7 +103,7 @@ public:
             bytes.chop(1);
         const QString refusal = UnstorableTextReason(static_cast<int>(number), bytes);
         if (!refusal.isEmpty())
-            throw TavolinError(place + QStringLiteral(", Meldung %1: ").arg(number) + refusal);
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ", Meldung %1: ").arg(number) + refusal);
         m_table.SetText(static_cast<int>(number), m_language, bytes);
     }
 
@@ -111,7 +112,7 @@ public:
     void Finish() const
     {
         if (m_numbers.isEmpty() && m_table.headerLines[static_cast<size_t>(m_language)].isEmpty())
-            throw TavolinError(QStringLiteral("Die Datei enthält keine Meldung und keine Kopfzeile."));
+            throw TavolinError(QCoreApplication::translate("TextExchange", "Die Datei enthält keine Meldung und keine Kopfzeile."));
     }
 
 private:
@@ -175,7 +176,7 @@ QList<QStringList> CsvRecords(const QString& text, QList<int>& lines)
         }
     }
     if (quoted)
-        throw TavolinError(QStringLiteral("CSV Zeile %1: Anführungszeichen nicht geschlossen.").arg(recordLine));
+        throw TavolinError(QCoreApplication::translate("TextExchange", "CSV Zeile %1: Anführungszeichen nicht geschlossen.").arg(recordLine));
     if (!field.isEmpty() || !record.isEmpty() || fieldStarted)
         endRecord();
     return records;
@@ -188,7 +189,7 @@ QString DecodeUtf8(const QByteArray& bytes)
         body.remove(0, 3);
     const QString text = QString::fromUtf8(body);
     if (text.toUtf8() != body)
-        throw TavolinError(QStringLiteral("Die Datei ist nicht in UTF-8 geschrieben."));
+        throw TavolinError(QCoreApplication::translate("TextExchange", "Die Datei ist nicht in UTF-8 geschrieben."));
     return text;
 }
 
@@ -231,37 +232,37 @@ void FromJson(const QByteArray& json, TMessageTable& table, int language)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        throw TavolinError(QStringLiteral("Kein gültiges JSON (Stelle %1: %2).")
+        throw TavolinError(QCoreApplication::translate("TextExchange", "Kein gültiges JSON (Stelle %1: %2).")
                                .arg(parseError.offset + 1).arg(parseError.errorString()));
     if (!document.isObject())
-        throw TavolinError(QStringLiteral("Die JSON-Datei enthält kein Objekt mit \"messages\"."));
+        throw TavolinError(QCoreApplication::translate("TextExchange", "Die JSON-Datei enthält kein Objekt mit \"messages\"."));
     const QJsonObject root = document.object();
     if (root.contains(QLatin1String("format")) && root.value(QLatin1String("format")).toString() != FormatName)
-        throw TavolinError(QStringLiteral("Die JSON-Datei hat nicht das Format \"%1\".").arg(FormatName));
+        throw TavolinError(QCoreApplication::translate("TextExchange", "Die JSON-Datei hat nicht das Format \"%1\".").arg(FormatName));
     const QJsonValue messages = root.value(QLatin1String("messages"));
     if (!messages.isArray())
-        throw TavolinError(QStringLiteral("Die JSON-Datei enthält keine Liste \"messages\"."));
+        throw TavolinError(QCoreApplication::translate("TextExchange", "Die JSON-Datei enthält keine Liste \"messages\"."));
     const QJsonValue header = root.value(QLatin1String("header"));
     if (!header.isUndefined() && !header.isArray())
-        throw TavolinError(QStringLiteral("\"header\" muss eine Liste von Texten sein."));
+        throw TavolinError(QCoreApplication::translate("TextExchange", "\"header\" muss eine Liste von Texten sein."));
 
     TableFiller filler(table, language);
     const QJsonArray headerLines = header.toArray();
     for (qsizetype k = 0; k < headerLines.size(); ++k) {
-        const QString place = QStringLiteral("Kopfzeile %1").arg(k + 1);
+        const QString place = QCoreApplication::translate("TextExchange", "Kopfzeile %1").arg(k + 1);
         if (!headerLines[k].isString())
-            throw TavolinError(place + QStringLiteral(": kein Text."));
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": kein Text."));
         filler.Header(headerLines[k].toString(), place);
     }
     const QJsonArray entries = messages.toArray();
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString place = QStringLiteral("Eintrag %1 von \"messages\"").arg(i + 1);
+        const QString place = QCoreApplication::translate("TextExchange", "Eintrag %1 von \"messages\"").arg(i + 1);
         const QJsonObject entry = entries[i].toObject();
         const QJsonValue number = entry.value(QLatin1String("number"));
         const QJsonValue text = entry.value(QLatin1String("text"));
         const double value = number.toDouble(-1);
         if (!entries[i].isObject() || !number.isDouble() || std::floor(value) != value || !text.isString())
-            throw TavolinError(place + QStringLiteral(": erwartet wird {\"number\": Zahl, \"text\": Text}."));
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": erwartet wird {\"number\": Zahl, \"text\": Text}."));
         filler.Message(value < 0 || value > 1e6 ? -1 : static_cast<qint64>(value), QString::number(value, 'g', 17),
                        text.toString(), place);
     }
@@ -275,12 +276,12 @@ void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
     TableFiller filler(table, language);
     for (qsizetype r = 0; r < records.size(); ++r) {
         const QStringList& record = records[r];
-        const QString place = QStringLiteral("CSV Zeile %1").arg(lines[r]);
+        const QString place = QCoreApplication::translate("TextExchange", "CSV Zeile %1").arg(lines[r]);
         const QString key = record[0].trimmed();
         if (r == 0 && key.compare(QLatin1String("number"), Qt::CaseInsensitive) == 0)
             continue;
         if (record.size() != 2)
-            throw TavolinError(place + QStringLiteral(": zwei Spalten erwartet (Nummer und Text), %1 gefunden.")
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": zwei Spalten erwartet (Nummer und Text), %1 gefunden.")
                                    .arg(record.size()));
         if (key.compare(QLatin1String("header"), Qt::CaseInsensitive) == 0) {
             filler.Header(record[1], place);
@@ -292,7 +293,7 @@ void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
         if (!ok && digits.match(key).hasMatch())
             number = -1; // a number too large for any range
         else if (!ok)
-            throw TavolinError(place + QStringLiteral(": \"%1\" ist keine Meldungsnummer.").arg(key));
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": \"%1\" ist keine Meldungsnummer.").arg(key));
         filler.Message(number, key, record[1], place);
     }
     filler.Finish();

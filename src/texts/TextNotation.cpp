@@ -1,5 +1,7 @@
 #include "texts/TextNotation.h"
 
+#include <QCoreApplication>
+
 #include "charset/DisplayCodeMap.h"
 #include "common/TavolinError.h"
 #include "texts/MessageTable.h"
@@ -70,7 +72,7 @@ QByteArray Decode(const QString& notation, bool allowLineBreaks)
         const QChar c = notation[i];
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             if (!allowLineBreaks)
-                throw TavolinError(QStringLiteral("Ein Zeilenumbruch ist hier nicht erlaubt."));
+                throw TavolinError(QCoreApplication::translate("TextNotation", "Ein Zeilenumbruch ist hier nicht erlaubt."));
             if (c == QLatin1Char('\r') && i + 1 < n && notation[i + 1] == QLatin1Char('\n'))
                 ++i;
             out.append(Attr::LineBreak);
@@ -84,7 +86,7 @@ QByteArray Decode(const QString& notation, bool allowLineBreaks)
             }
             const qsizetype close = notation.indexOf(QLatin1Char('}'), i + 1);
             if (close < 0)
-                throw TavolinError(QStringLiteral("\"{\" ohne \"}\" an Stelle %1 (ein \"{\" als Zeichen "
+                throw TavolinError(QCoreApplication::translate("TextNotation", "\"{\" ohne \"}\" an Stelle %1 (ein \"{\" als Zeichen "
                                                   "wird \"{{\" geschrieben).").arg(i + 1));
             const QString mark = notation.mid(i + 1, close - i - 1);
             if (mark == QLatin1String("blink")) {
@@ -99,11 +101,11 @@ QByteArray Decode(const QString& notation, bool allowLineBreaks)
                        && HexValue(mark[2]) >= 0) {
                 const quint8 byte = static_cast<quint8>(HexValue(mark[1]) * 16 + HexValue(mark[2]));
                 if (IsForbiddenInText(byte))
-                    throw TavolinError(QStringLiteral("Das Byte {%1} kann in einer Textdatei nicht "
+                    throw TavolinError(QCoreApplication::translate("TextNotation", "Das Byte {%1} kann in einer Textdatei nicht "
                                                       "stehen.").arg(mark));
                 out.append(static_cast<char>(byte));
             } else {
-                throw TavolinError(QStringLiteral("Unbekannte Markierung {%1} an Stelle %2.")
+                throw TavolinError(QCoreApplication::translate("TextNotation", "Unbekannte Markierung {%1} an Stelle %2.")
                                        .arg(mark).arg(i + 1));
             }
             i = close;
@@ -113,7 +115,7 @@ QByteArray Decode(const QString& notation, bool allowLineBreaks)
         if (u > 0xFF || !IsPrintableLatin1(static_cast<quint8>(u))) {
             const char32_t cp = c.isHighSurrogate() && i + 1 < n
                 ? QChar::surrogateToUcs4(c, notation[i + 1]) : char32_t(u);
-            throw TavolinError(QStringLiteral("Das Zeichen \"%1\" (U+%2) an Stelle %3 gibt es auf der "
+            throw TavolinError(QCoreApplication::translate("TextNotation", "Das Zeichen \"%1\" (U+%2) an Stelle %3 gibt es auf der "
                                               "Anzeige nicht.")
                                    .arg(QString::fromUcs4(&cp, 1))
                                    .arg(static_cast<uint>(cp), 4, 16, QLatin1Char('0'))

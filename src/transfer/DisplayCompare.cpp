@@ -1,5 +1,6 @@
 #include "transfer/DisplayCompare.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -94,7 +95,7 @@ QJsonArray JsonLines(const QList<QByteArray>& lines)
 
 QString TableComparison::Title() const
 {
-    return (table == 0 ? QStringLiteral("Betriebstexte Sprache %1") : QStringLiteral("Diagnosetexte Sprache %1"))
+    return (table == 0 ? QCoreApplication::translate("DisplayCompare", "Betriebstexte Sprache %1") : QCoreApplication::translate("DisplayCompare", "Diagnosetexte Sprache %1"))
         .arg(language + 1);
 }
 
@@ -111,48 +112,48 @@ QString DisplayComparison::Report() const
     QString text;
     if (settingsCompared) {
         if (projectSettings == displaySettings) {
-            text += QStringLiteral("Systemeinstellungen: gleich\n");
+            text += QCoreApplication::translate("DisplayCompare", "Systemeinstellungen: gleich\n");
         } else {
-            text += QStringLiteral("Systemeinstellungen: verschieden\n  Projekt:\n");
+            text += QCoreApplication::translate("DisplayCompare", "Systemeinstellungen: verschieden\n  Projekt:\n");
             for (const QByteArray& line : projectSettings)
                 text += QStringLiteral("    ") + TextNotation::Encode(line) + QLatin1Char('\n');
-            text += QStringLiteral("  Anzeige:\n");
+            text += QCoreApplication::translate("DisplayCompare", "  Anzeige:\n");
             for (const QByteArray& line : displaySettings)
                 text += QStringLiteral("    ") + TextNotation::Encode(line) + QLatin1Char('\n');
         }
     }
     for (const TableComparison& t : tables) {
         if (t.Equal()) {
-            text += t.Title() + QStringLiteral(": gleich\n");
+            text += t.Title() + QCoreApplication::translate("DisplayCompare", ": gleich\n");
             continue;
         }
-        text += t.Title() + QStringLiteral(": verschieden\n");
+        text += t.Title() + QCoreApplication::translate("DisplayCompare", ": verschieden\n");
         if (!t.onlyProject.isEmpty())
-            text += QStringLiteral("  nur im Projekt: ") + NumberList(t.onlyProject) + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "  nur im Projekt: ") + NumberList(t.onlyProject) + QLatin1Char('\n');
         if (!t.onlyDisplay.isEmpty())
-            text += QStringLiteral("  nur in der Anzeige: ") + NumberList(t.onlyDisplay) + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "  nur in der Anzeige: ") + NumberList(t.onlyDisplay) + QLatin1Char('\n');
         for (const MessageDifference& d : t.different) {
             const QString indent = QStringLiteral("             ");
-            text += QStringLiteral("  Meldung %1 verschieden\n").arg(d.number);
-            text += QStringLiteral("    Projekt: ") + Encoded(d.project, indent) + QLatin1Char('\n');
-            text += QStringLiteral("    Anzeige: ") + Encoded(d.display, indent) + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "  Meldung %1 verschieden\n").arg(d.number);
+            text += QCoreApplication::translate("DisplayCompare", "    Projekt: ") + Encoded(d.project, indent) + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "    Anzeige: ") + Encoded(d.display, indent) + QLatin1Char('\n');
         }
     }
     if (charSetCompared) {
         if (charSetCodes.isEmpty()) {
-            text += QStringLiteral("Zeichensatz: gleich\n");
+            text += QCoreApplication::translate("DisplayCompare", "Zeichensatz: gleich\n");
         } else {
             QStringList codes;
             for (const int code : charSetCodes)
                 codes.append(QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
-            text += QStringLiteral("Zeichensatz: verschieden bei den Codes (hex) ") + codes.join(QStringLiteral(", "))
+            text += QCoreApplication::translate("DisplayCompare", "Zeichensatz: verschieden bei den Codes (hex) ") + codes.join(QStringLiteral(", "))
                   + QLatin1Char('\n');
         }
     }
     if (diagnosticSkipped)
-        text += QStringLiteral("Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)\n");
-    text += Equal() ? QStringLiteral("Projekt und Anzeige stimmen überein.\n")
-                    : QStringLiteral("Projekt und Anzeige sind verschieden.\n");
+        text += QCoreApplication::translate("DisplayCompare", "Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)\n");
+    text += Equal() ? QCoreApplication::translate("DisplayCompare", "Projekt und Anzeige stimmen überein.\n")
+                    : QCoreApplication::translate("DisplayCompare", "Projekt und Anzeige sind verschieden.\n");
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "transfer/DisplaySimulator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -45,12 +46,12 @@ QByteArray StoredText(QByteArray stream)
 QString TargetName(const QByteArray& target)
 {
     if (target == "(14E0)")
-        return QStringLiteral("Betriebstexte Sprache 1");
+        return QCoreApplication::translate("DisplaySimulator", "Betriebstexte Sprache 1");
     if (target == "(14E2)")
-        return QStringLiteral("Betriebstexte Sprache 2");
+        return QCoreApplication::translate("DisplaySimulator", "Betriebstexte Sprache 2");
     if (target == "(14E1)")
-        return QStringLiteral("Diagnosetexte Sprache 1");
-    return QStringLiteral("Diagnosetexte Sprache 2");
+        return QCoreApplication::translate("DisplaySimulator", "Diagnosetexte Sprache 1");
+    return QCoreApplication::translate("DisplaySimulator", "Diagnosetexte Sprache 2");
 }
 
 QString FileNameOf(const QByteArray& target)
@@ -155,7 +156,7 @@ void TDisplaySimulator::Store(const QString& folder) const
     }
     if (!QDir().mkpath(folder))
         throw TavolinError(Messages::WithFile(Messages::SaveError(), folder,
-                                              QStringLiteral("Der Ordner kann nicht angelegt werden.")));
+                                              QCoreApplication::translate("DisplaySimulator", "Der Ordner kann nicht angelegt werden.")));
     const QDir dir(folder);
     for (auto it = texts.cbegin(); it != texts.cend(); ++it)
         ReplaceFileContent(dir.filePath(FileNameOf(it.key())),
@@ -168,7 +169,7 @@ void TDisplaySimulator::Load(const QString& folder)
 {
     if (!QFileInfo(folder).isDir())
         throw TavolinError(Messages::WithFile(Messages::ReadError(), folder,
-                                              QStringLiteral("Der Ordner existiert nicht.")));
+                                              QCoreApplication::translate("DisplaySimulator", "Der Ordner existiert nicht.")));
     const QDir dir(folder);
     QMap<QByteArray, QByteArray> texts;
     for (const QByteArray& t : Targets()) {
@@ -183,7 +184,7 @@ void TDisplaySimulator::Load(const QString& folder)
         if (glyphs.size() != CharSetSize)
             throw TavolinError(Messages::WithFile(
                 Messages::ReadError(), pixPath,
-                QStringLiteral("Ein Zeichensatz hat %1 Bytes, diese Datei %2.").arg(CharSetSize).arg(glyphs.size())));
+                QCoreApplication::translate("DisplaySimulator", "Ein Zeichensatz hat %1 Bytes, diese Datei %2.").arg(CharSetSize).arg(glyphs.size())));
     }
     std::lock_guard lock(mutex);
     textFiles = texts;
@@ -305,31 +306,31 @@ TDisplaySimulator::Reaction TDisplaySimulator::command(const QByteArray& bytes)
     Reaction reaction;
     items.append({bytes, {}});
     if (bytes == "(1418)") {
-        log(QStringLiteral("%1 Kennung angefragt").arg(QLatin1String(bytes)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Kennung angefragt").arg(QLatin1String(bytes)));
         reaction.answer = infoAnswer();
     } else if (bytes == "(1412)") {
-        log(QStringLiteral("%1 Zeichensatz folgt").arg(QLatin1String(bytes)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Zeichensatz folgt").arg(QLatin1String(bytes)));
         state = State::CharSet;
         block.clear();
     } else if (bytes == "(1407)") {
-        log(QStringLiteral("%1 Textdatei folgt für %2").arg(QLatin1String(bytes), TargetName(target)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Textdatei folgt für %2").arg(QLatin1String(bytes), TargetName(target)));
         state = State::Stream;
         block.clear();
         streamCount = 0;
     } else if (bytes == "(1413)") {
-        log(QStringLiteral("%1 Zeichensatz angefordert, wird gesendet").arg(QLatin1String(bytes)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Zeichensatz angefordert, wird gesendet").arg(QLatin1String(bytes)));
         reaction.answer = charSetAnswer(charSet);
     } else if (bytes == "(140C)") {
         const QByteArray text = textFiles.value(target);
-        log(QStringLiteral("%1 Textdatei angefordert: %2, %3 Bytes werden gesendet")
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Textdatei angefordert: %2, %3 Bytes werden gesendet")
                 .arg(QLatin1String(bytes), TargetName(target))
                 .arg(text.size()));
         reaction.answer = text + EndOfFile;
     } else if (Targets().contains(bytes)) {
-        log(QStringLiteral("%1 Ziel: %2").arg(QLatin1String(bytes), TargetName(bytes)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Ziel: %2").arg(QLatin1String(bytes), TargetName(bytes)));
         target = bytes;
     } else {
-        log(QStringLiteral("%1 Unbekannter Befehl, nicht beachtet").arg(QLatin1String(bytes)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Unbekannter Befehl, nicht beachtet").arg(QLatin1String(bytes)));
     }
     return reaction;
 }
@@ -369,8 +370,8 @@ TDisplaySimulator::Reaction TDisplaySimulator::Feed(char c)
             charSetOk = static_cast<char>(block[CharSetSize] & ~LineBit) == sum;
             if (charSetOk)
                 charSet = glyphs;
-            log(charSetOk ? QStringLiteral("Zeichensatz empfangen (%1 Bytes, Prüfsumme richtig)").arg(CharSetSize)
-                          : QStringLiteral("Zeichensatz mit falscher Prüfsumme empfangen, nicht übernommen"));
+            log(charSetOk ? QCoreApplication::translate("DisplaySimulator", "Zeichensatz empfangen (%1 Bytes, Prüfsumme richtig)").arg(CharSetSize)
+                          : QCoreApplication::translate("DisplaySimulator", "Zeichensatz mit falscher Prüfsumme empfangen, nicht übernommen"));
             const char reply = charSetReply(charSetOk);
             if (reply)
                 reaction.answer = QByteArray(1, reply);
@@ -384,7 +385,7 @@ TDisplaySimulator::Reaction TDisplaySimulator::Feed(char c)
         if (c == EndMark) {
             const QByteArray text = StoredText(block);
             textFiles[target] = text;
-            log(QStringLiteral("Textdatei empfangen: %1, %2 Bytes").arg(TargetName(target)).arg(text.size()));
+            log(QCoreApplication::translate("DisplaySimulator", "Textdatei empfangen: %1, %2 Bytes").arg(TargetName(target)).arg(text.size()));
             state = State::Idle;
             if (const char reply = streamReply())
                 reaction.answer = QByteArray(1, Xoff) + reply;

@@ -45,11 +45,11 @@ void TSerialLink::Open(const QString& portName)
     const auto fail = [&](const QString& reason) {
         const QString text = port ? SystemReason::FromText(port->errorString()) : reason;
         port.reset();
-        throw TavolinError(TransferText::PortError + QLatin1Char('\n')
+        throw TavolinError(TransferText::PortError() + QLatin1Char('\n')
                            + (portName.trimmed().isEmpty() ? text : portName.trimmed() + QStringLiteral(": ") + text));
     };
     if (portName.trimmed().isEmpty())
-        fail(QStringLiteral("Es ist keine Schnittstelle eingestellt (Optionen, \"Schnittstelle\")."));
+        fail(QCoreApplication::translate("SerialLink", "Es ist keine Schnittstelle eingestellt (Optionen, \"Schnittstelle\")."));
 
     port = std::make_unique<QSerialPort>();
     port->setPortName(portName.trimmed());
@@ -131,7 +131,7 @@ void TSerialLink::ClearErrors()
     // An adapter pulled out mid-run: no wait would ever end with sense. Qt also calls a
     // momentarily full driver queue a resource error, so ask the device itself.
     if (port->error() == QSerialPort::ResourceError && deviceGone())
-        throw TavolinError(TransferText::PortError);
+        throw TavolinError(TransferText::PortError());
     port->clearError();
 }
 
@@ -161,7 +161,7 @@ void TSerialLink::Pump(int maxWaitMs)
 void TSerialLink::CheckAbort() const
 {
     if (AbortRequested())
-        throw TavolinError(TransferText::Aborted);
+        throw TavolinError(TransferText::Aborted());
 }
 
 void TSerialLink::Delay(int t)
@@ -202,7 +202,7 @@ void TSerialLink::waitForInput(int t)
         CheckAbort();
     }
     if (bytesWaiting > ReadLimit)
-        throw TavolinError(TransferText::BufferTooSmall);
+        throw TavolinError(TransferText::BufferTooSmall());
 }
 
 int TSerialLink::ReadByte(int t)

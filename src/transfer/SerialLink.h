@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <atomic>
@@ -10,15 +11,15 @@ class QSerialPort;
 
 // The texts a transfer raises or shows; the display and the users know them as they are.
 namespace TransferText {
-inline const QString PortError = QStringLiteral("Schnittstellen Fehler !");
-inline const QString Aborted = QStringLiteral("Übertragung durch Anwender abgebrochen !");
-inline const QString BufferTooSmall = QStringLiteral("Buffer zur klein !!");
-inline const QString NotConnected = QStringLiteral("Anzeige nicht angeschloßen !");
-inline const QString TransferFailed = QStringLiteral("Fehler bei der Übertragung !");
-inline const QString ErrorCaption = QStringLiteral("Fehler bei der Übertragung");
-inline const QString Timeout = QStringLiteral("Timeout Fehler");
-inline const QString NoReply = QStringLiteral("Übertragungsfehler");
-inline const QString NoInfo = QStringLiteral("Kein Info !");
+inline QString PortError() { return QCoreApplication::translate("TransferText", "Schnittstellen Fehler !"); }
+inline QString Aborted() { return QCoreApplication::translate("TransferText", "Übertragung durch Anwender abgebrochen !"); }
+inline QString BufferTooSmall() { return QCoreApplication::translate("TransferText", "Buffer zur klein !!"); }
+inline QString NotConnected() { return QCoreApplication::translate("TransferText", "Anzeige nicht angeschloßen !"); }
+inline QString TransferFailed() { return QCoreApplication::translate("TransferText", "Fehler bei der Übertragung !"); }
+inline QString ErrorCaption() { return QCoreApplication::translate("TransferText", "Fehler bei der Übertragung"); }
+inline QString Timeout() { return QCoreApplication::translate("TransferText", "Timeout Fehler"); }
+inline QString NoReply() { return QCoreApplication::translate("TransferText", "Übertragungsfehler"); }
+inline QString NoInfo() { return QCoreApplication::translate("TransferText", "Kein Info !"); }
 } // namespace TransferText
 
 // Every time-out and pause of a transfer, in milliseconds. The defaults are the ones the

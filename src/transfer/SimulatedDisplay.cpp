@@ -34,12 +34,12 @@ void SleepUntilUs(qint64 when)
 
 QString TSimulatedDisplay::NotAvailableText()
 {
-    return QStringLiteral("Die simulierte Anzeige gibt es unter diesem Betriebssystem nicht.");
+    return QCoreApplication::translate("SimulatedDisplay", "Die simulierte Anzeige gibt es unter diesem Betriebssystem nicht.");
 }
 
 QString TSimulatedDisplay::PortLabel()
 {
-    return QStringLiteral("Simulierte Anzeige");
+    return QCoreApplication::translate("SimulatedDisplay", "Simulierte Anzeige");
 }
 
 TSimulatedDisplay& TSimulatedDisplay::Shared()
@@ -101,7 +101,7 @@ TSimulatedDisplay::TSimulatedDisplay(bool start) : line(std::make_unique<Line>()
             ::close(line->master);
         if (line->slave >= 0)
             ::close(line->slave);
-        throw TavolinError(QStringLiteral("Die simulierte Anzeige kann keine Schnittstelle anlegen."));
+        throw TavolinError(QCoreApplication::translate("SimulatedDisplay", "Die simulierte Anzeige kann keine Schnittstelle anlegen."));
     }
     fcntl(line->master, F_SETFL, fcntl(line->master, F_GETFL) | O_NONBLOCK);
     line->name = QString::fromLocal8Bit(name);

@@ -1,5 +1,6 @@
 #include "transfer/TransferProtocol.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <array>
 
@@ -89,13 +90,13 @@ int Selection::Effective(const TransferJob& job)
 QString Selection::Describe(int selection)
 {
     static const std::pair<int, const char*> names[] = {
-        {SystemSettings, "Systemeinstellungen"}, {CharSet, "Zeichensatz"},
-        {Language1, "Sprache 1"},                {Language2, "Sprache 2"},
-        {DiagLanguage1, "Diagnosesprache 1"},    {DiagLanguage2, "Diagnosesprache 2"}};
+        {SystemSettings, QT_TRANSLATE_NOOP("TransferProtocol", "Systemeinstellungen")}, {CharSet, QT_TRANSLATE_NOOP("TransferProtocol", "Zeichensatz")},
+        {Language1, QT_TRANSLATE_NOOP("TransferProtocol", "Sprache 1")},                {Language2, QT_TRANSLATE_NOOP("TransferProtocol", "Sprache 2")},
+        {DiagLanguage1, QT_TRANSLATE_NOOP("TransferProtocol", "Diagnosesprache 1")},    {DiagLanguage2, QT_TRANSLATE_NOOP("TransferProtocol", "Diagnosesprache 2")}};
     QStringList items;
     for (const auto& [bit, name] : names)
         if (selection & bit)
-            items << QString::fromUtf8(name);
+            items << QCoreApplication::translate("TransferProtocol", name);
     return items.join(QStringLiteral(", "));
 }
 
@@ -117,15 +118,15 @@ QByteArray TTransferProtocol::EndMarkFor(bool withMessages)
 QString TTransferProtocol::DisplayErrorText(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("Andere Sprache muss wieder prog. werden");
-    case 2: return QStringLiteral("Handshake-Fehler");
-    case 3: return QStringLiteral("Meld. Nr zu groß");
-    case 4: return QStringLiteral("Meld. Nr vertauscht");
-    case 5: return QStringLiteral("TAB erwartet");
-    case 6: return QStringLiteral("Gartenzaun nicht gefunden");
-    case 7: return QStringLiteral("Fehler");
-    case 8: return QStringLiteral("Fehler in Zahlenfeld");
-    case 9: return QStringLiteral("Textspeicher voll");
+    case 1: return QCoreApplication::translate("TransferProtocol", "Andere Sprache muss wieder prog. werden");
+    case 2: return QCoreApplication::translate("TransferProtocol", "Handshake-Fehler");
+    case 3: return QCoreApplication::translate("TransferProtocol", "Meld. Nr zu groß");
+    case 4: return QCoreApplication::translate("TransferProtocol", "Meld. Nr vertauscht");
+    case 5: return QCoreApplication::translate("TransferProtocol", "TAB erwartet");
+    case 6: return QCoreApplication::translate("TransferProtocol", "Gartenzaun nicht gefunden");
+    case 7: return QCoreApplication::translate("TransferProtocol", "Fehler");
+    case 8: return QCoreApplication::translate("TransferProtocol", "Fehler in Zahlenfeld");
+    case 9: return QCoreApplication::translate("TransferProtocol", "Textspeicher voll");
     default: return QString();
     }
 }
@@ -140,7 +141,7 @@ QByteArray TTransferProtocol::FormatItem(const TMessageTable* table, int languag
                              flags | TextFile::DisplayFilter, lineLength, &complete);
     // A language cut short would leave the display with messages silently missing.
     if (!complete)
-        throw TavolinError(QStringLiteral("Die Texte von Sprache %1 sind zu groß für die Übertragung "
+        throw TavolinError(QCoreApplication::translate("TransferProtocol", "Die Texte von Sprache %1 sind zu groß für die Übertragung "
                                           "(höchstens %2 Bytes) !")
                                .arg(language + 1)
                                .arg(TextFile::BufferSize - 1));
@@ -176,12 +177,12 @@ bool TTransferProtocol::RequestInfo(int attempts, QString& info)
         link.Pump(0);
         if (a > 0) {
             // Up to 60 attempts take minutes against a dead display: say why we wait.
-            setStatus(QStringLiteral("Warte auf Anzeige (Versuch %1 von %2)...").arg(a + 1).arg(attempts));
+            setStatus(QCoreApplication::translate("TransferProtocol", "Warte auf Anzeige (Versuch %1 von %2)...").arg(a + 1).arg(attempts));
             link.Delay(link.Timing().infoRetryMs);
         }
         link.CheckAbort();
         link.WriteText(InfoRequest);
-        info = TransferText::NoInfo;
+        info = TransferText::NoInfo();
         QByteArray received;
         for (int i = 0; i < InfoMaxBytes; ++i) {
             const int c = link.ReadByte(link.Timing().infoByteMs);
@@ -216,7 +217,7 @@ int TTransferProtocol::CheckFlow()
                 return 1;
             link.ClearErrors();
             if (held.Passed(timing.xonMs)) {
-                observer.ShowMessage(TransferText::ErrorCaption, TransferText::Timeout);
+                observer.ShowMessage(TransferText::ErrorCaption(), TransferText::Timeout());
                 return 1;
             }
         }
@@ -235,7 +236,7 @@ int TTransferProtocol::CheckFlow()
             bool resumed = false;
             while (!resumed) {
                 if (paused.Passed(timing.xonMs)) {
-                    observer.ShowMessage(TransferText::ErrorCaption, TransferText::Timeout);
+                    observer.ShowMessage(TransferText::ErrorCaption(), TransferText::Timeout());
                     return 1;
                 }
                 link.Pump(1);
@@ -250,7 +251,7 @@ int TTransferProtocol::CheckFlow()
                 else if (answer == '0')
                     return 2;
                 else if (answer >= '1' && answer <= '9') {
-                    observer.ShowMessage(TransferText::ErrorCaption, DisplayErrorText(answer - '0'));
+                    observer.ShowMessage(TransferText::ErrorCaption(), DisplayErrorText(answer - '0'));
                     return 1;
                 }
             }
@@ -274,7 +275,7 @@ int TTransferProtocol::SendPaced(const char* bytes, int count)
             stuck = TStopwatch();
         } else if (stuck.Passed(link.Timing().xonMs)) {
             // A line that takes no byte at all would otherwise keep us here for good.
-            observer.ShowMessage(TransferText::ErrorCaption, TransferText::Timeout);
+            observer.ShowMessage(TransferText::ErrorCaption(), TransferText::Timeout());
             return 1;
         } else {
             --i;
@@ -311,7 +312,7 @@ TTransferProtocol::StreamResult TTransferProtocol::sendStream(const QByteArray& 
             link.Pump(1);
     }
     if (answer == 0) {
-        observer.ShowMessage(TransferText::ErrorCaption, TransferText::NoReply);
+        observer.ShowMessage(TransferText::ErrorCaption(), TransferText::NoReply());
         return StreamResult::NextItem;
     }
     return answer == 1 ? StreamResult::EndRun : StreamResult::NextItem;
@@ -320,9 +321,9 @@ TTransferProtocol::StreamResult TTransferProtocol::sendStream(const QByteArray& 
 void TTransferProtocol::sendCharSet(const TransferJob& job)
 {
     setRange(TCharSet::PixSize + 1);
-    setStatus(QStringLiteral("Zeichensatz wird geladen..."));
+    setStatus(QCoreApplication::translate("TransferProtocol", "Zeichensatz wird geladen..."));
     if (!job.graphics)
-        throw TavolinError(TransferText::TransferFailed);
+        throw TavolinError(TransferText::TransferFailed());
 
     QByteArray glyphs;
     {
@@ -342,7 +343,7 @@ void TTransferProtocol::sendCharSet(const TransferJob& job)
     }
     // A block of another size would put the display out of step with the protocol.
     if (glyphs.size() != TCharSet::PixSize)
-        throw TavolinError(TransferText::TransferFailed);
+        throw TavolinError(TransferText::TransferFailed());
 
     link.WriteText(CharSetFollows);
     link.Delay(link.Timing().charSetCommandDelayMs);
@@ -358,13 +359,13 @@ void TTransferProtocol::sendCharSet(const TransferJob& job)
     const int answer = link.ReadByte(link.Timing().charSetAnswerMs);
     setProgress(progress + 1);
     if (answer != '0')
-        throw TavolinError(TransferText::TransferFailed);
+        throw TavolinError(TransferText::TransferFailed());
 }
 
 void TTransferProtocol::checkCharSetSource(const TransferJob& job)
 {
     if (!job.graphics)
-        throw TavolinError(TransferText::TransferFailed);
+        throw TavolinError(TransferText::TransferFailed());
     // A set changed in the editor goes out as it is; otherwise its file must be whole, or
     // the display's graphics would be overwritten with blanks.
     if (!job.graphics->modified && !job.graphics->importedFrom.isEmpty())
@@ -396,12 +397,12 @@ void TTransferProtocol::Download(const TransferJob& job)
     QString info;
     if (!link.noInfoRequest) {
         if (!RequestInfo(1, info))
-            throw TavolinError(TransferText::NotConnected);
+            throw TavolinError(TransferText::NotConnected());
         observer.SetInfo(info);
     }
 
     setProgress(0);
-    observer.SetCaption(QStringLiteral("Übertragen"));
+    observer.SetCaption(QCoreApplication::translate("TransferProtocol", "Übertragen"));
     setRange(100);
     observer.SetStatusVisible(true);
     int pause = 1;
@@ -415,10 +416,10 @@ void TTransferProtocol::Download(const TransferJob& job)
     };
     const std::array<TextItem, 5> items = {{
         {Selection::CharSet, nullptr, nullptr},
-        {Selection::SystemSettings, "(14E0)", "Sprache1 wird geladen..."},
-        {Selection::Language2, "(14E2)", "Sprache2 wird geladen..."},
-        {Selection::DiagLanguage1, "(14E1)", "Diagnose-Sprache1 wird geladen..."},
-        {Selection::DiagLanguage2, "(14E3)", "Diagnose-Sprache2 wird geladen..."},
+        {Selection::SystemSettings, "(14E0)", QT_TRANSLATE_NOOP("TransferProtocol", "Sprache1 wird geladen...")},
+        {Selection::Language2, "(14E2)", QT_TRANSLATE_NOOP("TransferProtocol", "Sprache2 wird geladen...")},
+        {Selection::DiagLanguage1, "(14E1)", QT_TRANSLATE_NOOP("TransferProtocol", "Diagnose-Sprache1 wird geladen...")},
+        {Selection::DiagLanguage2, "(14E3)", QT_TRANSLATE_NOOP("TransferProtocol", "Diagnose-Sprache2 wird geladen...")},
     }};
 
     for (int item = 0; item < 5; ++item) {
@@ -426,7 +427,7 @@ void TTransferProtocol::Download(const TransferJob& job)
         if (link.AbortRequested())
             break;
         if (!link.noInfoRequest && !RequestInfo(link.Timing().infoAttemptsPerItem, info))
-            throw TavolinError(TransferText::NotConnected);
+            throw TavolinError(TransferText::NotConnected());
         if (!(selection & items[item].bit))
             continue;
 
@@ -437,10 +438,10 @@ void TTransferProtocol::Download(const TransferJob& job)
         }
 
         bool withMessages = true;
-        QString itemStatus = QString::fromUtf8(items[item].status);
+        QString itemStatus = QCoreApplication::translate("TransferProtocol", items[item].status);
         if (item == 1 && !(selection & Selection::Language1)) {
             withMessages = false;
-            itemStatus = QStringLiteral("Systemeinstellungen werden geladen...");
+            itemStatus = QCoreApplication::translate("TransferProtocol", "Systemeinstellungen werden geladen...");
         }
         setStatus(itemStatus);
         setProgress(0);
@@ -456,7 +457,7 @@ void TTransferProtocol::Download(const TransferJob& job)
 
 void TTransferProtocol::readCharSet(const TransferJob& job)
 {
-    setStatus(QStringLiteral("Zeichensatz wird gelesen..."));
+    setStatus(QCoreApplication::translate("TransferProtocol", "Zeichensatz wird gelesen..."));
     link.DiscardInput();
     link.WriteText(SendCharSet);
     int remaining = TCharSet::PixSize;
@@ -479,20 +480,20 @@ void TTransferProtocol::readCharSet(const TransferJob& job)
     // A damaged set is not stored: its glyphs stay blank, the texts are read all the same,
     // and the user hears why.
     if (remaining != 0) {
-        warnings << QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen (%1 von %2 Bytes); "
+        warnings << QCoreApplication::translate("TransferProtocol", "Der Zeichensatz wurde nicht richtig empfangen (%1 von %2 Bytes); "
                                    "seine Zeichen bleiben leer.")
                         .arg(TCharSet::PixSize - remaining)
                         .arg(TCharSet::PixSize);
         glyphs.clear();
     } else if (c == -1 || static_cast<char>(c & ~CharSetLineBit) != checksum) {
-        warnings << QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen (Prüfsumme falsch); "
+        warnings << QCoreApplication::translate("TransferProtocol", "Der Zeichensatz wurde nicht richtig empfangen (Prüfsumme falsch); "
                                    "seine Zeichen bleiben leer.");
         glyphs.clear();
     }
     if (job.receivedCharSet) {
         // A comparison with a damaged set would name every glyph.
         if (glyphs.isEmpty())
-            throw TavolinError(QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen; "
+            throw TavolinError(QCoreApplication::translate("TransferProtocol", "Der Zeichensatz wurde nicht richtig empfangen; "
                                               "die Anzeige kann nicht verglichen werden."));
         *job.receivedCharSet = glyphs;
     }
@@ -529,14 +530,14 @@ void TTransferProtocol::ReadBack(const TransferJob& job)
 {
     warnings.clear();
     setProgress(0);
-    observer.SetCaption(QStringLiteral("Auslesen"));
+    observer.SetCaption(QCoreApplication::translate("TransferProtocol", "Auslesen"));
     // ParseText writes its terminating 0 behind the received bytes.
     QByteArray buffer(TextFile::BufferSize + 1, '\0');
 
     QString info;
     if (!link.noInfoRequest) {
         if (!RequestInfo(1, info))
-            throw TavolinError(TransferText::NotConnected);
+            throw TavolinError(TransferText::NotConnected());
         observer.SetInfo(info);
     }
 
@@ -549,12 +550,12 @@ void TTransferProtocol::ReadBack(const TransferJob& job)
             if (item == 0) {
                 readCharSet(job);
             } else if (item == 1) {
-                setStatus(QStringLiteral("Sprache1 wird gelesen..."));
+                setStatus(QCoreApplication::translate("TransferProtocol", "Sprache1 wird gelesen..."));
                 link.WriteText("(14E0)");
                 link.WriteText(SendTextFile);
                 language = 0;
             } else if (item == 2 && job.displayType.Has(dtSecondLanguage)) {
-                setStatus(QStringLiteral("Sprache2 wird gelesen..."));
+                setStatus(QCoreApplication::translate("TransferProtocol", "Sprache2 wird gelesen..."));
                 link.WriteText("(14E2)");
                 link.WriteText(SendTextFile);
                 language = 1;

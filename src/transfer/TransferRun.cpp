@@ -48,6 +48,6 @@ bool TTransferRun::Run(const TransferJob& job)
     // Shown once the port is closed: a message box during the run would leave the
     // display's bytes unread.
     for (const QString& warning : warnings)
-        observer.ShowMessage(TransferText::ErrorCaption, warning);
+        observer.ShowMessage(TransferText::ErrorCaption(), warning);
     return errorText.isEmpty();
 }

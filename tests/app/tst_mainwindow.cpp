@@ -1,5 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QScopeGuard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -13,6 +15,7 @@
 #include "app/CharSetBox.h"
 #include "app/MainActions.h"
 #include "app/StatusBar.h"
+#include "common/Language.h"
 #include "dialogs/Optionen.h"
 #include "dialogs/Startdialog.h"
 #include "project/RecentList.h"
@@ -458,6 +461,28 @@ private Q_SLOTS:
         });
         window->Actions()->options->trigger();
         QCOMPARE(window->Status()->PanelText(2), QStringLiteral("/dev/ttyTEST"));
+    }
+
+    // With "--lang en" the menus are English; the keys that open them stay the same.
+    void menusAreEnglishWithTheEnglishTranslation()
+    {
+        CloseWindow();
+        Language::Install(Language::Choice::English);
+        const auto german = qScopeGuard([] { Language::Install(Language::Choice::German); });
+        OpenWindow();
+        QVERIFY(window->Projects()->OpenFolder(demo));
+        Screenshot(window.get(), QStringLiteral("main-window-english"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), QStringLiteral("&Project"));
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("&Open/New..."));
+        Screenshot(menu, QStringLiteral("project-menu-english"));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QStringList titles;
+        for (QAction* action : window->menuBar()->actions())
+            titles << action->text();
+        QVERIFY2(titles.contains(QStringLiteral("&Edit")), qPrintable(titles.join(QLatin1Char(' '))));
     }
 };
 

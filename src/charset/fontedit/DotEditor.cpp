@@ -16,7 +16,7 @@ DotEditor::DotEditor(GlyphSet& glyphs, QWidget* parent) : QWidget(parent), m_gly
 {
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
-    setAccessibleName(QStringLiteral("Punkteditor"));
+    setAccessibleName(tr("Punkteditor"));
     connect(&m_glyphs, &GlyphSet::Changed, this, [this](int index) {
         if (index == m_index)
             update();

@@ -72,8 +72,8 @@ FontEditorWindow::FontEditorWindow()
     m_info->setMinimumWidth(m_dots->sizeHint().width());
     m_info->setWordWrap(true);
 
-    auto* choose = new QPushButton(QStringLiteral("In den Text einfügen"));
-    choose->setToolTip(QStringLiteral("Fügt das gewählte Zeichen als Grafikzeichen in den bearbeiteten Text ein "
+    auto* choose = new QPushButton(tr("In den Text einfügen"));
+    choose->setToolTip(tr("Fügt das gewählte Zeichen als Grafikzeichen in den bearbeiteten Text ein "
                                       "(auch Doppelklick oder Eingabetaste in der Übersicht)."));
     connect(choose, &QPushButton::clicked, this, &FontEditorWindow::chooseCurrent);
 
@@ -88,47 +88,47 @@ FontEditorWindow::FontEditorWindow()
     layout->addLayout(side);
     setCentralWidget(central);
 
-    auto* save = new QAction(QStringLiteral("&Speichern"), this);
+    auto* save = new QAction(tr("&Speichern"), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &FontEditorWindow::SaveFont);
-    auto* close = new QAction(QStringLiteral("S&chließen"), this);
+    auto* close = new QAction(tr("S&chließen"), this);
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(close, &QAction::triggered, this, &QWidget::close);
-    auto* undo = new QAction(QStringLiteral("&Rückgängig"), this);
+    auto* undo = new QAction(tr("&Rückgängig"), this);
     undo->setShortcut(QKeySequence::Undo);
     undo->setEnabled(false);
     connect(undo, &QAction::triggered, &m_undo, &QUndoStack::undo);
     connect(&m_undo, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    auto* redo = new QAction(QStringLiteral("&Wiederherstellen"), this);
+    auto* redo = new QAction(tr("&Wiederherstellen"), this);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     redo->setEnabled(false);
     connect(redo, &QAction::triggered, &m_undo, &QUndoStack::redo);
     connect(&m_undo, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    auto* copy = new QAction(QStringLiteral("&Kopieren"), this);
+    auto* copy = new QAction(tr("&Kopieren"), this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, &FontEditorWindow::copyGlyph);
-    auto* paste = new QAction(QStringLiteral("&Einfügen"), this);
+    auto* paste = new QAction(tr("&Einfügen"), this);
     paste->setShortcut(QKeySequence::Paste);
     connect(paste, &QAction::triggered, this, &FontEditorWindow::pasteGlyph);
-    auto* clear = new QAction(QStringLiteral("&Leeren"), this);
+    auto* clear = new QAction(tr("&Leeren"), this);
     clear->setShortcut(QKeySequence::Delete);
     connect(clear, &QAction::triggered, this, &FontEditorWindow::clearGlyph);
-    auto* invert = new QAction(QStringLiteral("&Umkehren"), this);
+    auto* invert = new QAction(tr("&Umkehren"), this);
     invert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(invert, &QAction::triggered, this, &FontEditorWindow::invertGlyph);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Zeichensatz"));
+    QMenu* file = menuBar()->addMenu(tr("&Zeichensatz"));
     file->addAction(save);
     file->addSeparator();
     file->addAction(close);
-    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    QMenu* editMenu = menuBar()->addMenu(tr("&Bearbeiten"));
     editMenu->addActions({undo, redo});
     editMenu->addSeparator();
     editMenu->addActions({copy, paste, clear, invert});
     for (QAction* action : {save, undo, redo, copy, paste, clear, invert})
         action->setToolTip(action->text().remove(QLatin1Char('&')) + QStringLiteral(" (")
                            + action->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
-    QToolBar* tools = addToolBar(QStringLiteral("Werkzeuge"));
+    QToolBar* tools = addToolBar(tr("Werkzeuge"));
     tools->setMovable(false);
     tools->addActions({save, undo, redo});
     tools->addSeparator();
@@ -140,10 +140,10 @@ FontEditorWindow::FontEditorWindow()
     });
     connect(m_grid, &GlyphGrid::Chosen, this, &FontEditorWindow::chooseCurrent);
     connect(m_dots, &DotEditor::Edited, this, [this](int index, const Glyph& before, const Glyph& after) {
-        edit(index, before, after, QStringLiteral("Punkte ändern"));
+        edit(index, before, after, tr("Punkte ändern"));
     });
     connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-    statusBar()->showMessage(QStringLiteral("Pfeiltasten wählen ein Zeichen, Tab wechselt zu den Punkten, "
+    statusBar()->showMessage(tr("Pfeiltasten wählen ein Zeichen, Tab wechselt zu den Punkten, "
                                             "Leertaste schaltet einen Punkt."));
     m_dots->SetIndex(m_grid->Current());
 }
@@ -153,7 +153,7 @@ bool FontEditorWindow::Open(QObject* owner, const QString& path, const QString& 
     try {
         m_glyphs.Load(path);
     } catch (const TavolinError& error) {
-        QMessageBox::warning(this, QStringLiteral("Fehler"), error.message());
+        QMessageBox::warning(this, tr("Fehler"), error.message());
         return false;
     }
     m_owner = owner;
@@ -161,7 +161,7 @@ bool FontEditorWindow::Open(QObject* owner, const QString& path, const QString& 
     m_undo.clear();
     m_undo.setClean();
     setWindowModified(false);
-    setWindowTitle(QStringLiteral("Zeichensatz bearbeiten - %1[*]").arg(title.isEmpty() ? path : title));
+    setWindowTitle(tr("Zeichensatz bearbeiten - %1[*]").arg(title.isEmpty() ? path : title));
     m_dots->SetIndex(m_grid->Current());
     updateStatus();
     return true;
@@ -184,12 +184,12 @@ bool FontEditorWindow::SaveFont()
     try {
         m_glyphs.Save();
     } catch (const TavolinError& error) {
-        QMessageBox::warning(this, QStringLiteral("Fehler"), error.message());
+        QMessageBox::warning(this, tr("Fehler"), error.message());
         return false;
     }
     m_undo.setClean();
     post(FontEditorEvents::FontSaved);
-    statusBar()->showMessage(QStringLiteral("Gespeichert."), 3000);
+    statusBar()->showMessage(tr("Gespeichert."), 3000);
     return true;
 }
 
@@ -197,14 +197,14 @@ bool FontEditorWindow::ConfirmClose(bool allowCancel)
 {
     if (!IsModified())
         return true;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Zeichensatz bearbeiten"),
-                    QStringLiteral("Die Änderungen am Zeichensatz \"%1\" sind noch nicht gespeichert.\n\n"
+    QMessageBox box(QMessageBox::Question, tr("Zeichensatz bearbeiten"),
+                    tr("Die Änderungen am Zeichensatz \"%1\" sind noch nicht gespeichert.\n\n"
                                    "Möchten Sie die Änderungen speichern?")
                         .arg(m_title),
                     QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    QPushButton* cancel = allowCancel ? box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole) : nullptr;
+    QPushButton* yes = box.addButton(tr("&Ja"), QMessageBox::YesRole);
+    box.addButton(tr("&Nein"), QMessageBox::NoRole);
+    QPushButton* cancel = allowCancel ? box.addButton(tr("Abbrechen"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(yes);
     box.exec();
     if (cancel && box.clickedButton() == cancel)
@@ -237,7 +237,7 @@ void FontEditorWindow::copyGlyph()
     data->setData(QString::fromLatin1(GlyphMime), QByteArray(reinterpret_cast<const char*>(glyph.data()), 7));
     data->setText(GlyphSet::ToText(glyph));
     QApplication::clipboard()->setMimeData(data);
-    statusBar()->showMessage(QStringLiteral("Zeichen kopiert."), 3000);
+    statusBar()->showMessage(tr("Zeichen kopiert."), 3000);
 }
 
 void FontEditorWindow::pasteGlyph()
@@ -255,13 +255,13 @@ void FontEditorWindow::pasteGlyph()
         glyph = GlyphSet::FromText(data->text());
     }
     if (!glyph) {
-        statusBar()->showMessage(QStringLiteral("In der Zwischenablage ist kein Zeichen."), 4000);
+        statusBar()->showMessage(tr("In der Zwischenablage ist kein Zeichen."), 4000);
         return;
     }
     const int index = m_grid->Current();
     const Glyph before = m_glyphs.At(index);
     if (before != *glyph)
-        edit(index, before, *glyph, QStringLiteral("Zeichen einfügen"));
+        edit(index, before, *glyph, tr("Zeichen einfügen"));
 }
 
 void FontEditorWindow::clearGlyph()
@@ -269,7 +269,7 @@ void FontEditorWindow::clearGlyph()
     const int index = m_grid->Current();
     const Glyph before = m_glyphs.At(index);
     if (before != Glyph{})
-        edit(index, before, Glyph{}, QStringLiteral("Zeichen leeren"));
+        edit(index, before, Glyph{}, tr("Zeichen leeren"));
 }
 
 void FontEditorWindow::invertGlyph()
@@ -279,7 +279,7 @@ void FontEditorWindow::invertGlyph()
     Glyph after = before;
     for (quint8& row : after)
         row = static_cast<quint8>(~row & 0x1F);
-    edit(index, before, after, QStringLiteral("Zeichen umkehren"));
+    edit(index, before, after, tr("Zeichen umkehren"));
 }
 
 void FontEditorWindow::chooseCurrent()
@@ -292,11 +292,11 @@ void FontEditorWindow::updateStatus()
 {
     const int display = GlyphSet::FirstCode + m_grid->Current();
     const int windows = DisplayCodeMap::Instance().ToWindows(static_cast<quint8>(display));
-    QString text = QStringLiteral("Zeichencode %1 hex (%2)")
+    QString text = tr("Zeichencode %1 hex (%2)")
                        .arg(QString::number(display, 16).toUpper())
                        .arg(display);
     const QString character = WindowsCharacter(windows);
     if (!character.isEmpty())
-        text += QStringLiteral("\nTaste: %1").arg(character);
+        text += tr("\nTaste: %1").arg(character);
     m_info->setText(text);
 }

@@ -22,7 +22,7 @@ GlyphGrid::GlyphGrid(GlyphSet& glyphs, QWidget* parent) : QWidget(parent), m_gly
 {
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
-    setAccessibleName(QStringLiteral("Zeichenübersicht"));
+    setAccessibleName(tr("Zeichenübersicht"));
     connect(&m_glyphs, &GlyphSet::Changed, this, [this](int index) { update(cellRect(index)); });
 }
 

@@ -21,7 +21,7 @@ void GlyphSet::Load(const QString& path)
 void GlyphSet::Save()
 {
     const QByteArray font = EditableFont::FromPix(m_pix, m_face);
-    ReplaceFileBytes(m_path, font, QStringLiteral("Die Zeichensatzdatei kann nicht geschrieben werden."));
+    ReplaceFileBytes(m_path, font, tr("Die Zeichensatzdatei kann nicht geschrieben werden."));
 }
 
 Glyph GlyphSet::At(int index) const

@@ -1,5 +1,6 @@
 #include "common/ui/Help.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ public:
     HelpWindow()
     {
         setObjectName(QStringLiteral("HelpWindow"));
-        setWindowTitle(QStringLiteral("Tavolin Hilfe"));
+        setWindowTitle(QCoreApplication::translate("Help", "Tavolin Hilfe"));
         setModal(false);
         browser = new QTextBrowser(this);
         browser->setObjectName(QStringLiteral("HelpBrowser"));
@@ -31,9 +32,9 @@ public:
         browser->setOpenLinks(true);
 
         auto* buttons = new QDialogButtonBox(this);
-        QPushButton* contents = buttons->addButton(QStringLiteral("&Inhalt"), QDialogButtonBox::ActionRole);
-        QPushButton* back = buttons->addButton(QStringLiteral("&Zurück"), QDialogButtonBox::ActionRole);
-        QPushButton* close = buttons->addButton(QStringLiteral("&Schließen"), QDialogButtonBox::RejectRole);
+        QPushButton* contents = buttons->addButton(QCoreApplication::translate("Help", "&Inhalt"), QDialogButtonBox::ActionRole);
+        QPushButton* back = buttons->addButton(QCoreApplication::translate("Help", "&Zurück"), QDialogButtonBox::ActionRole);
+        QPushButton* close = buttons->addButton(QCoreApplication::translate("Help", "&Schließen"), QDialogButtonBox::RejectRole);
         contents->setAutoDefault(false);
         back->setAutoDefault(false);
         close->setAutoDefault(false);
@@ -89,7 +90,7 @@ void ShowHelp(QWidget* parent, int context)
 {
     const QString file = HelpFilePath();
     if (!QFileInfo(file).isReadable()) {
-        MessageBox::Error(parent, QStringLiteral("Die Hilfedatei\r\"%1\"\rwurde nicht gefunden.").arg(file));
+        MessageBox::Error(parent, QCoreApplication::translate("Help", "Die Hilfedatei\r\"%1\"\rwurde nicht gefunden.").arg(file));
         return;
     }
     QPointer<HelpWindow>& window = Window();

@@ -1,6 +1,7 @@
 #include "common/ui/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -21,11 +22,13 @@ QMessageBox::StandardButton Run(QWidget* parent, QMessageBox::Icon icon, const Q
     QMessageBox box(icon, caption, Displayed(text), buttons, parent);
     box.setDefaultButton(defaultButton);
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {
-        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"},
-        {QMessageBox::Cancel, "Abbrechen"}};
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("MessageBox", "OK")},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("MessageBox", "&Ja")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("MessageBox", "&Nein")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("MessageBox", "Abbrechen")}};
     for (const auto& [button, name] : names)
         if (QAbstractButton* b = box.button(button))
-            b->setText(QString::fromUtf8(name));
+            b->setText(QCoreApplication::translate("MessageBox", name));
     if (buttons & QMessageBox::Cancel)
         box.setEscapeButton(QMessageBox::Cancel);
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -62,9 +65,9 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    ok->setText(QStringLiteral("OK"));
+    ok->setText(QCoreApplication::translate("MessageBox", "OK"));
     ok->setDefault(true);
-    cancel->setText(QStringLiteral("Abbruch"));
+    cancel->setText(QCoreApplication::translate("MessageBox", "Abbruch"));
     // Standard buttons bring the style's icons; the dialogs show text only.
     ok->setIcon(QIcon());
     cancel->setIcon(QIcon());

@@ -15,7 +15,7 @@
 PathBox::PathBox(QWidget* parent)
     : QWidget(parent)
 {
-    auto* caption = new QLabel(QStringLiteral("Pfad:"), this);
+    auto* caption = new QLabel(tr("Pfad:"), this);
     folderLabel = new QLabel(this);
     folderLabel->setTextFormat(Qt::PlainText);
     folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -35,7 +35,7 @@ PathBox::PathBox(QWidget* parent)
     edit->lineEdit()->installEventFilter(this);
     caption->setBuddy(edit);
 
-    browse = new QPushButton(QStringLiteral("&Durchsuchen..."), this);
+    browse = new QPushButton(tr("&Durchsuchen..."), this);
     browse->setAutoDefault(false);
 
     auto* layout = new QGridLayout(this);

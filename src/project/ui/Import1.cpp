@@ -43,22 +43,22 @@ Import1::Import1(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Import1"));
-    setWindowTitle(QStringLiteral("Import"));
+    setWindowTitle(tr("Import"));
 
-    auto* projectGroup = new QGroupBox(QStringLiteral("Projektname"), this);
+    auto* projectGroup = new QGroupBox(tr("Projektname"), this);
     projectList = new QListWidget(projectGroup);
     auto* projectLayout = new QVBoxLayout(projectGroup);
     projectLayout->addWidget(projectList);
 
-    auto* fileGroup = new QGroupBox(QStringLiteral("Datei"), this);
+    auto* fileGroup = new QGroupBox(tr("Datei"), this);
     fileList = new QListWidget(fileGroup);
     auto* fileLayout = new QVBoxLayout(fileGroup);
     fileLayout->addWidget(fileList);
 
     pathBox = new PathBox(this);
 
-    importButton = new QPushButton(QStringLiteral("&Importieren"), this);
-    cancelButton = new QPushButton(QStringLiteral("Abbruch"), this);
+    importButton = new QPushButton(tr("&Importieren"), this);
+    cancelButton = new QPushButton(tr("Abbruch"), this);
     importButton->setDefault(true);
     cancelButton->setAutoDefault(false);
 
@@ -185,16 +185,16 @@ void Import1::importFile()
     targetFile = targetPath + QLatin1Char('.') + extension;
     if (SameExistingFile(sourceFile, targetFile))
         return;
-    const QString question = QStringLiteral("Möchten Sie die Datei\r\"%1\"\rüberschreiben ?");
+    const QString question = tr("Möchten Sie die Datei\r\"%1\"\rüberschreiben ?");
     const QString targetName = QFileInfo(targetFile).fileName();
 
     if (charSetMode) {
-        if (MessageBox::YesNoCancel(this, QStringLiteral("Import"), question.arg(targetName)) == QMessageBox::Yes)
+        if (MessageBox::YesNoCancel(this, tr("Import"), question.arg(targetName)) == QMessageBox::Yes)
             accept();
         return;
     }
     if (QFileInfo::exists(targetFile)
-        && MessageBox::YesNoCancel(this, QStringLiteral("Import"), question.arg(targetName)) != QMessageBox::Yes)
+        && MessageBox::YesNoCancel(this, tr("Import"), question.arg(targetName)) != QMessageBox::Yes)
         return;
     if (!copyTextFile())
         return;
@@ -206,19 +206,19 @@ bool Import1::copyTextFile()
 {
     // Everything that can be checked is checked before the old file goes to the trash.
     if (!QFileInfo(sourceFile).isReadable()) {
-        MessageBox::Error(this, QStringLiteral("Die Datei\r\"%1\"\rkann nicht gelesen werden.").arg(Native(sourceFile)));
+        MessageBox::Error(this, tr("Die Datei\r\"%1\"\rkann nicht gelesen werden.").arg(Native(sourceFile)));
         return false;
     }
     const QString targetFolder = QFileInfo(targetFile).path();
     if (!QDir().mkpath(targetFolder)) {
         MessageBox::Error(this,
-                          QStringLiteral("Der Ordner\r\"%1\"\rkann nicht angelegt werden.").arg(Native(targetFolder)));
+                          tr("Der Ordner\r\"%1\"\rkann nicht angelegt werden.").arg(Native(targetFolder)));
         return false;
     }
     bool trashed = false;
     if (QFileInfo::exists(targetFile) || QFileInfo(targetFile).isSymLink()) {
         if (!DeleteToRecycleBin(targetFile)) {
-            MessageBox::Error(this, QStringLiteral("Die Datei\r\"%1\"\rkann nicht in den Papierkorb verschoben werden "
+            MessageBox::Error(this, tr("Die Datei\r\"%1\"\rkann nicht in den Papierkorb verschoben werden "
                                                    "und wurde deshalb nicht ersetzt.")
                                         .arg(Native(targetFile)));
             return false;
@@ -226,10 +226,10 @@ bool Import1::copyTextFile()
         trashed = true;
     }
     if (!QFile::copy(sourceFile, targetFile)) {
-        QString text = QStringLiteral("Die Datei\r\"%1\"\rkonnte nicht nach\r\"%2\"\rkopiert werden.")
+        QString text = tr("Die Datei\r\"%1\"\rkonnte nicht nach\r\"%2\"\rkopiert werden.")
                            .arg(Native(sourceFile), Native(targetFile));
         if (trashed)
-            text += QStringLiteral("\rDie bisherige Datei liegt im Papierkorb.");
+            text += tr("\rDie bisherige Datei liegt im Papierkorb.");
         MessageBox::Error(this, text);
         return false;
     }

@@ -18,12 +18,12 @@ Letzteprjdialog::Letzteprjdialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Letzteprjdialog"));
-    setWindowTitle(QStringLiteral("zuletzt bearbeitete Projekte"));
+    setWindowTitle(tr("zuletzt bearbeitete Projekte"));
     state.config = DefaultProjectConfig();
 
     list = new QListWidget(this);
-    openButton = new QPushButton(QStringLiteral("Ö&ffnen"), this);
-    cancelButton = new QPushButton(QStringLiteral("Abbruch"), this);
+    openButton = new QPushButton(tr("Ö&ffnen"), this);
+    cancelButton = new QPushButton(tr("Abbruch"), this);
     openButton->setDefault(true);
     cancelButton->setAutoDefault(false);
 
@@ -70,7 +70,7 @@ void Letzteprjdialog::accept()
         // A folder moved or deleted outside the editor; the entry would only fail again.
         RecentList::Projects().Remove(path);
         delete selected.first();
-        MessageBox::Error(this, QStringLiteral("Das Projekt\r\"%1\"\rgibt es nicht mehr; es wurde aus der Liste entfernt.")
+        MessageBox::Error(this, tr("Das Projekt\r\"%1\"\rgibt es nicht mehr; es wurde aus der Liste entfernt.")
                                     .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -88,7 +88,7 @@ void Letzteprjdialog::accept()
     const QString typeName = TProjectConfig::Get(chosen.config.displayTypeName);
     if (typeName.isEmpty() || !FindDisplayType(typeName, chosen.displayType)) {
         // A project that names no known type can only be opened by picking a type for it.
-        MessageBox::Error(this, QStringLiteral("Der Anzeigentyp \"%1\" des Projekts\r\"%2\"\rist unbekannt.\r"
+        MessageBox::Error(this, tr("Der Anzeigentyp \"%1\" des Projekts\r\"%2\"\rist unbekannt.\r"
                                                "Öffnen Sie das Projekt mit \"Öffnen/Neu...\" und wählen Sie dort "
                                                "einen Anzeigentyp.")
                                     .arg(typeName, QDir::toNativeSeparators(path)));

@@ -18,15 +18,15 @@ Loeschen::Loeschen(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Loeschen"));
-    setWindowTitle(QStringLiteral("Projekt Löschen"));
+    setWindowTitle(tr("Projekt Löschen"));
 
-    auto* group = new QGroupBox(QStringLiteral("Name"), this);
+    auto* group = new QGroupBox(tr("Name"), this);
     list = new QListWidget(group);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(list);
     pathBox = new PathBox(this);
-    deleteButton = new QPushButton(QStringLiteral("&Löschen"), this);
-    auto* cancelButton = new QPushButton(QStringLiteral("Abbruch"), this);
+    deleteButton = new QPushButton(tr("&Löschen"), this);
+    auto* cancelButton = new QPushButton(tr("Abbruch"), this);
     deleteButton->setDefault(true);
     cancelButton->setAutoDefault(false);
 

@@ -1,6 +1,7 @@
 #include "project/ui/Projekt_offnen.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -26,8 +27,9 @@
 
 namespace {
 
-const char* const FileLabels[Projekt_offnen::FileRows] = {"Sprache1:", "Sprache2:", "Diagnosesprache1:",
-                                                          "Diagnosesprache2:"};
+const char* const FileLabels[Projekt_offnen::FileRows] = {
+    QT_TRANSLATE_NOOP("Projekt_offnen", "Sprache1:"), QT_TRANSLATE_NOOP("Projekt_offnen", "Sprache2:"),
+    QT_TRANSLATE_NOOP("Projekt_offnen", "Diagnosesprache1:"), QT_TRANSLATE_NOOP("Projekt_offnen", "Diagnosesprache2:")};
 
 TProjectConfig::Field& FileField(TProjectConfig& config, int row)
 {
@@ -100,20 +102,20 @@ Projekt_offnen::Projekt_offnen(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Projekt_offnen"));
-    setWindowTitle(QStringLiteral("Projekt Öffnen/Neu"));
+    setWindowTitle(tr("Projekt Öffnen/Neu"));
     state.config = DefaultProjectConfig();
 
-    auto* nameGroup = new QGroupBox(QStringLiteral("Name"), this);
+    auto* nameGroup = new QGroupBox(tr("Name"), this);
     projectList = new QListWidget(nameGroup);
     auto* nameGroupLayout = new QVBoxLayout(nameGroup);
     nameGroupLayout->addWidget(projectList);
 
-    auto* nameLabel = new QLabel(QStringLiteral("Name:"), this);
+    auto* nameLabel = new QLabel(tr("Name:"), this);
     nameBox = new QLineEdit(this);
     nameBox->setMaxLength(MaxNameLength);
     nameLabel->setBuddy(nameBox);
 
-    auto* typeGroup = new QGroupBox(QStringLiteral("Anzeigentyp"), this);
+    auto* typeGroup = new QGroupBox(tr("Anzeigentyp"), this);
     typeList = new QListWidget(typeGroup);
     auto* typeGroupLayout = new QVBoxLayout(typeGroup);
     typeGroupLayout->addWidget(typeList);
@@ -121,14 +123,14 @@ Projekt_offnen::Projekt_offnen(QWidget* parent)
     auto* files = new QGridLayout;
     for (int row = 0; row < FileRows; ++row) {
         FileRow& r = fileRows[size_t(row)];
-        r.label = new QLabel(QString::fromLatin1(FileLabels[row]), this);
+        r.label = new QLabel(tr(FileLabels[row]), this);
         r.box = new QComboBox(this);
         r.box->setEditable(true);
         r.box->setInsertPolicy(QComboBox::NoInsert);
         r.box->lineEdit()->setMaxLength(MaxFileNameLength);
         r.box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         r.label->setBuddy(r.box);
-        r.button = new QPushButton(QStringLiteral("Importieren..."), this);
+        r.button = new QPushButton(tr("Importieren..."), this);
         r.button->setAutoDefault(false);
         files->addWidget(r.label, row, 0);
         files->addWidget(r.box, row, 1);
@@ -142,7 +144,7 @@ Projekt_offnen::Projekt_offnen(QWidget* parent)
     files->setColumnStretch(1, 1);
 
     // The reference project seeds a new project's configuration; it is never shown.
-    referenceLabel = new QLabel(QStringLiteral("Referenz Projekt:"), this);
+    referenceLabel = new QLabel(tr("Referenz Projekt:"), this);
     referenceBox = new QComboBox(this);
     referenceBox->setEditable(true);
     referenceBox->setInsertPolicy(QComboBox::NoInsert);
@@ -151,9 +153,9 @@ Projekt_offnen::Projekt_offnen(QWidget* parent)
 
     pathBox = new PathBox(this);
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    cancelButton = new QPushButton(QStringLiteral("Abbruch"), this);
-    readButton = new QPushButton(QStringLiteral("Anzeige &Lesen"), this);
+    okButton = new QPushButton(tr("OK"), this);
+    cancelButton = new QPushButton(tr("Abbruch"), this);
+    readButton = new QPushButton(tr("Anzeige &Lesen"), this);
     okButton->setDefault(true);
     cancelButton->setAutoDefault(false);
     readButton->setAutoDefault(false);
@@ -462,7 +464,7 @@ bool Projekt_offnen::checkNames()
         const QString file = r.box->currentText();
         if (r.box->isHidden() || !HasForbiddenCharacter(file) || Items(r.box).contains(file))
             continue;
-        MessageBox::Error(this, QStringLiteral("Der Dateiname \"%1\" ist ungültig.\rEr darf keines der Zeichen "
+        MessageBox::Error(this, tr("Der Dateiname \"%1\" ist ungültig.\rEr darf keines der Zeichen "
                                                "\\ / : * ? \" < > | enthalten.")
                                     .arg(file));
         r.box->setFocus();
@@ -481,7 +483,7 @@ bool Projekt_offnen::confirm(bool fromDisplay)
     SettingsStore::Write(SettingsStore::Key::ReferenceProject, referenceBox->currentText());
     const int row = SelectedRow(typeList);
     if (row < 0 || row >= DisplayTypeSlots) {
-        MessageBox::Error(this, QStringLiteral("Bitte wählen Sie einen Anzeigentyp aus."));
+        MessageBox::Error(this, tr("Bitte wählen Sie einen Anzeigentyp aus."));
         typeList->setFocus();
         return false;
     }

@@ -24,18 +24,18 @@ Speichernunter::Speichernunter(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Speichernunter"));
-    setWindowTitle(QStringLiteral("Projekt Speichern unter"));
+    setWindowTitle(tr("Projekt Speichern unter"));
 
-    auto* group = new QGroupBox(QStringLiteral("Name"), this);
+    auto* group = new QGroupBox(tr("Name"), this);
     list = new QListWidget(group);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(list);
-    auto* nameLabel = new QLabel(QStringLiteral("Name:"), this);
+    auto* nameLabel = new QLabel(tr("Name:"), this);
     nameBox = new QLineEdit(this);
     nameLabel->setBuddy(nameBox);
     pathBox = new PathBox(this);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancelButton = new QPushButton(QStringLiteral("Abbruch"), this);
+    okButton = new QPushButton(tr("OK"), this);
+    auto* cancelButton = new QPushButton(tr("Abbruch"), this);
     okButton->setDefault(true);
     cancelButton->setAutoDefault(false);
 
@@ -115,7 +115,7 @@ void Speichernunter::accept()
     if (error.isEmpty())
         error = ProjectPathError(folder);
     if (baseFolder.isEmpty())
-        error = QStringLiteral("Bitte geben Sie den Pfad an, unter dem das Projekt gespeichert wird.");
+        error = tr("Bitte geben Sie den Pfad an, unter dem das Projekt gespeichert wird.");
     if (!error.isEmpty()) {
         MessageBox::Error(this, error);
         nameBox->setFocus();

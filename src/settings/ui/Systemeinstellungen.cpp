@@ -60,15 +60,15 @@ QLineEdit* AddressEdit(QWidget* parent)
 Systemeinstellungen::Systemeinstellungen(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Systemeinstellungen"));
-    setWindowTitle(QStringLiteral("Systemeinstellungen"));
+    setWindowTitle(tr("Systemeinstellungen"));
 
     m_pages = new QTabWidget(this);
-    m_pages->addTab(buildGeneralPage(), QStringLiteral("&Allgemein"));
+    m_pages->addTab(buildGeneralPage(), tr("&Allgemein"));
     m_keyPage = buildKeyPage();
-    m_pages->addTab(m_keyPage, QStringLiteral("&Tastatur Einstellungen"));
+    m_pages->addTab(m_keyPage, tr("&Tastatur Einstellungen"));
     m_otherLines = new QPlainTextEdit(this);
     m_otherLines->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_pages->addTab(m_otherLines, QStringLiteral("&Weitere"));
+    m_pages->addTab(m_otherLines, tr("&Weitere"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
@@ -79,40 +79,40 @@ Systemeinstellungen::Systemeinstellungen(QWidget* parent) : QDialog(parent)
 QWidget* Systemeinstellungen::buildGeneralPage()
 {
     auto* page = new QWidget(this);
-    QGroupBox* selection = RadioGroup(QStringLiteral("Meldetextauswahl"), m_binary, QStringLiteral("&Binär"),
-                                      m_bcd, QStringLiteral("B&CD"), page);
-    QGroupBox* charSet = RadioGroup(QStringLiteral("Interne Zeichensatz"), m_cpm, QStringLiteral("CP&M"),
-                                    m_ibm, QStringLiteral("&IBM"), page);
+    QGroupBox* selection = RadioGroup(tr("Meldetextauswahl"), m_binary, tr("&Binär"),
+                                      m_bcd, tr("B&CD"), page);
+    QGroupBox* charSet = RadioGroup(tr("Interne Zeichensatz"), m_cpm, tr("CP&M"),
+                                    m_ibm, tr("&IBM"), page);
 
     m_brightness = new QComboBox(page);
     m_brightness->addItems(TSystemSettings::Brightnesses);
-    auto* brightnessLabel = new QLabel(QStringLiteral("&Helligkeit:"), page);
+    auto* brightnessLabel = new QLabel(tr("&Helligkeit:"), page);
     brightnessLabel->setBuddy(m_brightness);
-    m_printer = new QCheckBox(QStringLiteral("&Drucker Ein"), page);
+    m_printer = new QCheckBox(tr("&Drucker Ein"), page);
 
-    auto* times = new QGroupBox(QStringLiteral("Zeiten"), page);
+    auto* times = new QGroupBox(tr("Zeiten"), page);
     auto* timeLayout = new QGridLayout(times);
-    const std::pair<QString, QLineEdit**> timeRows[] = {{QStringLiteral("Sc&rollzeit:"), &m_scrollTime},
-                                                        {QStringLiteral("Blink-&Ein:"), &m_blinkOnTime},
-                                                        {QStringLiteral("Blink-A&us:"), &m_blinkOffTime}};
+    const std::pair<QString, QLineEdit**> timeRows[] = {{tr("Sc&rollzeit:"), &m_scrollTime},
+                                                        {tr("Blink-&Ein:"), &m_blinkOnTime},
+                                                        {tr("Blink-A&us:"), &m_blinkOffTime}};
     for (int row = 0; row < 3; ++row) {
         *timeRows[row].second = TimeEdit(times);
         auto* label = new QLabel(timeRows[row].first, times);
         label->setBuddy(*timeRows[row].second);
         timeLayout->addWidget(label, row, 0);
         timeLayout->addWidget(*timeRows[row].second, row, 1);
-        timeLayout->addWidget(new QLabel(QStringLiteral("Sek."), times), row, 2);
+        timeLayout->addWidget(new QLabel(tr("Sek."), times), row, 2);
     }
     timeLayout->setColumnStretch(3, 1);
 
-    m_addressGroup = new QGroupBox(QStringLiteral("SPS Adressen"), page);
+    m_addressGroup = new QGroupBox(tr("SPS Adressen"), page);
     auto* addressLayout = new QFormLayout(m_addressGroup);
     m_keyAddress = AddressEdit(m_addressGroup);
     m_ledAddress = AddressEdit(m_addressGroup);
     m_station = AddressEdit(m_addressGroup);
-    addressLayout->addRow(QStringLiteral("Ta&st:"), m_keyAddress);
-    addressLayout->addRow(QStringLiteral("&LED:"), m_ledAddress);
-    addressLayout->addRow(QStringLiteral("Teilnehmer&Nr:"), m_station);
+    addressLayout->addRow(tr("Ta&st:"), m_keyAddress);
+    addressLayout->addRow(tr("&LED:"), m_ledAddress);
+    addressLayout->addRow(tr("Teilnehmer&Nr:"), m_station);
 
     auto* brightnessRow = new QHBoxLayout;
     brightnessRow->addWidget(brightnessLabel);
@@ -144,21 +144,21 @@ QWidget* Systemeinstellungen::buildKeyPage()
         bool set;
     };
     static constexpr Button Buttons[] = {
-        {"E&xtrern", kfExternal, true},      {"&Intern", kfExternal, false},
-        {"&Grün", kfGreen, true},            {"&Rot", kfGreen, false},
-        {"Blinken &ein", kfBlinking, true},  {"Blinken a&us", kfBlinking, false},
-        {"Ra&stend", kfLatching, true},      {"&Tastend", kfLatching, false},
+        {QT_TR_NOOP("E&xtrern"), kfExternal, true},      {QT_TR_NOOP("&Intern"), kfExternal, false},
+        {QT_TR_NOOP("&Grün"), kfGreen, true},            {QT_TR_NOOP("&Rot"), kfGreen, false},
+        {QT_TR_NOOP("Blinken &ein"), kfBlinking, true},  {QT_TR_NOOP("Blinken a&us"), kfBlinking, false},
+        {QT_TR_NOOP("Ra&stend"), kfLatching, true},      {QT_TR_NOOP("&Tastend"), kfLatching, false},
     };
     auto* buttons = new QGridLayout;
     for (int i = 0; i < 8; ++i) {
-        auto* button = new QPushButton(QString::fromUtf8(Buttons[i].caption), page);
+        auto* button = new QPushButton(tr(Buttons[i].caption), page);
         button->setAutoDefault(false);
         const Button b = Buttons[i];
         connect(button, &QPushButton::clicked, this, [this, b] { changeSelectedKeys(b.mask, b.set); });
         buttons->addWidget(button, i / 2, i % 2);
         m_keyButtons.append(button);
     }
-    auto* selectAll = new QPushButton(QStringLiteral("A&lles Wählen"), page);
+    auto* selectAll = new QPushButton(tr("A&lles Wählen"), page);
     selectAll->setAutoDefault(false);
     connect(selectAll, &QPushButton::clicked, m_keyList, &QListWidget::selectAll);
     buttons->addWidget(selectAll, 4, 0, 1, 2);
@@ -249,7 +249,7 @@ void Systemeinstellungen::accept()
             try {
                 s.otherLines.append(TextNotation::Decode(line, false));
             } catch (const TavolinError& error) {
-                throw TavolinError(QStringLiteral("Zeile \"%1\": %2").arg(line, error.message()));
+                throw TavolinError(tr("Zeile \"%1\": %2").arg(line, error.message()));
             }
         }
         m_lines = WriteSystemSettings(s, m_type);

@@ -39,9 +39,9 @@ QString OneLine(const QByteArray& text)
 
 DisplayCompareDialog::DisplayCompareDialog(const DisplayComparison& result, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Anzeige vergleichen"));
-    auto* summary = new QLabel(result.Equal() ? QStringLiteral("Projekt und Anzeige stimmen überein.")
-                                              : QStringLiteral("Projekt und Anzeige sind verschieden."),
+    setWindowTitle(tr("Anzeige vergleichen"));
+    auto* summary = new QLabel(result.Equal() ? tr("Projekt und Anzeige stimmen überein.")
+                                              : tr("Projekt und Anzeige sind verschieden."),
                                this);
     list = new QTreeWidget(this);
     list->setHeaderHidden(true);
@@ -50,47 +50,47 @@ DisplayCompareDialog::DisplayCompareDialog(const DisplayComparison& result, QWid
 
     if (result.settingsCompared) {
         const bool same = result.projectSettings == result.displaySettings;
-        auto* section = new QTreeWidgetItem(list, QStringList{same ? QStringLiteral("Systemeinstellungen: gleich")
-                                                                   : QStringLiteral("Systemeinstellungen: verschieden")});
+        auto* section = new QTreeWidgetItem(list, QStringList{same ? tr("Systemeinstellungen: gleich")
+                                                                   : tr("Systemeinstellungen: verschieden")});
         if (!same) {
-            QTreeWidgetItem* mine = Add(section, QStringLiteral("Projekt"));
+            QTreeWidgetItem* mine = Add(section, tr("Projekt"));
             for (const QByteArray& line : result.projectSettings)
                 Add(mine, TextNotation::Encode(line));
-            QTreeWidgetItem* theirs = Add(section, QStringLiteral("Anzeige"));
+            QTreeWidgetItem* theirs = Add(section, tr("Anzeige"));
             for (const QByteArray& line : result.displaySettings)
                 Add(theirs, TextNotation::Encode(line));
         }
     }
     for (const TableComparison& t : result.tables) {
         auto* section = new QTreeWidgetItem(
-            list, QStringList{t.Title() + (t.Equal() ? QStringLiteral(": gleich") : QStringLiteral(": verschieden"))});
+            list, QStringList{t.Title() + (t.Equal() ? tr(": gleich") : tr(": verschieden"))});
         for (const int n : t.onlyProject)
-            AddMessage(section, QStringLiteral("Meldung %1: nur im Projekt").arg(n), n, t.language);
+            AddMessage(section, tr("Meldung %1: nur im Projekt").arg(n), n, t.language);
         for (const int n : t.onlyDisplay)
-            AddMessage(section, QStringLiteral("Meldung %1: nur in der Anzeige").arg(n), -1, t.language);
+            AddMessage(section, tr("Meldung %1: nur in der Anzeige").arg(n), -1, t.language);
         for (const MessageDifference& d : t.different) {
-            QTreeWidgetItem* item = AddMessage(section, QStringLiteral("Meldung %1: verschieden").arg(d.number),
+            QTreeWidgetItem* item = AddMessage(section, tr("Meldung %1: verschieden").arg(d.number),
                                                d.number, t.language);
-            AddMessage(item, QStringLiteral("Projekt: ") + OneLine(d.project), d.number, t.language);
-            AddMessage(item, QStringLiteral("Anzeige: ") + OneLine(d.display), d.number, t.language);
+            AddMessage(item, tr("Projekt: ") + OneLine(d.project), d.number, t.language);
+            AddMessage(item, tr("Anzeige: ") + OneLine(d.display), d.number, t.language);
         }
     }
     if (result.charSetCompared) {
         QStringList codes;
         for (const int code : result.charSetCodes)
             codes.append(QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
-        new QTreeWidgetItem(list, QStringList{codes.isEmpty() ? QStringLiteral("Zeichensatz: gleich")
-                                                              : QStringLiteral("Zeichensatz: verschieden bei den Codes (hex) ")
+        new QTreeWidgetItem(list, QStringList{codes.isEmpty() ? tr("Zeichensatz: gleich")
+                                                              : tr("Zeichensatz: verschieden bei den Codes (hex) ")
                                                                     + codes.join(QStringLiteral(", "))});
     }
     if (result.diagnosticSkipped)
-        new QTreeWidgetItem(list, QStringList{QStringLiteral("Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)")});
+        new QTreeWidgetItem(list, QStringList{tr("Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)")});
     list->expandAll();
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* buttons = new QDialogButtonBox(this);
-    showButton = buttons->addButton(QStringLiteral("Meldung zeigen"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
+    showButton = buttons->addButton(tr("Meldung zeigen"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Schließen"), QDialogButtonBox::RejectRole);
     showButton->setEnabled(false);
     connect(showButton, &QPushButton::clicked, this, &DisplayCompareDialog::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

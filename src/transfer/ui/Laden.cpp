@@ -14,12 +14,12 @@
 
 Laden::Laden(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Übertragen"));
+    setWindowTitle(tr("Übertragen"));
     // Closing goes through closeEvent, which refuses while a run is going on.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* connected = new QLabel(QStringLiteral("Angeschlossen an:"), this);
-    infoLine = new QLabel(TransferText::NoInfo, this);
+    auto* connected = new QLabel(tr("Angeschlossen an:"), this);
+    infoLine = new QLabel(TransferText::NoInfo(), this);
     // The display describes itself in fixed-width text, as on its own screen.
     infoLine->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     infoLine->setFrameShape(QFrame::StyledPanel);
@@ -35,7 +35,7 @@ Laden::Laden(QWidget* parent) : QDialog(parent)
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
 
-    abortButton = new QPushButton(QStringLiteral("Abbruch"), this);
+    abortButton = new QPushButton(tr("Abbruch"), this);
     abortButton->setAutoDefault(false);
     connect(abortButton, &QPushButton::clicked, this, &Laden::Abort);
     auto* buttonRow = new QHBoxLayout;
@@ -94,8 +94,8 @@ void Laden::runNow()
     progressBar->setValue(0);
     statusLine->clear();
     statusLine->setVisible(false);
-    infoLine->setText(TransferText::NoInfo);
-    setWindowTitle(job.download ? QStringLiteral("Übertragen") : QStringLiteral("Auslesen"));
+    infoLine->setText(TransferText::NoInfo());
+    setWindowTitle(job.download ? tr("Übertragen") : tr("Auslesen"));
 
     TransferJob transfer;
     transfer.download = job.download;

@@ -1,6 +1,7 @@
 #include "transfer/ui/Uebertragen.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -12,8 +13,10 @@
 
 namespace {
 
-const char* const BoxCaptions[6] = {"Systemeinstellungen", "Zeichensatz", "Sprache 1",
-                                    "Sprache 2",           "Diagnosespache 1", "Diagnosesprache 2"};
+const char* const BoxCaptions[6] = {
+    QT_TRANSLATE_NOOP("Uebertragen", "Systemeinstellungen"), QT_TRANSLATE_NOOP("Uebertragen", "Zeichensatz"),
+    QT_TRANSLATE_NOOP("Uebertragen", "Sprache 1"),           QT_TRANSLATE_NOOP("Uebertragen", "Sprache 2"),
+    QT_TRANSLATE_NOOP("Uebertragen", "Diagnosespache 1"),    QT_TRANSLATE_NOOP("Uebertragen", "Diagnosesprache 2")};
 constexpr int SystemSettingsBox = 0;
 constexpr int Language1Box = 2;
 
@@ -21,11 +24,11 @@ constexpr int Language1Box = 2;
 
 Uebertragen::Uebertragen(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Übertragen"));
-    auto* group = new QGroupBox(QStringLiteral("Zur Anzeige übertragen"), this);
+    setWindowTitle(tr("Übertragen"));
+    auto* group = new QGroupBox(tr("Zur Anzeige übertragen"), this);
     auto* groupLayout = new QVBoxLayout(group);
     for (int i = 0; i < 6; ++i) {
-        boxes[static_cast<size_t>(i)] = new QCheckBox(QString::fromUtf8(BoxCaptions[i]), group);
+        boxes[static_cast<size_t>(i)] = new QCheckBox(tr(BoxCaptions[i]), group);
         boxes[static_cast<size_t>(i)]->setChecked(true);
         groupLayout->addWidget(boxes[static_cast<size_t>(i)]);
         connect(boxes[static_cast<size_t>(i)], &QCheckBox::clicked, this, &Uebertragen::boxClicked);
@@ -33,8 +36,8 @@ Uebertragen::Uebertragen(QWidget* parent) : QDialog(parent)
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    ok = buttons->addButton(QStringLiteral("Übertragen"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbruch"), QDialogButtonBox::RejectRole);
+    ok = buttons->addButton(tr("Übertragen"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Abbruch"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

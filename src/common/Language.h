@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+// The language of the program's texts: German (the texts as written in the sources) or
+// English. Stored files, protocol texts and file names never change with it.
+namespace Language {
+
+enum class Choice { German, English };
+
+// "--lang en" / "--lang de" (also "--lang=en") anywhere before a "--" decide; the option is
+// taken out of `args`. Without it, English when the system language is English, else
+// German. Throws TavolinError (German, as the choice is not made yet) for any other value.
+Choice FromArguments(QStringList& args);
+Choice FromSystem();
+
+// Installs the program's and Qt's own translations for `choice` into the running
+// application; German needs none of the program's own.
+void Install(Choice choice);
+
+} // namespace Language

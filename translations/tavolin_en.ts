@@ -1,0 +1,3022 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>About</name>
+    <message>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Tavolin Texteditor für Quon und Orbex</source>
+        <translation>Tavolin text editor for Quon and Orbex</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Versioninfo...</source>
+        <translation>Version information...</translation>
+    </message>
+</context>
+<context>
+    <name>CharSet</name>
+    <message>
+        <source>Die Schriftdatei kann nicht geschrieben werden.</source>
+        <translation>The font file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Die Zeichensatzdatei kann nicht geschrieben werden.</source>
+        <translation>The character set file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Die Pixeldatei</source>
+        <translation>The pixel file</translation>
+    </message>
+    <message>
+        <source>Die Pixeldatei &quot;%1&quot; ist %2; ein Zeichensatz hat %3 Bytes.</source>
+        <translation>The pixel file &quot;%1&quot; is %2; a character set has %3 bytes.</translation>
+    </message>
+    <message>
+        <source>mit %1 Bytes %2</source>
+        <translation>%2 with %1 bytes</translation>
+    </message>
+    <message>
+        <source>zu kurz</source>
+        <translation>too short</translation>
+    </message>
+    <message>
+        <source>zu lang</source>
+        <translation>too long</translation>
+    </message>
+    <message>
+        <source>Die Pixeldatei kann nicht geschrieben werden.</source>
+        <translation>The pixel file cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>CliCommand</name>
+    <message>
+        <source>Projekt mit einer Anzeige vergleichen</source>
+        <translation>compare a project with a display</translation>
+    </message>
+    <message>
+        <source>Zeichensätze umwandeln und als Bild zeichnen</source>
+        <translation>convert character sets and draw them as images</translation>
+    </message>
+    <message>
+        <source>Meldungslisten als PDF-Datei schreiben</source>
+        <translation>write message lists as a PDF file</translation>
+    </message>
+    <message>
+        <source>Projektordner anzeigen (Konfiguration, Textdateien, zu lange Zeilen)</source>
+        <translation>show a project folder (configuration, text files, lines too long)</translation>
+    </message>
+    <message>
+        <source>Meldungstext &lt;-&gt; RTF-Dokument des Editors</source>
+        <translation>message text &lt;-&gt; the editor&apos;s RTF document</translation>
+    </message>
+    <message>
+        <source>Systemeinstellungen der Anzeige prüfen, anzeigen und ändern</source>
+        <translation>check, show and change the display&apos;s system settings</translation>
+    </message>
+    <message>
+        <source>simulierte Anzeige an einer Pseudo-Schnittstelle</source>
+        <translation>simulated display on a pseudo-terminal port</translation>
+    </message>
+    <message>
+        <source>Textdateien der Anzeige normalisieren, exportieren, importieren</source>
+        <translation>normalize, export and import the display&apos;s text files</translation>
+    </message>
+    <message>
+        <source>Projekt zur Anzeige übertragen</source>
+        <translation>download a project to the display</translation>
+    </message>
+    <message>
+        <source>Anzeige in ein neues Projekt auslesen</source>
+        <translation>read a display back into a new project</translation>
+    </message>
+</context>
+<context>
+    <name>CompareCommand</name>
+    <message>
+        <source>Aufruf: tavolin-cli compare PROJEKTORDNER --port SCHNITTSTELLE [--select MASKE] [--json]
+
+Liest die Anzeige in den Speicher (es wird nichts geschrieben, das Projekt bleibt,
+wie es ist) und vergleicht sie mit dem, was ein Download des Projekts senden würde:
+Systemeinstellungen, Meldungen je Sprache (nur im Projekt, nur in der Anzeige,
+verschieden, mit beiden Texten in der Export-Schreibweise) und den Zeichensatz.
+  --port    Schnittstelle (&quot;/dev/ttyUSB0&quot;, &quot;COM3&quot; oder die von &quot;tavolin-cli simulate&quot;)
+  --select  was verglichen wird, wie bei download (1 Systemeinstellungen, 2 Zeichensatz,
+            4 Sprache 1, 8 Sprache 2); ohne: der gespeicherte Wert &quot;Übertragen&quot;
+  --json    das Ergebnis als JSON
+Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt, Übertragung).
+</source>
+        <translation>Usage: tavolin-cli compare PROJECT_FOLDER --port PORT [--select MASK] [--json]
+
+Reads the display into memory (nothing is written, the project stays as it is)
+and compares it with what a download of the project would send: system settings,
+messages per language (only in the project, only on the display, different, with
+both texts in the export notation) and the character set.
+  --port    port (&quot;/dev/ttyUSB0&quot;, &quot;COM3&quot; or the one of &quot;tavolin-cli simulate&quot;)
+  --select  what is compared, as for download (1 system settings, 2 character set,
+            4 language 1, 8 language 2); without: the stored value &quot;Übertragen&quot;
+  --json    the result as JSON
+Exit code 0: equal, 1: different, 2: error (call, project, transfer).
+</translation>
+    </message>
+    <message>
+        <source>Angeschlossen an: %1
+</source>
+        <translation>Connected to: %1
+</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle fehlt (--port).</source>
+        <translation>The port is missing (--port).</translation>
+    </message>
+    <message>
+        <source>Ungültige Auswahl: %1 (0 bis 1023)</source>
+        <translation>Invalid selection: %1 (0 to 1023)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCompare</name>
+    <message>
+        <source>Betriebstexte Sprache %1</source>
+        <translation>Operating messages language %1</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte Sprache %1</source>
+        <translation>Diagnostic messages language %1</translation>
+    </message>
+    <message>
+        <source>Systemeinstellungen: gleich
+</source>
+        <translation>System settings: equal
+</translation>
+    </message>
+    <message>
+        <source>Systemeinstellungen: verschieden
+  Projekt:
+</source>
+        <translation>System settings: different
+  Project:
+</translation>
+    </message>
+    <message>
+        <source>  Anzeige:
+</source>
+        <translation>  Display:
+</translation>
+    </message>
+    <message>
+        <source>: gleich
+</source>
+        <translation>: equal
+</translation>
+    </message>
+    <message>
+        <source>: verschieden
+</source>
+        <translation>: different
+</translation>
+    </message>
+    <message>
+        <source>  nur im Projekt: </source>
+        <translation>  only in the project: </translation>
+    </message>
+    <message>
+        <source>  nur in der Anzeige: </source>
+        <translation>  only on the display: </translation>
+    </message>
+    <message>
+        <source>  Meldung %1 verschieden
+</source>
+        <translation>  Message %1 different
+</translation>
+    </message>
+    <message>
+        <source>    Projekt: </source>
+        <translation>    Project: </translation>
+    </message>
+    <message>
+        <source>    Anzeige: </source>
+        <translation>    Display: </translation>
+    </message>
+    <message>
+        <source>Zeichensatz: gleich
+</source>
+        <translation>Character set: equal
+</translation>
+    </message>
+    <message>
+        <source>Zeichensatz: verschieden bei den Codes (hex) </source>
+        <translation>Character set: different at the codes (hex) </translation>
+    </message>
+    <message>
+        <source>Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)
+</source>
+        <translation>Diagnostic messages: not compared (a display does not send them back)
+</translation>
+    </message>
+    <message>
+        <source>Projekt und Anzeige stimmen überein.
+</source>
+        <translation>Project and display match.
+</translation>
+    </message>
+    <message>
+        <source>Projekt und Anzeige sind verschieden.
+</source>
+        <translation>Project and display differ.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCompareDialog</name>
+    <message>
+        <source>Anzeige vergleichen</source>
+        <translation>Compare display</translation>
+    </message>
+    <message>
+        <source>Projekt und Anzeige stimmen überein.</source>
+        <translation>Project and display match.</translation>
+    </message>
+    <message>
+        <source>Projekt und Anzeige sind verschieden.</source>
+        <translation>Project and display differ.</translation>
+    </message>
+    <message>
+        <source>Systemeinstellungen: gleich</source>
+        <translation>System settings: equal</translation>
+    </message>
+    <message>
+        <source>Systemeinstellungen: verschieden</source>
+        <translation>System settings: different</translation>
+    </message>
+    <message>
+        <source>Projekt</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>: gleich</source>
+        <translation>: equal</translation>
+    </message>
+    <message>
+        <source>: verschieden</source>
+        <translation>: different</translation>
+    </message>
+    <message>
+        <source>Meldung %1: nur im Projekt</source>
+        <translation>Message %1: only in the project</translation>
+    </message>
+    <message>
+        <source>Meldung %1: nur in der Anzeige</source>
+        <translation>Message %1: only on the display</translation>
+    </message>
+    <message>
+        <source>Meldung %1: verschieden</source>
+        <translation>Message %1: different</translation>
+    </message>
+    <message>
+        <source>Projekt: </source>
+        <translation>Project: </translation>
+    </message>
+    <message>
+        <source>Anzeige: </source>
+        <translation>Display: </translation>
+    </message>
+    <message>
+        <source>Zeichensatz: gleich</source>
+        <translation>Character set: equal</translation>
+    </message>
+    <message>
+        <source>Zeichensatz: verschieden bei den Codes (hex) </source>
+        <translation>Character set: different at the codes (hex) </translation>
+    </message>
+    <message>
+        <source>Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)</source>
+        <translation>Diagnostic messages: not compared (a display does not send them back)</translation>
+    </message>
+    <message>
+        <source>Meldung zeigen</source>
+        <translation>Show message</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaySimulator</name>
+    <message>
+        <source>Betriebstexte Sprache 1</source>
+        <translation>Operating messages language 1</translation>
+    </message>
+    <message>
+        <source>Betriebstexte Sprache 2</source>
+        <translation>Operating messages language 2</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte Sprache 1</source>
+        <translation>Diagnostic messages language 1</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte Sprache 2</source>
+        <translation>Diagnostic messages language 2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>The folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Ein Zeichensatz hat %1 Bytes, diese Datei %2.</source>
+        <translation>A character set has %1 bytes, this file %2.</translation>
+    </message>
+    <message>
+        <source>%1 Kennung angefragt</source>
+        <translation>%1 identification requested</translation>
+    </message>
+    <message>
+        <source>%1 Zeichensatz folgt</source>
+        <translation>%1 character set follows</translation>
+    </message>
+    <message>
+        <source>%1 Textdatei folgt für %2</source>
+        <translation>%1 text file follows for %2</translation>
+    </message>
+    <message>
+        <source>%1 Zeichensatz angefordert, wird gesendet</source>
+        <translation>%1 character set requested, sending it</translation>
+    </message>
+    <message>
+        <source>%1 Textdatei angefordert: %2, %3 Bytes werden gesendet</source>
+        <translation>%1 text file requested: %2, sending %3 bytes</translation>
+    </message>
+    <message>
+        <source>%1 Ziel: %2</source>
+        <translation>%1 target: %2</translation>
+    </message>
+    <message>
+        <source>%1 Unbekannter Befehl, nicht beachtet</source>
+        <translation>%1 unknown command, ignored</translation>
+    </message>
+    <message>
+        <source>Zeichensatz empfangen (%1 Bytes, Prüfsumme richtig)</source>
+        <translation>Character set received (%1 bytes, checksum correct)</translation>
+    </message>
+    <message>
+        <source>Zeichensatz mit falscher Prüfsumme empfangen, nicht übernommen</source>
+        <translation>Character set received with a wrong checksum, not taken</translation>
+    </message>
+    <message>
+        <source>Textdatei empfangen: %1, %2 Bytes</source>
+        <translation>Text file received: %1, %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>DotEditor</name>
+    <message>
+        <source>Punkteditor</source>
+        <translation>Dot editor</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>Kein Platz für eine neue Meldung !</source>
+        <translation>No room for a new message!</translation>
+    </message>
+    <message>
+        <source>Möchten Sie wirklich eine Meldung löschen ?</source>
+        <translation>Do you really want to delete one message?</translation>
+    </message>
+    <message>
+        <source>Möchten Sie wirklich mehrere Meldungen löschen ?</source>
+        <translation>Do you really want to delete several messages?</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Eine der eingefügten Meldungen gibt es schon.<byte value="xd"/>Soll sie ersetzt werden ?</source>
+        <translation>One of the pasted messages already exists.<byte value="xd"/>Shall it be replaced?</translation>
+    </message>
+    <message>
+        <source>%1 der eingefügten Meldungen gibt es schon.<byte value="xd"/>Sollen sie ersetzt werden ?</source>
+        <translation>%1 of the pasted messages already exist.<byte value="xd"/>Shall they be replaced?</translation>
+    </message>
+</context>
+<context>
+    <name>EditableFont</name>
+    <message>
+        <source>Die Zeichensatzdatei &quot;%1&quot; ist beschädigt: %2.</source>
+        <translation>The character set file &quot;%1&quot; is damaged: %2.</translation>
+    </message>
+    <message>
+        <source>sie ist mit %1 Bytes zu kurz</source>
+        <translation>at %1 bytes it is too short</translation>
+    </message>
+    <message>
+        <source>die Daten des Zeichens %1 liegen außerhalb der Datei</source>
+        <translation>the data of character %1 lie outside the file</translation>
+    </message>
+    <message>
+        <source>der Schriftname liegt außerhalb der Datei</source>
+        <translation>the font name lies outside the file</translation>
+    </message>
+    <message>
+        <source>Die Zeichensatzdatei</source>
+        <translation>The character set file</translation>
+    </message>
+</context>
+<context>
+    <name>FolderSwap</name>
+    <message>
+        <source>Das Projekt kann nicht nach &quot;%1&quot; gespeichert werden:<byte value="xd"/>%2</source>
+        <translation>The project cannot be saved to &quot;%1&quot;:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Der Ordner &quot;%1&quot; lässt sich nicht anlegen.</source>
+        <translation>The folder &quot;%1&quot; cannot be created.</translation>
+    </message>
+    <message>
+        <source>Der alte Inhalt von &quot;%1&quot; liegt noch in &quot;%2&quot;; er ließ sich nicht in den Papierkorb verschieben.</source>
+        <translation>The old content of &quot;%1&quot; is still in &quot;%2&quot;; it could not be moved to the trash.</translation>
+    </message>
+</context>
+<context>
+    <name>FontCommand</name>
+    <message>
+        <source>Aufruf:
+  tavolin-cli font to-fnt QUELLE.pix ZIEL.fnt [--face NAME]
+  tavolin-cli font to-pix QUELLE.fnt ZIEL.pix
+  tavolin-cli font to-fon QUELLE.fnt ZIEL.fon
+  tavolin-cli font render QUELLE.pix|QUELLE.fix (--text TEXT | --sheet) --out BILD.png [--dot N]
+
+to-fnt  wandelt eine Pixeldatei (.pix oder .fix) in die editierbare Schriftdatei;
+        NAME ist der Schriftname darin (ohne Angabe der Dateiname des Ziels).
+to-pix  wandelt eine editierbare Schriftdatei zurück in eine Pixeldatei.
+to-fon  erzeugt aus einer editierbaren Schriftdatei die Windows-Schriftdatei (.FON)
+        und gibt ihren Schriftnamen aus.
+render  zeichnet einen Text so, wie das Display ihn zeigt, als PNG-Bild. TEXT ist
+        gewöhnlicher Text im Windows-Zeichensatz; \n beginnt eine neue Zeile.
+        --sheet zeichnet stattdessen alle 224 Zeichen mit ihren Codes (16 je Zeile).
+        --dot N: Kantenlänge eines Displaypunkts in Bildpunkten (Vorgabe 2).
+        Das Bild darf höchstens 16384 Bildpunkte breit und hoch und 40 Millionen
+        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.
+</source>
+        <translation>Usage:
+  tavolin-cli font to-fnt SOURCE.pix TARGET.fnt [--face NAME]
+  tavolin-cli font to-pix SOURCE.fnt TARGET.pix
+  tavolin-cli font to-fon SOURCE.fnt TARGET.fon
+  tavolin-cli font render SOURCE.pix|SOURCE.fix (--text TEXT | --sheet) --out IMAGE.png [--dot N]
+
+to-fnt  converts a pixel file (.pix or .fix) into the editable font file;
+        NAME is the font name in it (without: the file name of the target).
+to-pix  converts an editable font file back into a pixel file.
+to-fon  makes the Windows font file (.FON) from an editable font file
+        and prints its font name.
+render  draws a text as the display shows it, as a PNG image. TEXT is
+        ordinary text in the Windows character set; \n starts a new line.
+        --sheet draws all 224 characters with their codes instead (16 per line).
+        --dot N: edge length of one display dot in pixels (default 2).
+        The image may be at most 16384 pixels wide and high and 40 million
+        pixels large; an existing IMAGE.png stays as it is on an error.
+</translation>
+    </message>
+    <message>
+        <source>%1 Dateinamen erwartet, %2 angegeben.
+
+%3</source>
+        <translation>%1 file names expected, %2 given.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Ungültiger Schriftname &quot;%1&quot;: erlaubt sind 1 bis 63 Zeichen aus ASCII.</source>
+        <translation>Invalid font name &quot;%1&quot;: 1 to 63 ASCII characters are allowed.</translation>
+    </message>
+    <message>
+        <source>Das Zeichen &quot;%1&quot; (U+%2) hat keinen Platz im Zeichensatz.</source>
+        <translation>The character &quot;%1&quot; (U+%2) has no place in the character set.</translation>
+    </message>
+    <message>
+        <source>Entweder --text TEXT oder --sheet angeben.</source>
+        <translation>Give either --text TEXT or --sheet.</translation>
+    </message>
+    <message>
+        <source>--out BILD.png fehlt.</source>
+        <translation>--out IMAGE.png is missing.</translation>
+    </message>
+    <message>
+        <source>--dot erwartet eine Zahl von 1 bis 32, nicht &quot;%1&quot;.</source>
+        <translation>--dot expects a number from 1 to 32, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Das Bild &quot;%1&quot; kann nicht erzeugt werden: %2</source>
+        <translation>The image &quot;%1&quot; cannot be created: %2</translation>
+    </message>
+    <message>
+        <source>Das Bild kann nicht geschrieben werden.</source>
+        <translation>The image cannot be written.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Aktion: &quot;%1&quot;
+
+%2</source>
+        <translation>Unknown action: &quot;%1&quot;
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>FontEditorWindow</name>
+    <message>
+        <source>In den Text einfügen</source>
+        <translation>Insert into the text</translation>
+    </message>
+    <message>
+        <source>Fügt das gewählte Zeichen als Grafikzeichen in den bearbeiteten Text ein (auch Doppelklick oder Eingabetaste in der Übersicht).</source>
+        <translation>Inserts the chosen character as a graphics character into the edited text (also double-click or Enter in the overview).</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>S&amp;chließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Leeren</source>
+        <translation>C&amp;lear</translation>
+    </message>
+    <message>
+        <source>&amp;Umkehren</source>
+        <translation>&amp;Invert</translation>
+    </message>
+    <message>
+        <source>&amp;Zeichensatz</source>
+        <translation>&amp;Character set</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Werkzeuge</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Punkte ändern</source>
+        <translation>Change dots</translation>
+    </message>
+    <message>
+        <source>Pfeiltasten wählen ein Zeichen, Tab wechselt zu den Punkten, Leertaste schaltet einen Punkt.</source>
+        <translation>Arrow keys choose a character, Tab moves to the dots, Space toggles a dot.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Zeichensatz bearbeiten - %1[*]</source>
+        <translation>Edit character set - %1[*]</translation>
+    </message>
+    <message>
+        <source>Gespeichert.</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>Zeichensatz bearbeiten</source>
+        <translation>Edit character set</translation>
+    </message>
+    <message>
+        <source>Die Änderungen am Zeichensatz &quot;%1&quot; sind noch nicht gespeichert.
+
+Möchten Sie die Änderungen speichern?</source>
+        <translation>The changes to the character set &quot;%1&quot; are not saved yet.
+
+Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zeichen kopiert.</source>
+        <translation>Character copied.</translation>
+    </message>
+    <message>
+        <source>In der Zwischenablage ist kein Zeichen.</source>
+        <translation>There is no character on the clipboard.</translation>
+    </message>
+    <message>
+        <source>Zeichen einfügen</source>
+        <translation>Paste character</translation>
+    </message>
+    <message>
+        <source>Zeichen leeren</source>
+        <translation>Clear character</translation>
+    </message>
+    <message>
+        <source>Zeichen umkehren</source>
+        <translation>Invert character</translation>
+    </message>
+    <message>
+        <source>Zeichencode %1 hex (%2)</source>
+        <translation>Character code %1 hex (%2)</translation>
+    </message>
+    <message>
+        <source>
+Taste: %1</source>
+        <translation>
+Key: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FontFileBuilder</name>
+    <message>
+        <source>Die Zeichensatzdatei &quot;%1&quot; ist beschädigt: sie ist mit %2 Bytes zu kurz.</source>
+        <translation>The character set file &quot;%1&quot; is damaged: at %2 bytes it is too short.</translation>
+    </message>
+    <message>
+        <source>Die Zeichensatzdatei &quot;%1&quot; ist beschädigt: die Daten des Zeichens %2 liegen außerhalb der Datei.</source>
+        <translation>The character set file &quot;%1&quot; is damaged: the data of character %2 lie outside the file.</translation>
+    </message>
+    <message>
+        <source>Die Schriftdatei kann nicht geschrieben werden.</source>
+        <translation>The font file cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphGrid</name>
+    <message>
+        <source>Zeichenübersicht</source>
+        <translation>Character overview</translation>
+    </message>
+</context>
+<context>
+    <name>GlyphSet</name>
+    <message>
+        <source>Die Zeichensatzdatei kann nicht geschrieben werden.</source>
+        <translation>The character set file cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Tavolin Hilfe</source>
+        <translation>Tavolin Help</translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Die Hilfedatei<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>wurde nicht gefunden.</source>
+        <translation>The help file<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>was not found.</translation>
+    </message>
+</context>
+<context>
+    <name>Import1</name>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Projektname</source>
+        <translation>Project name</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;Importieren</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die Datei<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>überschreiben ?</source>
+        <translation>Do you want to overwrite the file<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>?</translation>
+    </message>
+    <message>
+        <source>Die Datei<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>kann nicht gelesen werden.</source>
+        <translation>The file<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>cannot be read.</translation>
+    </message>
+    <message>
+        <source>Der Ordner<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>kann nicht angelegt werden.</source>
+        <translation>The folder<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die Datei<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>kann nicht in den Papierkorb verschoben werden und wurde deshalb nicht ersetzt.</source>
+        <translation>The file<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>cannot be moved to the trash and was therefore not replaced.</translation>
+    </message>
+    <message>
+        <source>Die Datei<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>konnte nicht nach<byte value="xd"/>&quot;%2&quot;<byte value="xd"/>kopiert werden.</source>
+        <translation>The file<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>could not be copied to<byte value="xd"/>&quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Die bisherige Datei liegt im Papierkorb.</source>
+        <translation><byte value="xd"/>The previous file is in the trash.</translation>
+    </message>
+</context>
+<context>
+    <name>Laden</name>
+    <message>
+        <source>Übertragen</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Angeschlossen an:</source>
+        <translation>Connected to:</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Read back</translation>
+    </message>
+</context>
+<context>
+    <name>Letzteprjdialog</name>
+    <message>
+        <source>zuletzt bearbeitete Projekte</source>
+        <translation>Recently edited projects</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Das Projekt<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>gibt es nicht mehr; es wurde aus der Liste entfernt.</source>
+        <translation>The project<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>no longer exists; it was removed from the list.</translation>
+    </message>
+    <message>
+        <source>Der Anzeigentyp &quot;%1&quot; des Projekts<byte value="xd"/>&quot;%2&quot;<byte value="xd"/>ist unbekannt.<byte value="xd"/>Öffnen Sie das Projekt mit &quot;Öffnen/Neu...&quot; und wählen Sie dort einen Anzeigentyp.</source>
+        <translation>The display type &quot;%1&quot; of the project<byte value="xd"/>&quot;%2&quot;<byte value="xd"/>is unknown.<byte value="xd"/>Open the project with &quot;Open/New...&quot; and choose a display type there.</translation>
+    </message>
+</context>
+<context>
+    <name>Loeschen</name>
+    <message>
+        <source>Projekt Löschen</source>
+        <translation>Delete Project</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>&amp;Projekt</source>
+        <translation>&amp;Project</translation>
+    </message>
+    <message>
+        <source>&amp;Öffnen/Neu...</source>
+        <translation>&amp;Open/New...</translation>
+    </message>
+    <message>
+        <source>&amp;zuletzt bearbeitet...</source>
+        <translation>&amp;Recently edited...</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Speichern unter...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Löschen...</source>
+        <translation>Delete...</translation>
+    </message>
+    <message>
+        <source>Übertragen...</source>
+        <translation>Download...</translation>
+    </message>
+    <message>
+        <source>Anzeige vergleichen...</source>
+        <translation>Compare display...</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Druckvorschau...</source>
+        <translation>Print preview...</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>Sprache1</source>
+        <translation>Language 1</translation>
+    </message>
+    <message>
+        <source>Sprache2</source>
+        <translation>Language 2</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen...</source>
+        <translation>Op&amp;tions...</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden               Alt+F4</source>
+        <translation>E&amp;xit               Alt+F4</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Betriebstexte</source>
+        <translation>Operating messages</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte</source>
+        <translation>Diagnostic messages</translation>
+    </message>
+    <message>
+        <source>Neue Meldung</source>
+        <translation>New message</translation>
+    </message>
+    <message>
+        <source>Vorherige Meldung</source>
+        <translation>Previous message</translation>
+    </message>
+    <message>
+        <source>Nächste Meldung</source>
+        <translation>Next message</translation>
+    </message>
+    <message>
+        <source>Sprache wechseln</source>
+        <translation>Switch language</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Ausschneiden</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Blink ein</source>
+        <translation>Blink on</translation>
+    </message>
+    <message>
+        <source>Blink aus</source>
+        <translation>Blink off</translation>
+    </message>
+    <message>
+        <source>Grafik ein</source>
+        <translation>Graphics on</translation>
+    </message>
+    <message>
+        <source>Grafik aus</source>
+        <translation>Graphics off</translation>
+    </message>
+    <message>
+        <source>Zeichensatz editieren</source>
+        <translation>Edit character set</translation>
+    </message>
+    <message>
+        <source>Zeichensatz importieren</source>
+        <translation>Import character set</translation>
+    </message>
+    <message>
+        <source>Systemeinstellungen...</source>
+        <translation>System settings...</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe    F1</source>
+        <translation>&amp;Help    F1</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Werkzeuge</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Zeichensatzeditieren</source>
+        <translation>Edit character set</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:</source>
+        <translation>Character set:</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>MessageCellPainter</name>
+    <message>
+        <source>Sprache %1:%2</source>
+        <translation>Language %1:%2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageListPrint</name>
+    <message>
+        <source>Der Drucker lässt sich nicht öffnen; es wurde nichts gedruckt.</source>
+        <translation>The printer cannot be opened; nothing was printed.</translation>
+    </message>
+    <message>
+        <source>Anzeigetype: </source>
+        <translation>Display type: </translation>
+    </message>
+    <message>
+        <source>Sprache %1: %2</source>
+        <translation>Language %1: %2</translation>
+    </message>
+    <message>
+        <source>Zeichensatz: </source>
+        <translation>Character set: </translation>
+    </message>
+    <message>
+        <source>Meld.Nr</source>
+        <translation>Msg.No</translation>
+    </message>
+    <message>
+        <source>Meldetext</source>
+        <translation>Message text</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>Sprache %1 gibt es nicht; gedruckt werden Sprache 1 und 2.</source>
+        <translation>There is no language %1; languages 1 and 2 can be printed.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle enthält keine Meldungen; es gibt nichts zu drucken.</source>
+        <translation>The table holds no messages; there is nothing to print.</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht vollständig geschrieben werden: %1</source>
+        <translation>The PDF file could not be written completely: %1</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht geschrieben werden.</source>
+        <translation>The PDF file could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Fehler bei Dateispeichern</source>
+        <translation>Error saving file</translation>
+    </message>
+    <message>
+        <source>Fehler bei Datenlesen</source>
+        <translation>Error reading data</translation>
+    </message>
+    <message>
+        <source>Das Projekt &quot;%1&quot; existiert nicht.</source>
+        <translation>The project &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>Der Anzeigentyp &quot;%1&quot; ist unbekannt.</source>
+        <translation>The display type &quot;%1&quot; is unknown.</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleInfo</name>
+    <message>
+        <source>Zeichensatzeditor</source>
+        <translation>Character set editor</translation>
+    </message>
+</context>
+<context>
+    <name>Neuemld</name>
+    <message>
+        <source>Neue Meldung </source>
+        <translation>New message </translation>
+    </message>
+    <message>
+        <source>Meldungsnummer:</source>
+        <translation>Message number:</translation>
+    </message>
+    <message>
+        <source>Diese Meldung existiert schon !</source>
+        <translation>This message already exists!</translation>
+    </message>
+</context>
+<context>
+    <name>Optionen</name>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Startbild anzeigen</source>
+        <translation>Show start screen</translation>
+    </message>
+</context>
+<context>
+    <name>PathBox</name>
+    <message>
+        <source>Pfad:</source>
+        <translation>Path:</translation>
+    </message>
+    <message>
+        <source>&amp;Durchsuchen...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+</context>
+<context>
+    <name>PixImage</name>
+    <message>
+        <source>Das Bild wäre %1 × %2 Bildpunkte groß; erlaubt sind höchstens %3 Bildpunkte Breite und Höhe und %4 Millionen Bildpunkte. Bitte den Text kürzen oder --dot verkleinern.</source>
+        <translation>The image would be %1 × %2 pixels; at most %3 pixels width and height and %4 million pixels are allowed. Please shorten the text or make --dot smaller.</translation>
+    </message>
+    <message>
+        <source>Für ein Bild von %1 × %2 Bildpunkten reicht der Arbeitsspeicher nicht.</source>
+        <translation>There is not enough memory for an image of %1 × %2 pixels.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Aufruf:
+  tavolin-cli print PROJEKTORDNER --language 1|2 [--table betrieb|diagnose]
+                    --pdf AUSGABE.pdf [--page-size A4|Letter]
+
+Schreibt die Meldungsliste einer Sprache als PDF-Datei, mit denselben Seiten wie
+&quot;Als PDF speichern...&quot; im Editor: Kopf mit Textdatei, Zeichensatz und Anzeigetyp,
+jede Meldung mit Nummer und Text in den Zeichen der Anzeige, Seitennummern.
+--table wählt Betriebs- (Vorgabe) oder Diagnosetexte, --page-size das Papier (A4).
+Eine Meldung, die nicht auf eine leere Seite passt, wird genannt und ausgelassen;
+der Rest wird geschrieben, der Befehl endet dann mit Fehlerstatus 1.
+</source>
+        <translation>Usage:
+  tavolin-cli print PROJECT_FOLDER --language 1|2 [--table betrieb|diagnose]
+                    --pdf OUTPUT.pdf [--page-size A4|Letter]
+
+Writes the message list of one language as a PDF file, with the same pages as
+&quot;Save as PDF...&quot; in the editor: header with text file, character set and display
+type, each message with number and text in the characters of the display, page
+numbers. --table chooses operating (betrieb, default) or diagnostic (diagnose)
+messages, --page-size the paper (A4).
+A message that does not fit on an empty page is named and left out; the rest is
+written, and the command then ends with exit status 1.
+</translation>
+    </message>
+    <message>
+        <source>Bitte genau einen Projektordner angeben.
+
+</source>
+        <translation>Please give exactly one project folder.
+
+</translation>
+    </message>
+    <message>
+        <source>Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll.</source>
+        <translation>Please give the PDF file to write with --pdf.</translation>
+    </message>
+    <message>
+        <source>--language muss 1 oder 2 sein, nicht &quot;%1&quot;.</source>
+        <translation>--language must be 1 or 2, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--table muss betrieb oder diagnose sein, nicht &quot;%1&quot;.</source>
+        <translation>--table must be betrieb or diagnose, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--page-size muss A4 oder Letter sein, nicht &quot;%1&quot;.</source>
+        <translation>--page-size must be A4 or Letter, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Der Anzeigetyp &quot;%1&quot; hat keine Sprache 2.</source>
+        <translation>The display type &quot;%1&quot; has no language 2.</translation>
+    </message>
+    <message>
+        <source>Der Anzeigetyp &quot;%1&quot; hat keine Diagnosetexte.</source>
+        <translation>The display type &quot;%1&quot; has no diagnostic messages.</translation>
+    </message>
+    <message>
+        <source>Der Standardzeichensatz &quot;%1&quot; fehlt.</source>
+        <translation>The standard character set &quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>Zu lang für eine Seite und daher nicht in &quot;%1&quot;: Meldung %2</source>
+        <translation>Too long for one page and therefore not in &quot;%1&quot;: message %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 Seiten
+</source>
+        <translation>%1: %2 pages
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Meldung %1 ist zu lang für eine Seite und wurde nicht gedruckt; alle anderen Meldungen wurden gedruckt.</source>
+        <translation>Message %1 is too long for one page and was not printed; all other messages were printed.</translation>
+    </message>
+    <message>
+        <source>Druckvorschau - </source>
+        <translation>Print preview - </translation>
+    </message>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectCommand</name>
+    <message>
+        <source>Aufruf:
+  tavolin-cli project info ORDNER [--json]
+
+info  zeigt die Konfiguration eines Projektordners (tavolin.cfg) mit dem Anzeigetyp
+      und für jede Textdatei, die der Anzeigetyp hat, die Zahl der Meldungen und
+      die Zeilen, die länger sind als eine Zeile der Anzeige (Blink- und
+      Grafikschalter zählen nicht mit). --json gibt dasselbe als JSON aus.
+</source>
+        <translation>Usage:
+  tavolin-cli project info FOLDER [--json]
+
+info  shows the configuration of a project folder (tavolin.cfg) with the display
+      type and, for each text file the display type has, the number of messages
+      and the lines longer than a line of the display (blink and graphics
+      switches do not count). --json prints the same as JSON.
+</translation>
+    </message>
+    <message>
+        <source>zweite Sprache</source>
+        <translation>second language</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte</source>
+        <translation>Diagnostic messages</translation>
+    </message>
+    <message>
+        <source>SPS-Adressen</source>
+        <translation>PLC addresses</translation>
+    </message>
+    <message>
+        <source>keine Übertragungsantwort</source>
+        <translation>no transfer reply</translation>
+    </message>
+    <message>
+        <source>CTS-Handshake</source>
+        <translation>CTS handshake</translation>
+    </message>
+    <message>
+        <source>keine Infoabfrage</source>
+        <translation>no info query</translation>
+    </message>
+    <message>
+        <source>Betriebstexte Sprache%1</source>
+        <translation>Operating messages language %1</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte Sprache%1</source>
+        <translation>Diagnostic messages language %1</translation>
+    </message>
+    <message>
+        <source>kein Dateiname in tavolin.cfg</source>
+        <translation>no file name in tavolin.cfg</translation>
+    </message>
+    <message>
+        <source>Ein Projektordner erwartet.
+
+%1</source>
+        <translation>One project folder expected.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Den Projektordner &quot;%1&quot; gibt es nicht.</source>
+        <translation>The project folder &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Ordner.</source>
+        <translation>&quot;%1&quot; is not a folder.</translation>
+    </message>
+    <message>
+        <source>Projektordner: %1
+</source>
+        <translation>Project folder: %1
+</translation>
+    </message>
+    <message>
+        <source>Konfiguration: %1 (%2 Bytes)
+</source>
+        <translation>Configuration: %1 (%2 bytes)
+</translation>
+    </message>
+    <message>
+        <source>Konfiguration: %1 fehlt; es gilt die Standardkonfiguration
+</source>
+        <translation>Configuration: %1 is missing; the standard configuration applies
+</translation>
+    </message>
+    <message>
+        <source>Anzeigetyp: %1 (%2, %3 Zeichen je Zeile, %4 Tasten, Flags 0x%5%6)
+</source>
+        <translation>Display type: %1 (%2, %3 characters per line, %4 keys, flags 0x%5%6)
+</translation>
+    </message>
+    <message>
+        <source>Anzeigetyp: &quot;%1&quot; – unbekannter Anzeigetyp
+</source>
+        <translation>Display type: &quot;%1&quot; – unknown display type
+</translation>
+    </message>
+    <message>
+        <source> – Fehler: %1
+</source>
+        <translation> – error: %1
+</translation>
+    </message>
+    <message>
+        <source> (fehlt)
+</source>
+        <translation> (missing)
+</translation>
+    </message>
+    <message>
+        <source>, %1 Meldungen, %2 Kopfzeilen
+</source>
+        <translation>, %1 messages, %2 header lines
+</translation>
+    </message>
+    <message>
+        <source>  Warnung: länger als %1 Bytes, nur der Anfang wurde gelesen
+</source>
+        <translation>  Warning: longer than %1 bytes, only the beginning was read
+</translation>
+    </message>
+    <message>
+        <source>  Zu lange Zeilen (mehr als %1 Zeichen):
+</source>
+        <translation>  Lines too long (more than %1 characters):
+</translation>
+    </message>
+    <message>
+        <source>    Meldung %1, Zeile %2: %3 Zeichen: %4
+</source>
+        <translation>    Message %1, line %2: %3 characters: %4
+</translation>
+    </message>
+    <message>
+        <source>Nicht alle Textdateien konnten gelesen werden.
+</source>
+        <translation>Not all text files could be read.
+</translation>
+    </message>
+    <message>
+        <source>Unbekannter Unterbefehl &quot;%1&quot;.
+
+%2</source>
+        <translation>Unknown subcommand &quot;%1&quot;.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectConfig</name>
+    <message>
+        <source>Betriebstexte Sprache 1</source>
+        <translation>Operating messages language 1</translation>
+    </message>
+    <message>
+        <source>Betriebstexte Sprache 2</source>
+        <translation>Operating messages language 2</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte Sprache 1</source>
+        <translation>Diagnostic messages language 1</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte Sprache 2</source>
+        <translation>Diagnostic messages language 2</translation>
+    </message>
+    <message>
+        <source>Zeichensatz</source>
+        <translation>Character set</translation>
+    </message>
+    <message>
+        <source>Anzeigetyp</source>
+        <translation>Display type</translation>
+    </message>
+    <message>
+        <source>Das ist ein Ordner, keine Datei.</source>
+        <translation>This is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>This is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Die Verknüpfung zeigt auf keine Datei.</source>
+        <translation>The link points to no file.</translation>
+    </message>
+    <message>
+        <source> (leer)</source>
+        <translation> (empty)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist mit %1 Bytes kürzer als die %2 Bytes einer Projektkonfiguration.</source>
+        <translation>At %1 bytes the file is shorter than the %2 bytes of a project configuration.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt: nicht jedes Feld enthält einen abgeschlossenen Text.</source>
+        <translation>The file is damaged: not every field holds a terminated text.</translation>
+    </message>
+    <message>
+        <source> Aus der Standardkonfiguration genommen: </source>
+        <translation> Taken from the standard configuration: </translation>
+    </message>
+    <message>
+        <source>. Die Datei bleibt unverändert, bis das Projekt gespeichert wird.</source>
+        <translation>. The file stays unchanged until the project is saved.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectController</name>
+    <message>
+        <source>Beim Öffnen des Projekts wurde nicht alles gelesen:<byte value="xd"/><byte value="xd"/></source>
+        <translation>Not everything was read when opening the project:<byte value="xd"/><byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Projekt wurde geändert.<byte value="xd"/><byte value="xd"/>Möchten Sie die Änderungen speicher?</source>
+        <translation>%1<byte value="xd"/>The project was changed.<byte value="xd"/><byte value="xd"/>Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source>Das Projekt wurde nicht gespeichert.</source>
+        <translation>The project was not saved.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein gültiger Name für einen Zeichensatz.</source>
+        <translation>&quot;%1&quot; is not a valid name for a character set.</translation>
+    </message>
+    <message>
+        <source>Den Zeichensatz &quot;%1&quot; gibt es im Projekt nicht.<byte value="xd"/>Ein neuer Zeichensatz wird angelegt.<byte value="xd"/><byte value="xd"/>Möchten Sie das?</source>
+        <translation>The character set &quot;%1&quot; does not exist in the project.<byte value="xd"/>A new character set will be created.<byte value="xd"/><byte value="xd"/>Do you want that?</translation>
+    </message>
+    <message>
+        <source>Zeichensatz</source>
+        <translation>Character set</translation>
+    </message>
+    <message>
+        <source>&quot;%1.pix&quot;<byte value="xd"/>Pixeldatei wurde geändert.<byte value="xd"/><byte value="xd"/>Möchten Sie die Änderungen speicher?</source>
+        <translation>&quot;%1.pix&quot;<byte value="xd"/>The pixel file was changed.<byte value="xd"/><byte value="xd"/>Do you want to save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFileCommands</name>
+    <message>
+        <source>Das Projekt <byte value="xd"/>&quot;%1&quot;<byte value="xd"/> besteht bereits.<byte value="xd"/>Möchten Sie sie ersetzen?</source>
+        <translation>The project <byte value="xd"/>&quot;%1&quot;<byte value="xd"/> already exists.<byte value="xd"/>Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist eine Datei, kein Projektordner.</source>
+        <translation>&quot;%1&quot; is a file, not a project folder.</translation>
+    </message>
+    <message>
+        <source>Möchten Sie Projekt <byte value="xd"/>&quot;%1&quot;<byte value="xd"/> wirklich löschen ?</source>
+        <translation>Do you really want to delete the project <byte value="xd"/>&quot;%1&quot;<byte value="xd"/>?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Es gibt keinen Papierkorb: der Ordner wird endgültig gelöscht.</source>
+        <translation><byte value="xd"/><byte value="xd"/>There is no trash: the folder will be deleted for good.</translation>
+    </message>
+    <message>
+        <source>Das Projekt <byte value="xd"/>&quot;%1&quot;<byte value="xd"/> konnte nicht gelöscht werden:<byte value="xd"/>%2</source>
+        <translation>The project <byte value="xd"/>&quot;%1&quot;<byte value="xd"/> could not be deleted:<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFolders</name>
+    <message>
+        <source>Der Projektname &quot;%1&quot; ist ungültig.<byte value="xd"/>Er darf nicht leer sein, nicht mit einem Punkt beginnen und keines der Zeichen \ / : * ? &quot; &lt; &gt; | enthalten.</source>
+        <translation>The project name &quot;%1&quot; is invalid.<byte value="xd"/>It must not be empty, must not begin with a dot and must not contain any of the characters \ / : * ? &quot; &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>Der Projektpfad ist zu lang (höchstens %1 Zeichen):<byte value="xd"/>&quot;%2&quot;</source>
+        <translation>The project path is too long (at most %1 characters):<byte value="xd"/>&quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSession</name>
+    <message>
+        <source> (Beriebstexte) </source>
+        <translation> (Operating messages) </translation>
+    </message>
+    <message>
+        <source> (Diagnosetexte) </source>
+        <translation> (Diagnostic messages) </translation>
+    </message>
+</context>
+<context>
+    <name>Projekt_offnen</name>
+    <message>
+        <source>Sprache1:</source>
+        <translation>Language 1:</translation>
+    </message>
+    <message>
+        <source>Sprache2:</source>
+        <translation>Language 2:</translation>
+    </message>
+    <message>
+        <source>Diagnosesprache1:</source>
+        <translation>Diagnostic language 1:</translation>
+    </message>
+    <message>
+        <source>Diagnosesprache2:</source>
+        <translation>Diagnostic language 2:</translation>
+    </message>
+    <message>
+        <source>Projekt Öffnen/Neu</source>
+        <translation>Open/New Project</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Anzeigentyp</source>
+        <translation>Display type</translation>
+    </message>
+    <message>
+        <source>Importieren...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Referenz Projekt:</source>
+        <translation>Reference project:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Anzeige &amp;Lesen</source>
+        <translation>&amp;Read display</translation>
+    </message>
+    <message>
+        <source>Der Dateiname &quot;%1&quot; ist ungültig.<byte value="xd"/>Er darf keines der Zeichen \ / : * ? &quot; &lt; &gt; | enthalten.</source>
+        <translation>The file name &quot;%1&quot; is invalid.<byte value="xd"/>It must not contain any of the characters \ / : * ? &quot; &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie einen Anzeigentyp aus.</source>
+        <translation>Please choose a display type.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadWarnings</name>
+    <message>
+        <source>%1, Zeile %2: %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere Hinweise.</source>
+        <translation>… and %1 more notes.</translation>
+    </message>
+</context>
+<context>
+    <name>RecycleBin</name>
+    <message>
+        <source>Kein Ordner angegeben.</source>
+        <translation>No folder given.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Der Papierkorb lässt sich nicht anlegen.</source>
+        <translation>The trash cannot be created.</translation>
+    </message>
+    <message>
+        <source>Der Papierkorb liegt auf einem anderen Laufwerk.</source>
+        <translation>The trash is on another drive.</translation>
+    </message>
+    <message>
+        <source>Einige Dateien ließen sich nicht entfernen.</source>
+        <translation>Some files could not be removed.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfCommand</name>
+    <message>
+        <source>Aufruf:
+  tavolin-cli rtf from-message --standard-face NAME --graphics-face NAME &lt; Meldung &gt; RTF
+  tavolin-cli rtf to-message &lt; RTF &gt; Meldung
+
+from-message  wandelt einen Meldungstext (Displaycodes, Zeilenwechsel 0x0D, Attribute
+              0x0E/0x0F Blinken, 0x10/0x12 Grafik) in das RTF-Dokument des Editors.
+              NAME sind die Schriftnamen des Standard- und des Grafikzeichensatzes.
+to-message    wandelt ein RTF-Dokument zurück in einen Meldungstext.
+Beide lesen die Standardeingabe und schreiben die Standardausgabe, Byte für Byte.
+</source>
+        <translation>Usage:
+  tavolin-cli rtf from-message --standard-face NAME --graphics-face NAME &lt; MESSAGE &gt; RTF
+  tavolin-cli rtf to-message &lt; RTF &gt; MESSAGE
+
+from-message  converts a message text (display codes, line break 0x0D, attributes
+              0x0E/0x0F blink, 0x10/0x12 graphics) into the editor&apos;s RTF document.
+              NAME are the font names of the standard and the graphics character set.
+to-message    converts an RTF document back into a message text.
+Both read standard input and write standard output, byte for byte.
+</translation>
+    </message>
+    <message>
+        <source>Die Standardeingabe konnte nicht gelesen werden.</source>
+        <translation>Standard input could not be read.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Angabe: %1
+
+%2</source>
+        <translation>Unknown argument: %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Angabe fehlt: %1 NAME
+
+%2</source>
+        <translation>Argument missing: %1 NAME
+
+%2</translation>
+    </message>
+    <message>
+        <source>Ungültiger Schriftname &quot;%1&quot;: erlaubt sind Zeichen bis 0xFF außer Steuerzeichen, \ { } und ;.</source>
+        <translation>Invalid font name &quot;%1&quot;: characters up to 0xFF are allowed except control characters, \ { } and ;.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Angabe: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>Unbekannte Aktion: &quot;%1&quot;
+
+%2</source>
+        <translation>Unknown action: &quot;%1&quot;
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>Es ist keine Schnittstelle eingestellt (Optionen, &quot;Schnittstelle&quot;).</source>
+        <translation>No port is set (Options, &quot;Port&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <source>Aufruf:
+  tavolin-cli settings apply --type ANZEIGETYP [--in DATEI]
+  tavolin-cli settings show PROJEKTORDNER [--json]
+  tavolin-cli settings set PROJEKTORDNER NAME=WERT...
+
+apply  liest Einstellungszeilen (eine je Zeile, Bytes wie in der Textdatei) aus DATEI
+       oder der Standardeingabe und gibt die Zeilen aus, die &quot;OK&quot; im Dialog
+       Systemeinstellungen für diesen Anzeigetyp daraus macht.
+show   zeigt, was der Dialog Systemeinstellungen für das Projekt anzeigt.
+set    ändert Einstellungen wie der Dialog und speichert Sprache 1 des Projekts
+       (die vorige Datei bleibt als .bak). NAME=WERT:
+         selection=binaer|bcd        charset=ibm|cpm       printer=ein|aus
+         brightness=20%|30%|40%|50%|80%|100%
+         scroll=3,2  blinkon=0,3  blinkoff=0,2            (Sekunden)
+         keyaddress=100  ledaddress=120  station=3        (leer: station=)
+         key:3=rastend,extern  key:1-8=rot  key:alle=tastend
+           Wörter: rastend tastend extern intern grün rot blinkend ruhig
+         other+=ZEILE (weitere Zeile anhängen)  other= (weitere Zeilen leeren)
+</source>
+        <translation>Usage:
+  tavolin-cli settings apply --type DISPLAY_TYPE [--in FILE]
+  tavolin-cli settings show PROJECT_FOLDER [--json]
+  tavolin-cli settings set PROJECT_FOLDER NAME=VALUE...
+
+apply  reads settings lines (one per line, bytes as in the text file) from FILE
+       or standard input and prints the lines that &quot;OK&quot; in the System settings
+       dialog makes of them for this display type.
+show   shows what the System settings dialog shows for the project.
+set    changes settings as the dialog does and saves language 1 of the project
+       (the previous file stays as .bak). NAME=VALUE:
+         selection=binaer|bcd        charset=ibm|cpm       printer=ein|aus
+         brightness=20%|30%|40%|50%|80%|100%
+         scroll=3,2  blinkon=0,3  blinkoff=0,2            (seconds)
+         keyaddress=100  ledaddress=120  station=3        (empty: station=)
+         key:3=rastend,extern  key:1-8=rot  key:alle=tastend
+           words: rastend (latching) tastend (momentary) extern intern grün (green)
+                  rot (red) blinkend (blinking) ruhig (steady)
+         other+=LINE (append another line)  other= (clear the other lines)
+</translation>
+    </message>
+    <message>
+        <source> Bekannt sind: %1.</source>
+        <translation> Known are: %1.</translation>
+    </message>
+    <message>
+        <source>der Standardeingabe</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen %1: %2</source>
+        <translation>Error reading %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Eingabe aus %1 ist länger als 16 MB.</source>
+        <translation>The input from %1 is longer than 16 MB.</translation>
+    </message>
+    <message>
+        <source>apply braucht --type ANZEIGETYP und keine weiteren Angaben.</source>
+        <translation>apply needs --type DISPLAY_TYPE and no other arguments.</translation>
+    </message>
+    <message>
+        <source>In &quot;%1&quot; gibt es keine lesbare %2; das ist kein Projektordner.</source>
+        <translation>There is no readable %2 in &quot;%1&quot;; this is not a project folder.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist länger als %2 Bytes; Speichern würde das Ende verlieren.</source>
+        <translation>&quot;%1&quot; is longer than %2 bytes; saving would lose the end.</translation>
+    </message>
+    <message>
+        <source>show braucht genau einen Projektordner.</source>
+        <translation>show needs exactly one project folder.</translation>
+    </message>
+    <message>
+        <source>Anzeigetyp: %1 (%2 Tasten%3)
+</source>
+        <translation>Display type: %1 (%2 keys%3)
+</translation>
+    </message>
+    <message>
+        <source>, SPS-Adressen</source>
+        <translation>, PLC addresses</translation>
+    </message>
+    <message>
+        <source>Meldetextauswahl: %1
+</source>
+        <translation>Message selection: %1
+</translation>
+    </message>
+    <message>
+        <source>Binär</source>
+        <translation>Binary</translation>
+    </message>
+    <message>
+        <source>Interner Zeichensatz: %1
+</source>
+        <translation>Internal character set: %1
+</translation>
+    </message>
+    <message>
+        <source>Helligkeit: %1
+</source>
+        <translation>Brightness: %1
+</translation>
+    </message>
+    <message>
+        <source>Scrollzeit: %1 Sek.
+Blink-Ein: %2 Sek.
+Blink-Aus: %3 Sek.
+</source>
+        <translation>Scroll time: %1 s
+Blink on: %2 s
+Blink off: %3 s
+</translation>
+    </message>
+    <message>
+        <source>Drucker: %1
+</source>
+        <translation>Printer: %1
+</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>SPS Adressen: Tast %1, LED %2, TeilnehmerNr %3
+</source>
+        <translation>PLC addresses: key %1, LED %2, station no. %3
+</translation>
+    </message>
+    <message>
+        <source>Weitere Zeilen:
+  </source>
+        <translation>Other lines:
+  </translation>
+    </message>
+    <message>
+        <source>Der Anzeigetyp hat keine Tasten.</source>
+        <translation>The display type has no keys.</translation>
+    </message>
+    <message>
+        <source>Taste &quot;%1&quot; gibt es nicht; der Anzeigetyp hat die Tasten 1 bis %2.</source>
+        <translation>There is no key &quot;%1&quot;; the display type has the keys 1 to %2.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Wort &quot;%1&quot; für Tasten; erlaubt sind rastend, tastend, extern, intern, grün, rot, blinkend, ruhig.</source>
+        <translation>Unknown word &quot;%1&quot; for keys; allowed are rastend, tastend, extern, intern, grün, rot, blinkend, ruhig.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Angabe NAME=WERT.</source>
+        <translation>&quot;%1&quot; is no NAME=VALUE argument.</translation>
+    </message>
+    <message>
+        <source>Ungültiger Wert &quot;%1&quot; für %2; erlaubt: %3.</source>
+        <translation>Invalid value &quot;%1&quot; for %2; allowed: %3.</translation>
+    </message>
+    <message>
+        <source>%1 oder %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>Sekunden 0,0 bis 9,9</source>
+        <translation>seconds 0,0 to 9,9</translation>
+    </message>
+    <message>
+        <source>Der Anzeigetyp %1 hat keine SPS-Adressen.</source>
+        <translation>The display type %1 has no PLC addresses.</translation>
+    </message>
+    <message>
+        <source>bis zu %1 Zeichen aus 0-9 , : . beginnend mit einer Ziffer</source>
+        <translation>up to %1 characters of 0-9 , : . beginning with a digit</translation>
+    </message>
+    <message>
+        <source>Zeile &quot;%1&quot;: %2</source>
+        <translation>Line &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Unbekannte Einstellung &quot;%1&quot;.</source>
+        <translation>Unknown setting &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>set braucht einen Projektordner und mindestens eine Angabe NAME=WERT.</source>
+        <translation>set needs a project folder and at least one NAME=VALUE argument.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Unterbefehl &quot;%1&quot;.
+
+%2</source>
+        <translation>Unknown subcommand &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Tasten:
+  </source>
+        <translation>Keys:
+  </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger ganzzahliger Wert.</source>
+        <translation>&apos;%1&apos; is not a valid integer value.</translation>
+    </message>
+</context>
+<context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>Aufruf: tavolin-cli simulate [--link PFAD] [--type ANZEIGETYP] [--store ORDNER]
+                             [--load ORDNER] [--realtime]
+
+Eine simulierte Anzeige an einer Pseudo-Schnittstelle: Download und Auslesen lassen
+sich damit ohne Gerät ausprobieren. Die erste Ausgabezeile nennt die Schnittstelle,
+jeder empfangene Befehl erscheint auf stderr. Ende mit Ctrl+C (oder SIGTERM).
+  --link      legt zusätzlich einen symbolischen Link PFAD auf die Schnittstelle an
+  --type      Anzeigetyp, nach dem sie sich meldet (ohne: &quot;Quon 3&quot;)
+  --store     schreibt beim Beenden, was sie hält, in ORDNER: E0.txt .. E3.txt
+              (Texte wie empfangen) und glyphs.pix (Zeichensatz)
+  --load      hält von Anfang an die Dateien aus ORDNER (wie --store sie schreibt)
+  --realtime  überträgt mit 9600 Baud wie ein Gerät; ohne: viermal so schnell
+</source>
+        <translation>Usage: tavolin-cli simulate [--link PATH] [--type DISPLAY_TYPE] [--store FOLDER]
+                            [--load FOLDER] [--realtime]
+
+A simulated display on a pseudo-terminal port: download and read-back can be tried
+with it without a device. The first output line names the port, each command
+received appears on stderr. Stop with Ctrl+C (or SIGTERM).
+  --link      also makes a symbolic link PATH to the port
+  --type      display type it reports itself as (without: &quot;Quon 3&quot;)
+  --store     on exit, writes what it holds into FOLDER: E0.txt .. E3.txt
+              (texts as received) and glyphs.pix (character set)
+  --load      holds the files from FOLDER from the start (as --store writes them)
+  --realtime  transfers at 9600 baud like a device; without: four times as fast
+</translation>
+    </message>
+    <message>
+        <source>Unerwartete Angabe: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Das ist kein Ordner.</source>
+        <translation>This is not a folder.</translation>
+    </message>
+    <message>
+        <source>Der Link kann nicht angelegt werden, dort liegt schon eine Datei: %1</source>
+        <translation>The link cannot be created, there is a file there already: %1</translation>
+    </message>
+    <message>
+        <source>Der Link kann nicht angelegt werden: %1</source>
+        <translation>The link cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>Simulierte Anzeige &quot;%1&quot; an %2%3 (Ende mit Ctrl+C)
+</source>
+        <translation>Simulated display &quot;%1&quot; on %2%3 (stop with Ctrl+C)
+</translation>
+    </message>
+    <message>
+        <source>Simulierte Anzeige beendet.
+</source>
+        <translation>Simulated display stopped.
+</translation>
+    </message>
+    <message>
+        <source>Simulierte Anzeige beendet, Inhalt gespeichert in %1
+</source>
+        <translation>Simulated display stopped, content saved in %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedDisplay</name>
+    <message>
+        <source>Die simulierte Anzeige gibt es unter diesem Betriebssystem nicht.</source>
+        <translation>The simulated display is not available on this operating system.</translation>
+    </message>
+    <message>
+        <source>Simulierte Anzeige</source>
+        <translation>Simulated display</translation>
+    </message>
+    <message>
+        <source>Die simulierte Anzeige kann keine Schnittstelle anlegen.</source>
+        <translation>The simulated display cannot create a port.</translation>
+    </message>
+</context>
+<context>
+    <name>SourceFile</name>
+    <message>
+        <source>%1 &quot;%2&quot; kann nicht gelesen werden: %3</source>
+        <translation>%1 &quot;%2&quot; cannot be read: %3</translation>
+    </message>
+    <message>
+        <source>ist keine gewöhnliche Datei</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>mit %1 Bytes zu groß (höchstens %2)</source>
+        <translation>too large at %1 bytes (at most %2)</translation>
+    </message>
+    <message>
+        <source>mit mehr als %1 Bytes zu groß</source>
+        <translation>too large at more than %1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>Speichernunter</name>
+    <message>
+        <source>Projekt Speichern unter</source>
+        <translation>Save Project As</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den Pfad an, unter dem das Projekt gespeichert wird.</source>
+        <translation>Please give the path to save the project in.</translation>
+    </message>
+</context>
+<context>
+    <name>Startdialog</name>
+    <message>
+        <source>Tavolin Editor</source>
+        <translation>Tavolin Editor</translation>
+    </message>
+    <message>
+        <source>Diesen  Bildschirm beim &amp;Start anzeigen</source>
+        <translation>Show this screen at &amp;start</translation>
+    </message>
+    <message>
+        <source>&amp;Neues Projekt</source>
+        <translation>&amp;New project</translation>
+    </message>
+    <message>
+        <source>&amp;Zuletzt bearbeitete Projekte</source>
+        <translation>&amp;Recently edited projects</translation>
+    </message>
+    <message>
+        <source>&amp;Abbruch</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Meldetexte für Quon- und Orbex-Anzeigen</source>
+        <translation>Message texts for Quon and Orbex displays</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Blink</source>
+        <translation>Blink</translation>
+    </message>
+    <message>
+        <source>Grafikzeichensatz</source>
+        <translation>Graphics character set</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>no space left on the device</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent überschritten</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Datei zu groß für das Dateisystem</source>
+        <translation>file too large for the file system</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>nicht vorhanden</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfads ist kein Ordner</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>ist ein Ordner</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>Datenträger ist schreibgeschützt</source>
+        <translation>the device is read-only</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler des Geräts</source>
+        <translation>input/output error of the device</translation>
+    </message>
+    <message>
+        <source>ist schon vorhanden</source>
+        <translation>exists already</translation>
+    </message>
+    <message>
+        <source>Name zu lang</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>Ordner ist nicht leer</source>
+        <translation>folder is not empty</translation>
+    </message>
+    <message>
+        <source>Gerät oder Datei ist belegt</source>
+        <translation>device or file is busy</translation>
+    </message>
+    <message>
+        <source>Gerät nicht vorhanden</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>zu viele offene Dateien</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>zu viele symbolische Verknüpfungen</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>liegt auf einem anderen Datenträger</source>
+        <translation>is on another device</translation>
+    </message>
+    <message>
+        <source>ungültige Angabe</source>
+        <translation>invalid argument</translation>
+    </message>
+    <message>
+        <source>Datei ist in Benutzung</source>
+        <translation>file is in use</translation>
+    </message>
+    <message>
+        <source>kein passendes Gerät (keine serielle Schnittstelle)</source>
+        <translation>no suitable device (not a serial port)</translation>
+    </message>
+    <message>
+        <source>der Empfänger hat die Verbindung beendet</source>
+        <translation>the receiver closed the connection</translation>
+    </message>
+    <message>
+        <source>ungültiger Dateizugriff</source>
+        <translation>invalid file access</translation>
+    </message>
+    <message>
+        <source>nicht genug Arbeitsspeicher</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler des Systems</source>
+        <translation>unknown system error</translation>
+    </message>
+</context>
+<context>
+    <name>SystemSettings</name>
+    <message>
+        <source>Die Zeile &quot;%1&quot; muss mit einem Buchstaben oder einer Ziffer (A-Z, a-z, 0-9) beginnen. Sonst liest die Anzeige sie und alle Einstellungen danach als Meldungstext.</source>
+        <translation>The line &quot;%1&quot; must begin with a letter or a digit (A-Z, a-z, 0-9). Otherwise the display reads it and all settings after it as message text.</translation>
+    </message>
+    <message>
+        <source>Die Zeile &quot;%1&quot; enthält ein Steuerzeichen (%2), das in einer Textdatei nicht stehen kann.</source>
+        <translation>The line &quot;%1&quot; contains a control character (%2) that cannot stand in a text file.</translation>
+    </message>
+</context>
+<context>
+    <name>Systemeinstellungen</name>
+    <message>
+        <source>Systemeinstellungen</source>
+        <translation>System settings</translation>
+    </message>
+    <message>
+        <source>&amp;Allgemein</source>
+        <translation>&amp;General</translation>
+    </message>
+    <message>
+        <source>&amp;Tastatur Einstellungen</source>
+        <translation>&amp;Keyboard settings</translation>
+    </message>
+    <message>
+        <source>&amp;Weitere</source>
+        <translation>&amp;Other</translation>
+    </message>
+    <message>
+        <source>Meldetextauswahl</source>
+        <translation>Message selection</translation>
+    </message>
+    <message>
+        <source>&amp;Binär</source>
+        <translation>&amp;Binary</translation>
+    </message>
+    <message>
+        <source>B&amp;CD</source>
+        <translation>B&amp;CD</translation>
+    </message>
+    <message>
+        <source>Interne Zeichensatz</source>
+        <translation>Internal character set</translation>
+    </message>
+    <message>
+        <source>CP&amp;M</source>
+        <translation>CP&amp;M</translation>
+    </message>
+    <message>
+        <source>&amp;IBM</source>
+        <translation>&amp;IBM</translation>
+    </message>
+    <message>
+        <source>&amp;Helligkeit:</source>
+        <translation>B&amp;rightness:</translation>
+    </message>
+    <message>
+        <source>&amp;Drucker Ein</source>
+        <translation>&amp;Printer on</translation>
+    </message>
+    <message>
+        <source>Zeiten</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>Sc&amp;rollzeit:</source>
+        <translation>&amp;Scroll time:</translation>
+    </message>
+    <message>
+        <source>Blink-&amp;Ein:</source>
+        <translation>Blink o&amp;n:</translation>
+    </message>
+    <message>
+        <source>Blink-A&amp;us:</source>
+        <translation>Blink o&amp;ff:</translation>
+    </message>
+    <message>
+        <source>Sek.</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>SPS Adressen</source>
+        <translation>PLC addresses</translation>
+    </message>
+    <message>
+        <source>Ta&amp;st:</source>
+        <translation>K&amp;ey:</translation>
+    </message>
+    <message>
+        <source>&amp;LED:</source>
+        <translation>&amp;LED:</translation>
+    </message>
+    <message>
+        <source>Teilnehmer&amp;Nr:</source>
+        <translation>S&amp;tation no.:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtrern</source>
+        <translation>E&amp;xternal</translation>
+    </message>
+    <message>
+        <source>&amp;Intern</source>
+        <translation>&amp;Internal</translation>
+    </message>
+    <message>
+        <source>&amp;Grün</source>
+        <translation>Gree&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Rot</source>
+        <translation>&amp;Red</translation>
+    </message>
+    <message>
+        <source>Blinken &amp;ein</source>
+        <translation>&amp;Blinking on</translation>
+    </message>
+    <message>
+        <source>Blinken a&amp;us</source>
+        <translation>Blinking o&amp;ff</translation>
+    </message>
+    <message>
+        <source>Ra&amp;stend</source>
+        <translation>&amp;Latching</translation>
+    </message>
+    <message>
+        <source>&amp;Tastend</source>
+        <translation>&amp;Momentary</translation>
+    </message>
+    <message>
+        <source>A&amp;lles Wählen</source>
+        <translation>Select &amp;all</translation>
+    </message>
+    <message>
+        <source>Zeile &quot;%1&quot;: %2</source>
+        <translation>Line &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TempFile</name>
+    <message>
+        <source>Der temporäre Ordner &quot;%1&quot; kann nicht angelegt werden.</source>
+        <translation>The temporary folder &quot;%1&quot; cannot be created.</translation>
+    </message>
+    <message>
+        <source>Im temporären Ordner &quot;%1&quot; kann nichts angelegt werden.</source>
+        <translation>Nothing can be created in the temporary folder &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Im temporären Ordner &quot;%1&quot; kann keine Datei angelegt werden.</source>
+        <translation>No file can be created in the temporary folder &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TextExchange</name>
+    <message>
+        <source>Kopfzeile %1: </source>
+        <translation>Header line %1: </translation>
+    </message>
+    <message>
+        <source>: Die Meldungsnummer %1 liegt nicht zwischen 0 und %2.</source>
+        <translation>: The message number %1 is not between 0 and %2.</translation>
+    </message>
+    <message>
+        <source>: Meldung %1 kommt doppelt vor.</source>
+        <translation>: Message %1 occurs twice.</translation>
+    </message>
+    <message>
+        <source>, Meldung %1: </source>
+        <translation>, message %1: </translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Meldung und keine Kopfzeile.</source>
+        <translation>The file contains no message and no header line.</translation>
+    </message>
+    <message>
+        <source>CSV Zeile %1: Anführungszeichen nicht geschlossen.</source>
+        <translation>CSV line %1: quotation mark not closed.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist nicht in UTF-8 geschrieben.</source>
+        <translation>The file is not written in UTF-8.</translation>
+    </message>
+    <message>
+        <source>Kein gültiges JSON (Stelle %1: %2).</source>
+        <translation>No valid JSON (position %1: %2).</translation>
+    </message>
+    <message>
+        <source>Die JSON-Datei enthält kein Objekt mit &quot;messages&quot;.</source>
+        <translation>The JSON file contains no object with &quot;messages&quot;.</translation>
+    </message>
+    <message>
+        <source>Die JSON-Datei hat nicht das Format &quot;%1&quot;.</source>
+        <translation>The JSON file is not in the format &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Die JSON-Datei enthält keine Liste &quot;messages&quot;.</source>
+        <translation>The JSON file contains no list &quot;messages&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;header&quot; muss eine Liste von Texten sein.</source>
+        <translation>&quot;header&quot; must be a list of texts.</translation>
+    </message>
+    <message>
+        <source>Kopfzeile %1</source>
+        <translation>Header line %1</translation>
+    </message>
+    <message>
+        <source>: kein Text.</source>
+        <translation>: no text.</translation>
+    </message>
+    <message>
+        <source>Eintrag %1 von &quot;messages&quot;</source>
+        <translation>Entry %1 of &quot;messages&quot;</translation>
+    </message>
+    <message>
+        <source>: erwartet wird {&quot;number&quot;: Zahl, &quot;text&quot;: Text}.</source>
+        <translation>: expected is {&quot;number&quot;: number, &quot;text&quot;: text}.</translation>
+    </message>
+    <message>
+        <source>CSV Zeile %1</source>
+        <translation>CSV line %1</translation>
+    </message>
+    <message>
+        <source>: zwei Spalten erwartet (Nummer und Text), %1 gefunden.</source>
+        <translation>: two columns expected (number and text), %1 found.</translation>
+    </message>
+    <message>
+        <source>: &quot;%1&quot; ist keine Meldungsnummer.</source>
+        <translation>: &quot;%1&quot; is no message number.</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).</source>
+        <translation>The file cannot be read for the backup copy (%1).</translation>
+    </message>
+    <message>
+        <source>
+Die Texte von Sprache%1 sind zu lang: die Anzeige nimmt höchstens %2 Bytes je Sprache an. Bitte Meldungen kürzen oder löschen.</source>
+        <translation>
+The texts of language %1 are too long: the display takes at most %2 bytes per language. Please shorten or delete messages.</translation>
+    </message>
+    <message>
+        <source>Das Zeichen %1 kann in einer Textdatei nicht stehen.</source>
+        <translation>The character %1 cannot stand in a text file.</translation>
+    </message>
+    <message>
+        <source>Eine leere letzte Zeile kann in einer Textdatei nicht stehen.</source>
+        <translation>An empty last line cannot stand in a text file.</translation>
+    </message>
+    <message>
+        <source>Der Text von Meldung 0 darf nicht mit &quot;*&quot; beginnen: die Textdatei liest eine solche erste Zeile als Kopfzeile der Systemeinstellungen, und der Text ginge beim Speichern verloren.</source>
+        <translation>The text of message 0 must not begin with &quot;*&quot;: the text file reads such a first line as a header line of the system settings, and the text would be lost on saving.</translation>
+    </message>
+    <message>
+        <source>Eine Kopfzeile muss mit einem Buchstaben oder einer Ziffer beginnen.</source>
+        <translation>A header line must begin with a letter or a digit.</translation>
+    </message>
+    <message>
+        <source>Das Zeichen %1 kann in einer Kopfzeile nicht stehen.</source>
+        <translation>The character %1 cannot stand in a header line.</translation>
+    </message>
+    <message>
+        <source>Ein Ordner dieses Namens ist bereits vorhanden.</source>
+        <translation>A folder of this name exists already.</translation>
+    </message>
+    <message>
+        <source>Der Text nach dem Dateiende-Zeichen {x1A} wurde nicht gelesen: „%1“.</source>
+        <translation>The text after the end-of-file character {x1A} was not read: “%1”.</translation>
+    </message>
+    <message>
+        <source>Die Meldungsnummer %1 ist größer als %2; die Meldung wurde nicht gelesen.</source>
+        <translation>The message number %1 is greater than %2; the message was not read.</translation>
+    </message>
+    <message>
+        <source>Text vor der ersten Meldungsnummer wurde nicht gelesen.</source>
+        <translation>Text before the first message number was not read.</translation>
+    </message>
+    <message>
+        <source>Meldung %1 steht schon in Zeile %2; ihr Text von dort wurde ersetzt.</source>
+        <translation>Message %1 already stands in line %2; its text from there was replaced.</translation>
+    </message>
+    <message>
+        <source>Die Zeile „%1“ hat weder Meldungsnummer noch Text und wurde nicht gelesen.</source>
+        <translation>The line “%1” has neither a message number nor text and was not read.</translation>
+    </message>
+    <message>
+        <source>Im Nummernfeld „%1“ wurde nur die Nummer %2 gelesen; der Rest ging verloren.</source>
+        <translation>Only the number %2 was read in the number field “%1”; the rest was lost.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Meldungsnummer; die Zeile wurde ohne diese Zeichen als weitere Zeile der Meldung davor gelesen.</source>
+        <translation>“%1” is no message number; the line was read without these characters as another line of the message before it.</translation>
+    </message>
+    <message>
+        <source>Die Kopfzeile „%1“ beginnt nicht mit einem Buchstaben oder einer Ziffer und wurde nicht gelesen.</source>
+        <translation>The header line “%1” does not begin with a letter or a digit and was not read.</translation>
+    </message>
+    <message>
+        <source>Ein Nullbyte beendet hier den Text; die folgenden %1 Bytes wurden nicht gelesen.</source>
+        <translation>A null byte ends the text here; the following %1 bytes were not read.</translation>
+    </message>
+    <message>
+        <source>Das ist ein Ordner, keine Textdatei.</source>
+        <translation>This is a folder, not a text file.</translation>
+    </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>This is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist länger als %1 Bytes; die Anzeige nimmt nur so viel an. Der Rest ab hier wurde nicht gelesen.</source>
+        <translation>The file is longer than %1 bytes; the display takes only that much. The rest from here on was not read.</translation>
+    </message>
+</context>
+<context>
+    <name>TextNotation</name>
+    <message>
+        <source>Ein Zeilenumbruch ist hier nicht erlaubt.</source>
+        <translation>A line break is not allowed here.</translation>
+    </message>
+    <message>
+        <source>&quot;{&quot; ohne &quot;}&quot; an Stelle %1 (ein &quot;{&quot; als Zeichen wird &quot;{{&quot; geschrieben).</source>
+        <translation>&quot;{&quot; without &quot;}&quot; at position %1 (a &quot;{&quot; as a character is written &quot;{{&quot;).</translation>
+    </message>
+    <message>
+        <source>Das Byte {%1} kann in einer Textdatei nicht stehen.</source>
+        <translation>The byte {%1} cannot stand in a text file.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Markierung {%1} an Stelle %2.</source>
+        <translation>Unknown mark {%1} at position %2.</translation>
+    </message>
+    <message>
+        <source>Das Zeichen &quot;%1&quot; (U+%2) an Stelle %3 gibt es auf der Anzeige nicht.</source>
+        <translation>The character &quot;%1&quot; (U+%2) at position %3 does not exist on the display.</translation>
+    </message>
+</context>
+<context>
+    <name>TextsCommand</name>
+    <message>
+        <source>Aufruf:
+  tavolin-cli texts normalize EIN.txt AUS.txt [--force]
+  tavolin-cli texts export EIN.txt [--format json|csv]
+  tavolin-cli texts import EIN.json|EIN.csv AUS.txt [--format json|csv]
+
+normalize  liest eine Textdatei der Anzeige und schreibt sie so, wie das Speichern
+           im Editor sie schreibt (Kopfzeilen und Meldungen, Zeilenende LF CR).
+           Was beim Lesen verloren geht, steht als Warnung auf stderr; über die
+           Eingabe selbst schreibt normalize dann nur mit --force.
+export     gibt die Kopfzeilen und Meldungen einer Textdatei als JSON (Vorgabe)
+           oder CSV in UTF-8 aus, zum Übersetzen und für die Versionsverwaltung.
+           Markierungen im Text: {blink}...{/blink} Blinken, {gfx}...{/gfx}
+           Grafikzeichen, {{ ein &quot;{&quot;, {xHH} ein Byte ohne druckbares Zeichen;
+           ein Zeilenumbruch beginnt eine neue Zeile der Meldung.
+import     macht aus einem solchen Export wieder eine Textdatei der Anzeige.
+           Das Format ergibt sich aus der Dateiendung, sonst aus --format.
+
+AUS.txt wird nur ersetzt, wenn alles geschrieben werden konnte.
+</source>
+        <translation>Usage:
+  tavolin-cli texts normalize IN.txt OUT.txt [--force]
+  tavolin-cli texts export IN.txt [--format json|csv]
+  tavolin-cli texts import IN.json|IN.csv OUT.txt [--format json|csv]
+
+normalize  reads a text file of the display and writes it as saving in the editor
+           writes it (header lines and messages, line end LF CR).
+           What is lost on reading is shown as a warning on stderr; normalize then
+           writes over the input itself only with --force.
+export     prints the header lines and messages of a text file as JSON (default)
+           or CSV in UTF-8, for translating and for version control.
+           Marks in the text: {blink}...{/blink} blinking, {gfx}...{/gfx}
+           graphics characters, {{ a &quot;{&quot;, {xHH} a byte without a printable character;
+           a line break starts a new line of the message.
+import     makes a text file of the display from such an export again.
+           The format follows from the file extension, otherwise from --format.
+
+OUT.txt is only replaced when everything could be written.
+</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; gibt es nicht.</source>
+        <translation>The file &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Datei.</source>
+        <translation>&quot;%1&quot; is not a file.</translation>
+    </message>
+    <message>
+        <source>%1 Dateinamen erwartet, %2 angegeben.
+
+%3</source>
+        <translation>%1 file names expected, %2 given.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Format &quot;%1&quot; (json oder csv).</source>
+        <translation>Unknown format &quot;%1&quot; (json or csv).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe Warnungen). Mit --force wird die Datei trotzdem so geschrieben.</source>
+        <translation>&quot;%1&quot; is not overwritten: content was lost on reading (see warnings). With --force the file is written like this anyway.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; kann nicht gelesen werden: %2</source>
+        <translation>&quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist zu groß für eine Textdatei der Anzeige.</source>
+        <translation>&quot;%1&quot; is too large for a text file of the display.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Unterbefehl &quot;%1&quot;.
+
+%2</source>
+        <translation>Unknown subcommand &quot;%1&quot;.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommand</name>
+    <message>
+        <source>Angeschlossen an: %1</source>
+        <translation>Connected to: %1</translation>
+    </message>
+    <message>
+        <source>Aufruf: tavolin-cli download PROJEKTORDNER [--port SCHNITTSTELLE] [--select MASKE]
+
+Überträgt Systemeinstellungen, Zeichensatz und Texte eines Projekts zur Anzeige.
+  --port    Schnittstelle (&quot;COM3&quot;, &quot;/dev/ttyUSB0&quot;); ohne: der Wert &quot;Schnittstelle&quot;
+  --select  Auswahl wie im Dialog &quot;Übertragen&quot;: 1 Systemeinstellungen, 2 Zeichensatz,
+            4 Sprache 1, 8 Sprache 2, 16/32 Diagnosesprache 1/2 (Summe);
+            ohne: der gespeicherte Wert &quot;Übertragen&quot;, leer 1023 (alles).
+            Sprache 1 bringt die Systemeinstellungen mit; was der Anzeigetyp nicht
+            hat, entfällt. Bleibt nichts übrig, endet der Aufruf mit Exit-Code 2.
+Vor dem ersten Byte wird die Pixeldatei des Projekts geprüft, wenn der Zeichensatz
+übertragen wird: fehlt sie oder ist sie nicht 1568 Bytes groß, wird nichts gesendet.
+Ctrl+C bricht die Übertragung ab (Exit-Code 130, nach SIGTERM 143).
+</source>
+        <translation>Usage: tavolin-cli download PROJECT_FOLDER [--port PORT] [--select MASK]
+
+Downloads the system settings, character set and texts of a project to the display.
+  --port    port (&quot;COM3&quot;, &quot;/dev/ttyUSB0&quot;); without: the stored value &quot;Schnittstelle&quot;
+  --select  selection as in the &quot;Download&quot; dialog: 1 system settings, 2 character set,
+            4 language 1, 8 language 2, 16/32 diagnostic language 1/2 (sum);
+            without: the stored value &quot;Übertragen&quot;, empty 1023 (everything).
+            Language 1 brings the system settings along; what the display type does
+            not have is left out. If nothing remains, the call ends with exit code 2.
+Before the first byte the pixel file of the project is checked when the character set
+is downloaded: if it is missing or not 1568 bytes large, nothing is sent.
+Ctrl+C aborts the download (exit code 130, after SIGTERM 143).
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: tavolin-cli readback NEUER_PROJEKTORDNER --type ANZEIGETYP [--port SCHNITTSTELLE]
+
+Liest Zeichensatz und Betriebstexte einer Anzeige in ein neues Projekt.
+Der Ordner darf noch nicht existieren (oder muss leer sein); er wird erst angelegt,
+wenn alles gelesen und gespeichert ist.
+Ctrl+C bricht ab (Exit-Code 130, nach SIGTERM 143); dann bleibt nichts zurück.
+Ein Zeichensatz, der nicht vollständig oder mit falscher Prüfsumme ankommt, bleibt
+leer; das Projekt wird trotzdem gespeichert, der Aufruf endet mit Exit-Code 1.
+</source>
+        <translation>Usage: tavolin-cli readback NEW_PROJECT_FOLDER --type DISPLAY_TYPE [--port PORT]
+
+Reads the character set and operating messages of a display into a new project.
+The folder must not exist yet (or must be empty); it is created only when
+everything has been read and saved.
+Ctrl+C aborts (exit code 130, after SIGTERM 143); then nothing is left behind.
+A character set that arrives incomplete or with a wrong checksum stays empty;
+the project is saved anyway, and the call ends with exit code 1.
+</translation>
+    </message>
+    <message>
+        <source>Ein Projektordner erwartet.
+
+%1</source>
+        <translation>One project folder expected.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Ungültige Auswahl: %1 (0 bis 1023)</source>
+        <translation>Invalid selection: %1 (0 to 1023)</translation>
+    </message>
+    <message>
+        <source>Die Auswahl %1%2 überträgt beim Anzeigetyp &quot;%3&quot; nichts%4.</source>
+        <translation>The selection %1%2 downloads nothing for the display type &quot;%3&quot;%4.</translation>
+    </message>
+    <message>
+        <source> (gespeicherter Wert &quot;Übertragen&quot;)</source>
+        <translation> (stored value &quot;Übertragen&quot;)</translation>
+    </message>
+    <message>
+        <source>: sie enthält keines der Bits 1, 2, 4, 8, 16, 32</source>
+        <translation>: it contains none of the bits 1, 2, 4, 8, 16, 32</translation>
+    </message>
+    <message>
+        <source>: %1 hat dieser Anzeigetyp nicht</source>
+        <translation>: this display type does not have %1</translation>
+    </message>
+    <message>
+        <source>Übertragung mit Fehlern beendet.</source>
+        <translation>Download ended with errors.</translation>
+    </message>
+    <message>
+        <source>Übertragung beendet: %1.
+</source>
+        <translation>Download finished: %1.
+</translation>
+    </message>
+    <message>
+        <source>Ein neuer Projektordner erwartet.
+
+%1</source>
+        <translation>One new project folder expected.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Der Anzeigetyp fehlt (--type).</source>
+        <translation>The display type is missing (--type).</translation>
+    </message>
+    <message>
+        <source>Der Projektordner existiert bereits: %1</source>
+        <translation>The project folder exists already: %1</translation>
+    </message>
+    <message>
+        <source>Projekt gelesen: %1
+</source>
+        <translation>Project read: %1
+</translation>
+    </message>
+    <message>
+        <source>Auslesen mit Fehlern beendet.</source>
+        <translation>Read-back ended with errors.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProtocol</name>
+    <message>
+        <source>Systemeinstellungen</source>
+        <translation>System settings</translation>
+    </message>
+    <message>
+        <source>Zeichensatz</source>
+        <translation>Character set</translation>
+    </message>
+    <message>
+        <source>Sprache 1</source>
+        <translation>Language 1</translation>
+    </message>
+    <message>
+        <source>Sprache 2</source>
+        <translation>Language 2</translation>
+    </message>
+    <message>
+        <source>Diagnosesprache 1</source>
+        <translation>Diagnostic language 1</translation>
+    </message>
+    <message>
+        <source>Diagnosesprache 2</source>
+        <translation>Diagnostic language 2</translation>
+    </message>
+    <message>
+        <source>Andere Sprache muss wieder prog. werden</source>
+        <translation>The other language must be programmed again</translation>
+    </message>
+    <message>
+        <source>Handshake-Fehler</source>
+        <translation>Handshake error</translation>
+    </message>
+    <message>
+        <source>Meld. Nr zu groß</source>
+        <translation>Msg. no. too large</translation>
+    </message>
+    <message>
+        <source>Meld. Nr vertauscht</source>
+        <translation>Msg. no. out of order</translation>
+    </message>
+    <message>
+        <source>TAB erwartet</source>
+        <translation>TAB expected</translation>
+    </message>
+    <message>
+        <source>Gartenzaun nicht gefunden</source>
+        <translation>Hash sign not found</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Fehler in Zahlenfeld</source>
+        <translation>Error in number field</translation>
+    </message>
+    <message>
+        <source>Textspeicher voll</source>
+        <translation>Text memory full</translation>
+    </message>
+    <message>
+        <source>Die Texte von Sprache %1 sind zu groß für die Übertragung (höchstens %2 Bytes) !</source>
+        <translation>The texts of language %1 are too large for the download (at most %2 bytes)!</translation>
+    </message>
+    <message>
+        <source>Warte auf Anzeige (Versuch %1 von %2)...</source>
+        <translation>Waiting for the display (attempt %1 of %2)...</translation>
+    </message>
+    <message>
+        <source>Zeichensatz wird geladen...</source>
+        <translation>Downloading character set...</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Sprache1 wird geladen...</source>
+        <translation>Downloading language 1...</translation>
+    </message>
+    <message>
+        <source>Sprache2 wird geladen...</source>
+        <translation>Downloading language 2...</translation>
+    </message>
+    <message>
+        <source>Diagnose-Sprache1 wird geladen...</source>
+        <translation>Downloading diagnostic language 1...</translation>
+    </message>
+    <message>
+        <source>Diagnose-Sprache2 wird geladen...</source>
+        <translation>Downloading diagnostic language 2...</translation>
+    </message>
+    <message>
+        <source>Systemeinstellungen werden geladen...</source>
+        <translation>Downloading system settings...</translation>
+    </message>
+    <message>
+        <source>Zeichensatz wird gelesen...</source>
+        <translation>Reading character set...</translation>
+    </message>
+    <message>
+        <source>Der Zeichensatz wurde nicht richtig empfangen (%1 von %2 Bytes); seine Zeichen bleiben leer.</source>
+        <translation>The character set was not received correctly (%1 of %2 bytes); its characters stay empty.</translation>
+    </message>
+    <message>
+        <source>Der Zeichensatz wurde nicht richtig empfangen (Prüfsumme falsch); seine Zeichen bleiben leer.</source>
+        <translation>The character set was not received correctly (wrong checksum); its characters stay empty.</translation>
+    </message>
+    <message>
+        <source>Der Zeichensatz wurde nicht richtig empfangen; die Anzeige kann nicht verglichen werden.</source>
+        <translation>The character set was not received correctly; the display cannot be compared.</translation>
+    </message>
+    <message>
+        <source>Auslesen</source>
+        <translation>Read back</translation>
+    </message>
+    <message>
+        <source>Sprache1 wird gelesen...</source>
+        <translation>Reading language 1...</translation>
+    </message>
+    <message>
+        <source>Sprache2 wird gelesen...</source>
+        <translation>Reading language 2...</translation>
+    </message>
+</context>
+<context>
+    <name>TransferText</name>
+    <message>
+        <source>Schnittstellen Fehler !</source>
+        <translation>Port error!</translation>
+    </message>
+    <message>
+        <source>Übertragung durch Anwender abgebrochen !</source>
+        <translation>Transfer aborted by the user!</translation>
+    </message>
+    <message>
+        <source>Buffer zur klein !!</source>
+        <translation>Buffer too small!!</translation>
+    </message>
+    <message>
+        <source>Anzeige nicht angeschloßen !</source>
+        <translation>Display not connected!</translation>
+    </message>
+    <message>
+        <source>Fehler bei der Übertragung !</source>
+        <translation>Error during the transfer!</translation>
+    </message>
+    <message>
+        <source>Fehler bei der Übertragung</source>
+        <translation>Error during the transfer</translation>
+    </message>
+    <message>
+        <source>Timeout Fehler</source>
+        <translation>Timeout error</translation>
+    </message>
+    <message>
+        <source>Übertragungsfehler</source>
+        <translation>Transfer error</translation>
+    </message>
+    <message>
+        <source>Kein Info !</source>
+        <translation>No info!</translation>
+    </message>
+</context>
+<context>
+    <name>Uebertragen</name>
+    <message>
+        <source>Systemeinstellungen</source>
+        <translation>System settings</translation>
+    </message>
+    <message>
+        <source>Zeichensatz</source>
+        <translation>Character set</translation>
+    </message>
+    <message>
+        <source>Sprache 1</source>
+        <translation>Language 1</translation>
+    </message>
+    <message>
+        <source>Sprache 2</source>
+        <translation>Language 2</translation>
+    </message>
+    <message>
+        <source>Diagnosespache 1</source>
+        <translation>Diagnostic language 1</translation>
+    </message>
+    <message>
+        <source>Diagnosesprache 2</source>
+        <translation>Diagnostic language 2</translation>
+    </message>
+    <message>
+        <source>Übertragen</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Zur Anzeige übertragen</source>
+        <translation>Download to the display</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Versioninfo</name>
+    <message>
+        <source>Versioninfo</source>
+        <translation>Version information</translation>
+    </message>
+    <message>
+        <source>Modulname</source>
+        <translation>Module name</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Hersteller und Copyright bei</source>
+        <translation>Manufacturer and copyright holder</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>%1 ist mehrfach angegeben.</source>
+        <translation>%1 is given more than once.</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Wert.</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1 nimmt keinen Wert.</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Angabe: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>Aufruf: tavolin-cli BEFEHL [ARGUMENTE...]
+
+Befehle:
+</source>
+        <translation>Usage: tavolin-cli COMMAND [ARGUMENTS...]
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+&apos;tavolin-cli BEFEHL --help&apos; zeigt die Hilfe eines Befehls.
+</source>
+        <translation>
+&apos;tavolin-cli COMMAND --help&apos; shows the help of a command.
+</translation>
+    </message>
+    <message>
+        <source>Die Standardausgabe kann nicht geschrieben werden: %1</source>
+        <translation>Standard output cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>Unbekannter Befehl: %1
+</source>
+        <translation>Unknown command: %1
+</translation>
+    </message>
+    <message>
+        <source>Warnung: </source>
+        <translation>Warning: </translation>
+    </message>
+</context>
+</TS>
