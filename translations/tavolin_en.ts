@@ -58,6 +58,10 @@
         <source>Die Pixeldatei kann nicht geschrieben werden.</source>
         <translation>The pixel file cannot be written.</translation>
     </message>
+    <message>
+        <source>leer</source>
+        <translation>empty</translation>
+    </message>
 </context>
 <context>
     <name>CliCommand</name>

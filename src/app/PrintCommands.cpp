@@ -77,9 +77,10 @@ void PrintCommands::report(const MessageListPrintResult& result)
     QStringList numbers;
     for (const int number : result.tooTall)
         numbers << QString::number(number);
-    MessageBox::Error(&m_parent, tr("Meldung %1 ist zu lang für eine Seite und wurde nicht gedruckt; "
-                                                "alle anderen Meldungen wurden gedruckt.")
-                                     .arg(numbers.join(QStringLiteral(", "))));
+    MessageBox::Error(&m_parent,
+                      tr("Meldung %1 ist zu lang für eine Seite und wurde nicht gedruckt; "
+                         "alle anderen Meldungen wurden gedruckt.")
+                          .arg(numbers.join(QStringLiteral(", "))));
 }
 
 void PrintCommands::Print(int language)
@@ -134,8 +135,8 @@ void PrintCommands::SavePdf(int language)
         return;
     const QString proposal = m_session.project.folder + QLatin1Char('/')
                            + QFileInfo(list.table->fileName[size_t(language)]).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = QFileDialog::getSaveFileName(&m_parent, tr("Als PDF speichern"), proposal,
-                                                      tr("PDF-Dateien (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(&m_parent, tr("Als PDF speichern"), proposal, tr("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return;
     try {

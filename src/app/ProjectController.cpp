@@ -114,8 +114,9 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
         m_view.Grid()->setFocus(Qt::OtherFocusReason);
 
         if (!warnings.isEmpty())
-            MessageBox::Warning(&m_parent, tr("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
-                                               + FormatReadWarnings(warnings, 20, QStringLiteral("\r\r")));
+            MessageBox::Warning(&m_parent,
+                                tr("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
+                                    + FormatReadWarnings(warnings, 20, QStringLiteral("\r\r")));
         return true;
     } catch (const TavolinError& error) {
         failOpen(error.message());
@@ -260,8 +261,9 @@ void ProjectController::CharSetSettled(bool confirmed)
         if (!confirmed)
             return;
         const QString question = tr("Den Zeichensatz \"%1\" gibt es im Projekt nicht.\r"
-                                                "Ein neuer Zeichensatz wird angelegt.\r\r"
-                                                "Möchten Sie das?").arg(newName);
+                                    "Ein neuer Zeichensatz wird angelegt.\r\r"
+                                    "Möchten Sie das?")
+                                     .arg(newName);
         if (MessageBox::YesNo(&m_parent, tr("Zeichensatz"), question) != QMessageBox::Yes) {
             box.SetTextQuietly(oldName);
             return;

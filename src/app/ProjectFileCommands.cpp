@@ -125,8 +125,9 @@ void ProjectFileCommands::Delete()
     QString reason;
     if (!(trash ? DeleteToRecycleBin(target, &reason) : DeleteForGood(target, &reason))) {
         // The project stays open with whatever it holds, so nothing is lost.
-        MessageBox::Error(&m_parent, tr("Das Projekt \r\"%1\"\r konnte nicht gelöscht werden:\r%2")
-                                         .arg(QDir::toNativeSeparators(target), reason));
+        MessageBox::Error(&m_parent,
+                          tr("Das Projekt \r\"%1\"\r konnte nicht gelöscht werden:\r%2")
+                              .arg(QDir::toNativeSeparators(target), reason));
         return;
     }
     if (isOpen) {

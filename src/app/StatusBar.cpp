@@ -12,8 +12,8 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
     // Each panel is at least as wide as the longest text it shows, so that nothing is cut
     // and the bar does not jump while the caret moves; the port grows with its name.
     const int widths[5] = {70, 100, 50, 50, 80};
-    const QString longest[5] = {QString::asprintf("%4i:%3i", 1023, 999), QString(), QString(),
-                                tr("Blink"), tr("Grafikzeichensatz")};
+    const QString longest[5] = {QString::asprintf("%4i:%3i", 1023, 999), QString(), QString(), tr("Blink"),
+                                tr("Grafikzeichensatz")};
     for (int i = 0; i < 5; ++i) {
         m_panels[i] = new QLabel(this);
         m_panels[i]->setFrameShape(QFrame::Panel);

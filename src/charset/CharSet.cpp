@@ -101,7 +101,8 @@ bool TCharSet::RebuildFont()
         QString builtFace;
         const QByteArray fon = BuildFontFileData(source, fntPath, &builtFace);
         const QByteArray trueType = BuildTrueTypeFont(builtFace, EditableFont::WindowsGlyphs(source, fntPath));
-        ReplaceFileBytes(fonPath, fon, QCoreApplication::translate("CharSet", "Die Schriftdatei kann nicht geschrieben werden."));
+        ReplaceFileBytes(fonPath, fon,
+                         QCoreApplication::translate("CharSet", "Die Schriftdatei kann nicht geschrieben werden."));
         m_fontId = QFontDatabase::addApplicationFontFromData(trueType);
         if (m_fontId >= 0)
             Q_EMIT FontChange(2, builtFace);
@@ -172,20 +173,24 @@ void TCharSet::PixToFont(const QString& pixPath, const QString& fontPath, const 
 void TCharSet::PixDataToFont(const QByteArray& pix, const QString& fontPath, const QString& faceName)
 {
     const QByteArray font = EditableFont::FromPix(pix, faceName);
-    ReplaceFileBytes(fontPath, font, QCoreApplication::translate("CharSet", "Die Zeichensatzdatei kann nicht geschrieben werden."));
+    ReplaceFileBytes(fontPath, font,
+                     QCoreApplication::translate("CharSet", "Die Zeichensatzdatei kann nicht geschrieben werden."));
 }
 
 QByteArray TCharSet::ReadPixFile(const QString& pixPath)
 {
-    const QByteArray pix = ReadSourceFile(pixPath, QCoreApplication::translate("CharSet", "Die Pixeldatei"), EditableFont::MaxFileSize);
+    const QByteArray pix =
+        ReadSourceFile(pixPath, QCoreApplication::translate("CharSet", "Die Pixeldatei"), EditableFont::MaxFileSize);
     if (pix.size() != PixSize)
-        throw TavolinError(QCoreApplication::translate("CharSet", "Die Pixeldatei \"%1\" ist %2; ein Zeichensatz hat %3 Bytes.")
-                               .arg(QDir::toNativeSeparators(pixPath),
-                                    pix.isEmpty() ? QStringLiteral("leer")
-                                                  : QCoreApplication::translate("CharSet", "mit %1 Bytes %2").arg(pix.size()).arg(
-                                                        pix.size() < PixSize ? QCoreApplication::translate("CharSet", "zu kurz")
-                                                                             : QCoreApplication::translate("CharSet", "zu lang")))
-                               .arg(PixSize));
+        throw TavolinError(
+            QCoreApplication::translate("CharSet", "Die Pixeldatei \"%1\" ist %2; ein Zeichensatz hat %3 Bytes.")
+                .arg(QDir::toNativeSeparators(pixPath),
+                     pix.isEmpty() ? QCoreApplication::translate("CharSet", "leer")
+                                   : QCoreApplication::translate("CharSet", "mit %1 Bytes %2")
+                                         .arg(pix.size())
+                                         .arg(pix.size() < PixSize ? QCoreApplication::translate("CharSet", "zu kurz")
+                                                                   : QCoreApplication::translate("CharSet", "zu lang")))
+                .arg(PixSize));
     return pix;
 }
 
@@ -194,5 +199,6 @@ void TCharSet::FontToPix(const QString& fontPath, const QString& pixPath)
     // The whole font is read and checked before the ".pix" file is touched, so a damaged
     // font never costs the user the file on disk.
     const QByteArray pix = EditableFont::ToPix(EditableFont::ReadFile(fontPath), fontPath);
-    ReplaceFileBytes(pixPath, pix, QCoreApplication::translate("CharSet", "Die Pixeldatei kann nicht geschrieben werden."));
+    ReplaceFileBytes(pixPath, pix,
+                     QCoreApplication::translate("CharSet", "Die Pixeldatei kann nicht geschrieben werden."));
 }

@@ -62,7 +62,9 @@ qint64 GlyphOffset(const QByteArray& font, int entry, qint64 needed, const QStri
 {
     const qint64 offset = Get32(font, TableOffset + TableEntrySize * entry + 2);
     if (offset + needed > font.size())
-        Damaged(fileName, QCoreApplication::translate("EditableFont", "die Daten des Zeichens %1 liegen außerhalb der Datei").arg(entry + 32));
+        Damaged(fileName,
+                QCoreApplication::translate("EditableFont", "die Daten des Zeichens %1 liegen außerhalb der Datei")
+                    .arg(entry + 32));
     return offset;
 }
 

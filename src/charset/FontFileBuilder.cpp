@@ -55,9 +55,11 @@ QByteArray DosStub()
 QByteArray BuildFontFileData(const QByteArray& source, const QString& sourceName, QString* face)
 {
     if (source.size() < BitsOffset)
-        throw TavolinError(QCoreApplication::translate("FontFileBuilder", "Die Zeichensatzdatei \"%1\" ist beschädigt: sie ist mit %2 Bytes zu kurz.")
-                               .arg(QDir::toNativeSeparators(sourceName))
-                               .arg(source.size()));
+        throw TavolinError(
+            QCoreApplication::translate("FontFileBuilder",
+                                        "Die Zeichensatzdatei \"%1\" ist beschädigt: sie ist mit %2 Bytes zu kurz.")
+                .arg(QDir::toNativeSeparators(sourceName))
+                .arg(source.size()));
     const QString faceName = FaceName(source, sourceName);
     const QByteArray faceBytes = faceName.toLatin1();
     const int sourcePixHeight = Get16(source, Field::PixHeight);
@@ -65,7 +67,9 @@ QByteArray BuildFontFileData(const QByteArray& source, const QString& sourceName
         const qint64 offset = Get32(source, TableOffset + TableEntrySize * entry + 2);
         if (offset + sourcePixHeight + PixHeight > source.size())
             throw TavolinError(
-                QCoreApplication::translate("FontFileBuilder", "Die Zeichensatzdatei \"%1\" ist beschädigt: die Daten des Zeichens %2 liegen außerhalb der Datei.")
+                QCoreApplication::translate(
+                    "FontFileBuilder",
+                    "Die Zeichensatzdatei \"%1\" ist beschädigt: die Daten des Zeichens %2 liegen außerhalb der Datei.")
                     .arg(QDir::toNativeSeparators(sourceName))
                     .arg(entry + 32));
     }
@@ -181,6 +185,7 @@ QString BuildFontFile(const QString& sourcePath, const QString& destinationPath)
     const QByteArray source = ReadFile(sourcePath);
     QString face;
     const QByteArray data = BuildFontFileData(source, sourcePath, &face);
-    ReplaceFileBytes(destinationPath, data, QCoreApplication::translate("FontFileBuilder", "Die Schriftdatei kann nicht geschrieben werden."));
+    ReplaceFileBytes(destinationPath, data,
+                     QCoreApplication::translate("FontFileBuilder", "Die Schriftdatei kann nicht geschrieben werden."));
     return face;
 }

@@ -34,14 +34,21 @@ void DrawGlyph(QPainter& painter, const QByteArray& pix, int displayCode, QPoint
 QImage Blank(qint64 width, qint64 height)
 {
     if (width > MaxSide || height > MaxSide || width * height > MaxPixels)
-        throw TavolinError(QCoreApplication::translate("PixImage", "Das Bild wäre %1 × %2 Bildpunkte groß; erlaubt sind höchstens %3 "
-                                          "Bildpunkte Breite und Höhe und %4 Millionen Bildpunkte. Bitte den Text "
-                                          "kürzen oder --dot verkleinern.")
-                               .arg(width).arg(height).arg(MaxSide).arg(MaxPixels / 1'000'000));
+        throw TavolinError(
+            QCoreApplication::translate("PixImage",
+                                        "Das Bild wäre %1 × %2 Bildpunkte groß; erlaubt sind höchstens %3 "
+                                        "Bildpunkte Breite und Höhe und %4 Millionen Bildpunkte. Bitte den Text "
+                                        "kürzen oder --dot verkleinern.")
+                .arg(width)
+                .arg(height)
+                .arg(MaxSide)
+                .arg(MaxPixels / 1'000'000));
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     if (image.isNull())
-        throw TavolinError(QCoreApplication::translate("PixImage", "Für ein Bild von %1 × %2 Bildpunkten reicht der Arbeitsspeicher nicht.")
-                               .arg(width).arg(height));
+        throw TavolinError(QCoreApplication::translate(
+                               "PixImage", "Für ein Bild von %1 × %2 Bildpunkten reicht der Arbeitsspeicher nicht.")
+                               .arg(width)
+                               .arg(height));
     image.fill(Qt::white);
     return image;
 }

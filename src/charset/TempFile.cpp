@@ -92,14 +92,16 @@ RunFolder& EnsureRunFolder()
 
     const QString userFolder = UserFolder();
     if (!QDir().mkpath(userFolder))
-        throw TavolinError(QCoreApplication::translate("TempFile", "Der temporäre Ordner \"%1\" kann nicht angelegt werden.")
-                               .arg(QDir::toNativeSeparators(userFolder)));
+        throw TavolinError(
+            QCoreApplication::translate("TempFile", "Der temporäre Ordner \"%1\" kann nicht angelegt werden.")
+                .arg(QDir::toNativeSeparators(userFolder)));
     QFile::setPermissions(userFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QTemporaryDir dir(userFolder + QStringLiteral("/run-XXXXXX"));
     if (!dir.isValid())
-        throw TavolinError(QCoreApplication::translate("TempFile", "Im temporären Ordner \"%1\" kann nichts angelegt werden.")
-                               .arg(QDir::toNativeSeparators(userFolder)));
+        throw TavolinError(
+            QCoreApplication::translate("TempFile", "Im temporären Ordner \"%1\" kann nichts angelegt werden.")
+                .arg(QDir::toNativeSeparators(userFolder)));
     dir.setAutoRemove(false);
 
     auto fresh = std::make_unique<RunFolder>();
@@ -141,8 +143,9 @@ QString MakeTempFileName(char letter)
         if (!file.exists())
             break; // not a name clash: the folder itself refuses new files
     }
-    throw TavolinError(QCoreApplication::translate("TempFile", "Im temporären Ordner \"%1\" kann keine Datei angelegt werden.")
-                           .arg(QDir::toNativeSeparators(run.path)));
+    throw TavolinError(
+        QCoreApplication::translate("TempFile", "Im temporären Ordner \"%1\" kann keine Datei angelegt werden.")
+            .arg(QDir::toNativeSeparators(run.path)));
 }
 
 void RemoveOwnTempFiles()

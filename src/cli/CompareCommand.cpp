@@ -1,6 +1,5 @@
-#include <atomic>
-
 #include <QCoreApplication>
+#include <atomic>
 #include <csignal>
 #include <exception>
 
@@ -44,7 +43,10 @@ class QuietObserver : public TransferObserver
 {
 public:
     void SetCaption(const QString&) override {}
-    void SetInfo(const QString& text) override { cli::Err(QCoreApplication::translate("CompareCommand", "Angeschlossen an: %1\n").arg(text)); }
+    void SetInfo(const QString& text) override
+    {
+        cli::Err(QCoreApplication::translate("CompareCommand", "Angeschlossen an: %1\n").arg(text));
+    }
     void SetStatus(const QString& text) override
     {
         if (!text.isEmpty() && text != status)
@@ -91,7 +93,8 @@ int Compare(const QStringList& args)
             bool ok = false;
             job.selection = parsed.Value(QStringLiteral("--select")).toInt(&ok, 10);
             if (!ok || job.selection < 0 || job.selection > Selection::All)
-                return Error(QCoreApplication::translate("CompareCommand", "Ungültige Auswahl: %1 (0 bis 1023)").arg(parsed.Value(QStringLiteral("--select"))));
+                return Error(QCoreApplication::translate("CompareCommand", "Ungültige Auswahl: %1 (0 bis 1023)")
+                                 .arg(parsed.Value(QStringLiteral("--select"))));
         }
 
         TDisplayCompare compare(job);
@@ -129,6 +132,7 @@ int Compare(const QStringList& args)
     }
 }
 
-const CliCommand compareCommand{"compare", QT_TRANSLATE_NOOP("CliCommand", "Projekt mit einer Anzeige vergleichen"), Compare};
+const CliCommand compareCommand{"compare", QT_TRANSLATE_NOOP("CliCommand", "Projekt mit einer Anzeige vergleichen"),
+                                Compare};
 
 } // namespace

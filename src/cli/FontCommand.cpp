@@ -53,8 +53,10 @@ int ToFnt(const QStringList& args)
     ExpectFiles(parsed, 2);
     const QString face = parsed.Value(QStringLiteral("--face"), QFileInfo(parsed.positional[1]).fileName());
     if (face.isEmpty() || face.size() > 63 || face.contains(QChar(0)) || face.toLatin1() != face.toUtf8())
-        throw cli::UsageError(QCoreApplication::translate("FontCommand", "Ungültiger Schriftname \"%1\": erlaubt sind 1 bis 63 Zeichen aus ASCII.")
-                                  .arg(face));
+        throw cli::UsageError(
+            QCoreApplication::translate("FontCommand",
+                                        "Ungültiger Schriftname \"%1\": erlaubt sind 1 bis 63 Zeichen aus ASCII.")
+                .arg(face));
     // A source that is not a whole character set would give a blank or half blank font.
     TCharSet::PixDataToFont(TCharSet::ReadPixFile(parsed.positional[0]), parsed.positional[1], face);
     return 0;
@@ -89,9 +91,10 @@ QByteArray WindowsText(const QString& text)
         }
         const int w = CodePoint::UnicodeToAnsi(c);
         if (w < 32)
-            throw cli::UsageError(QCoreApplication::translate("FontCommand", "Das Zeichen \"%1\" (U+%2) hat keinen Platz im Zeichensatz.")
-                                   .arg(QString::fromUcs4(&c, 1))
-                                   .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')));
+            throw cli::UsageError(
+                QCoreApplication::translate("FontCommand", "Das Zeichen \"%1\" (U+%2) hat keinen Platz im Zeichensatz.")
+                    .arg(QString::fromUcs4(&c, 1))
+                    .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')));
         codes.append(static_cast<char>(w));
     }
     return codes;
@@ -112,7 +115,9 @@ int Render(const QStringList& args)
     const QString dotText = parsed.Value(QStringLiteral("--dot"), QStringLiteral("2"));
     const int dot = dotText.toInt(&ok);
     if (!ok || dot < 1 || dot > 32)
-        throw cli::UsageError(QCoreApplication::translate("FontCommand", "--dot erwartet eine Zahl von 1 bis 32, nicht \"%1\".").arg(dotText));
+        throw cli::UsageError(
+            QCoreApplication::translate("FontCommand", "--dot erwartet eine Zahl von 1 bis 32, nicht \"%1\".")
+                .arg(dotText));
 
     const QByteArray pix = TCharSet::ReadPixFile(parsed.positional[0]);
     const QImage image = sheet ? PixImage::RenderSheet(pix, dot)
@@ -124,7 +129,8 @@ int Render(const QStringList& args)
     if (!writer.write(image))
         throw TavolinError(QCoreApplication::translate("FontCommand", "Das Bild \"%1\" kann nicht erzeugt werden: %2")
                                .arg(Native(out), SystemReason::FromText(writer.errorString())));
-    ReplaceFileBytes(out, png.data(), QCoreApplication::translate("FontCommand", "Das Bild kann nicht geschrieben werden."));
+    ReplaceFileBytes(out, png.data(),
+                     QCoreApplication::translate("FontCommand", "Das Bild kann nicht geschrieben werden."));
     return 0;
 }
 
@@ -144,7 +150,8 @@ int Run(const QStringList& args)
         return ToFon(rest);
     if (action == QLatin1String("render"))
         return Render(rest);
-    return cli::UsageFail(QCoreApplication::translate("FontCommand", "Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QCoreApplication::translate("FontCommand", Usage)));
+    return cli::UsageFail(QCoreApplication::translate("FontCommand", "Unbekannte Aktion: \"%1\"\n\n%2")
+                              .arg(action, QCoreApplication::translate("FontCommand", Usage)));
 }
 
 CliCommand reg{"font", QT_TRANSLATE_NOOP("CliCommand", "Zeichensätze umwandeln und als Bild zeichnen"), Run};

@@ -35,16 +35,21 @@ int Run(const QStringList& args)
     const auto parsed = cli::ArgList::Parse(
         args, {QStringLiteral("--language"), QStringLiteral("--table"), QStringLiteral("--pdf"), QStringLiteral("--page-size")}, {});
     if (parsed.positional.size() != 1)
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "Bitte genau einen Projektordner angeben.\n\n") + QCoreApplication::translate("PrintCommand", Usage));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "Bitte genau einen Projektordner angeben.\n\n")
+                           + QCoreApplication::translate("PrintCommand", Usage));
     const QString out = parsed.Value(QStringLiteral("--pdf"));
     if (out.isEmpty())
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll."));
+        throw TavolinError(QCoreApplication::translate(
+            "PrintCommand", "Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll."));
     const QString languageText = parsed.Value(QStringLiteral("--language"));
     if (languageText != QLatin1String("1") && languageText != QLatin1String("2"))
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "--language muss 1 oder 2 sein, nicht \"%1\".").arg(languageText));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "--language muss 1 oder 2 sein, nicht \"%1\".")
+                               .arg(languageText));
     const QString tableText = parsed.Value(QStringLiteral("--table"), QStringLiteral("betrieb")).toLower();
     if (tableText != QLatin1String("betrieb") && tableText != QLatin1String("diagnose"))
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "--table muss betrieb oder diagnose sein, nicht \"%1\".").arg(tableText));
+        throw TavolinError(
+            QCoreApplication::translate("PrintCommand", "--table muss betrieb oder diagnose sein, nicht \"%1\".")
+                .arg(tableText));
     const QString sizeText = parsed.Value(QStringLiteral("--page-size"), QStringLiteral("A4"));
     QPageSize pageSize;
     if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
@@ -52,21 +57,26 @@ int Run(const QStringList& args)
     else if (sizeText.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
         pageSize = QPageSize(QPageSize::Letter);
     else
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "--page-size muss A4 oder Letter sein, nicht \"%1\".").arg(sizeText));
+        throw TavolinError(
+            QCoreApplication::translate("PrintCommand", "--page-size muss A4 oder Letter sein, nicht \"%1\".")
+                .arg(sizeText));
 
     ProjectSession project;
     project.Load(parsed.positional.first());
     const TDisplayType& type = project.project.displayType;
     const int language = languageText.toInt() - 1;
     if (language >= type.LanguageCount())
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Anzeigetyp \"%1\" hat keine Sprache 2.").arg(type.name));
+        throw TavolinError(
+            QCoreApplication::translate("PrintCommand", "Der Anzeigetyp \"%1\" hat keine Sprache 2.").arg(type.name));
     const bool diagnostic = tableText == QLatin1String("diagnose");
     if (diagnostic && !project.HasDiagnosticTexts())
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Anzeigetyp \"%1\" hat keine Diagnosetexte.").arg(type.name));
+        throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Anzeigetyp \"%1\" hat keine Diagnosetexte.")
+                               .arg(type.name));
 
     const QString fixPath = ProgramFolder() + QLatin1Char('/') + type.kind + QStringLiteral(".fix");
     if (!QFileInfo(fixPath).isFile())
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Standardzeichensatz \"%1\" fehlt.").arg(Native(fixPath)));
+        throw TavolinError(
+            QCoreApplication::translate("PrintCommand", "Der Standardzeichensatz \"%1\" fehlt.").arg(Native(fixPath)));
     project.ImportStandardCharSet();
 
     MessageListSource source;
@@ -82,8 +92,9 @@ int Run(const QStringList& args)
         QStringList numbers;
         for (const int number : result.tooTall)
             numbers << QString::number(number);
-        return cli::Fail(QCoreApplication::translate("PrintCommand", "Zu lang für eine Seite und daher nicht in \"%1\": Meldung %2")
-                             .arg(Native(out), numbers.join(QStringLiteral(", "))));
+        return cli::Fail(
+            QCoreApplication::translate("PrintCommand", "Zu lang für eine Seite und daher nicht in \"%1\": Meldung %2")
+                .arg(Native(out), numbers.join(QStringLiteral(", "))));
     }
     cli::Out(QCoreApplication::translate("PrintCommand", "%1: %2 Seiten\n").arg(Native(out)).arg(result.pages));
     return 0;

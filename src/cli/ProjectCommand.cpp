@@ -119,13 +119,16 @@ LanguageInfo InspectLanguage(const TProjectState& state, int table, int language
 int Info(const cli::ArgList& args)
 {
     if (args.positional.size() != 1)
-        throw cli::UsageError(QCoreApplication::translate("ProjectCommand", "Ein Projektordner erwartet.\n\n%1").arg(QCoreApplication::translate("ProjectCommand", Usage)));
+        throw cli::UsageError(QCoreApplication::translate("ProjectCommand", "Ein Projektordner erwartet.\n\n%1")
+                                  .arg(QCoreApplication::translate("ProjectCommand", Usage)));
     const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(args.positional[0]));
     const QFileInfo folderInfo(folder);
     if (!folderInfo.exists())
-        throw TavolinError(QCoreApplication::translate("ProjectCommand", "Den Projektordner \"%1\" gibt es nicht.").arg(QDir::toNativeSeparators(folder)));
+        throw TavolinError(QCoreApplication::translate("ProjectCommand", "Den Projektordner \"%1\" gibt es nicht.")
+                               .arg(QDir::toNativeSeparators(folder)));
     if (!folderInfo.isDir())
-        throw TavolinError(QCoreApplication::translate("ProjectCommand", "\"%1\" ist kein Ordner.").arg(QDir::toNativeSeparators(folder)));
+        throw TavolinError(QCoreApplication::translate("ProjectCommand", "\"%1\" ist kein Ordner.")
+                               .arg(QDir::toNativeSeparators(folder)));
 
     TProjectState state;
     state.folder = folder;
@@ -202,43 +205,58 @@ int Info(const cli::ArgList& args)
         return failed ? 1 : 0;
     }
 
-    QString out = QCoreApplication::translate("ProjectCommand", "Projektordner: %1\n").arg(QDir::toNativeSeparators(folder));
-    out += cfgRead ? QCoreApplication::translate("ProjectCommand", "Konfiguration: %1 (%2 Bytes)\n").arg(QLatin1String(ProjectConfigFileName)).arg(cfgSize)
-                   : QCoreApplication::translate("ProjectCommand", "Konfiguration: %1 fehlt; es gilt die Standardkonfiguration\n")
-                         .arg(QLatin1String(ProjectConfigFileName));
+    QString out =
+        QCoreApplication::translate("ProjectCommand", "Projektordner: %1\n").arg(QDir::toNativeSeparators(folder));
+    out += cfgRead
+        ? QCoreApplication::translate("ProjectCommand", "Konfiguration: %1 (%2 Bytes)\n")
+              .arg(QLatin1String(ProjectConfigFileName))
+              .arg(cfgSize)
+        : QCoreApplication::translate("ProjectCommand", "Konfiguration: %1 fehlt; es gilt die Standardkonfiguration\n")
+              .arg(QLatin1String(ProjectConfigFileName));
     for (int i = 0; i < 6; ++i) {
         const QString label = QString::fromLatin1(FieldNames[i]) + QLatin1Char(':');
         out += fields[i].isEmpty() ? QStringLiteral("  %1\n").arg(label)
                                    : QStringLiteral("  %1 %2\n").arg(label, -19).arg(fields[i]);
     }
     if (typeKnown) {
-        out += QCoreApplication::translate("ProjectCommand", "Anzeigetyp: %1 (%2, %3 Zeichen je Zeile, %4 Tasten, Flags 0x%5%6)\n")
+        out += QCoreApplication::translate("ProjectCommand",
+                                           "Anzeigetyp: %1 (%2, %3 Zeichen je Zeile, %4 Tasten, Flags 0x%5%6)\n")
                    .arg(type.name, type.kind)
                    .arg(type.lineLength)
                    .arg(type.keyCount)
                    .arg(type.flags, 2, 16, QLatin1Char('0'))
                    .arg(type.flags ? QStringLiteral(": ") + FlagNames(type.flags) : QString());
     } else {
-        out += QCoreApplication::translate("ProjectCommand", "Anzeigetyp: \"%1\" – unbekannter Anzeigetyp\n").arg(fields[5]);
+        out += QCoreApplication::translate("ProjectCommand", "Anzeigetyp: \"%1\" – unbekannter Anzeigetyp\n")
+                   .arg(fields[5]);
     }
     for (const LanguageInfo& language : languages) {
         out += QStringLiteral("%1: %2").arg(language.shownTitle, language.file);
         if (!language.error.isEmpty()) {
-            out += QCoreApplication::translate("ProjectCommand", " – Fehler: %1\n").arg(QString(language.error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+            out += QCoreApplication::translate("ProjectCommand", " – Fehler: %1\n")
+                       .arg(QString(language.error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
             continue;
         }
         if (!language.exists) {
             out += QCoreApplication::translate("ProjectCommand", " (fehlt)\n");
             continue;
         }
-        out += QCoreApplication::translate("ProjectCommand", ", %1 Meldungen, %2 Kopfzeilen\n").arg(language.messages).arg(language.headerLines);
+        out += QCoreApplication::translate("ProjectCommand", ", %1 Meldungen, %2 Kopfzeilen\n")
+                   .arg(language.messages)
+                   .arg(language.headerLines);
         if (language.truncated)
-            out += QCoreApplication::translate("ProjectCommand", "  Warnung: länger als %1 Bytes, nur der Anfang wurde gelesen\n").arg(TextFile::BufferSize);
+            out += QCoreApplication::translate("ProjectCommand",
+                                               "  Warnung: länger als %1 Bytes, nur der Anfang wurde gelesen\n")
+                       .arg(TextFile::BufferSize);
         if (!language.longLines.isEmpty()) {
-            out += QCoreApplication::translate("ProjectCommand", "  Zu lange Zeilen (mehr als %1 Zeichen):\n").arg(type.lineLength);
+            out += QCoreApplication::translate("ProjectCommand", "  Zu lange Zeilen (mehr als %1 Zeichen):\n")
+                       .arg(type.lineLength);
             for (const LongLine& line : language.longLines)
                 out += QCoreApplication::translate("ProjectCommand", "    Meldung %1, Zeile %2: %3 Zeichen: %4\n")
-                           .arg(line.number).arg(line.line).arg(line.length).arg(line.text);
+                           .arg(line.number)
+                           .arg(line.line)
+                           .arg(line.length)
+                           .arg(line.text);
         }
     }
     cli::Out(out);
@@ -256,9 +274,12 @@ int Run(const QStringList& all)
     const QString verb = all.first();
     if (verb == QLatin1String("info"))
         return Info(cli::ArgList::Parse(all.mid(1), {}, {QStringLiteral("--json")}));
-    return cli::UsageFail(QCoreApplication::translate("ProjectCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QCoreApplication::translate("ProjectCommand", Usage)));
+    return cli::UsageFail(QCoreApplication::translate("ProjectCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2")
+                              .arg(verb, QCoreApplication::translate("ProjectCommand", Usage)));
 }
 
-const CliCommand registration{"project", QT_TRANSLATE_NOOP("CliCommand", "Projektordner anzeigen (Konfiguration, Textdateien, zu lange Zeilen)"), Run};
+const CliCommand registration{
+    "project", QT_TRANSLATE_NOOP("CliCommand", "Projektordner anzeigen (Konfiguration, Textdateien, zu lange Zeilen)"),
+    Run};
 
 } // namespace

@@ -70,16 +70,20 @@ int FromMessage(const QStringList& args)
     const QString options[2] = {QStringLiteral("--standard-face"), QStringLiteral("--graphics-face")};
     const cli::ArgList parsed = cli::ArgList::Parse(args, {options[0], options[1]}, {});
     if (!parsed.positional.isEmpty())
-        throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Unbekannte Angabe: %1\n\n%2").arg(parsed.positional[0], QCoreApplication::translate("RtfCommand", Usage)));
+        throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Unbekannte Angabe: %1\n\n%2")
+                                  .arg(parsed.positional[0], QCoreApplication::translate("RtfCommand", Usage)));
     QString faces[2];
     for (int which = 0; which < 2; ++which) {
         if (!parsed.Has(options[which]))
-            throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Angabe fehlt: %1 NAME\n\n%2").arg(options[which], QCoreApplication::translate("RtfCommand", Usage)));
+            throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Angabe fehlt: %1 NAME\n\n%2")
+                                      .arg(options[which], QCoreApplication::translate("RtfCommand", Usage)));
         faces[which] = parsed.Value(options[which]);
         if (!IsValidFace(faces[which]))
-            throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Ungültiger Schriftname \"%1\": erlaubt sind Zeichen bis 0xFF außer "
-                                                 "Steuerzeichen, \\ { } und ;.")
-                                      .arg(faces[which]));
+            throw cli::UsageError(
+                QCoreApplication::translate("RtfCommand",
+                                            "Ungültiger Schriftname \"%1\": erlaubt sind Zeichen bis 0xFF außer "
+                                            "Steuerzeichen, \\ { } und ;.")
+                    .arg(faces[which]));
     }
     const QByteArray standardFace = faces[0].toLatin1();
     const QByteArray graphicsFace = faces[1].toLatin1();
@@ -98,10 +102,12 @@ int Run(const QStringList& args)
     if (action == QLatin1String("to-message")) {
         const cli::ArgList parsed = cli::ArgList::Parse(args.mid(1), {}, {});
         if (!parsed.positional.isEmpty())
-            throw cli::UsageError(QCoreApplication::translate("RtfCommand", "Unbekannte Angabe: %1").arg(parsed.positional[0]));
+            throw cli::UsageError(
+                QCoreApplication::translate("RtfCommand", "Unbekannte Angabe: %1").arg(parsed.positional[0]));
         return Transfer(RtfToMessage);
     }
-    return cli::UsageFail(QCoreApplication::translate("RtfCommand", "Unbekannte Aktion: \"%1\"\n\n%2").arg(action, QCoreApplication::translate("RtfCommand", Usage)));
+    return cli::UsageFail(QCoreApplication::translate("RtfCommand", "Unbekannte Aktion: \"%1\"\n\n%2")
+                              .arg(action, QCoreApplication::translate("RtfCommand", Usage)));
 }
 
 CliCommand reg{"rtf", QT_TRANSLATE_NOOP("CliCommand", "Meldungstext <-> RTF-Dokument des Editors"), Run};

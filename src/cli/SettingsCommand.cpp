@@ -52,7 +52,9 @@ TDisplayType TypeNamed(const QString& name)
         for (const TDisplayType& row : DisplayTypeTable())
             if (!row.name.isEmpty())
                 names << row.name;
-        throw cli::UsageError(Messages::UnknownDisplayType(name) + QCoreApplication::translate("SettingsCommand", " Bekannt sind: %1.").arg(names.join(QStringLiteral(", "))));
+        throw cli::UsageError(Messages::UnknownDisplayType(name)
+                              + QCoreApplication::translate("SettingsCommand", " Bekannt sind: %1.")
+                                    .arg(names.join(QStringLiteral(", "))));
     }
     return type;
 }
@@ -62,21 +64,26 @@ QByteArray ReadInput(const QString& path)
     QFile file;
     const bool opened = path.isEmpty() ? file.open(stdin, QIODevice::ReadOnly)
                                        : (!QFileInfo(path).isDir() && (file.setFileName(path), file.open(QIODevice::ReadOnly)));
-    const QString name = path.isEmpty() ? QCoreApplication::translate("SettingsCommand", "der Standardeingabe") : QStringLiteral("\"%1\"").arg(Native(path));
+    const QString name = path.isEmpty() ? QCoreApplication::translate("SettingsCommand", "der Standardeingabe")
+                                        : QStringLiteral("\"%1\"").arg(Native(path));
     if (!opened)
-        throw TavolinError(QCoreApplication::translate("SettingsCommand", "Die Datei %1 kann nicht gelesen werden.").arg(name));
+        throw TavolinError(
+            QCoreApplication::translate("SettingsCommand", "Die Datei %1 kann nicht gelesen werden.").arg(name));
     const QByteArray bytes = file.read(cli::MaxInputSize + 1);
     if (file.error() != QFileDevice::NoError)
-        throw TavolinError(QCoreApplication::translate("SettingsCommand", "Fehler beim Lesen %1: %2").arg(name, file.errorString()));
+        throw TavolinError(
+            QCoreApplication::translate("SettingsCommand", "Fehler beim Lesen %1: %2").arg(name, file.errorString()));
     if (bytes.size() > cli::MaxInputSize)
-        throw TavolinError(QCoreApplication::translate("SettingsCommand", "Die Eingabe aus %1 ist länger als 16 MB.").arg(name));
+        throw TavolinError(
+            QCoreApplication::translate("SettingsCommand", "Die Eingabe aus %1 ist länger als 16 MB.").arg(name));
     return bytes;
 }
 
 int Apply(const cli::ArgList& args)
 {
     if (!args.positional.isEmpty() || !args.Has(QStringLiteral("--type")))
-        throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "apply braucht --type ANZEIGETYP und keine weiteren Angaben."));
+        throw cli::UsageError(QCoreApplication::translate(
+            "SettingsCommand", "apply braucht --type ANZEIGETYP und keine weiteren Angaben."));
     const TDisplayType type = TypeNamed(args.Value(QStringLiteral("--type")));
     QList<QByteArray> lines = ReadInput(args.Value(QStringLiteral("--in"))).split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -103,13 +110,15 @@ void Load(const QString& folder, Project& project)
 {
     project.state = ProjectSession::ReadFolder(folder);
     if (project.state.modified) // no configuration read: settings would land in a folder of anything
-        throw TavolinError(QCoreApplication::translate("SettingsCommand", "In \"%1\" gibt es keine lesbare %2; das ist kein Projektordner.")
+        throw TavolinError(QCoreApplication::translate(
+                               "SettingsCommand", "In \"%1\" gibt es keine lesbare %2; das ist kein Projektordner.")
                                .arg(Native(project.state.folder), QLatin1String(ProjectConfigFileName)));
     project.path = project.state.TextFilePath(0, 0);
     bool truncated = false;
     ReadTextFile(project.table, project.path, 0, &truncated);
     if (truncated)
-        throw TavolinError(QCoreApplication::translate("SettingsCommand", "\"%1\" ist länger als %2 Bytes; Speichern würde das Ende verlieren.")
+        throw TavolinError(QCoreApplication::translate(
+                               "SettingsCommand", "\"%1\" ist länger als %2 Bytes; Speichern würde das Ende verlieren.")
                                .arg(Native(project.path))
                                .arg(TextFile::BufferSize));
 }
@@ -117,7 +126,8 @@ void Load(const QString& folder, Project& project)
 int Show(const cli::ArgList& args)
 {
     if (args.positional.size() != 1)
-        throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "show braucht genau einen Projektordner."));
+        throw cli::UsageError(
+            QCoreApplication::translate("SettingsCommand", "show braucht genau einen Projektordner."));
     Project project;
     Load(args.positional[0], project);
     const TDisplayType& type = project.state.displayType;
@@ -149,20 +159,28 @@ int Show(const cli::ArgList& args)
     QString out = QCoreApplication::translate("SettingsCommand", "Anzeigetyp: %1 (%2 Tasten%3)\n")
                       .arg(type.name)
                       .arg(type.keyCount)
-                      .arg(type.Has(dtPlcAddresses) ? QCoreApplication::translate("SettingsCommand", ", SPS-Adressen") : QString());
-    out += QCoreApplication::translate("SettingsCommand", "Meldetextauswahl: %1\n").arg(s.bcd ? QStringLiteral("BCD") : QCoreApplication::translate("SettingsCommand", "Binär"));
-    out += QCoreApplication::translate("SettingsCommand", "Interner Zeichensatz: %1\n").arg(s.cpmCharSet ? QStringLiteral("CP/M") : QStringLiteral("IBM"));
+                      .arg(type.Has(dtPlcAddresses) ? QCoreApplication::translate("SettingsCommand", ", SPS-Adressen")
+                                                    : QString());
+    out += QCoreApplication::translate("SettingsCommand", "Meldetextauswahl: %1\n")
+               .arg(s.bcd ? QStringLiteral("BCD") : QCoreApplication::translate("SettingsCommand", "Binär"));
+    out += QCoreApplication::translate("SettingsCommand", "Interner Zeichensatz: %1\n")
+               .arg(s.cpmCharSet ? QStringLiteral("CP/M") : QStringLiteral("IBM"));
     out += QCoreApplication::translate("SettingsCommand", "Helligkeit: %1\n").arg(s.brightness);
-    out += QCoreApplication::translate("SettingsCommand", "Scrollzeit: %1 Sek.\nBlink-Ein: %2 Sek.\nBlink-Aus: %3 Sek.\n")
-               .arg(s.scrollTime, s.blinkOnTime, s.blinkOffTime);
-    out += QCoreApplication::translate("SettingsCommand", "Drucker: %1\n").arg(s.printer ? QCoreApplication::translate("SettingsCommand", "ein") : QCoreApplication::translate("SettingsCommand", "aus"));
+    out +=
+        QCoreApplication::translate("SettingsCommand", "Scrollzeit: %1 Sek.\nBlink-Ein: %2 Sek.\nBlink-Aus: %3 Sek.\n")
+            .arg(s.scrollTime, s.blinkOnTime, s.blinkOffTime);
+    out += QCoreApplication::translate("SettingsCommand", "Drucker: %1\n")
+               .arg(s.printer ? QCoreApplication::translate("SettingsCommand", "ein")
+                              : QCoreApplication::translate("SettingsCommand", "aus"));
     if (type.Has(dtPlcAddresses))
         out += QCoreApplication::translate("SettingsCommand", "SPS Adressen: Tast %1, LED %2, TeilnehmerNr %3\n")
                    .arg(s.keyAddress, s.ledAddress, s.station.isEmpty() ? QStringLiteral("-") : s.station);
     if (!keys.isEmpty())
-        out += QCoreApplication::translate("SettingsCommand", "Tasten:\n  ") + keys.join(QStringLiteral("\n  ")) + QLatin1Char('\n');
+        out += QCoreApplication::translate("SettingsCommand", "Tasten:\n  ") + keys.join(QStringLiteral("\n  "))
+            + QLatin1Char('\n');
     if (!other.isEmpty())
-        out += QCoreApplication::translate("SettingsCommand", "Weitere Zeilen:\n  ") + other.join(QStringLiteral("\n  ")) + QLatin1Char('\n');
+        out += QCoreApplication::translate("SettingsCommand", "Weitere Zeilen:\n  ")
+            + other.join(QStringLiteral("\n  ")) + QLatin1Char('\n');
     cli::OutBytes(out.toUtf8());
     return 0;
 }
@@ -178,8 +196,13 @@ void ChangeKeys(TSystemSettings& s, const QString& which, const QString& words, 
         first = ok1 ? range.first().toInt(&ok1) : 0;
         last = range.size() == 2 ? range.last().toInt(&ok2) : first;
         if (!ok1 || !ok2 || first < 1 || last < first || last > keyCount)
-            throw cli::UsageError(keyCount == 0 ? QCoreApplication::translate("SettingsCommand", "Der Anzeigetyp hat keine Tasten.")
-                                           : QCoreApplication::translate("SettingsCommand", "Taste \"%1\" gibt es nicht; der Anzeigetyp hat die Tasten 1 bis %2.").arg(which).arg(keyCount));
+            throw cli::UsageError(
+                keyCount == 0
+                    ? QCoreApplication::translate("SettingsCommand", "Der Anzeigetyp hat keine Tasten.")
+                    : QCoreApplication::translate("SettingsCommand",
+                                                  "Taste \"%1\" gibt es nicht; der Anzeigetyp hat die Tasten 1 bis %2.")
+                          .arg(which)
+                          .arg(keyCount));
     }
     static const std::tuple<const char*, quint8, bool> Words[] = {
         {"rastend", kfLatching, true}, {"tastend", kfLatching, false}, {"extern", kfExternal, true},
@@ -190,8 +213,11 @@ void ChangeKeys(TSystemSettings& s, const QString& which, const QString& words, 
             return word.compare(QString::fromUtf8(std::get<0>(w)), Qt::CaseInsensitive) == 0;
         });
         if (found == std::end(Words))
-            throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "Unbekanntes Wort \"%1\" für Tasten; erlaubt sind rastend, tastend, extern, "
-                                            "intern, grün, rot, blinkend, ruhig.").arg(word));
+            throw cli::UsageError(QCoreApplication::translate(
+                                      "SettingsCommand",
+                                      "Unbekanntes Wort \"%1\" für Tasten; erlaubt sind rastend, tastend, extern, "
+                                      "intern, grün, rot, blinkend, ruhig.")
+                                      .arg(word));
         for (int key = first; key <= last; ++key)
             s.keys[static_cast<size_t>(key - 1)] = ChangeKey(s.keys[static_cast<size_t>(key - 1)], std::get<1>(*found), std::get<2>(*found));
     }
@@ -201,15 +227,19 @@ void Assign(TSystemSettings& s, const QString& assignment, const TDisplayType& t
 {
     const qsizetype eq = assignment.indexOf(QLatin1Char('='));
     if (eq <= 0)
-        throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "\"%1\" ist keine Angabe NAME=WERT.").arg(assignment));
+        throw cli::UsageError(
+            QCoreApplication::translate("SettingsCommand", "\"%1\" ist keine Angabe NAME=WERT.").arg(assignment));
     const QString name = assignment.left(eq).toLower();
     const QString value = assignment.mid(eq + 1);
     const auto bad = [&](const QString& allowed) {
-        return cli::UsageError(QCoreApplication::translate("SettingsCommand", "Ungültiger Wert \"%1\" für %2; erlaubt: %3.").arg(value, name, allowed));
+        return cli::UsageError(
+            QCoreApplication::translate("SettingsCommand", "Ungültiger Wert \"%1\" für %2; erlaubt: %3.")
+                .arg(value, name, allowed));
     };
     const auto choose = [&](const char* a, const char* b) {
         if (value.compare(QLatin1String(a), Qt::CaseInsensitive) && value.compare(QLatin1String(b), Qt::CaseInsensitive))
-            throw bad(QCoreApplication::translate("SettingsCommand", "%1 oder %2").arg(QLatin1String(a), QLatin1String(b)));
+            throw bad(
+                QCoreApplication::translate("SettingsCommand", "%1 oder %2").arg(QLatin1String(a), QLatin1String(b)));
         return value.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
     };
     const auto time = [&](QString& field) {
@@ -219,9 +249,13 @@ void Assign(TSystemSettings& s, const QString& assignment, const TDisplayType& t
     };
     const auto address = [&](QString& field) {
         if (!type.Has(dtPlcAddresses))
-            throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "Der Anzeigetyp %1 hat keine SPS-Adressen.").arg(type.name));
+            throw cli::UsageError(
+                QCoreApplication::translate("SettingsCommand", "Der Anzeigetyp %1 hat keine SPS-Adressen.")
+                    .arg(type.name));
         if (!AddressForm().match(value).hasMatch())
-            throw bad(QCoreApplication::translate("SettingsCommand", "bis zu %1 Zeichen aus 0-9 , : . beginnend mit einer Ziffer").arg(TSystemSettings::AddressLength));
+            throw bad(QCoreApplication::translate("SettingsCommand",
+                                                  "bis zu %1 Zeichen aus 0-9 , : . beginnend mit einer Ziffer")
+                          .arg(TSystemSettings::AddressLength));
         field = value;
     };
     if (name == QLatin1String("selection"))
@@ -254,16 +288,19 @@ void Assign(TSystemSettings& s, const QString& assignment, const TDisplayType& t
         try {
             s.otherLines.append(TextNotation::Decode(value, false));
         } catch (const TavolinError& error) {
-            throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "Zeile \"%1\": %2").arg(value, error.message()));
+            throw cli::UsageError(
+                QCoreApplication::translate("SettingsCommand", "Zeile \"%1\": %2").arg(value, error.message()));
         }
     } else
-        throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "Unbekannte Einstellung \"%1\".").arg(assignment.left(eq)));
+        throw cli::UsageError(
+            QCoreApplication::translate("SettingsCommand", "Unbekannte Einstellung \"%1\".").arg(assignment.left(eq)));
 }
 
 int Set(const cli::ArgList& args)
 {
     if (args.positional.size() < 2)
-        throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "set braucht einen Projektordner und mindestens eine Angabe NAME=WERT."));
+        throw cli::UsageError(QCoreApplication::translate(
+            "SettingsCommand", "set braucht einen Projektordner und mindestens eine Angabe NAME=WERT."));
     Project project;
     Load(args.positional[0], project);
     TSystemSettings s = ReadSystemSettings(project.table.headerLines[0]);
@@ -294,9 +331,11 @@ int Run(const QStringList& all)
         return Show(cli::ArgList::Parse(all.mid(1), {}, {QStringLiteral("--json")}));
     if (verb == QLatin1String("set"))
         return Set(cli::ArgList::Parse(all.mid(1), {}, {}));
-    throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2").arg(cli::Shown(verb), QCoreApplication::translate("SettingsCommand", Usage)));
+    throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2")
+                              .arg(cli::Shown(verb), QCoreApplication::translate("SettingsCommand", Usage)));
 }
 
-const CliCommand registration{"settings", QT_TRANSLATE_NOOP("CliCommand", "Systemeinstellungen der Anzeige prüfen, anzeigen und ändern"), Run};
+const CliCommand registration{
+    "settings", QT_TRANSLATE_NOOP("CliCommand", "Systemeinstellungen der Anzeige prüfen, anzeigen und ändern"), Run};
 
 } // namespace

@@ -56,7 +56,8 @@ int Simulate(const QStringList& args)
         return Usage(error.message());
     }
     if (!parsed.positional.isEmpty())
-        return Usage(QCoreApplication::translate("SimulateCommand", "Unerwartete Angabe: %1").arg(parsed.positional.first()));
+        return Usage(
+            QCoreApplication::translate("SimulateCommand", "Unerwartete Angabe: %1").arg(parsed.positional.first()));
     TDisplayType type;
     const QString typeName = parsed.Value(QStringLiteral("--type"), QStringLiteral("Quon 3"));
     if (!FindDisplayType(typeName, type) || type.name.isEmpty())
@@ -68,7 +69,8 @@ int Simulate(const QStringList& args)
     const QString store = parsed.Value(QStringLiteral("--store"));
     // Checked now, not after an hour of use when the display is stopped.
     if (!store.isEmpty() && QFileInfo(store).exists() && !QFileInfo(store).isDir())
-        return cli::Fail(Messages::WithFile(Messages::SaveError(), store, QCoreApplication::translate("SimulateCommand", "Das ist kein Ordner.")));
+        return cli::Fail(Messages::WithFile(Messages::SaveError(), store,
+                                            QCoreApplication::translate("SimulateCommand", "Das ist kein Ordner.")));
 
     TStopSignal stopSignal;
     TSimulatedDisplay display;
@@ -90,10 +92,13 @@ int Simulate(const QStringList& args)
         if (existing.isSymLink())
             QFile::remove(link);
         else if (existing.exists())
-            return cli::Fail(QCoreApplication::translate("SimulateCommand", "Der Link kann nicht angelegt werden, dort liegt schon eine Datei: %1")
-                                 .arg(QDir::toNativeSeparators(link)));
+            return cli::Fail(
+                QCoreApplication::translate("SimulateCommand",
+                                            "Der Link kann nicht angelegt werden, dort liegt schon eine Datei: %1")
+                    .arg(QDir::toNativeSeparators(link)));
         if (!QFile::link(port, link))
-            return cli::Fail(QCoreApplication::translate("SimulateCommand", "Der Link kann nicht angelegt werden: %1").arg(QDir::toNativeSeparators(link)));
+            return cli::Fail(QCoreApplication::translate("SimulateCommand", "Der Link kann nicht angelegt werden: %1")
+                                 .arg(QDir::toNativeSeparators(link)));
     }
 
     cli::Out(port + QLatin1Char('\n'));
@@ -109,10 +114,12 @@ int Simulate(const QStringList& args)
         return 0;
     }
     display.Store(store);
-    cli::Err(QCoreApplication::translate("SimulateCommand", "Simulierte Anzeige beendet, Inhalt gespeichert in %1\n").arg(QDir::toNativeSeparators(store)));
+    cli::Err(QCoreApplication::translate("SimulateCommand", "Simulierte Anzeige beendet, Inhalt gespeichert in %1\n")
+                 .arg(QDir::toNativeSeparators(store)));
     return 0;
 }
 
-const CliCommand simulateCommand{"simulate", QT_TRANSLATE_NOOP("CliCommand", "simulierte Anzeige an einer Pseudo-Schnittstelle"), Simulate};
+const CliCommand simulateCommand{
+    "simulate", QT_TRANSLATE_NOOP("CliCommand", "simulierte Anzeige an einer Pseudo-Schnittstelle"), Simulate};
 
 } // namespace

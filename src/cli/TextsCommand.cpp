@@ -40,7 +40,8 @@ void ExpectFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw TavolinError(QCoreApplication::translate("TextsCommand", "Die Datei \"%1\" gibt es nicht.").arg(Native(path)));
+        throw TavolinError(
+            QCoreApplication::translate("TextsCommand", "Die Datei \"%1\" gibt es nicht.").arg(Native(path)));
     if (!info.isFile())
         throw TavolinError(QCoreApplication::translate("TextsCommand", "\"%1\" ist keine Datei.").arg(Native(path)));
 }
@@ -49,9 +50,9 @@ void ExpectCount(const cli::ArgList& args, int count)
 {
     if (args.positional.size() != count)
         throw cli::UsageError(QCoreApplication::translate("TextsCommand", "%1 Dateinamen erwartet, %2 angegeben.\n\n%3")
-                               .arg(count)
-                               .arg(args.positional.size())
-                               .arg(QCoreApplication::translate("TextsCommand", Usage)));
+                                  .arg(count)
+                                  .arg(args.positional.size())
+                                  .arg(QCoreApplication::translate("TextsCommand", Usage)));
 }
 
 // Reads one language of a display text file as the editor does; what the reading rules
@@ -72,7 +73,8 @@ QString FormatOption(const cli::ArgList& args, const QString& path)
         format = suffix == QLatin1String("csv") ? suffix : QStringLiteral("json");
     }
     if (format != QLatin1String("json") && format != QLatin1String("csv"))
-        throw cli::UsageError(QCoreApplication::translate("TextsCommand", "Unbekanntes Format \"%1\" (json oder csv).").arg(format));
+        throw cli::UsageError(
+            QCoreApplication::translate("TextsCommand", "Unbekanntes Format \"%1\" (json oder csv).").arg(format));
     return format;
 }
 
@@ -86,9 +88,11 @@ int Normalize(const cli::ArgList& args)
     // Written over itself, the file would lose for good what reading left out.
     if (dropped && !args.Has(QStringLiteral("--force")) && QFileInfo(out).exists()
         && QFileInfo(out).canonicalFilePath() == QFileInfo(in).canonicalFilePath())
-        throw TavolinError(QCoreApplication::translate("TextsCommand", "\"%1\" wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe "
-                                          "Warnungen). Mit --force wird die Datei trotzdem so geschrieben.")
-                               .arg(Native(out)));
+        throw TavolinError(
+            QCoreApplication::translate("TextsCommand",
+                                        "\"%1\" wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe "
+                                        "Warnungen). Mit --force wird die Datei trotzdem so geschrieben.")
+                .arg(Native(out)));
     WriteTextFile(table, out, 0);
     return 0;
 }
@@ -98,7 +102,8 @@ int Export(const cli::ArgList& args)
     ExpectCount(args, 1);
     const QString format = args.Value(QStringLiteral("--format"), QStringLiteral("json"));
     if (format != QLatin1String("json") && format != QLatin1String("csv"))
-        throw cli::UsageError(QCoreApplication::translate("TextsCommand", "Unbekanntes Format \"%1\" (json oder csv).").arg(format));
+        throw cli::UsageError(
+            QCoreApplication::translate("TextsCommand", "Unbekanntes Format \"%1\" (json oder csv).").arg(format));
     TMessageTable table;
     ReadDisplayFile(table, args.positional[0]);
     const QByteArray out = format == QLatin1String("csv") ? TextExchange::ToCsv(table, 0)
@@ -118,7 +123,9 @@ int Import(const cli::ArgList& args)
         throw TavolinError(QCoreApplication::translate("TextsCommand", "\"%1\" kann nicht gelesen werden: %2")
                                .arg(Native(in), SystemReason::FromText(file.errorString())));
     if (file.size() > cli::MaxInputSize)
-        throw TavolinError(QCoreApplication::translate("TextsCommand", "\"%1\" ist zu groß für eine Textdatei der Anzeige.").arg(Native(in)));
+        throw TavolinError(
+            QCoreApplication::translate("TextsCommand", "\"%1\" ist zu groß für eine Textdatei der Anzeige.")
+                .arg(Native(in)));
     const QByteArray bytes = file.readAll();
 
     TMessageTable table;
@@ -152,9 +159,11 @@ int Run(const QStringList& all)
         return Export(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
     if (verb == QLatin1String("import"))
         return Import(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
-    return cli::UsageFail(QCoreApplication::translate("TextsCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2").arg(verb, QCoreApplication::translate("TextsCommand", Usage)));
+    return cli::UsageFail(QCoreApplication::translate("TextsCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2")
+                              .arg(verb, QCoreApplication::translate("TextsCommand", Usage)));
 }
 
-const CliCommand registration{"texts", QT_TRANSLATE_NOOP("CliCommand", "Textdateien der Anzeige normalisieren, exportieren, importieren"), Run};
+const CliCommand registration{
+    "texts", QT_TRANSLATE_NOOP("CliCommand", "Textdateien der Anzeige normalisieren, exportieren, importieren"), Run};
 
 } // namespace

@@ -76,7 +76,10 @@ public:
     ~ConsoleObserver() override { endLine(); }
 
     void SetCaption(const QString& text) override { caption = text; }
-    void SetInfo(const QString& text) override { line(QCoreApplication::translate("TransferCommand", "Angeschlossen an: %1").arg(text)); }
+    void SetInfo(const QString& text) override
+    {
+        line(QCoreApplication::translate("TransferCommand", "Angeschlossen an: %1").arg(text));
+    }
     void SetStatus(const QString& text) override
     {
         if (text == status)
@@ -191,7 +194,8 @@ int Download(const QStringList& args)
     }
     const cli::ArgList options = Parse(args);
     if (options.positional.size() != 1)
-        throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Ein Projektordner erwartet.\n\n%1").arg(QCoreApplication::translate("TransferCommand", DownloadHelp)));
+        throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Ein Projektordner erwartet.\n\n%1")
+                                  .arg(QCoreApplication::translate("TransferCommand", DownloadHelp)));
 
     ProjectSession project;
     project.Load(options.positional.first());
@@ -203,7 +207,8 @@ int Download(const QStringList& args)
         bool ok = false;
         job.selection = given.toInt(&ok, 10);
         if (!ok || job.selection < 0 || job.selection > Selection::All)
-            throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Ungültige Auswahl: %1 (0 bis 1023)").arg(given));
+            throw cli::UsageError(
+                QCoreApplication::translate("TransferCommand", "Ungültige Auswahl: %1 (0 bis 1023)").arg(given));
     } else {
         job.selection = SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection);
     }
@@ -211,13 +216,19 @@ int Download(const QStringList& args)
     if (sent == 0) {
         const QString missing = Selection::Describe(job.selection & ~Selection::Allowed(job.displayType));
         throw cli::UsageError(
-            QCoreApplication::translate("TransferCommand", "Die Auswahl %1%2 überträgt beim Anzeigetyp \"%3\" nichts%4.")
+            QCoreApplication::translate("TransferCommand",
+                                        "Die Auswahl %1%2 überträgt beim Anzeigetyp \"%3\" nichts%4.")
                 .arg(job.selection)
-                .arg(options.Has(QStringLiteral("--select")) ? QString() : QCoreApplication::translate("TransferCommand", " (gespeicherter Wert \"Übertragen\")"))
+                .arg(options.Has(QStringLiteral("--select"))
+                         ? QString()
+                         : QCoreApplication::translate("TransferCommand", " (gespeicherter Wert \"Übertragen\")"))
                 .arg(job.displayType.name)
-                .arg(job.selection == 0     ? QString()
-                     : missing.isEmpty()    ? QCoreApplication::translate("TransferCommand", ": sie enthält keines der Bits 1, 2, 4, 8, 16, 32")
-                                            : QCoreApplication::translate("TransferCommand", ": %1 hat dieser Anzeigetyp nicht").arg(missing)));
+                .arg(job.selection == 0 ? QString()
+                         : missing.isEmpty()
+                         ? QCoreApplication::translate("TransferCommand",
+                                                       ": sie enthält keines der Bits 1, 2, 4, 8, 16, 32")
+                         : QCoreApplication::translate("TransferCommand", ": %1 hat dieser Anzeigetyp nicht")
+                               .arg(missing)));
     }
 
     ConsoleObserver observer;
@@ -228,7 +239,8 @@ int Download(const QStringList& args)
     // The display reported a problem: no success, although the run went to its end.
     if (observer.messages > 0)
         return cli::Fail(QCoreApplication::translate("TransferCommand", "Übertragung mit Fehlern beendet."));
-    cli::Out(QCoreApplication::translate("TransferCommand", "Übertragung beendet: %1.\n").arg(Selection::Describe(sent)));
+    cli::Out(
+        QCoreApplication::translate("TransferCommand", "Übertragung beendet: %1.\n").arg(Selection::Describe(sent)));
     return 0;
 }
 
@@ -271,7 +283,8 @@ int Readback(const QStringList& args)
     }
     const cli::ArgList options = Parse(args);
     if (options.positional.size() != 1)
-        throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Ein neuer Projektordner erwartet.\n\n%1").arg(QCoreApplication::translate("TransferCommand", ReadbackHelp)));
+        throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Ein neuer Projektordner erwartet.\n\n%1")
+                                  .arg(QCoreApplication::translate("TransferCommand", ReadbackHelp)));
     if (options.Value(QStringLiteral("--type")).isEmpty())
         throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Der Anzeigetyp fehlt (--type)."));
 
@@ -279,7 +292,8 @@ int Readback(const QStringList& args)
     const QString targetPath = QDir::cleanPath(QFileInfo(options.positional.first()).absoluteFilePath());
     const QFileInfo target(targetPath);
     if (target.exists() && (!target.isDir() || !QDir(targetPath).isEmpty()))
-        return cli::Fail(QCoreApplication::translate("TransferCommand", "Der Projektordner existiert bereits: %1").arg(QDir::toNativeSeparators(targetPath)));
+        return cli::Fail(QCoreApplication::translate("TransferCommand", "Der Projektordner existiert bereits: %1")
+                             .arg(QDir::toNativeSeparators(targetPath)));
 
     ProjectSession project;
     project.Create(targetPath, options.Value(QStringLiteral("--type")));
@@ -316,14 +330,17 @@ int Readback(const QStringList& args)
         return cli::Fail(Messages::WithFile(saveError, targetPath, SystemReason::FromCode(errno)));
     scratch.setAutoRemove(false);
     made.Keep();
-    cli::Out(QCoreApplication::translate("TransferCommand", "Projekt gelesen: %1\n").arg(QDir::toNativeSeparators(targetPath)));
+    cli::Out(QCoreApplication::translate("TransferCommand", "Projekt gelesen: %1\n")
+                 .arg(QDir::toNativeSeparators(targetPath)));
     // A character set that did not arrive whole: the project is kept, but this was no success.
     if (observer.messages > 0)
         return cli::Fail(QCoreApplication::translate("TransferCommand", "Auslesen mit Fehlern beendet."));
     return 0;
 }
 
-const CliCommand downloadCommand{"download", QT_TRANSLATE_NOOP("CliCommand", "Projekt zur Anzeige übertragen"), Download};
-const CliCommand readbackCommand{"readback", QT_TRANSLATE_NOOP("CliCommand", "Anzeige in ein neues Projekt auslesen"), Readback};
+const CliCommand downloadCommand{"download", QT_TRANSLATE_NOOP("CliCommand", "Projekt zur Anzeige übertragen"),
+                                 Download};
+const CliCommand readbackCommand{"readback", QT_TRANSLATE_NOOP("CliCommand", "Anzeige in ein neues Projekt auslesen"),
+                                 Readback};
 
 } // namespace

@@ -25,7 +25,9 @@ void PrintUsage()
 {
     QString text = QCoreApplication::translate("cli", "Aufruf: tavolin-cli BEFEHL [ARGUMENTE...]\n\nBefehle:\n");
     for (const CliCommand* command : CliCommands())
-        text += QStringLiteral("  %1  %2\n").arg(command->name, -10).arg(QCoreApplication::translate("CliCommand", command->summary.toUtf8().constData()));
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(command->name, -10)
+                    .arg(QCoreApplication::translate("CliCommand", command->summary.toUtf8().constData()));
     text += QCoreApplication::translate("cli", "\n'tavolin-cli BEFEHL --help' zeigt die Hilfe eines Befehls.\n");
     cli::Out(text);
 }

@@ -7,8 +7,14 @@
 // The German error texts that more than one place raises, each written once.
 namespace Messages {
 
-inline QString SaveError() { return QCoreApplication::translate("Messages", "Fehler bei Dateispeichern"); }
-inline QString ReadError() { return QCoreApplication::translate("Messages", "Fehler bei Datenlesen"); }
+inline QString SaveError()
+{
+    return QCoreApplication::translate("Messages", "Fehler bei Dateispeichern");
+}
+inline QString ReadError()
+{
+    return QCoreApplication::translate("Messages", "Fehler bei Datenlesen");
+}
 
 // "<head>\n<file>: <reason>": which file and why, below the fixed head.
 inline QString WithFile(const QString& head, const QString& path, const QString& reason)
@@ -21,7 +27,8 @@ inline QString WithFile(const QString& head, const QString& path, const QString&
 
 inline QString ProjectMissing(const QString& folder)
 {
-    return QCoreApplication::translate("Messages", "Das Projekt \"%1\" existiert nicht.").arg(QDir::toNativeSeparators(folder));
+    return QCoreApplication::translate("Messages", "Das Projekt \"%1\" existiert nicht.")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 inline QString UnknownDisplayType(const QString& name)

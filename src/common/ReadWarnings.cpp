@@ -17,6 +17,7 @@ QString FormatReadWarnings(const ReadWarnings& warnings, int limit, const QStrin
     for (qsizetype i = 0; i < warnings.size() && i < limit; ++i)
         lines.append(warnings[i].Message());
     if (warnings.size() > limit)
-        lines.append(QCoreApplication::translate("ReadWarnings", "… und %1 weitere Hinweise.").arg(warnings.size() - limit));
+        lines.append(
+            QCoreApplication::translate("ReadWarnings", "… und %1 weitere Hinweise.").arg(warnings.size() - limit));
     return lines.join(separator);
 }

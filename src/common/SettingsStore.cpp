@@ -100,7 +100,8 @@ int SettingsStore::ReadInteger(const QString& name, int fallback)
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     if (!ok)
-        throw TavolinError(QCoreApplication::translate("SettingsStore", "'%1' ist kein gültiger ganzzahliger Wert.").arg(text));
+        throw TavolinError(
+            QCoreApplication::translate("SettingsStore", "'%1' ist kein gültiger ganzzahliger Wert.").arg(text));
     return value;
 }
 

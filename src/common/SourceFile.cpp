@@ -23,7 +23,9 @@ QByteArray ReadSourceFile(const QString& path, const QString& what, qint64 maxSi
     if (!info.isFile())
         fail(QCoreApplication::translate("SourceFile", "ist keine gewöhnliche Datei"));
     if (info.size() > maxSize)
-        fail(QCoreApplication::translate("SourceFile", "mit %1 Bytes zu groß (höchstens %2)").arg(info.size()).arg(maxSize));
+        fail(QCoreApplication::translate("SourceFile", "mit %1 Bytes zu groß (höchstens %2)")
+                 .arg(info.size())
+                 .arg(maxSize));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(SystemReason::FromText(file.errorString()));

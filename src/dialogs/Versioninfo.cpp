@@ -17,8 +17,7 @@ Versioninfo::Versioninfo(QWidget* parent)
     setWindowTitle(tr("Versioninfo"));
 
     table = new QTableWidget(0, 3, this);
-    table->setHorizontalHeaderLabels(
-        {tr("Modulname"), tr("Version"), tr("Hersteller und Copyright bei")});
+    table->setHorizontalHeaderLabels({tr("Modulname"), tr("Version"), tr("Hersteller und Copyright bei")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -101,7 +101,8 @@ public:
     {
         QPainter painter;
         if (!painter.begin(&m_device))
-            throw TavolinError(QCoreApplication::translate("MessageListPrint", "Der Drucker lässt sich nicht öffnen; es wurde nichts gedruckt."));
+            throw TavolinError(QCoreApplication::translate(
+                "MessageListPrint", "Der Drucker lässt sich nicht öffnen; es wurde nichts gedruckt."));
         painter.setRenderHint(QPainter::LosslessImageRendering);
         MessageListPrintResult result;
         const TMessageTable& table = *m_source.table;
@@ -143,12 +144,16 @@ private:
         painter.setFont(m_printFont);
         const int lineHeight = painter.fontMetrics().height();
         const QString file = QDir::toNativeSeparators(m_source.table->fileName[static_cast<size_t>(m_source.language)]);
-        const QString type = QCoreApplication::translate("MessageListPrint", "Anzeigetype: ") + m_source.displayTypeName;
+        const QString type =
+            QCoreApplication::translate("MessageListPrint", "Anzeigetype: ") + m_source.displayTypeName;
         int y = 0;
-        DrawTop(painter, g.left, y, QCoreApplication::translate("MessageListPrint", "Sprache %1: %2").arg(m_source.language + 1).arg(file));
+        DrawTop(painter, g.left, y,
+                QCoreApplication::translate("MessageListPrint", "Sprache %1: %2").arg(m_source.language + 1).arg(file));
         DrawTop(painter, g.right - painter.fontMetrics().horizontalAdvance(type), y, type);
         y += lineHeight;
-        DrawTop(painter, g.left, y, QCoreApplication::translate("MessageListPrint", "Zeichensatz: ") + QDir::toNativeSeparators(m_source.charSetPath));
+        DrawTop(painter, g.left, y,
+                QCoreApplication::translate("MessageListPrint", "Zeichensatz: ")
+                    + QDir::toNativeSeparators(m_source.charSetPath));
         y += lineHeight + 4;
         painter.drawLine(g.left, y, g.right, y);
         y += 4;
@@ -195,10 +200,12 @@ private:
 void CheckPrintable(const MessageListSource& source)
 {
     if (source.language < 0 || source.language > 1)
-        throw TavolinError(QCoreApplication::translate("MessageListPrint", "Sprache %1 gibt es nicht; gedruckt werden Sprache 1 und 2.")
+        throw TavolinError(QCoreApplication::translate("MessageListPrint",
+                                                       "Sprache %1 gibt es nicht; gedruckt werden Sprache 1 und 2.")
                                .arg(source.language + 1));
     if (!source.table || source.table->Count() == 0)
-        throw TavolinError(QCoreApplication::translate("MessageListPrint", "Die Tabelle enthält keine Meldungen; es gibt nichts zu drucken."));
+        throw TavolinError(QCoreApplication::translate(
+            "MessageListPrint", "Die Tabelle enthält keine Meldungen; es gibt nichts zu drucken."));
 }
 
 QString MessageListJobTitle(const MessageListSource& source)
@@ -243,7 +250,8 @@ MessageListPrintResult WriteMessageListPdf(QIODevice& device, const MessageListS
     }
     const QByteArray& pdf = buffer.data();
     if (device.write(pdf) != pdf.size())
-        throw TavolinError(QCoreApplication::translate("MessageListPrint", "Die PDF-Datei konnte nicht vollständig geschrieben werden: %1")
+        throw TavolinError(QCoreApplication::translate("MessageListPrint",
+                                                       "Die PDF-Datei konnte nicht vollständig geschrieben werden: %1")
                                .arg(device.errorString()));
     return result;
 }

@@ -28,8 +28,9 @@ QString Rename(const QString& from, const QString& to)
 
 [[noreturn]] void Fail(const QString& folder, const QString& reason)
 {
-    throw TavolinError(QCoreApplication::translate("FolderSwap", "Das Projekt kann nicht nach \"%1\" gespeichert werden:\r%2")
-                           .arg(QDir::toNativeSeparators(folder), reason));
+    throw TavolinError(
+        QCoreApplication::translate("FolderSwap", "Das Projekt kann nicht nach \"%1\" gespeichert werden:\r%2")
+            .arg(QDir::toNativeSeparators(folder), reason));
 }
 
 } // namespace
@@ -40,7 +41,9 @@ QString MakeStagingFolder(const QString& target)
     if (QFileInfo::exists(staging))
         QDir(staging).removeRecursively();
     if (!QDir().mkpath(staging))
-        Fail(target, QCoreApplication::translate("FolderSwap", "Der Ordner \"%1\" lässt sich nicht anlegen.").arg(QDir::toNativeSeparators(staging)));
+        Fail(target,
+             QCoreApplication::translate("FolderSwap", "Der Ordner \"%1\" lässt sich nicht anlegen.")
+                 .arg(QDir::toNativeSeparators(staging)));
     return staging;
 }
 
@@ -66,8 +69,9 @@ QString ReplaceFolder(const QString& staging, const QString& target)
     // The replaced content goes to the trash, so that a folder replaced by mistake can
     // still be restored; without a trash it stays beside the target.
     if (!DeleteToRecycleBin(aside))
-        return QCoreApplication::translate("FolderSwap", "Der alte Inhalt von \"%1\" liegt noch in \"%2\"; er ließ sich nicht in den "
-                              "Papierkorb verschieben.")
+        return QCoreApplication::translate("FolderSwap",
+                                           "Der alte Inhalt von \"%1\" liegt noch in \"%2\"; er ließ sich nicht in den "
+                                           "Papierkorb verschieben.")
             .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(aside));
     return {};
 }

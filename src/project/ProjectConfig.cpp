@@ -109,8 +109,10 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnin
         RaiseRead(path, QCoreApplication::translate("ProjectConfig", "Das ist ein Ordner, keine Datei."));
     // A pipe of that name would block the program.
     if (!info.isFile())
-        RaiseRead(path, info.exists() ? QCoreApplication::translate("ProjectConfig", "Das ist keine gewöhnliche Datei.")
-                                      : QCoreApplication::translate("ProjectConfig", "Die Verknüpfung zeigt auf keine Datei."));
+        RaiseRead(path,
+                  info.exists()
+                      ? QCoreApplication::translate("ProjectConfig", "Das ist keine gewöhnliche Datei.")
+                      : QCoreApplication::translate("ProjectConfig", "Die Verknüpfung zeigt auf keine Datei."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         RaiseRead(path, SystemReason::FromText(file.errorString()));
@@ -141,16 +143,23 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnin
         (config.*field.field).back() = '\0';
         const QString kept = TProjectConfig::Get(config.*field.field);
         fromDefaults.append(QCoreApplication::translate("ProjectConfig", field.label)
-                            + (kept.isEmpty() ? QCoreApplication::translate("ProjectConfig", " (leer)") : QStringLiteral(" „%1“").arg(kept)));
+                            + (kept.isEmpty() ? QCoreApplication::translate("ProjectConfig", " (leer)")
+                                              : QStringLiteral(" „%1“").arg(kept)));
     }
     if (warnings && !fromDefaults.isEmpty()) {
         const QString what = got < TProjectConfig::Size
-            ? QCoreApplication::translate("ProjectConfig", "Die Datei ist mit %1 Bytes kürzer als die %2 Bytes einer Projektkonfiguration.")
-                  .arg(got).arg(TProjectConfig::Size)
-            : QCoreApplication::translate("ProjectConfig", "Die Datei ist beschädigt: nicht jedes Feld enthält einen abgeschlossenen Text.");
-        warnings->append({path, 0, what + QCoreApplication::translate("ProjectConfig", " Aus der Standardkonfiguration genommen: ")
-                                       + fromDefaults.join(QStringLiteral(", "))
-                                       + QCoreApplication::translate("ProjectConfig", ". Die Datei bleibt unverändert, bis das Projekt gespeichert wird.")});
+            ? QCoreApplication::translate(
+                  "ProjectConfig", "Die Datei ist mit %1 Bytes kürzer als die %2 Bytes einer Projektkonfiguration.")
+                  .arg(got)
+                  .arg(TProjectConfig::Size)
+            : QCoreApplication::translate(
+                "ProjectConfig", "Die Datei ist beschädigt: nicht jedes Feld enthält einen abgeschlossenen Text.");
+        warnings->append(
+            {path, 0,
+             what + QCoreApplication::translate("ProjectConfig", " Aus der Standardkonfiguration genommen: ")
+                 + fromDefaults.join(QStringLiteral(", "))
+                 + QCoreApplication::translate("ProjectConfig",
+                                               ". Die Datei bleibt unverändert, bis das Projekt gespeichert wird.")});
     }
     return true;
 }

@@ -86,8 +86,10 @@ QString ProjectNameError(const QString& name)
         bad = bad || c.unicode() < 32 || forbidden.contains(c);
     if (!bad)
         return {};
-    return QCoreApplication::translate("ProjectFolders", "Der Projektname \"%1\" ist ungültig.\rEr darf nicht leer sein, nicht mit einem Punkt "
-                          "beginnen und keines der Zeichen \\ / : * ? \" < > | enthalten.")
+    return QCoreApplication::translate(
+               "ProjectFolders",
+               "Der Projektname \"%1\" ist ungültig.\rEr darf nicht leer sein, nicht mit einem Punkt "
+               "beginnen und keines der Zeichen \\ / : * ? \" < > | enthalten.")
         .arg(name);
 }
 

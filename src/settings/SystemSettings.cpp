@@ -94,14 +94,19 @@ void CheckOtherLine(const QByteArray& line)
     const bool alnum = (first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z') || (first >= '0' && first <= '9');
     const QString shown = TextNotation::Encode(line);
     if (!alnum)
-        throw TavolinError(QCoreApplication::translate("SystemSettings", "Die Zeile \"%1\" muss mit einem Buchstaben oder einer Ziffer (A-Z, a-z, 0-9) "
-                                          "beginnen. Sonst liest die Anzeige sie und alle Einstellungen danach als "
-                                          "Meldungstext.").arg(shown));
+        throw TavolinError(
+            QCoreApplication::translate("SystemSettings",
+                                        "Die Zeile \"%1\" muss mit einem Buchstaben oder einer Ziffer (A-Z, a-z, 0-9) "
+                                        "beginnen. Sonst liest die Anzeige sie und alle Einstellungen danach als "
+                                        "Meldungstext.")
+                .arg(shown));
     for (const char c : line)
         if (c == 0x00 || c == 0x0A || c == 0x0D || c == 0x1A)
-            throw TavolinError(QCoreApplication::translate("SystemSettings", "Die Zeile \"%1\" enthält ein Steuerzeichen (%2), das in einer Textdatei "
-                                              "nicht stehen kann.")
-                                   .arg(shown, QString::asprintf("{x%02X}", static_cast<quint8>(c))));
+            throw TavolinError(
+                QCoreApplication::translate("SystemSettings",
+                                            "Die Zeile \"%1\" enthält ein Steuerzeichen (%2), das in einer Textdatei "
+                                            "nicht stehen kann.")
+                    .arg(shown, QString::asprintf("{x%02X}", static_cast<quint8>(c))));
 }
 
 QList<QByteArray> WriteSystemSettings(const TSystemSettings& s, const TDisplayType& type)

@@ -86,16 +86,21 @@ public:
     void Message(qint64 number, const QString& given, const QString& text, const QString& place)
     {
         if (number < 0 || number > TMessageTable::MaxNumber)
-            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": Die Meldungsnummer %1 liegt nicht zwischen 0 und %2.")
-                                   .arg(given).arg(TMessageTable::MaxNumber));
+            throw TavolinError(
+                place
+                + QCoreApplication::translate("TextExchange", ": Die Meldungsnummer %1 liegt nicht zwischen 0 und %2.")
+                      .arg(given)
+                      .arg(TMessageTable::MaxNumber));
         if (m_numbers.contains(static_cast<int>(number)))
-            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": Meldung %1 kommt doppelt vor.").arg(number));
+            throw TavolinError(
+                place + QCoreApplication::translate("TextExchange", ": Meldung %1 kommt doppelt vor.").arg(number));
         m_numbers.insert(static_cast<int>(number));
         QByteArray bytes;
         try {
             bytes = TextNotation::Decode(text);
         } catch (const TavolinError& error) {
-            throw TavolinError(place + QCoreApplication::translate("TextExchange", ", Meldung %1: ").arg(number) + error.message());
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ", Meldung %1: ").arg(number)
+                               + error.message());
         }
         // Line breaks at the end hold nothing and the file cannot keep them; the editor
         // drops them the same way.
@@ -103,7 +108,8 @@ public:
             bytes.chop(1);
         const QString refusal = UnstorableTextReason(static_cast<int>(number), bytes);
         if (!refusal.isEmpty())
-            throw TavolinError(place + QCoreApplication::translate("TextExchange", ", Meldung %1: ").arg(number) + refusal);
+            throw TavolinError(place + QCoreApplication::translate("TextExchange", ", Meldung %1: ").arg(number)
+                               + refusal);
         m_table.SetText(static_cast<int>(number), m_language, bytes);
     }
 
@@ -112,7 +118,8 @@ public:
     void Finish() const
     {
         if (m_numbers.isEmpty() && m_table.headerLines[static_cast<size_t>(m_language)].isEmpty())
-            throw TavolinError(QCoreApplication::translate("TextExchange", "Die Datei enthält keine Meldung und keine Kopfzeile."));
+            throw TavolinError(
+                QCoreApplication::translate("TextExchange", "Die Datei enthält keine Meldung und keine Kopfzeile."));
     }
 
 private:
@@ -176,7 +183,9 @@ QList<QStringList> CsvRecords(const QString& text, QList<int>& lines)
         }
     }
     if (quoted)
-        throw TavolinError(QCoreApplication::translate("TextExchange", "CSV Zeile %1: Anführungszeichen nicht geschlossen.").arg(recordLine));
+        throw TavolinError(
+            QCoreApplication::translate("TextExchange", "CSV Zeile %1: Anführungszeichen nicht geschlossen.")
+                .arg(recordLine));
     if (!field.isEmpty() || !record.isEmpty() || fieldStarted)
         endRecord();
     return records;
@@ -233,15 +242,19 @@ void FromJson(const QByteArray& json, TMessageTable& table, int language)
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         throw TavolinError(QCoreApplication::translate("TextExchange", "Kein gültiges JSON (Stelle %1: %2).")
-                               .arg(parseError.offset + 1).arg(parseError.errorString()));
+                               .arg(parseError.offset + 1)
+                               .arg(parseError.errorString()));
     if (!document.isObject())
-        throw TavolinError(QCoreApplication::translate("TextExchange", "Die JSON-Datei enthält kein Objekt mit \"messages\"."));
+        throw TavolinError(
+            QCoreApplication::translate("TextExchange", "Die JSON-Datei enthält kein Objekt mit \"messages\"."));
     const QJsonObject root = document.object();
     if (root.contains(QLatin1String("format")) && root.value(QLatin1String("format")).toString() != FormatName)
-        throw TavolinError(QCoreApplication::translate("TextExchange", "Die JSON-Datei hat nicht das Format \"%1\".").arg(FormatName));
+        throw TavolinError(
+            QCoreApplication::translate("TextExchange", "Die JSON-Datei hat nicht das Format \"%1\".").arg(FormatName));
     const QJsonValue messages = root.value(QLatin1String("messages"));
     if (!messages.isArray())
-        throw TavolinError(QCoreApplication::translate("TextExchange", "Die JSON-Datei enthält keine Liste \"messages\"."));
+        throw TavolinError(
+            QCoreApplication::translate("TextExchange", "Die JSON-Datei enthält keine Liste \"messages\"."));
     const QJsonValue header = root.value(QLatin1String("header"));
     if (!header.isUndefined() && !header.isArray())
         throw TavolinError(QCoreApplication::translate("TextExchange", "\"header\" muss eine Liste von Texten sein."));
@@ -262,7 +275,9 @@ void FromJson(const QByteArray& json, TMessageTable& table, int language)
         const QJsonValue text = entry.value(QLatin1String("text"));
         const double value = number.toDouble(-1);
         if (!entries[i].isObject() || !number.isDouble() || std::floor(value) != value || !text.isString())
-            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": erwartet wird {\"number\": Zahl, \"text\": Text}."));
+            throw TavolinError(
+                place
+                + QCoreApplication::translate("TextExchange", ": erwartet wird {\"number\": Zahl, \"text\": Text}."));
         filler.Message(value < 0 || value > 1e6 ? -1 : static_cast<qint64>(value), QString::number(value, 'g', 17),
                        text.toString(), place);
     }
@@ -281,8 +296,10 @@ void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
         if (r == 0 && key.compare(QLatin1String("number"), Qt::CaseInsensitive) == 0)
             continue;
         if (record.size() != 2)
-            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": zwei Spalten erwartet (Nummer und Text), %1 gefunden.")
-                                   .arg(record.size()));
+            throw TavolinError(
+                place
+                + QCoreApplication::translate("TextExchange", ": zwei Spalten erwartet (Nummer und Text), %1 gefunden.")
+                      .arg(record.size()));
         if (key.compare(QLatin1String("header"), Qt::CaseInsensitive) == 0) {
             filler.Header(record[1], place);
             continue;
@@ -293,7 +310,8 @@ void FromCsv(const QByteArray& csv, TMessageTable& table, int language)
         if (!ok && digits.match(key).hasMatch())
             number = -1; // a number too large for any range
         else if (!ok)
-            throw TavolinError(place + QCoreApplication::translate("TextExchange", ": \"%1\" ist keine Meldungsnummer.").arg(key));
+            throw TavolinError(
+                place + QCoreApplication::translate("TextExchange", ": \"%1\" ist keine Meldungsnummer.").arg(key));
         filler.Message(number, key, record[1], place);
     }
     filler.Finish();

@@ -112,20 +112,27 @@ void CopyFileContent(const QString& from, const QString& to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        Raise(Messages::SaveError(), from, QCoreApplication::translate("TextFile", "Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
-                                   .arg(SystemReason::FromText(source.errorString())));
-    ReplaceFileContent(to, [&](QIODevice& backup) {
-        char chunk[64 * 1024];
-        for (;;) {
-            const qint64 got = source.read(chunk, sizeof chunk);
-            if (got < 0)
-                Raise(Messages::SaveError(), from, QCoreApplication::translate("TextFile", "Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
-                                           .arg(SystemReason::FromText(source.errorString())));
-            if (got == 0)
-                break;
-            WriteTextBytes(backup, QByteArray::fromRawData(chunk, static_cast<qsizetype>(got)));
-        }
-    }, Messages::SaveError());
+        Raise(
+            Messages::SaveError(), from,
+            QCoreApplication::translate("TextFile", "Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
+                .arg(SystemReason::FromText(source.errorString())));
+    ReplaceFileContent(
+        to,
+        [&](QIODevice& backup) {
+            char chunk[64 * 1024];
+            for (;;) {
+                const qint64 got = source.read(chunk, sizeof chunk);
+                if (got < 0)
+                    Raise(Messages::SaveError(), from,
+                          QCoreApplication::translate(
+                              "TextFile", "Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
+                              .arg(SystemReason::FromText(source.errorString())));
+                if (got == 0)
+                    break;
+                WriteTextBytes(backup, QByteArray::fromRawData(chunk, static_cast<qsizetype>(got)));
+            }
+        },
+        Messages::SaveError());
 }
 
 bool IsBlankOrEndOfFile(char c)
@@ -245,9 +252,14 @@ QByteArray FormatTextChecked(const TMessageTable& table, int language, int flags
     const int length = FormatText(table, language, buffer.get(), TextFile::BufferSize, flags,
                                   lineLength, &complete);
     if (!complete)
-        throw TavolinError(Messages::SaveError() + QCoreApplication::translate("TextFile",
-            "\nDie Texte von Sprache%1 sind zu lang: die Anzeige nimmt höchstens %2 Bytes je Sprache an. "
-            "Bitte Meldungen kürzen oder löschen.").arg(language + 1).arg(TextFile::BufferSize - 1));
+        throw TavolinError(
+            Messages::SaveError()
+            + QCoreApplication::translate(
+                  "TextFile",
+                  "\nDie Texte von Sprache%1 sind zu lang: die Anzeige nimmt höchstens %2 Bytes je Sprache an. "
+                  "Bitte Meldungen kürzen oder löschen.")
+                  .arg(language + 1)
+                  .arg(TextFile::BufferSize - 1));
     return QByteArray(buffer.get(), length);
 }
 
@@ -260,19 +272,23 @@ QString UnstorableTextReason(int number, const QByteArray& text)
     if (text.endsWith(CR))
         return QCoreApplication::translate("TextFile", "Eine leere letzte Zeile kann in einer Textdatei nicht stehen.");
     if (number == 0 && text.startsWith('*'))
-        return QCoreApplication::translate("TextFile", "Der Text von Meldung 0 darf nicht mit \"*\" beginnen: die Textdatei liest eine "
-                              "solche erste Zeile als Kopfzeile der Systemeinstellungen, und der Text ginge beim "
-                              "Speichern verloren.");
+        return QCoreApplication::translate(
+            "TextFile",
+            "Der Text von Meldung 0 darf nicht mit \"*\" beginnen: die Textdatei liest eine "
+            "solche erste Zeile als Kopfzeile der Systemeinstellungen, und der Text ginge beim "
+            "Speichern verloren.");
     return QString();
 }
 
 QString UnstorableHeaderReason(const QByteArray& line)
 {
     if (line.isEmpty() || !IsAsciiAlnum(line[0]))
-        return QCoreApplication::translate("TextFile", "Eine Kopfzeile muss mit einem Buchstaben oder einer Ziffer beginnen.");
+        return QCoreApplication::translate("TextFile",
+                                           "Eine Kopfzeile muss mit einem Buchstaben oder einer Ziffer beginnen.");
     for (const char c : {'\0', LF, CR, EndOfFile})
         if (line.contains(c))
-            return QCoreApplication::translate("TextFile", "Das Zeichen %1 kann in einer Kopfzeile nicht stehen.").arg(Shown(&c, 1));
+            return QCoreApplication::translate("TextFile", "Das Zeichen %1 kann in einer Kopfzeile nicht stehen.")
+                .arg(Shown(&c, 1));
     return QString();
 }
 
@@ -297,12 +313,14 @@ void WriteTextFile(TMessageTable& table, const QString& path, int language)
 
     const QFileInfo info(path);
     if (info.isDir())
-        Raise(Messages::SaveError(), path, QCoreApplication::translate("TextFile", "Ein Ordner dieses Namens ist bereits vorhanden."));
+        Raise(Messages::SaveError(), path,
+              QCoreApplication::translate("TextFile", "Ein Ordner dieses Namens ist bereits vorhanden."));
     QDir().mkpath(info.absolutePath());
 
     // The new content goes to a temporary file beside the old one, which replaces the old
     // file in one rename: a crash or a full disk leaves the previous file whole.
-    ReplaceFileContent(path, [&](QIODevice& file) { WriteTextBytes(file, bytes); }, Messages::SaveError());
+    ReplaceFileContent(
+        path, [&](QIODevice& file) { WriteTextBytes(file, bytes); }, Messages::SaveError());
 }
 
 QString BackupFileName(const QString& path)
@@ -357,22 +375,32 @@ int ParseText(TMessageTable& table, int language, char* buffer, int length, cons
     const auto upToEndOfFile = [&](const char* bytes, int count) {
         const int kept = UpToEndOfFile(bytes, count);
         if (!AllBlank(bytes + kept, count - kept))
-            warn(lineCount, QCoreApplication::translate("TextFile", "Der Text nach dem Dateiende-Zeichen {x1A} wurde nicht gelesen: „%1“.")
-                                .arg(Shown(bytes + kept + 1, count - kept - 1)));
+            warn(lineCount,
+                 QCoreApplication::translate("TextFile",
+                                             "Der Text nach dem Dateiende-Zeichen {x1A} wurde nicht gelesen: „%1“.")
+                     .arg(Shown(bytes + kept + 1, count - kept - 1)));
         return kept;
     };
     const auto store = [&]() {
         if (number > TMessageTable::MaxNumber) {
-            warn(numberLine, QCoreApplication::translate("TextFile", "Die Meldungsnummer %1 ist größer als %2; die Meldung wurde nicht gelesen.")
-                                 .arg(number).arg(TMessageTable::MaxNumber));
+            warn(numberLine,
+                 QCoreApplication::translate(
+                     "TextFile", "Die Meldungsnummer %1 ist größer als %2; die Meldung wurde nicht gelesen.")
+                     .arg(number)
+                     .arg(TMessageTable::MaxNumber));
         } else if (number < 0) {
             if (!text.isEmpty())
-                warn(numberLine, QCoreApplication::translate("TextFile", "Text vor der ersten Meldungsnummer wurde nicht gelesen."));
+                warn(
+                    numberLine,
+                    QCoreApplication::translate("TextFile", "Text vor der ersten Meldungsnummer wurde nicht gelesen."));
         } else {
             int& earlier = storedLine[static_cast<size_t>(number)];
             if (earlier > 0)
-                warn(numberLine, QCoreApplication::translate("TextFile", "Meldung %1 steht schon in Zeile %2; ihr Text von dort wurde ersetzt.")
-                                     .arg(number).arg(earlier));
+                warn(numberLine,
+                     QCoreApplication::translate("TextFile",
+                                                 "Meldung %1 steht schon in Zeile %2; ihr Text von dort wurde ersetzt.")
+                         .arg(number)
+                         .arg(earlier));
             if (!text.isEmpty())
                 earlier = numberLine;
             table.SetText(number, language, text);
@@ -406,8 +434,10 @@ int ParseText(TMessageTable& table, int language, char* buffer, int length, cons
         // lone end-of-file byte after the last line end reads.
         if (lineLength < PrefixWidth && !startsWithDigit) {
             if (!AllBlank(line, lineLength))
-                warn(lineCount, QCoreApplication::translate("TextFile", "Die Zeile „%1“ hat weder Meldungsnummer noch Text und wurde nicht gelesen.")
-                                    .arg(Shown(line, lineLength)));
+                warn(lineCount,
+                     QCoreApplication::translate(
+                         "TextFile", "Die Zeile „%1“ hat weder Meldungsnummer noch Text und wurde nicht gelesen.")
+                         .arg(Shown(line, lineLength)));
             continue;
         }
         int digits = 0;
@@ -420,11 +450,18 @@ int ParseText(TMessageTable& table, int language, char* buffer, int length, cons
         if (!AllBlank(line + digits, prefixLength - digits)) {
             const QString field = Shown(line, prefixLength).trimmed();
             if (startsWithDigit)
-                warn(lineCount, QCoreApplication::translate("TextFile", "Im Nummernfeld „%1“ wurde nur die Nummer %2 gelesen; der Rest ging verloren.")
-                                    .arg(field).arg(lineNumber));
+                warn(lineCount,
+                     QCoreApplication::translate(
+                         "TextFile", "Im Nummernfeld „%1“ wurde nur die Nummer %2 gelesen; der Rest ging verloren.")
+                         .arg(field)
+                         .arg(lineNumber));
             else
-                warn(lineCount, QCoreApplication::translate("TextFile", "„%1“ ist keine Meldungsnummer; die Zeile wurde ohne diese Zeichen als "
-                                               "weitere Zeile der Meldung davor gelesen.").arg(field));
+                warn(
+                    lineCount,
+                    QCoreApplication::translate("TextFile",
+                                                "„%1“ ist keine Meldungsnummer; die Zeile wurde ohne diese Zeichen als "
+                                                "weitere Zeile der Meldung davor gelesen.")
+                        .arg(field));
         }
 
         if (headerMode && (number == 0 || (startsWithDigit && lineNumber == 0))) {
@@ -449,9 +486,11 @@ int ParseText(TMessageTable& table, int language, char* buffer, int length, cons
                         // The header end line; anything after its "*" is lost.
                         headerMode = false;
                         if (!AllBlank(content + 1, contentLength - 1))
-                            warn(lineCount, QCoreApplication::translate("TextFile", "Die Kopfzeile „%1“ beginnt nicht mit einem Buchstaben "
-                                                           "oder einer Ziffer und wurde nicht gelesen.")
-                                                .arg(Shown(content + 1, contentLength - 1)));
+                            warn(lineCount,
+                                 QCoreApplication::translate("TextFile",
+                                                             "Die Kopfzeile „%1“ beginnt nicht mit einem Buchstaben "
+                                                             "oder einer Ziffer und wurde nicht gelesen.")
+                                     .arg(Shown(content + 1, contentLength - 1)));
                     }
                     done = true;
                 }
@@ -482,8 +521,11 @@ int ParseText(TMessageTable& table, int language, char* buffer, int length, cons
         while (rest < length && (buffer[rest] == '\0' || IsLineEnd(buffer[rest]) || IsBlankOrEndOfFile(buffer[rest])))
             ++rest;
         if (rest < length)
-            warn(LineAt(buffer, end), QCoreApplication::translate("TextFile", "Ein Nullbyte beendet hier den Text; die folgenden %1 Bytes wurden "
-                                                     "nicht gelesen.").arg(length - end));
+            warn(LineAt(buffer, end),
+                 QCoreApplication::translate("TextFile",
+                                             "Ein Nullbyte beendet hier den Text; die folgenden %1 Bytes wurden "
+                                             "nicht gelesen.")
+                     .arg(length - end));
     }
     return 1;
 }
@@ -501,10 +543,12 @@ ReadWarnings ReadTextFile(TMessageTable& table, const QString& path, int languag
         // A missing file is a language without texts yet; a file that is there but cannot
         // be read is an error, or the next save would replace it with nothing.
         if (info.isDir())
-            Raise(Messages::ReadError(), path, QCoreApplication::translate("TextFile", "Das ist ein Ordner, keine Textdatei."));
+            Raise(Messages::ReadError(), path,
+                  QCoreApplication::translate("TextFile", "Das ist ein Ordner, keine Textdatei."));
         // A pipe or a device would block the program or never end.
         if (!info.isFile())
-            Raise(Messages::ReadError(), path, QCoreApplication::translate("TextFile", "Das ist keine gewöhnliche Datei."));
+            Raise(Messages::ReadError(), path,
+                  QCoreApplication::translate("TextFile", "Das ist keine gewöhnliche Datei."));
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             Raise(Messages::ReadError(), path, file.errorString());
@@ -516,9 +560,12 @@ ReadWarnings ReadTextFile(TMessageTable& table, const QString& path, int languag
         if (got == TextFile::BufferSize && file.read(&probe, 1) == 1) {
             if (truncated)
                 *truncated = true;
-            warnings.append({path, LineAt(buffer.get(), length),
-                             QCoreApplication::translate("TextFile", "Die Datei ist länger als %1 Bytes; die Anzeige nimmt nur so viel an. "
-                                            "Der Rest ab hier wurde nicht gelesen.").arg(TextFile::BufferSize)});
+            warnings.append(
+                {path, LineAt(buffer.get(), length),
+                 QCoreApplication::translate("TextFile",
+                                             "Die Datei ist länger als %1 Bytes; die Anzeige nimmt nur so viel an. "
+                                             "Der Rest ab hier wurde nicht gelesen.")
+                     .arg(TextFile::BufferSize)});
         }
     }
 

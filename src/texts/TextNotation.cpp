@@ -72,7 +72,8 @@ QByteArray Decode(const QString& notation, bool allowLineBreaks)
         const QChar c = notation[i];
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             if (!allowLineBreaks)
-                throw TavolinError(QCoreApplication::translate("TextNotation", "Ein Zeilenumbruch ist hier nicht erlaubt."));
+                throw TavolinError(
+                    QCoreApplication::translate("TextNotation", "Ein Zeilenumbruch ist hier nicht erlaubt."));
             if (c == QLatin1Char('\r') && i + 1 < n && notation[i + 1] == QLatin1Char('\n'))
                 ++i;
             out.append(Attr::LineBreak);
@@ -86,8 +87,10 @@ QByteArray Decode(const QString& notation, bool allowLineBreaks)
             }
             const qsizetype close = notation.indexOf(QLatin1Char('}'), i + 1);
             if (close < 0)
-                throw TavolinError(QCoreApplication::translate("TextNotation", "\"{\" ohne \"}\" an Stelle %1 (ein \"{\" als Zeichen "
-                                                  "wird \"{{\" geschrieben).").arg(i + 1));
+                throw TavolinError(QCoreApplication::translate("TextNotation",
+                                                               "\"{\" ohne \"}\" an Stelle %1 (ein \"{\" als Zeichen "
+                                                               "wird \"{{\" geschrieben).")
+                                       .arg(i + 1));
             const QString mark = notation.mid(i + 1, close - i - 1);
             if (mark == QLatin1String("blink")) {
                 out.append(Attr::BlinkOn);
@@ -101,12 +104,16 @@ QByteArray Decode(const QString& notation, bool allowLineBreaks)
                        && HexValue(mark[2]) >= 0) {
                 const quint8 byte = static_cast<quint8>(HexValue(mark[1]) * 16 + HexValue(mark[2]));
                 if (IsForbiddenInText(byte))
-                    throw TavolinError(QCoreApplication::translate("TextNotation", "Das Byte {%1} kann in einer Textdatei nicht "
-                                                      "stehen.").arg(mark));
+                    throw TavolinError(QCoreApplication::translate("TextNotation",
+                                                                   "Das Byte {%1} kann in einer Textdatei nicht "
+                                                                   "stehen.")
+                                           .arg(mark));
                 out.append(static_cast<char>(byte));
             } else {
-                throw TavolinError(QCoreApplication::translate("TextNotation", "Unbekannte Markierung {%1} an Stelle %2.")
-                                       .arg(mark).arg(i + 1));
+                throw TavolinError(
+                    QCoreApplication::translate("TextNotation", "Unbekannte Markierung {%1} an Stelle %2.")
+                        .arg(mark)
+                        .arg(i + 1));
             }
             i = close;
             continue;
@@ -115,8 +122,9 @@ QByteArray Decode(const QString& notation, bool allowLineBreaks)
         if (u > 0xFF || !IsPrintableLatin1(static_cast<quint8>(u))) {
             const char32_t cp = c.isHighSurrogate() && i + 1 < n
                 ? QChar::surrogateToUcs4(c, notation[i + 1]) : char32_t(u);
-            throw TavolinError(QCoreApplication::translate("TextNotation", "Das Zeichen \"%1\" (U+%2) an Stelle %3 gibt es auf der "
-                                              "Anzeige nicht.")
+            throw TavolinError(QCoreApplication::translate("TextNotation",
+                                                           "Das Zeichen \"%1\" (U+%2) an Stelle %3 gibt es auf der "
+                                                           "Anzeige nicht.")
                                    .arg(QString::fromUcs4(&cp, 1))
                                    .arg(static_cast<uint>(cp), 4, 16, QLatin1Char('0'))
                                    .arg(i + 1));

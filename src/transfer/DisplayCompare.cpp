@@ -95,7 +95,8 @@ QJsonArray JsonLines(const QList<QByteArray>& lines)
 
 QString TableComparison::Title() const
 {
-    return (table == 0 ? QCoreApplication::translate("DisplayCompare", "Betriebstexte Sprache %1") : QCoreApplication::translate("DisplayCompare", "Diagnosetexte Sprache %1"))
+    return (table == 0 ? QCoreApplication::translate("DisplayCompare", "Betriebstexte Sprache %1")
+                       : QCoreApplication::translate("DisplayCompare", "Diagnosetexte Sprache %1"))
         .arg(language + 1);
 }
 
@@ -129,14 +130,18 @@ QString DisplayComparison::Report() const
         }
         text += t.Title() + QCoreApplication::translate("DisplayCompare", ": verschieden\n");
         if (!t.onlyProject.isEmpty())
-            text += QCoreApplication::translate("DisplayCompare", "  nur im Projekt: ") + NumberList(t.onlyProject) + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "  nur im Projekt: ") + NumberList(t.onlyProject)
+                + QLatin1Char('\n');
         if (!t.onlyDisplay.isEmpty())
-            text += QCoreApplication::translate("DisplayCompare", "  nur in der Anzeige: ") + NumberList(t.onlyDisplay) + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "  nur in der Anzeige: ") + NumberList(t.onlyDisplay)
+                + QLatin1Char('\n');
         for (const MessageDifference& d : t.different) {
             const QString indent = QStringLiteral("             ");
             text += QCoreApplication::translate("DisplayCompare", "  Meldung %1 verschieden\n").arg(d.number);
-            text += QCoreApplication::translate("DisplayCompare", "    Projekt: ") + Encoded(d.project, indent) + QLatin1Char('\n');
-            text += QCoreApplication::translate("DisplayCompare", "    Anzeige: ") + Encoded(d.display, indent) + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "    Projekt: ") + Encoded(d.project, indent)
+                + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "    Anzeige: ") + Encoded(d.display, indent)
+                + QLatin1Char('\n');
         }
     }
     if (charSetCompared) {
@@ -146,12 +151,13 @@ QString DisplayComparison::Report() const
             QStringList codes;
             for (const int code : charSetCodes)
                 codes.append(QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
-            text += QCoreApplication::translate("DisplayCompare", "Zeichensatz: verschieden bei den Codes (hex) ") + codes.join(QStringLiteral(", "))
-                  + QLatin1Char('\n');
+            text += QCoreApplication::translate("DisplayCompare", "Zeichensatz: verschieden bei den Codes (hex) ")
+                + codes.join(QStringLiteral(", ")) + QLatin1Char('\n');
         }
     }
     if (diagnosticSkipped)
-        text += QCoreApplication::translate("DisplayCompare", "Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)\n");
+        text += QCoreApplication::translate("DisplayCompare",
+                                            "Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)\n");
     text += Equal() ? QCoreApplication::translate("DisplayCompare", "Projekt und Anzeige stimmen überein.\n")
                     : QCoreApplication::translate("DisplayCompare", "Projekt und Anzeige sind verschieden.\n");
     return text;

@@ -155,8 +155,9 @@ void TDisplaySimulator::Store(const QString& folder) const
         texts = textFiles;
     }
     if (!QDir().mkpath(folder))
-        throw TavolinError(Messages::WithFile(Messages::SaveError(), folder,
-                                              QCoreApplication::translate("DisplaySimulator", "Der Ordner kann nicht angelegt werden.")));
+        throw TavolinError(Messages::WithFile(
+            Messages::SaveError(), folder,
+            QCoreApplication::translate("DisplaySimulator", "Der Ordner kann nicht angelegt werden.")));
     const QDir dir(folder);
     for (auto it = texts.cbegin(); it != texts.cend(); ++it)
         ReplaceFileContent(dir.filePath(FileNameOf(it.key())),
@@ -168,8 +169,9 @@ void TDisplaySimulator::Store(const QString& folder) const
 void TDisplaySimulator::Load(const QString& folder)
 {
     if (!QFileInfo(folder).isDir())
-        throw TavolinError(Messages::WithFile(Messages::ReadError(), folder,
-                                              QCoreApplication::translate("DisplaySimulator", "Der Ordner existiert nicht.")));
+        throw TavolinError(
+            Messages::WithFile(Messages::ReadError(), folder,
+                               QCoreApplication::translate("DisplaySimulator", "Der Ordner existiert nicht.")));
     const QDir dir(folder);
     QMap<QByteArray, QByteArray> texts;
     for (const QByteArray& t : Targets()) {
@@ -184,7 +186,9 @@ void TDisplaySimulator::Load(const QString& folder)
         if (glyphs.size() != CharSetSize)
             throw TavolinError(Messages::WithFile(
                 Messages::ReadError(), pixPath,
-                QCoreApplication::translate("DisplaySimulator", "Ein Zeichensatz hat %1 Bytes, diese Datei %2.").arg(CharSetSize).arg(glyphs.size())));
+                QCoreApplication::translate("DisplaySimulator", "Ein Zeichensatz hat %1 Bytes, diese Datei %2.")
+                    .arg(CharSetSize)
+                    .arg(glyphs.size())));
     }
     std::lock_guard lock(mutex);
     textFiles = texts;
@@ -313,12 +317,14 @@ TDisplaySimulator::Reaction TDisplaySimulator::command(const QByteArray& bytes)
         state = State::CharSet;
         block.clear();
     } else if (bytes == "(1407)") {
-        log(QCoreApplication::translate("DisplaySimulator", "%1 Textdatei folgt für %2").arg(QLatin1String(bytes), TargetName(target)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Textdatei folgt für %2")
+                .arg(QLatin1String(bytes), TargetName(target)));
         state = State::Stream;
         block.clear();
         streamCount = 0;
     } else if (bytes == "(1413)") {
-        log(QCoreApplication::translate("DisplaySimulator", "%1 Zeichensatz angefordert, wird gesendet").arg(QLatin1String(bytes)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Zeichensatz angefordert, wird gesendet")
+                .arg(QLatin1String(bytes)));
         reaction.answer = charSetAnswer(charSet);
     } else if (bytes == "(140C)") {
         const QByteArray text = textFiles.value(target);
@@ -327,10 +333,12 @@ TDisplaySimulator::Reaction TDisplaySimulator::command(const QByteArray& bytes)
                 .arg(text.size()));
         reaction.answer = text + EndOfFile;
     } else if (Targets().contains(bytes)) {
-        log(QCoreApplication::translate("DisplaySimulator", "%1 Ziel: %2").arg(QLatin1String(bytes), TargetName(bytes)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Ziel: %2")
+                .arg(QLatin1String(bytes), TargetName(bytes)));
         target = bytes;
     } else {
-        log(QCoreApplication::translate("DisplaySimulator", "%1 Unbekannter Befehl, nicht beachtet").arg(QLatin1String(bytes)));
+        log(QCoreApplication::translate("DisplaySimulator", "%1 Unbekannter Befehl, nicht beachtet")
+                .arg(QLatin1String(bytes)));
     }
     return reaction;
 }
@@ -370,8 +378,11 @@ TDisplaySimulator::Reaction TDisplaySimulator::Feed(char c)
             charSetOk = static_cast<char>(block[CharSetSize] & ~LineBit) == sum;
             if (charSetOk)
                 charSet = glyphs;
-            log(charSetOk ? QCoreApplication::translate("DisplaySimulator", "Zeichensatz empfangen (%1 Bytes, Prüfsumme richtig)").arg(CharSetSize)
-                          : QCoreApplication::translate("DisplaySimulator", "Zeichensatz mit falscher Prüfsumme empfangen, nicht übernommen"));
+            log(charSetOk ? QCoreApplication::translate("DisplaySimulator",
+                                                        "Zeichensatz empfangen (%1 Bytes, Prüfsumme richtig)")
+                                .arg(CharSetSize)
+                          : QCoreApplication::translate(
+                              "DisplaySimulator", "Zeichensatz mit falscher Prüfsumme empfangen, nicht übernommen"));
             const char reply = charSetReply(charSetOk);
             if (reply)
                 reaction.answer = QByteArray(1, reply);
@@ -385,7 +396,9 @@ TDisplaySimulator::Reaction TDisplaySimulator::Feed(char c)
         if (c == EndMark) {
             const QByteArray text = StoredText(block);
             textFiles[target] = text;
-            log(QCoreApplication::translate("DisplaySimulator", "Textdatei empfangen: %1, %2 Bytes").arg(TargetName(target)).arg(text.size()));
+            log(QCoreApplication::translate("DisplaySimulator", "Textdatei empfangen: %1, %2 Bytes")
+                    .arg(TargetName(target))
+                    .arg(text.size()));
             state = State::Idle;
             if (const char reply = streamReply())
                 reaction.answer = QByteArray(1, Xoff) + reply;

@@ -49,7 +49,8 @@ void TSerialLink::Open(const QString& portName)
                            + (portName.trimmed().isEmpty() ? text : portName.trimmed() + QStringLiteral(": ") + text));
     };
     if (portName.trimmed().isEmpty())
-        fail(QCoreApplication::translate("SerialLink", "Es ist keine Schnittstelle eingestellt (Optionen, \"Schnittstelle\")."));
+        fail(QCoreApplication::translate("SerialLink",
+                                         "Es ist keine Schnittstelle eingestellt (Optionen, \"Schnittstelle\")."));
 
     port = std::make_unique<QSerialPort>();
     port->setPortName(portName.trimmed());

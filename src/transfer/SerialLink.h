@@ -11,15 +11,42 @@ class QSerialPort;
 
 // The texts a transfer raises or shows; the display and the users know them as they are.
 namespace TransferText {
-inline QString PortError() { return QCoreApplication::translate("TransferText", "Schnittstellen Fehler !"); }
-inline QString Aborted() { return QCoreApplication::translate("TransferText", "Übertragung durch Anwender abgebrochen !"); }
-inline QString BufferTooSmall() { return QCoreApplication::translate("TransferText", "Buffer zur klein !!"); }
-inline QString NotConnected() { return QCoreApplication::translate("TransferText", "Anzeige nicht angeschloßen !"); }
-inline QString TransferFailed() { return QCoreApplication::translate("TransferText", "Fehler bei der Übertragung !"); }
-inline QString ErrorCaption() { return QCoreApplication::translate("TransferText", "Fehler bei der Übertragung"); }
-inline QString Timeout() { return QCoreApplication::translate("TransferText", "Timeout Fehler"); }
-inline QString NoReply() { return QCoreApplication::translate("TransferText", "Übertragungsfehler"); }
-inline QString NoInfo() { return QCoreApplication::translate("TransferText", "Kein Info !"); }
+inline QString PortError()
+{
+    return QCoreApplication::translate("TransferText", "Schnittstellen Fehler !");
+}
+inline QString Aborted()
+{
+    return QCoreApplication::translate("TransferText", "Übertragung durch Anwender abgebrochen !");
+}
+inline QString BufferTooSmall()
+{
+    return QCoreApplication::translate("TransferText", "Buffer zur klein !!");
+}
+inline QString NotConnected()
+{
+    return QCoreApplication::translate("TransferText", "Anzeige nicht angeschloßen !");
+}
+inline QString TransferFailed()
+{
+    return QCoreApplication::translate("TransferText", "Fehler bei der Übertragung !");
+}
+inline QString ErrorCaption()
+{
+    return QCoreApplication::translate("TransferText", "Fehler bei der Übertragung");
+}
+inline QString Timeout()
+{
+    return QCoreApplication::translate("TransferText", "Timeout Fehler");
+}
+inline QString NoReply()
+{
+    return QCoreApplication::translate("TransferText", "Übertragungsfehler");
+}
+inline QString NoInfo()
+{
+    return QCoreApplication::translate("TransferText", "Kein Info !");
+}
 } // namespace TransferText
 
 // Every time-out and pause of a transfer, in milliseconds. The defaults are the ones the

@@ -34,7 +34,8 @@ void SleepUntilUs(qint64 when)
 
 QString TSimulatedDisplay::NotAvailableText()
 {
-    return QCoreApplication::translate("SimulatedDisplay", "Die simulierte Anzeige gibt es unter diesem Betriebssystem nicht.");
+    return QCoreApplication::translate("SimulatedDisplay",
+                                       "Die simulierte Anzeige gibt es unter diesem Betriebssystem nicht.");
 }
 
 QString TSimulatedDisplay::PortLabel()
@@ -101,7 +102,8 @@ TSimulatedDisplay::TSimulatedDisplay(bool start) : line(std::make_unique<Line>()
             ::close(line->master);
         if (line->slave >= 0)
             ::close(line->slave);
-        throw TavolinError(QCoreApplication::translate("SimulatedDisplay", "Die simulierte Anzeige kann keine Schnittstelle anlegen."));
+        throw TavolinError(QCoreApplication::translate("SimulatedDisplay",
+                                                       "Die simulierte Anzeige kann keine Schnittstelle anlegen."));
     }
     fcntl(line->master, F_SETFL, fcntl(line->master, F_GETFL) | O_NONBLOCK);
     line->name = QString::fromLocal8Bit(name);

@@ -90,9 +90,12 @@ int Selection::Effective(const TransferJob& job)
 QString Selection::Describe(int selection)
 {
     static const std::pair<int, const char*> names[] = {
-        {SystemSettings, QT_TRANSLATE_NOOP("TransferProtocol", "Systemeinstellungen")}, {CharSet, QT_TRANSLATE_NOOP("TransferProtocol", "Zeichensatz")},
-        {Language1, QT_TRANSLATE_NOOP("TransferProtocol", "Sprache 1")},                {Language2, QT_TRANSLATE_NOOP("TransferProtocol", "Sprache 2")},
-        {DiagLanguage1, QT_TRANSLATE_NOOP("TransferProtocol", "Diagnosesprache 1")},    {DiagLanguage2, QT_TRANSLATE_NOOP("TransferProtocol", "Diagnosesprache 2")}};
+        {SystemSettings, QT_TRANSLATE_NOOP("TransferProtocol", "Systemeinstellungen")},
+        {CharSet, QT_TRANSLATE_NOOP("TransferProtocol", "Zeichensatz")},
+        {Language1, QT_TRANSLATE_NOOP("TransferProtocol", "Sprache 1")},
+        {Language2, QT_TRANSLATE_NOOP("TransferProtocol", "Sprache 2")},
+        {DiagLanguage1, QT_TRANSLATE_NOOP("TransferProtocol", "Diagnosesprache 1")},
+        {DiagLanguage2, QT_TRANSLATE_NOOP("TransferProtocol", "Diagnosesprache 2")}};
     QStringList items;
     for (const auto& [bit, name] : names)
         if (selection & bit)
@@ -141,8 +144,9 @@ QByteArray TTransferProtocol::FormatItem(const TMessageTable* table, int languag
                              flags | TextFile::DisplayFilter, lineLength, &complete);
     // A language cut short would leave the display with messages silently missing.
     if (!complete)
-        throw TavolinError(QCoreApplication::translate("TransferProtocol", "Die Texte von Sprache %1 sind zu groß für die Übertragung "
-                                          "(höchstens %2 Bytes) !")
+        throw TavolinError(QCoreApplication::translate("TransferProtocol",
+                                                       "Die Texte von Sprache %1 sind zu groß für die Übertragung "
+                                                       "(höchstens %2 Bytes) !")
                                .arg(language + 1)
                                .arg(TextFile::BufferSize - 1));
     buffer.truncate(n);
@@ -177,7 +181,9 @@ bool TTransferProtocol::RequestInfo(int attempts, QString& info)
         link.Pump(0);
         if (a > 0) {
             // Up to 60 attempts take minutes against a dead display: say why we wait.
-            setStatus(QCoreApplication::translate("TransferProtocol", "Warte auf Anzeige (Versuch %1 von %2)...").arg(a + 1).arg(attempts));
+            setStatus(QCoreApplication::translate("TransferProtocol", "Warte auf Anzeige (Versuch %1 von %2)...")
+                          .arg(a + 1)
+                          .arg(attempts));
             link.Delay(link.Timing().infoRetryMs);
         }
         link.CheckAbort();
@@ -418,8 +424,10 @@ void TTransferProtocol::Download(const TransferJob& job)
         {Selection::CharSet, nullptr, nullptr},
         {Selection::SystemSettings, "(14E0)", QT_TRANSLATE_NOOP("TransferProtocol", "Sprache1 wird geladen...")},
         {Selection::Language2, "(14E2)", QT_TRANSLATE_NOOP("TransferProtocol", "Sprache2 wird geladen...")},
-        {Selection::DiagLanguage1, "(14E1)", QT_TRANSLATE_NOOP("TransferProtocol", "Diagnose-Sprache1 wird geladen...")},
-        {Selection::DiagLanguage2, "(14E3)", QT_TRANSLATE_NOOP("TransferProtocol", "Diagnose-Sprache2 wird geladen...")},
+        {Selection::DiagLanguage1, "(14E1)",
+         QT_TRANSLATE_NOOP("TransferProtocol", "Diagnose-Sprache1 wird geladen...")},
+        {Selection::DiagLanguage2, "(14E3)",
+         QT_TRANSLATE_NOOP("TransferProtocol", "Diagnose-Sprache2 wird geladen...")},
     }};
 
     for (int item = 0; item < 5; ++item) {
@@ -480,21 +488,24 @@ void TTransferProtocol::readCharSet(const TransferJob& job)
     // A damaged set is not stored: its glyphs stay blank, the texts are read all the same,
     // and the user hears why.
     if (remaining != 0) {
-        warnings << QCoreApplication::translate("TransferProtocol", "Der Zeichensatz wurde nicht richtig empfangen (%1 von %2 Bytes); "
-                                   "seine Zeichen bleiben leer.")
+        warnings << QCoreApplication::translate("TransferProtocol",
+                                                "Der Zeichensatz wurde nicht richtig empfangen (%1 von %2 Bytes); "
+                                                "seine Zeichen bleiben leer.")
                         .arg(TCharSet::PixSize - remaining)
                         .arg(TCharSet::PixSize);
         glyphs.clear();
     } else if (c == -1 || static_cast<char>(c & ~CharSetLineBit) != checksum) {
-        warnings << QCoreApplication::translate("TransferProtocol", "Der Zeichensatz wurde nicht richtig empfangen (Prüfsumme falsch); "
-                                   "seine Zeichen bleiben leer.");
+        warnings << QCoreApplication::translate("TransferProtocol",
+                                                "Der Zeichensatz wurde nicht richtig empfangen (Prüfsumme falsch); "
+                                                "seine Zeichen bleiben leer.");
         glyphs.clear();
     }
     if (job.receivedCharSet) {
         // A comparison with a damaged set would name every glyph.
         if (glyphs.isEmpty())
-            throw TavolinError(QCoreApplication::translate("TransferProtocol", "Der Zeichensatz wurde nicht richtig empfangen; "
-                                              "die Anzeige kann nicht verglichen werden."));
+            throw TavolinError(QCoreApplication::translate("TransferProtocol",
+                                                           "Der Zeichensatz wurde nicht richtig empfangen; "
+                                                           "die Anzeige kann nicht verglichen werden."));
         *job.receivedCharSet = glyphs;
     }
     if (!job.graphics)

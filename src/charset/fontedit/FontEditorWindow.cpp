@@ -74,7 +74,7 @@ FontEditorWindow::FontEditorWindow()
 
     auto* choose = new QPushButton(tr("In den Text einfügen"));
     choose->setToolTip(tr("Fügt das gewählte Zeichen als Grafikzeichen in den bearbeiteten Text ein "
-                                      "(auch Doppelklick oder Eingabetaste in der Übersicht)."));
+                          "(auch Doppelklick oder Eingabetaste in der Übersicht)."));
     connect(choose, &QPushButton::clicked, this, &FontEditorWindow::chooseCurrent);
 
     auto* side = new QVBoxLayout;
@@ -144,7 +144,7 @@ FontEditorWindow::FontEditorWindow()
     });
     connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     statusBar()->showMessage(tr("Pfeiltasten wählen ein Zeichen, Tab wechselt zu den Punkten, "
-                                            "Leertaste schaltet einen Punkt."));
+                                "Leertaste schaltet einen Punkt."));
     m_dots->SetIndex(m_grid->Current());
 }
 
@@ -199,7 +199,7 @@ bool FontEditorWindow::ConfirmClose(bool allowCancel)
         return true;
     QMessageBox box(QMessageBox::Question, tr("Zeichensatz bearbeiten"),
                     tr("Die Änderungen am Zeichensatz \"%1\" sind noch nicht gespeichert.\n\n"
-                                   "Möchten Sie die Änderungen speichern?")
+                       "Möchten Sie die Änderungen speichern?")
                         .arg(m_title),
                     QMessageBox::NoButton, this);
     QPushButton* yes = box.addButton(tr("&Ja"), QMessageBox::YesRole);
@@ -292,9 +292,7 @@ void FontEditorWindow::updateStatus()
 {
     const int display = GlyphSet::FirstCode + m_grid->Current();
     const int windows = DisplayCodeMap::Instance().ToWindows(static_cast<quint8>(display));
-    QString text = tr("Zeichencode %1 hex (%2)")
-                       .arg(QString::number(display, 16).toUpper())
-                       .arg(display);
+    QString text = tr("Zeichencode %1 hex (%2)").arg(QString::number(display, 16).toUpper()).arg(display);
     const QString character = WindowsCharacter(windows);
     if (!character.isEmpty())
         text += tr("\nTaste: %1").arg(character);

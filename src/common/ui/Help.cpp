@@ -32,9 +32,12 @@ public:
         browser->setOpenLinks(true);
 
         auto* buttons = new QDialogButtonBox(this);
-        QPushButton* contents = buttons->addButton(QCoreApplication::translate("Help", "&Inhalt"), QDialogButtonBox::ActionRole);
-        QPushButton* back = buttons->addButton(QCoreApplication::translate("Help", "&Zurück"), QDialogButtonBox::ActionRole);
-        QPushButton* close = buttons->addButton(QCoreApplication::translate("Help", "&Schließen"), QDialogButtonBox::RejectRole);
+        QPushButton* contents =
+            buttons->addButton(QCoreApplication::translate("Help", "&Inhalt"), QDialogButtonBox::ActionRole);
+        QPushButton* back =
+            buttons->addButton(QCoreApplication::translate("Help", "&Zurück"), QDialogButtonBox::ActionRole);
+        QPushButton* close =
+            buttons->addButton(QCoreApplication::translate("Help", "&Schließen"), QDialogButtonBox::RejectRole);
         contents->setAutoDefault(false);
         back->setAutoDefault(false);
         close->setAutoDefault(false);
@@ -90,7 +93,8 @@ void ShowHelp(QWidget* parent, int context)
 {
     const QString file = HelpFilePath();
     if (!QFileInfo(file).isReadable()) {
-        MessageBox::Error(parent, QCoreApplication::translate("Help", "Die Hilfedatei\r\"%1\"\rwurde nicht gefunden.").arg(file));
+        MessageBox::Error(
+            parent, QCoreApplication::translate("Help", "Die Hilfedatei\r\"%1\"\rwurde nicht gefunden.").arg(file));
         return;
     }
     QPointer<HelpWindow>& window = Window();

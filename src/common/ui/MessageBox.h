@@ -13,10 +13,12 @@ class QWidget;
 namespace MessageBox {
 
 // "Fehler" box with an OK button.
-void Error(QWidget* parent, const QString& text, const QString& caption = QCoreApplication::translate("MessageBox", "Fehler"));
+void Error(QWidget* parent, const QString& text,
+           const QString& caption = QCoreApplication::translate("MessageBox", "Fehler"));
 
 // "Warnung" box with an OK button: something worked, but not all of it.
-void Warning(QWidget* parent, const QString& text, const QString& caption = QCoreApplication::translate("MessageBox", "Warnung"));
+void Warning(QWidget* parent, const QString& text,
+             const QString& caption = QCoreApplication::translate("MessageBox", "Warnung"));
 
 // Yes / No / Cancel question; returns QMessageBox::Yes, No or Cancel.
 QMessageBox::StandardButton YesNoCancel(QWidget* parent, const QString& caption, const QString& text);

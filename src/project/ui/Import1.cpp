@@ -211,16 +211,16 @@ bool Import1::copyTextFile()
     }
     const QString targetFolder = QFileInfo(targetFile).path();
     if (!QDir().mkpath(targetFolder)) {
-        MessageBox::Error(this,
-                          tr("Der Ordner\r\"%1\"\rkann nicht angelegt werden.").arg(Native(targetFolder)));
+        MessageBox::Error(this, tr("Der Ordner\r\"%1\"\rkann nicht angelegt werden.").arg(Native(targetFolder)));
         return false;
     }
     bool trashed = false;
     if (QFileInfo::exists(targetFile) || QFileInfo(targetFile).isSymLink()) {
         if (!DeleteToRecycleBin(targetFile)) {
-            MessageBox::Error(this, tr("Die Datei\r\"%1\"\rkann nicht in den Papierkorb verschoben werden "
-                                                   "und wurde deshalb nicht ersetzt.")
-                                        .arg(Native(targetFile)));
+            MessageBox::Error(this,
+                              tr("Die Datei\r\"%1\"\rkann nicht in den Papierkorb verschoben werden "
+                                 "und wurde deshalb nicht ersetzt.")
+                                  .arg(Native(targetFile)));
             return false;
         }
         trashed = true;

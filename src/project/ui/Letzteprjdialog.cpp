@@ -70,8 +70,9 @@ void Letzteprjdialog::accept()
         // A folder moved or deleted outside the editor; the entry would only fail again.
         RecentList::Projects().Remove(path);
         delete selected.first();
-        MessageBox::Error(this, tr("Das Projekt\r\"%1\"\rgibt es nicht mehr; es wurde aus der Liste entfernt.")
-                                    .arg(QDir::toNativeSeparators(path)));
+        MessageBox::Error(this,
+                          tr("Das Projekt\r\"%1\"\rgibt es nicht mehr; es wurde aus der Liste entfernt.")
+                              .arg(QDir::toNativeSeparators(path)));
         return;
     }
     TProjectState chosen;
@@ -88,10 +89,11 @@ void Letzteprjdialog::accept()
     const QString typeName = TProjectConfig::Get(chosen.config.displayTypeName);
     if (typeName.isEmpty() || !FindDisplayType(typeName, chosen.displayType)) {
         // A project that names no known type can only be opened by picking a type for it.
-        MessageBox::Error(this, tr("Der Anzeigentyp \"%1\" des Projekts\r\"%2\"\rist unbekannt.\r"
-                                               "Öffnen Sie das Projekt mit \"Öffnen/Neu...\" und wählen Sie dort "
-                                               "einen Anzeigentyp.")
-                                    .arg(typeName, QDir::toNativeSeparators(path)));
+        MessageBox::Error(this,
+                          tr("Der Anzeigentyp \"%1\" des Projekts\r\"%2\"\rist unbekannt.\r"
+                             "Öffnen Sie das Projekt mit \"Öffnen/Neu...\" und wählen Sie dort "
+                             "einen Anzeigentyp.")
+                              .arg(typeName, QDir::toNativeSeparators(path)));
         return;
     }
     state = chosen;

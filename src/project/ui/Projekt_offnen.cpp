@@ -464,9 +464,10 @@ bool Projekt_offnen::checkNames()
         const QString file = r.box->currentText();
         if (r.box->isHidden() || !HasForbiddenCharacter(file) || Items(r.box).contains(file))
             continue;
-        MessageBox::Error(this, tr("Der Dateiname \"%1\" ist ungültig.\rEr darf keines der Zeichen "
-                                               "\\ / : * ? \" < > | enthalten.")
-                                    .arg(file));
+        MessageBox::Error(this,
+                          tr("Der Dateiname \"%1\" ist ungültig.\rEr darf keines der Zeichen "
+                             "\\ / : * ? \" < > | enthalten.")
+                              .arg(file));
         r.box->setFocus();
         return false;
     }

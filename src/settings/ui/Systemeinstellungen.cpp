@@ -79,10 +79,8 @@ Systemeinstellungen::Systemeinstellungen(QWidget* parent) : QDialog(parent)
 QWidget* Systemeinstellungen::buildGeneralPage()
 {
     auto* page = new QWidget(this);
-    QGroupBox* selection = RadioGroup(tr("Meldetextauswahl"), m_binary, tr("&Binär"),
-                                      m_bcd, tr("B&CD"), page);
-    QGroupBox* charSet = RadioGroup(tr("Interne Zeichensatz"), m_cpm, tr("CP&M"),
-                                    m_ibm, tr("&IBM"), page);
+    QGroupBox* selection = RadioGroup(tr("Meldetextauswahl"), m_binary, tr("&Binär"), m_bcd, tr("B&CD"), page);
+    QGroupBox* charSet = RadioGroup(tr("Interne Zeichensatz"), m_cpm, tr("CP&M"), m_ibm, tr("&IBM"), page);
 
     m_brightness = new QComboBox(page);
     m_brightness->addItems(TSystemSettings::Brightnesses);
@@ -92,9 +90,8 @@ QWidget* Systemeinstellungen::buildGeneralPage()
 
     auto* times = new QGroupBox(tr("Zeiten"), page);
     auto* timeLayout = new QGridLayout(times);
-    const std::pair<QString, QLineEdit**> timeRows[] = {{tr("Sc&rollzeit:"), &m_scrollTime},
-                                                        {tr("Blink-&Ein:"), &m_blinkOnTime},
-                                                        {tr("Blink-A&us:"), &m_blinkOffTime}};
+    const std::pair<QString, QLineEdit**> timeRows[] = {
+        {tr("Sc&rollzeit:"), &m_scrollTime}, {tr("Blink-&Ein:"), &m_blinkOnTime}, {tr("Blink-A&us:"), &m_blinkOffTime}};
     for (int row = 0; row < 3; ++row) {
         *timeRows[row].second = TimeEdit(times);
         auto* label = new QLabel(timeRows[row].first, times);
@@ -144,10 +141,10 @@ QWidget* Systemeinstellungen::buildKeyPage()
         bool set;
     };
     static constexpr Button Buttons[] = {
-        {QT_TR_NOOP("E&xtrern"), kfExternal, true},      {QT_TR_NOOP("&Intern"), kfExternal, false},
-        {QT_TR_NOOP("&Grün"), kfGreen, true},            {QT_TR_NOOP("&Rot"), kfGreen, false},
-        {QT_TR_NOOP("Blinken &ein"), kfBlinking, true},  {QT_TR_NOOP("Blinken a&us"), kfBlinking, false},
-        {QT_TR_NOOP("Ra&stend"), kfLatching, true},      {QT_TR_NOOP("&Tastend"), kfLatching, false},
+        {QT_TR_NOOP("E&xtrern"), kfExternal, true},     {QT_TR_NOOP("&Intern"), kfExternal, false},
+        {QT_TR_NOOP("&Grün"), kfGreen, true},           {QT_TR_NOOP("&Rot"), kfGreen, false},
+        {QT_TR_NOOP("Blinken &ein"), kfBlinking, true}, {QT_TR_NOOP("Blinken a&us"), kfBlinking, false},
+        {QT_TR_NOOP("Ra&stend"), kfLatching, true},     {QT_TR_NOOP("&Tastend"), kfLatching, false},
     };
     auto* buttons = new QGridLayout;
     for (int i = 0; i < 8; ++i) {

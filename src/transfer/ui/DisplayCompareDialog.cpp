@@ -50,8 +50,8 @@ DisplayCompareDialog::DisplayCompareDialog(const DisplayComparison& result, QWid
 
     if (result.settingsCompared) {
         const bool same = result.projectSettings == result.displaySettings;
-        auto* section = new QTreeWidgetItem(list, QStringList{same ? tr("Systemeinstellungen: gleich")
-                                                                   : tr("Systemeinstellungen: verschieden")});
+        auto* section = new QTreeWidgetItem(
+            list, QStringList{same ? tr("Systemeinstellungen: gleich") : tr("Systemeinstellungen: verschieden")});
         if (!same) {
             QTreeWidgetItem* mine = Add(section, tr("Projekt"));
             for (const QByteArray& line : result.projectSettings)
@@ -62,15 +62,15 @@ DisplayCompareDialog::DisplayCompareDialog(const DisplayComparison& result, QWid
         }
     }
     for (const TableComparison& t : result.tables) {
-        auto* section = new QTreeWidgetItem(
-            list, QStringList{t.Title() + (t.Equal() ? tr(": gleich") : tr(": verschieden"))});
+        auto* section =
+            new QTreeWidgetItem(list, QStringList{t.Title() + (t.Equal() ? tr(": gleich") : tr(": verschieden"))});
         for (const int n : t.onlyProject)
             AddMessage(section, tr("Meldung %1: nur im Projekt").arg(n), n, t.language);
         for (const int n : t.onlyDisplay)
             AddMessage(section, tr("Meldung %1: nur in der Anzeige").arg(n), -1, t.language);
         for (const MessageDifference& d : t.different) {
-            QTreeWidgetItem* item = AddMessage(section, tr("Meldung %1: verschieden").arg(d.number),
-                                               d.number, t.language);
+            QTreeWidgetItem* item =
+                AddMessage(section, tr("Meldung %1: verschieden").arg(d.number), d.number, t.language);
             AddMessage(item, tr("Projekt: ") + OneLine(d.project), d.number, t.language);
             AddMessage(item, tr("Anzeige: ") + OneLine(d.display), d.number, t.language);
         }
@@ -79,12 +79,14 @@ DisplayCompareDialog::DisplayCompareDialog(const DisplayComparison& result, QWid
         QStringList codes;
         for (const int code : result.charSetCodes)
             codes.append(QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
-        new QTreeWidgetItem(list, QStringList{codes.isEmpty() ? tr("Zeichensatz: gleich")
-                                                              : tr("Zeichensatz: verschieden bei den Codes (hex) ")
-                                                                    + codes.join(QStringLiteral(", "))});
+        new QTreeWidgetItem(list,
+                            QStringList{codes.isEmpty() ? tr("Zeichensatz: gleich")
+                                                        : tr("Zeichensatz: verschieden bei den Codes (hex) ")
+                                                + codes.join(QStringLiteral(", "))});
     }
     if (result.diagnosticSkipped)
-        new QTreeWidgetItem(list, QStringList{tr("Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)")});
+        new QTreeWidgetItem(list,
+                            QStringList{tr("Diagnosetexte: nicht verglichen (eine Anzeige sendet sie nicht zurück)")});
     list->expandAll();
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
