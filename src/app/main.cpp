@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Tavolin"));
     QStringList args = QApplication::arguments();
     try {
-        Language::Install(Language::FromArguments(args));
+        Language::Install(Language::FromArguments(args), true);
     } catch (const TavolinError& error) {
         std::fputs(qPrintable(error.message() + QLatin1Char('\n')), stderr);
         return 2;

@@ -138,7 +138,7 @@ int main(int argc, char** argv)
 
     QStringList args = QCoreApplication::arguments().mid(1);
     try {
-        Language::Install(Language::FromArguments(args));
+        Language::Install(Language::FromArguments(args), false);
     } catch (const TavolinError& error) {
         return cli::UsageFail(error.message());
     }

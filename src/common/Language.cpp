@@ -44,7 +44,7 @@ Choice FromArguments(QStringList& args)
     throw TavolinError(QStringLiteral("Unbekannte Sprache \"%1\" (de oder en).").arg(*wanted));
 }
 
-void Install(Choice choice)
+void Install(Choice choice, bool qtTexts)
 {
     // One pair at a time: a second call replaces what the first installed.
     static QPointer<QTranslator> own;
@@ -58,15 +58,12 @@ void Install(Choice choice)
     // Owned by the application, so they go with it.
     own = new QTranslator(QCoreApplication::instance());
     qt = new QTranslator(QCoreApplication::instance());
-    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (choice == Choice::English) {
         // The program's English texts are built into it; Qt's own are English already.
         if (own->load(QStringLiteral(":/i18n/tavolin_en.qm")))
             QCoreApplication::installTranslator(own);
-        if (qt->load(QStringLiteral("qtbase_en"), qtFolder))
-            QCoreApplication::installTranslator(qt);
-    } else if (qt->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        qtFolder)) {
+    } else if (qtTexts && qt->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         // Qt's own texts (context menus of input boxes, standard buttons) in German too.
         QCoreApplication::installTranslator(qt);
     }

@@ -14,8 +14,10 @@ enum class Choice { German, English };
 Choice FromArguments(QStringList& args);
 Choice FromSystem();
 
-// Installs the program's and Qt's own translations for `choice` into the running
-// application; German needs none of the program's own.
-void Install(Choice choice);
+// Installs the program's translation for `choice` into the running application (German needs
+// none), and with `qtTexts` Qt's own for its dialogs and context menus. The command line
+// leaves Qt's out: there Qt's texts would only reword the system's reasons for a failure,
+// which the program words itself.
+void Install(Choice choice, bool qtTexts);
 
 } // namespace Language

@@ -467,8 +467,8 @@ private Q_SLOTS:
     void menusAreEnglishWithTheEnglishTranslation()
     {
         CloseWindow();
-        Language::Install(Language::Choice::English);
-        const auto german = qScopeGuard([] { Language::Install(Language::Choice::German); });
+        Language::Install(Language::Choice::English, true);
+        const auto german = qScopeGuard([] { Language::Install(Language::Choice::German, true); });
         OpenWindow();
         QVERIFY(window->Projects()->OpenFolder(demo));
         Screenshot(window.get(), QStringLiteral("main-window-english"));
