@@ -11,6 +11,7 @@
 void TCellEdit::BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidget* cellPanel,
                               int cellSlot, int cellLanguage)
 {
+    m_loading = true;
     cellEditor->clear();
     cellEditor->document()->clearUndoRedoStacks();
     editor = cellEditor;
@@ -26,7 +27,6 @@ void TCellEdit::BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidg
                                         standard.family().toLatin1(), graphics.family().toLatin1());
     m_host.CheckLineLength(table);
     m_host.PlaceEditor(table);
-    m_loading = true;
     RichTextDocument::Load(cellEditor, rtf, standard, graphics);
     // One history for the project: the document keeps no undo steps of its own.
     cellEditor->document()->setUndoRedoEnabled(false);

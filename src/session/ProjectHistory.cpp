@@ -268,16 +268,19 @@ void ProjectHistory::RecordGlyphChange()
 
 void ProjectHistory::MarkClean()
 {
-    m_stack.setClean();
     m_cleanFlags = flags();
+    m_stack.setClean();
     m_glyphs = m_session.graphics.Glyphs();
     BreakTyping();
 }
 
 void ProjectHistory::Clear()
 {
+    // A new or closed project: its flags are what they are, whatever the last one had.
+    m_clearing = true;
     m_stack.clear();
-    m_cleanFlags = Flags();
+    m_clearing = false;
+    m_cleanFlags = flags();
     m_glyphs.clear();
 }
 
@@ -294,7 +297,7 @@ ProjectHistory::Flags ProjectHistory::flags() const
 
 void ProjectHistory::followClean()
 {
-    if (!m_session.IsOpen())
+    if (m_clearing || !m_session.IsOpen())
         return;
     if (m_stack.isClean()) {
         m_session.project.modified = m_cleanFlags.project;

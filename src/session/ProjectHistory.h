@@ -119,4 +119,5 @@ private:
     Flags m_cleanFlags;
     QByteArray m_glyphs;
     int m_typingRun = 0;
+    bool m_clearing = false;
 };

@@ -30,7 +30,7 @@ protected:
         session.LoadFiles(true);
         session.Table(1)->SetText(7, 0, "Diagnose \x0F" "\x84" "l\x0E");
         session.Table(1)->SetText(7, 1, "Diagnosis");
-        session.history.MarkClean();
+        session.Save();
         session.history.clock = [this] { return now; };
     }
 
@@ -39,7 +39,7 @@ protected:
     {
         QByteArray all;
         for (const auto& tl : session.TableLanguages())
-            all += FormatTextChecked(*session.Table(tl.table), tl.language, 0) + '|';
+            all += FormatTextChecked(*session.Table(tl.table), tl.language, TextFile::HeaderBlock | TextFile::MessageTexts) + '|';
         return all + session.project.config.ToBytes() + session.graphics.Glyphs();
     }
 
@@ -65,7 +65,7 @@ TEST_F(History, EveryChangeUndoesAndRedoesByteForByte)
 {
     QUndoStack& stack = session.history.Stack();
     QByteArray glyphs = session.graphics.Glyphs();
-    glyphs[100] = char(0x55);
+    glyphs[100] = char(glyphs[100] ^ 0x01); // five dots a row
     const QList<std::pair<int, std::function<void()>>> changes = {
         {SessionSnapshot::OperatingTexts, [&] { session.Table(0)->SetText(999, 1, "Neu"); }},
         {SessionSnapshot::OperatingTexts, [&] { session.Table(0)->DeleteAt(session.Table(0)->IndexOf(12)); }},
@@ -194,7 +194,7 @@ TEST_F(History, GlyphUndoOnAFullDiskIsReported)
     session.graphics.fntPath = disk.FilePath(QStringLiteral("glyphs.fnt"));
     session.graphics.Import(DemoProjectDir() + QStringLiteral("/demo.pix"));
     QByteArray glyphs = session.graphics.Glyphs();
-    glyphs[10] = char(0x7F);
+    glyphs[10] = char(glyphs[10] ^ 0x01);
     session.history.Record(QStringLiteral("Zeichen ändern"), SessionSnapshot::Glyphs,
                            [&] { session.graphics.SetGlyphs(glyphs); });
     QString failure;
