@@ -68,6 +68,9 @@ FindBar::FindBar(QWidget* parent)
     layout->addWidget(m_languages, 1, 5);
     layout->addWidget(m_result, 0, 6, 2, 1);
     layout->setColumnStretch(6, 1);
+    // The bar fills the window's width, and the longest report fits beside the options.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_result->setMinimumWidth(m_result->fontMetrics().horizontalAdvance(tr("Meldung 1023, Sprache2")) + 8);
 
     connect(next, &QPushButton::clicked, this, [this] { Q_EMIT FindRequested(false); });
     connect(previous, &QPushButton::clicked, this, [this] { Q_EMIT FindRequested(true); });
