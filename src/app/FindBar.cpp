@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/CellEditor.h"
 #include "texts/RichTextBridge.h"
@@ -90,6 +91,9 @@ void FindBar::Open(bool replacing, const QFont& standard, const QFont& graphics)
     m_standard = standard;
     m_graphics = graphics;
     for (CellEditor* field : {m_find, m_replace}) {
+        // Room for the display font's whole line, umlaut dots included.
+        field->setFixedHeight(std::max(QFontMetrics(standard).height(), QFontMetrics(graphics).height())
+                              + 2 * field->frameWidth() + 6);
         field->SetFonts(standard, graphics);
         field->document()->setDefaultFont(standard);
         if (field->document()->isEmpty())
