@@ -63,6 +63,7 @@ CellEditor::CellEditor(QWidget* parent) : QTextEdit(parent)
 void CellEditor::SetSearchField()
 {
     m_searchField = true;
+    document()->setDocumentMargin(2);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::StyledPanel);
     m_lineLength = 1000;
