@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "app/CharSetBox.h"
 #include "app/MessageView.h"
@@ -70,16 +71,25 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     switchLanguage = Add(editMenu, QStringLiteral("Sprache wechseln"), QKeySequence(Qt::CTRL | Qt::Key_S));
     editMenu->addSeparator();
     undo = Add(editMenu, QStringLiteral("&Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo = Add(editMenu, tr("&Wiederherstellen"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     cut = Add(editMenu, QStringLiteral("&Ausschneiden"), QKeySequence(Qt::CTRL | Qt::Key_X));
     copy = Add(editMenu, QStringLiteral("&Kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C));
     paste = Add(editMenu, QStringLiteral("&Einfügen"), QKeySequence(Qt::CTRL | Qt::Key_V));
     remove = Add(editMenu, QStringLiteral("&Löschen"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
     editMenu->addSeparator();
+    // Ctrl+H is "Vorherige Meldung": replacing takes Ctrl+R.
+    find = Add(editMenu, tr("&Suchen..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    findNext = Add(editMenu, tr("&Weitersuchen"), QKeySequence(Qt::Key_F3));
+    findPrevious = Add(editMenu, tr("Rückwärts suchen"), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    replace = Add(editMenu, tr("&Ersetzen..."), QKeySequence(Qt::CTRL | Qt::Key_R));
+    editMenu->addSeparator();
     blinkOn = Add(editMenu, QStringLiteral("Blink ein"), QKeySequence(Qt::CTRL | Qt::Key_F2));
     blinkOff = Add(editMenu, QStringLiteral("Blink aus"), QKeySequence(Qt::Key_F2));
     editMenu->addSeparator();
-    graphicsOn = Add(editMenu, QStringLiteral("Grafik ein"), QKeySequence(Qt::CTRL | Qt::Key_F3));
-    graphicsOff = Add(editMenu, QStringLiteral("Grafik aus"), QKeySequence(Qt::Key_F3));
+    // F3 is "Weitersuchen", as in other editors.
+    graphicsOn = Add(editMenu, QStringLiteral("Grafik ein"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    graphicsOff = Add(editMenu, QStringLiteral("Grafik aus"), QKeySequence(Qt::Key_F4));
     editCharSet = Add(editMenu, QStringLiteral("Zeichensatz editieren"));
     importCharSet = Add(editMenu, QStringLiteral("Zeichensatz importieren"));
     editMenu->addSeparator();
@@ -118,6 +128,7 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
 
     editorPopup = new QMenu(window);
     editorPopup->addAction(undo);
+    editorPopup->addAction(redo);
     editorPopup->addAction(cut);
     editorPopup->addAction(copy);
     editorPopup->addAction(paste);
@@ -125,6 +136,9 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
 
     connect(&session, &ProjectSession::Changed, this, &MainActions::Update);
     connect(&view, &MessageView::EditorShownChanged, this, &MainActions::Update);
+    const QUndoStack* stack = &session.history.Stack();
+    connect(stack, &QUndoStack::indexChanged, this, &MainActions::updateHistory);
+    connect(stack, &QUndoStack::cleanChanged, this, &MainActions::Update);
     Update();
 }
 
@@ -143,8 +157,13 @@ void MainActions::Update()
     charSetLabel->setEnabled(isOpen);
     charSetBox->setEnabled(isOpen);
     // Without the editor these would have nothing to work on; their shortcuts go with them.
-    for (QAction* a : {previousMessage, nextMessage, undo, blinkOn, blinkOff, graphicsOn, graphicsOff})
+    for (QAction* a : {previousMessage, nextMessage})
         a->setEnabled(editing);
+    for (QAction* a : {blinkOn, blinkOff, graphicsOn, graphicsOff})
+        a->setEnabled(editing || (isOpen && searchFieldsShown));
+    for (QAction* a : {find, findNext, findPrevious, replace})
+        a->setEnabled(isOpen);
+    updateHistory();
     // Without the editor the clipboard commands take whole messages.
     cut->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
     copy->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
@@ -165,4 +184,14 @@ void MainActions::Update()
     diagnosticTexts->setChecked(tables && m_session.currentTable == 1);
 
     m_window->setWindowTitle(m_session.Caption());
+}
+
+void MainActions::updateHistory()
+{
+    const QUndoStack& stack = m_session.history.Stack();
+    const bool isOpen = m_session.IsOpen();
+    undo->setEnabled(isOpen && stack.canUndo());
+    redo->setEnabled(isOpen && stack.canRedo());
+    undo->setText(undo->isEnabled() ? tr("&Rückgängig: %1").arg(stack.undoText()) : tr("&Rückgängig"));
+    redo->setText(redo->isEnabled() ? tr("&Wiederherstellen: %1").arg(stack.redoText()) : tr("&Wiederherstellen"));
 }

@@ -7,6 +7,7 @@
 #include "session/ProjectSession.h"
 
 class EditCommands;
+class FindCommands;
 class MainActions;
 class MessageView;
 class ProjectController;
@@ -30,6 +31,7 @@ public:
     StatusBar* Status() const { return m_status; }
     ProjectController* Projects() const { return m_projects.get(); }
     EditCommands* Edit() const { return m_edit.get(); }
+    FindCommands* Finder() const { return m_find; }
 
     // The start screen is not offered (a project is opened from the command line).
     void SkipStartScreen() { m_firstActivation = false; }
@@ -60,5 +62,6 @@ private:
     AppDialogs m_dialogs;
     std::unique_ptr<ProjectController> m_projects;
     std::unique_ptr<EditCommands> m_edit;
+    FindCommands* m_find = nullptr;
     bool m_firstActivation = true;
 };

@@ -47,8 +47,10 @@ MessageView::MessageView(const TCharSet& standard, const TCharSet& graphics, QWi
     connect(m_editor, &CellEditor::TabPressed, this, &MessageView::MoveEdit);
     connect(m_editor, &CellEditor::ContextMenuRequested, this, &MessageView::EditorContextMenu);
     connect(m_editor, &QTextEdit::textChanged, this, [this] {
-        if (m_table && m_panel->isVisible())
+        if (m_table && m_panel->isVisible()) {
             CheckLineLength(*m_table);
+            m_cellEdit.FollowTyping(*m_table);
+        }
     });
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &MessageView::StatusChanged);
     connect(m_editor, &QTextEdit::selectionChanged, this, &MessageView::StatusChanged);

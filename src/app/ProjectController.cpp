@@ -282,9 +282,12 @@ void ProjectController::CharSetSettled(bool confirmed)
                 return;
             }
         }
-        m_session.SetCharSetName(newName);
-        m_session.ImportGraphics(newName);
-        m_session.MarkModified();
+        m_session.history.Record(tr("Zeichensatz %1 wählen").arg(newName),
+                                 SessionSnapshot::Configuration | SessionSnapshot::Glyphs, [&] {
+                                     m_session.SetCharSetName(newName);
+                                     m_session.ImportGraphics(newName);
+                                     m_session.MarkModified();
+                                 });
         if (FontEditorLink::Instance().IsVisible()) {
             m_session.graphics.EndEditor();
             m_session.graphics.StartEditor(&m_parent, m_parent.x(), m_parent.y());

@@ -89,6 +89,7 @@ void ProjectSession::Begin(const TProjectState& state, QObject* tableParent)
     if (HasDiagnosticTexts())
         tables[1] = std::make_unique<TMessageTable>(tableParent);
     currentTable = 0;
+    history.Clear();
     if (CharSetName().isEmpty())
         SetCharSetName(QStringLiteral("default"));
     Notify(TablesChanged | CurrentTableChanged | ModifiedChanged | CharSetChanged);
@@ -112,6 +113,7 @@ void ProjectSession::TakeContent(ProjectSession& readBack, QObject* tableParent)
     QFile::remove(pix);
     graphics.importedFrom.clear();
     graphics.pixName = CharSetName() + QStringLiteral(".pix");
+    history.MarkClean();
 }
 
 void ProjectSession::ImportGraphics(const QString& name)
@@ -147,6 +149,7 @@ ReadWarnings ProjectSession::LoadFiles(bool newProject)
         }
         notes += ReadTextFile(table, path, tl.language);
     }
+    history.MarkClean();
     Notify(TablesChanged);
     return notes;
 }
@@ -183,6 +186,7 @@ bool ProjectSession::Save()
     for (const auto& table : tables)
         if (table)
             table->modified = {false, false};
+    history.MarkClean();
     Notify(ModifiedChanged | (newCharSetFile ? CharSetChanged : Changes()));
     return newCharSetFile;
 }
@@ -200,6 +204,14 @@ bool ProjectSession::NeedsSaving()
         if (table && (table->modified[0] || table->modified[1]))
             project.modified = true;
     return project.modified || graphics.modified;
+}
+
+bool ProjectSession::IsModified() const
+{
+    bool modified = project.modified || graphics.modified;
+    for (const auto& table : tables)
+        modified = modified || (table && (table->modified[0] || table->modified[1]));
+    return modified;
 }
 
 void ProjectSession::MarkModified()
@@ -224,6 +236,7 @@ void ProjectSession::Clear()
     tables[0].reset();
     tables[1].reset();
     currentTable = 0;
+    history.Clear();
     standard.Release();
     graphics.Release();
     if (wasOpen)
@@ -234,7 +247,7 @@ QString ProjectSession::Caption() const
 {
     if (!IsOpen())
         return QStringLiteral("Tavolin");
-    QString caption = QStringLiteral("Tavolin - ") + QDir::toNativeSeparators(project.folder)
+    QString caption = QLatin1String(IsModified() ? "*" : "") + QStringLiteral("Tavolin - ") + QDir::toNativeSeparators(project.folder)
                     + QStringLiteral(" - ") + TProjectConfig::Get(project.config.displayTypeName);
     if (HasDiagnosticTexts())
         caption += currentTable == 0 ? QStringLiteral(" (Beriebstexte) ") : QStringLiteral(" (Diagnosetexte) ");
