@@ -33,10 +33,12 @@ QString ShippedFileFrom(const QString& programFolder, const QString& name)
 {
     // The install rules give both paths relative to the program's folder.
     const QString beside = programFolder + QLatin1Char('/') + name;
+    if (QFileInfo::exists(beside))
+        return beside;
     for (const char* relative : {TAVOLIN_DATA_FROM_PROGRAM, TAVOLIN_LIBRARY_FROM_PROGRAM}) {
         const QString candidate = QDir::cleanPath(programFolder + QLatin1Char('/') + QLatin1String(relative)
                                                   + QLatin1Char('/') + name);
-        if (!QFileInfo::exists(beside) && QFileInfo::exists(candidate))
+        if (QFileInfo::exists(candidate))
             return candidate;
     }
     return beside;
