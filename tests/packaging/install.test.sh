@@ -38,6 +38,12 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "SKIPPED appstreamcli validate: not installed (scripts/bootstrap.sh installs appstream)"
 fi
+if command -v update-mime-database >/dev/null; then
+    mkdir -p "$work/mime/packages"
+    cp "$root/share/mime/packages/$id.xml" "$work/mime/packages/"
+    XDG_DATA_DIRS="$work" update-mime-database "$work/mime" 2>&1 | { ! grep .; } || fail "update-mime-database complained"
+    grep -q 'application/x-tavolin-project:tavolin.cfg' "$work/mime/globs2" || fail "tavolin.cfg is not the project type"
+fi
 if command -v man >/dev/null; then
     for page in tavolin tavolin-cli; do
         warnings=$(MANWIDTH=80 man --warnings -l "$root/share/man/man1/$page.1" 2>&1 >/dev/null)
