@@ -79,7 +79,7 @@ QString StartUsage()
         "Aufruf: tavolin [PROJEKTORDNER]\n"
         "\n"
         "Startet den Editor für die Meldungstexte. Mit einem Projektordner (oder dessen\n"
-        "Datei tavolin.cfg) öffnet er dieses Projekt sofort, sonst zeigt er den Startbildschirm.\n"
+        "Datei tavolin.cfg) öffnet er dieses Projekt sofort, sonst zeigt er das Startbild.\n"
         "\n"
         "Optionen:\n"
         "  -h, --help    diese Hilfe zeigen\n"

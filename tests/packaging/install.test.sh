@@ -38,6 +38,10 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "SKIPPED appstreamcli validate: not installed (scripts/bootstrap.sh installs appstream)"
 fi
+# Every screenshot the metainfo names is one the tests took and the repository keeps.
+for image in $(grep -o '[^/<>]*\.png</image>' "$root/share/metainfo/$id.metainfo.xml" | sed 's|</image>||'); do
+    [ -s "$2/packaging/screenshots/$image" ] || fail "metainfo names a screenshot that is not in packaging/screenshots: $image"
+done
 if command -v update-mime-database >/dev/null; then
     mkdir -p "$work/mime/packages"
     cp "$root/share/mime/packages/$id.xml" "$work/mime/packages/"
