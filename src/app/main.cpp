@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 
 #include "app/MainWindow.h"
 #include "app/ProjectController.h"
+#include "app/StartOptions.h"
 #include "charset/FontEditorLink.h"
 #include "charset/TempFile.h"
 #include "common/ProgramFolder.h"
@@ -12,35 +15,74 @@
 #include "common/ui/MessageBox.h"
 #include "project/ProjectFolders.h"
 
+namespace {
+
+// Help and version go to stdout, a wrong command line to stderr; a failed write (a full
+// disk behind a redirection) is an error, not a success.
+int Print(std::FILE* stream, const QString& text, int status)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    const bool written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream)
+                             == static_cast<size_t>(bytes.size())
+                         && std::fflush(stream) == 0;
+    if (!written && stream == stdout)
+        return Print(stderr,
+                     QCoreApplication::translate("StartOptions", "Die Standardausgabe kann nicht geschrieben werden.\n"),
+                     1);
+    return status;
+}
+
+} // namespace
+
 // tavolin [PROJECT_DIR]: without a folder the start screen decides what opens; with one,
 // that project opens at once.
 int main(int argc, char** argv)
 {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const StartOptions options = ReadStartOptions(args);
+    switch (options.action) {
+    case StartOptions::Action::Help:
+        return Print(stdout, StartUsage(), 0);
+    case StartOptions::Action::Version:
+        return Print(stdout, StartVersion(), 0);
+    case StartOptions::Action::Fail:
+        return Print(stderr, options.error + QLatin1Char('\n') + StartUsage(), 2);
+    case StartOptions::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavolin"));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.muran.Tavolin"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("de.muran.Tavolin")));
     // Qt's own texts (context menus of input boxes, standard buttons) in German too.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+    int status = 0;
     try {
         InitBaseFolderSetting();
         MainWindow window;
-        const QStringList args = QApplication::arguments();
-        if (args.size() > 1) {
+        if (!options.projectFolder.isEmpty()) {
             window.SkipStartScreen();
-            const QString folder = args[1];
+            const QString folder = options.projectFolder;
             QTimer::singleShot(0, &window, [&window, folder] { window.Projects()->OpenFolder(folder); });
         }
         window.show();
-        app.exec();
+        status = app.exec();
     } catch (const TavolinError& error) {
         MessageBox::Error(nullptr, error.message());
+        status = 1;
     } catch (const std::exception& error) {
         MessageBox::Error(nullptr, QString::fromLocal8Bit(error.what()));
+        status = 1;
     }
     FontEditorLink::Shutdown();
     RemoveOwnTempFiles();
-    return 0;
+    return status;
 }

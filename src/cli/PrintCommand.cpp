@@ -63,7 +63,7 @@ int Run(const QStringList& args)
     if (diagnostic && !project.HasDiagnosticTexts())
         throw TavolinError(QStringLiteral("Der Anzeigetyp \"%1\" hat keine Diagnosetexte.").arg(type.name));
 
-    const QString fixPath = ProgramFolder() + QLatin1Char('/') + type.kind + QStringLiteral(".fix");
+    const QString fixPath = ShippedFile(type.kind + QStringLiteral(".fix"));
     if (!QFileInfo(fixPath).isFile())
         throw TavolinError(QStringLiteral("Der Standardzeichensatz \"%1\" fehlt.").arg(Native(fixPath)));
     project.ImportStandardCharSet();

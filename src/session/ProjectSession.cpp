@@ -119,7 +119,7 @@ void ProjectSession::TakeContent(ProjectSession& readBack, QObject* tableParent)
 void ProjectSession::ImportGraphics(const QString& name)
 {
     const QString path = PixPath(name);
-    const QString starter = ProgramFolder() + QStringLiteral("/default.pix");
+    const QString starter = ShippedFile(QStringLiteral("default.pix"));
     if (QFileInfo::exists(path) || !QFileInfo::exists(starter)) {
         graphics.Import(path);
     } else {
@@ -156,7 +156,7 @@ ReadWarnings ProjectSession::LoadFiles(bool newProject)
 
 void ProjectSession::ImportStandardCharSet()
 {
-    standard.Import(ProgramFolder() + QLatin1Char('/') + project.displayType.kind + QStringLiteral(".fix"));
+    standard.Import(ShippedFile(project.displayType.kind + QStringLiteral(".fix")));
 }
 
 bool ProjectSession::writeFiles(const QString& folder)
