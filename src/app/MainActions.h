@@ -52,6 +52,8 @@ public:
     QAction* editCharSet;
     QAction* importCharSet;
     QAction* systemSettings;
+    // "&Ansicht" menu; the preview dock adds its own entry
+    QAction* goToMessage;
     // "?" menu
     QAction* help;
     QAction* about;
@@ -67,6 +69,7 @@ public:
 
     QMenu* projectMenu;
     QMenu* editMenu;
+    QMenu* viewMenu;
     QMenu* helpMenu;
     QToolBar* toolBar;
     QLabel* charSetLabel;
