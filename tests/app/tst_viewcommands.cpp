@@ -1,7 +1,10 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
 
 #include "AppTestSupport.h"
+#include "app/MainActions.h"
 #include "app/ViewCommands.h"
 #include "dialogs/GotoMessage.h"
 #include "preview/ui/PreviewDock.h"
@@ -23,12 +26,13 @@ private:
     {
         QString hint;
         OnModal<GotoMessage>([&hint, number](GotoMessage* dialog) {
-            QWidget* field = QApplication::focusWidget();
+            QWidget* field = dialog->focusWidget();
             QTest::keyClicks(field, number);
             hint = dialog->Hint()->text();
             QTest::keyClick(field, Qt::Key_Return);
         });
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
+        activate();
+        QTest::keyClick(window->focusWidget(), Qt::Key_G, Qt::ControlModifier);
         return hint;
     }
 
@@ -46,7 +50,7 @@ private Q_SLOTS:
     {
         QCOMPARE(goTo(QStringLiteral("7")), QStringLiteral("Meldung 7 gibt es nicht. OK geht zur nächsten, Meldung 10."));
         QCOMPARE(view().Grid()->Row(), rowOf(10));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view().Grid()));
+        QCOMPARE(window->focusWidget(), static_cast<QWidget*>(view().Grid()));
         QCOMPARE(goTo(QStringLiteral("3")), QString());
         QCOMPARE(view().Grid()->Row(), rowOf(3));
         const int last = table().At(table().Count() - 1).number;
