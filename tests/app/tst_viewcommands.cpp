@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QSpinBox>
 
 #include "AppTestSupport.h"
@@ -56,6 +57,17 @@ private Q_SLOTS:
         const int last = table().At(table().Count() - 1).number;
         QVERIFY(goTo(QStringLiteral("1023")).endsWith(QStringLiteral("zur letzten, Meldung %1.").arg(last)));
         QCOMPARE(view().Grid()->Row(), table().Count());
+    }
+
+    void ctrlPPrintsFromTheGrid()
+    {
+        bool asked = false;
+        OnModal<QPrintDialog>([&asked](QPrintDialog* dialog) {
+            asked = true;
+            dialog->reject();
+        });
+        QTest::keyClick(window->focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(asked);
     }
 
     void previewFollowsTheGridAndTheTyping()

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -80,11 +81,11 @@ PreviewDock::PreviewDock(QWidget* parent, TDisplayPreview::Clock clock)
     layout->addLayout(controls);
 
     m_view = new DisplayView(m_preview, m_painter);
-    auto* scroll = new QScrollArea(content);
-    scroll->setWidget(m_view);
-    scroll->setAlignment(Qt::AlignCenter);
-    scroll->setBackgroundRole(QPalette::Dark);
-    layout->addWidget(scroll, 1);
+    m_scroll = new QScrollArea(content);
+    m_scroll->setWidget(m_view);
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    layout->addWidget(m_scroll, 1);
     setWidget(content);
 
     m_tick.setSingleShot(true);
@@ -141,7 +142,22 @@ void PreviewDock::applyGeometry()
     m_preview.SetGeometry(m_lineLength, m_lines->value());
     m_painter.SetPitch(m_pitch->value());
     m_view->setFixedSize(m_view->sizeHint());
+    fitToView();
     Refresh();
+}
+
+void PreviewDock::fitToView()
+{
+    // More lines or larger dots make the docked preview as tall (or wide) as they need.
+    auto* window = qobject_cast<QMainWindow*>(parentWidget());
+    if (!window || isFloating() || !isVisible())
+        return;
+    const QSize need = size() - m_scroll->viewport()->size() + m_view->size();
+    const Qt::DockWidgetArea area = window->dockWidgetArea(this);
+    if (area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea)
+        window->resizeDocks({this}, {need.height()}, Qt::Vertical);
+    else
+        window->resizeDocks({this}, {need.width()}, Qt::Horizontal);
 }
 
 void PreviewDock::Refresh()
@@ -158,5 +174,7 @@ void PreviewDock::Refresh()
 void PreviewDock::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
+    // Once the dock has its first layout, so that the room around the picture is known.
+    QTimer::singleShot(0, this, &PreviewDock::fitToView);
     Refresh();
 }

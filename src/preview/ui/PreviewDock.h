@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLabel;
+class QScrollArea;
 class QSpinBox;
 struct TDisplayType;
 
@@ -64,12 +65,14 @@ protected:
 private:
     void applyLook();
     void applyGeometry();
+    void fitToView();
 
     TDisplayPreview m_preview;
     DisplayPainter m_painter;
     DotLook m_typeLook = DotLook::LedRed;
     int m_lineLength = 40;
     DisplayView* m_view;
+    QScrollArea* m_scroll;
     QLabel* m_caption;
     QSpinBox* m_lines;
     QSpinBox* m_pitch;
