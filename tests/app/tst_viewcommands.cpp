@@ -94,6 +94,8 @@ private Q_SLOTS:
         dock().LinesBox()->setValue(4);
         QCOMPARE(dock().Painter().Look(), DotLook::Lcd);
         QCOMPARE(dock().View()->size(), dock().Painter().FrameSize(24, 4));
+        // The dock grows with the lines: the whole picture is in sight.
+        QTRY_COMPARE(dock().View()->visibleRegion().boundingRect().size(), dock().View()->size());
         Screenshot(&dock(), QStringLiteral("preview-lcd"));
     }
 };
