@@ -54,6 +54,9 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     for (QMenu* menu : {printMenu, previewMenu, pdfMenu})
         for (const char* language : {"Sprache1", "Sprache2"})
             menu->addAction(QString::fromLatin1(language));
+    // The usual print key prints the first language, which every display type has.
+    printMenu->actions().first()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    printMenu->actions().first()->setShortcutContext(Qt::WindowShortcut);
     projectMenu->addSeparator();
     options = Add(projectMenu, QStringLiteral("&Optionen..."));
     projectMenu->addSeparator();
@@ -94,6 +97,10 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     importCharSet = Add(editMenu, QStringLiteral("Zeichensatz importieren"));
     editMenu->addSeparator();
     systemSettings = Add(editMenu, QStringLiteral("Systemeinstellungen..."));
+
+    viewMenu = bar->addMenu(tr("&Ansicht"));
+    goToMessage = Add(viewMenu, tr("&Gehe zu Meldung..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+    viewMenu->addSeparator();
 
     helpMenu = bar->addMenu(QStringLiteral("?"));
     help = Add(helpMenu, QStringLiteral("&Hilfe    F1"));
@@ -170,6 +177,7 @@ void MainActions::Update()
     paste->setEnabled(isOpen);
     switchLanguage->setEnabled(editing && twoLanguages);
     remove->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
+    goToMessage->setEnabled(isOpen && !m_session.IsEmpty());
 
     // "Sprache2" of the print menus only for a display type with a second language.
     for (QMenu* menu : {printMenu, previewMenu, pdfMenu})

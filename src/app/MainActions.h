@@ -57,6 +57,8 @@ public:
     QAction* editCharSet;
     QAction* importCharSet;
     QAction* systemSettings;
+    // "&Ansicht" menu; the preview dock adds its own entry
+    QAction* goToMessage;
     // "?" menu
     QAction* help;
     QAction* about;
@@ -72,6 +74,7 @@ public:
 
     QMenu* projectMenu;
     QMenu* editMenu;
+    QMenu* viewMenu;
     QMenu* helpMenu;
     QToolBar* toolBar;
     QLabel* charSetLabel;

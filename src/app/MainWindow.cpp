@@ -19,6 +19,7 @@
 #include "app/ProjectController.h"
 #include "app/ProjectFileCommands.h"
 #include "app/StatusBar.h"
+#include "app/ViewCommands.h"
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
 #include "common/TavolinError.h"
@@ -46,6 +47,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_view, &MessageView::EditorContextMenu, this,
             [this](const QPoint& pos) { m_actions->editorPopup->popup(pos); });
     connectCommands();
+    // Before the window state is restored, which shows the preview dock as it was left.
+    m_views = new ViewCommands(m_session, *m_view, *m_actions, *this);
     setTabOrder(m_actions->charSetBox, m_view->Grid());
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
