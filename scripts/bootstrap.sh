@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qt6-translations-l10n
   libgtest-dev
   xvfb xauth fonts-dejavu-core poppler-utils
+  ser2net
 )
 
 missing=()

@@ -1,0 +1,123 @@
+#include "support/Ser2Net.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <stdexcept>
+
+namespace tavolin::test {
+
+namespace {
+
+QString Program()
+{
+    const QString found = QStandardPaths::findExecutable(QStringLiteral("ser2net"));
+    return !found.isEmpty() ? found
+                            : QStandardPaths::findExecutable(QStringLiteral("ser2net"),
+                                                             {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+}
+
+} // namespace
+
+QString Ser2Net::Missing()
+{
+    return Program().isEmpty() ? QStringLiteral("ser2net is not installed (scripts/bootstrap.sh installs it)")
+                               : QString();
+}
+
+quint16 Ser2Net::FreePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+Ser2Net::Ser2Net(const QString& device, Mode connectionMode, const QString& line)
+    : process(std::make_unique<QProcess>()), mode(connectionMode), port(FreePort()), adminPort(FreePort())
+{
+    configPath = QDir::tempPath() + QStringLiteral("/tavolin-ser2net-%1.yaml").arg(port);
+    QFile config(configPath);
+    const QString accepter = mode == Mode::Raw       ? QStringLiteral("tcp")
+                             : mode == Mode::Telnet ? QStringLiteral("telnet,tcp")
+                                                    : QStringLiteral("telnet(rfc2217),tcp");
+    const QString text = QStringLiteral("admin:\n"
+                                        "  accepter: tcp,127.0.0.1,%1\n"
+                                        "connection: &display\n"
+                                        "  accepter: %2,127.0.0.1,%3\n"
+                                        "  connector: serialdev,%4,%5 local nobreak\n"
+                                        "  options:\n"
+                                        "    kickolduser: true\n")
+                             .arg(adminPort)
+                             .arg(accepter)
+                             .arg(port)
+                             .arg(device, line);
+    if (!config.open(QIODevice::WriteOnly) || config.write(text.toUtf8()) < 0)
+        throw std::runtime_error("cannot write the ser2net configuration");
+    config.close();
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->start(Program(), {QStringLiteral("-n"), QStringLiteral("-d"), QStringLiteral("-u"), QStringLiteral("-c"),
+                               configPath, QStringLiteral("-P"), configPath + QStringLiteral(".pid")});
+    if (!process->waitForStarted(5000))
+        throw std::runtime_error("ser2net does not start");
+    // Ready once the admin port answers; the display's port is not touched for that.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000) {
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, adminPort);
+        if (probe.waitForConnected(200))
+            return;
+        if (process->state() != QProcess::Running)
+            break;
+        QThread::msleep(20);
+    }
+    throw std::runtime_error("ser2net does not listen: " + process->readAll().toStdString());
+}
+
+Ser2Net::~Ser2Net()
+{
+    Stop();
+    QFile::remove(configPath);
+    QFile::remove(configPath + QStringLiteral(".pid"));
+}
+
+QString Ser2Net::Address() const
+{
+    return QStringLiteral("%1://127.0.0.1:%2").arg(mode == Mode::Raw ? QStringLiteral("tcp") : QStringLiteral("rfc2217")).arg(port);
+}
+
+QByteArray Ser2Net::Admin(const QByteArray& command) const
+{
+    QTcpSocket admin;
+    admin.connectToHost(QHostAddress::LocalHost, adminPort);
+    if (!admin.waitForConnected(2000))
+        return {};
+    admin.write(command + "\r\nexit\r\n");
+    QByteArray answer;
+    while (admin.waitForReadyRead(1000))
+        answer += admin.readAll();
+    return answer;
+}
+
+qint64 Ser2Net::Pid() const
+{
+    return process->processId();
+}
+
+void Ser2Net::Stop()
+{
+    if (process->state() == QProcess::NotRunning)
+        return;
+    process->terminate(); // SIGTERM to its pid
+    if (!process->waitForFinished(5000)) {
+        process->kill();
+        process->waitForFinished(2000);
+    }
+}
+
+} // namespace tavolin::test
