@@ -38,8 +38,17 @@ quint16 Ser2Net::FreePort()
 }
 
 Ser2Net::Ser2Net(const QString& device, Mode connectionMode, const QString& line)
-    : process(std::make_unique<QProcess>()), mode(connectionMode), port(FreePort()), adminPort(FreePort())
+    : process(std::make_unique<QProcess>()), mode(connectionMode)
 {
+    {
+        // Both probes held at once, so that the two ports differ.
+        QTcpServer first;
+        QTcpServer second;
+        first.listen(QHostAddress::LocalHost, 0);
+        second.listen(QHostAddress::LocalHost, 0);
+        port = first.serverPort();
+        adminPort = second.serverPort();
+    }
     configPath = QDir::tempPath() + QStringLiteral("/tavolin-ser2net-%1.yaml").arg(port);
     QFile config(configPath);
     const QString accepter = mode == Mode::Raw       ? QStringLiteral("tcp")
@@ -93,14 +102,19 @@ QString Ser2Net::Address() const
 
 QByteArray Ser2Net::Admin(const QByteArray& command) const
 {
+    // The admin port prompts with "-> " before and after each command's answer.
     QTcpSocket admin;
     admin.connectToHost(QHostAddress::LocalHost, adminPort);
+    QByteArray answer;
+    const auto until = [&](int prompts) {
+        while (answer.count("-> ") < prompts && admin.waitForReadyRead(2000))
+            answer += admin.readAll();
+    };
     if (!admin.waitForConnected(2000))
         return {};
-    admin.write(command + "\r\nexit\r\n");
-    QByteArray answer;
-    while (admin.waitForReadyRead(1000))
-        answer += admin.readAll();
+    until(1);
+    admin.write(command + "\r\n");
+    until(2);
     return answer;
 }
 
