@@ -17,7 +17,10 @@ QString PortProgress::Result() const
     case State::Aborted:
         return QCoreApplication::translate("Transfer", "abgebrochen");
     case State::Failed:
-        return QCoreApplication::translate("Transfer", "Fehler: %1").arg(QString(error).replace(QLatin1Char('\n'), QStringLiteral(" - ")));
+        // The port stands in its own column; the error text names it a second time.
+        return QCoreApplication::translate("Transfer", "Fehler: %1")
+            .arg(QString(error).replace(QLatin1Char('\n') + port + QStringLiteral(": "), QStringLiteral("\n"))
+                     .replace(QLatin1Char('\n'), QStringLiteral(" - ")));
     case State::Running:
         return QCoreApplication::translate("Transfer", "läuft");
     case State::Waiting:
@@ -142,8 +145,8 @@ bool TMultiTransfer::Wait(int ms)
     QElapsedTimer clock;
     clock.start();
     for (auto& thread : threads) {
-        const qint64 left = ms - clock.elapsed();
-        if (left <= 0 || !thread->wait(QDeadlineTimer(left)))
+        // With no time left, a thread still counts when it has already ended.
+        if (!thread->wait(QDeadlineTimer(std::max<qint64>(0, ms - clock.elapsed()))))
             return false;
     }
     return true;

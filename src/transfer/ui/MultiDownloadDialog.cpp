@@ -50,7 +50,8 @@ MultiDownloadDialog::MultiDownloadDialog(QWidget* parent) : QDialog(parent)
     summary->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    startButton = buttons->addButton(tr("&Übertragen"), QDialogButtonBox::AcceptRole);
+    startButton = buttons->addButton(tr("Ü&bertragen"), QDialogButtonBox::AcceptRole);
+    startButton->setObjectName(QStringLiteral("start"));
     abortButton = buttons->addButton(tr("Abbruch"), QDialogButtonBox::RejectRole);
     closeButton = buttons->addButton(tr("Schließen"), QDialogButtonBox::RejectRole);
     abortButton->setEnabled(false);

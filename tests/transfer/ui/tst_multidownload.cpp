@@ -27,7 +27,7 @@ private Q_SLOTS:
         FailOnStuckMessageBoxes();
     }
 
-    // Typed list, Alt+Ü, a row per port with its own result; the network address used is
+    // Typed list, "Übertragen", a row per port with its own result; the network address used is
     // offered by the options dialog afterwards.
     void servesTheTypedPortsAndRemembersTheAddresses()
     {
@@ -44,6 +44,7 @@ private Q_SLOTS:
         dialog.SetTiming(FastTiming());
         dialog.SetJob(job);
         dialog.show();
+        QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(QApplication::focusWidget(), dialog.PortList());
         QCOMPARE(dialog.PortList()->toPlainText(), QStringLiteral("/dev/alt"));
@@ -54,7 +55,10 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Return);
         QTest::keyClicks(list, refused);
         QSignalSpy finished(&dialog, &MultiDownloadDialog::runFinished);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Udiaeresis, Qt::AltModifier);
+        // Tab leads from the list to "Übertragen", Space presses it.
+        for (int i = 0; i < 4 && QApplication::focusWidget()->objectName() != QLatin1String("start"); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(dialog.IsRunning());
         QVERIFY(finished.wait(30000));
 
@@ -73,6 +77,7 @@ private Q_SLOTS:
 
         Optionen options;
         options.show();
+        QApplication::setActiveWindow(&options);
         QVERIFY(QTest::qWaitForWindowActive(&options));
         QVERIFY(options.PortBox()->findText(refused) >= 0);
         Screenshot(&options, QStringLiteral("optionen-netzwerk"));
