@@ -92,7 +92,7 @@ int main(int argc, char** argv)
     for (int number = 0; number < 200; ++number)
         table.SetText(number, 1, "Stoerung Pumpe Foerderband Abschnitt " + QByteArray::number(number));
     TransferJob job = project.Job(true);
-    job.selection = Selection::Language1;
+    job.selection = Selection::Language2; // the texts above are the second language
 
     bool ok = true;
     const auto local = LineRateDisplay();
@@ -100,7 +100,7 @@ int main(int argc, char** argv)
     Ser2Net server(remote->PortName(), Ser2Net::Mode::Raw);
     const double localSeconds = Seconds([&] { return Single(job, local->PortName()); }, ok);
     const double rawSeconds = Seconds([&] { return Single(job, server.Address()); }, ok);
-    std::printf("language 1, %lld bytes at 9600 baud with XOFF every %d bytes\n",
+    std::printf("language 2, %lld bytes at 9600 baud with XOFF every %d bytes\n",
                 static_cast<long long>(local->Received().size()), SimulatedDisplay::XoffEvery);
     std::printf("%-40s %7.2f s\n", "local pseudo-terminal", localSeconds);
     ok = Report("ser2net raw", rawSeconds, localSeconds, 1.02) && ok;
