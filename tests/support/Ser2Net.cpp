@@ -14,6 +14,22 @@ namespace tavolin::test {
 
 namespace {
 
+// Whether something listens on the loopback port, asked without connecting (a
+// connection would make ser2net open the line).
+bool Listening(quint16 port)
+{
+    QFile table(QStringLiteral("/proc/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray local = "0100007F:" + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 3 && fields[1] == local && fields[3] == "0A")
+            return true;
+    }
+    return false;
+}
+
 QString Program()
 {
     const QString found = QStandardPaths::findExecutable(QStringLiteral("ser2net"));
@@ -73,13 +89,11 @@ Ser2Net::Ser2Net(const QString& device, Mode connectionMode, const QString& line
                                configPath, QStringLiteral("-P"), configPath + QStringLiteral(".pid")});
     if (!process->waitForStarted(5000))
         throw std::runtime_error("ser2net does not start");
-    // Ready once the admin port answers; the display's port is not touched for that.
+    // Ready once both ports listen.
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 10000) {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, adminPort);
-        if (probe.waitForConnected(200))
+        if (Listening(port) && Listening(adminPort))
             return;
         if (process->state() != QProcess::Running)
             break;
