@@ -8,6 +8,7 @@ packages=(
   libgtest-dev
   xvfb xauth fonts-dejavu-core poppler-utils
   dpkg-dev desktop-file-utils appstream man-db
+  ser2net
 )
 
 missing=()

@@ -46,6 +46,7 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     deleteProject = Add(projectMenu, QStringLiteral("Löschen..."));
     projectMenu->addSeparator();
     transfer = Add(projectMenu, QStringLiteral("Übertragen..."));
+    transferSeveral = Add(projectMenu, tr("An mehrere Anzeigen übertragen..."));
     compare = Add(projectMenu, QStringLiteral("Anzeige vergleichen..."));
     projectMenu->addSeparator();
     printMenu = projectMenu->addMenu(QStringLiteral("&Drucken"));
@@ -156,7 +157,7 @@ void MainActions::Update()
     const bool twoLanguages = isOpen && m_session.project.displayType.LanguageCount() > 1;
     const bool tables = isOpen && m_session.HasDiagnosticTexts();
 
-    for (QAction* a : {save, saveAs, close, transfer, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet,
+    for (QAction* a : {save, saveAs, close, transfer, transferSeveral, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet,
                        toolPrint, printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction(), systemSettings})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);

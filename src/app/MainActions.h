@@ -29,6 +29,7 @@ public:
     QAction* close;
     QAction* deleteProject;
     QAction* transfer;
+    QAction* transferSeveral;
     QAction* compare;
     QAction* options;
     QAction* quit;

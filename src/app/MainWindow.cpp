@@ -101,6 +101,7 @@ void MainWindow::connectCommands()
     connect(a.toolSave, &QAction::triggered, p, &ProjectController::SaveCommand);
     connect(a.close, &QAction::triggered, p, [p] { p->CloseProject(true); });
     connect(a.transfer, &QAction::triggered, p, &ProjectController::Transfer);
+    connect(a.transferSeveral, &QAction::triggered, p, &ProjectController::TransferToSeveral);
     connect(a.compare, &QAction::triggered, p, [p, e] {
         int number = -1;
         int language = 0;
