@@ -64,6 +64,39 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Abgebrochen; keine Anzeige war fertig.
+</source>
+        <translation>Aborted; no display was finished.
+</translation>
+    </message>
+    <message>
+        <source>Abgebrochen; fertig waren: %1
+</source>
+        <translation>Aborted; finished were: %1
+</translation>
+    </message>
+    <message>
+        <source>Übertragung zu %1 von %2 Anzeigen fehlgeschlagen.</source>
+        <translation>Download to %1 of %2 displays failed.</translation>
+    </message>
+    <message>
+        <source>Übertragung beendet: %1.
+</source>
+        <translation>Download finished: %1.
+</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 ist doppelt angegeben.</source>
+        <translation>The port %1 is given twice.</translation>
+    </message>
+    <message>
+        <source>readback liest eine Anzeige: nur ein --port.</source>
+        <translation>readback reads one display: only one --port.</translation>
+    </message>
+</context>
+<context>
     <name>CliCommand</name>
     <message>
         <source>Projekt mit einer Anzeige vergleichen</source>
@@ -425,6 +458,38 @@ Exit code 0: equal, 1: different, 2: error (call, project, transfer).
         <source>%1 der eingefügten Meldungen gibt es schon.<byte value="xd"/>Sollen sie ersetzt werden ?</source>
         <translation>%1 of the pasted messages already exist.<byte value="xd"/>Shall they be replaced?</translation>
     </message>
+    <message>
+        <source>Neue Meldung %1</source>
+        <translation>New message %1</translation>
+    </message>
+    <message>
+        <source>Meldung %1 löschen</source>
+        <translation>Delete message %1</translation>
+    </message>
+    <message>
+        <source>%1 Meldungen löschen</source>
+        <translation>Delete %1 messages</translation>
+    </message>
+    <message>
+        <source>Meldung %1 ausschneiden</source>
+        <translation>Cut message %1</translation>
+    </message>
+    <message>
+        <source>%1 Meldungen ausschneiden</source>
+        <translation>Cut %1 messages</translation>
+    </message>
+    <message>
+        <source>Meldung %1 einfügen</source>
+        <translation>Paste message %1</translation>
+    </message>
+    <message>
+        <source>%1 Meldungen einfügen</source>
+        <translation>Paste %1 messages</translation>
+    </message>
+    <message>
+        <source>Zeichensatz importieren</source>
+        <translation>Import character set</translation>
+    </message>
 </context>
 <context>
     <name>EditableFont</name>
@@ -447,6 +512,92 @@ Exit code 0: equal, 1: different, 2: error (call, project, transfer).
     <message>
         <source>Die Zeichensatzdatei</source>
         <translation>The character set file</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>&amp;Ersetzen durch:</source>
+        <translation>Rep&amp;lace with:</translation>
+    </message>
+    <message>
+        <source>&amp;Groß-/Kleinschreibung</source>
+        <translation>Match &amp;case</translation>
+    </message>
+    <message>
+        <source>Nur ganze &amp;Wörter</source>
+        <translation>&amp;Whole words only</translation>
+    </message>
+    <message>
+        <source>Ersetzen</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>&amp;Alle ersetzen</source>
+        <translation>Replace &amp;all</translation>
+    </message>
+    <message>
+        <source>Angezeigte Tabelle</source>
+        <translation>Shown table</translation>
+    </message>
+    <message>
+        <source>Alle Tabellen</source>
+        <translation>All tables</translation>
+    </message>
+    <message>
+        <source>Beide Sprachen</source>
+        <translation>Both languages</translation>
+    </message>
+    <message>
+        <source>Sprache1</source>
+        <translation>Language 1</translation>
+    </message>
+    <message>
+        <source>Sprache2</source>
+        <translation>Language 2</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen nach:</source>
+        <translation>&amp;Find what:</translation>
+    </message>
+    <message>
+        <source>Weitersuchen</source>
+        <translation>Find next</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Suchen schließen (Esc)</source>
+        <translation>Close find (Esc)</translation>
+    </message>
+    <message>
+        <source>Meldung 1023, Sprache2</source>
+        <translation>Message 1023, language 2</translation>
+    </message>
+</context>
+<context>
+    <name>FindCommands</name>
+    <message>
+        <source>Suchen</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Nicht gefunden.</source>
+        <translation>Not found.</translation>
+    </message>
+    <message>
+        <source>Meldung %1, Sprache%2</source>
+        <translation>Message %1, language %2</translation>
+    </message>
+    <message>
+        <source>1 Stelle ersetzt.</source>
+        <translation>1 occurrence replaced.</translation>
+    </message>
+    <message>
+        <source>%1 Stellen ersetzt.</source>
+        <translation>%1 occurrences replaced.</translation>
     </message>
 </context>
 <context>
@@ -705,6 +856,29 @@ Key: %1</translation>
     <message>
         <source>Die Zeichensatzdatei kann nicht geschrieben werden.</source>
         <translation>The character set file cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>GotoMessage</name>
+    <message>
+        <source>Gehe zu Meldung</source>
+        <translation>Go to Message</translation>
+    </message>
+    <message>
+        <source>Meldungsnummer:</source>
+        <translation>Message number:</translation>
+    </message>
+    <message>
+        <source>Die Tabelle enthält keine Meldung.</source>
+        <translation>The table holds no message.</translation>
+    </message>
+    <message>
+        <source>Meldung %1 gibt es nicht. OK geht zur nächsten, Meldung %2.</source>
+        <translation>There is no message %1. OK goes to the next one, message %2.</translation>
+    </message>
+    <message>
+        <source>Meldung %1 gibt es nicht. OK geht zur letzten, Meldung %2.</source>
+        <translation>There is no message %1. OK goes to the last one, message %2.</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +1182,53 @@ Key: %1</translation>
         <source>Zeichensatz:</source>
         <translation>Character set:</translation>
     </message>
+    <message>
+        <source>An mehrere Anzeigen übertragen...</source>
+        <translation>Download to several displays...</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen...</source>
+        <translation>&amp;Find...</translation>
+    </message>
+    <message>
+        <source>&amp;Weitersuchen</source>
+        <translation>Find &amp;next</translation>
+    </message>
+    <message>
+        <source>Rückwärts suchen</source>
+        <translation>Find previous</translation>
+    </message>
+    <message>
+        <source>&amp;Ersetzen...</source>
+        <translation>R&amp;eplace...</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Gehe zu Meldung...</source>
+        <translation>&amp;Go to message...</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen: %1</source>
+        <translation>&amp;Redo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Systemeinstellungen ändern</source>
+        <translation>Change system settings</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
@@ -1121,6 +1342,57 @@ Key: %1</translation>
     </message>
 </context>
 <context>
+    <name>MultiDownloadDialog</name>
+    <message>
+        <source>An mehrere Anzeigen übertragen</source>
+        <translation>Download to Several Displays</translation>
+    </message>
+    <message>
+        <source>&amp;Schnittstellen (eine je Zeile, z. B. /dev/ttyUSB0, tcp://RECHNER:PORT, rfc2217://RECHNER:PORT):</source>
+        <translation>&amp;Ports (one per line, e.g. /dev/ttyUSB0, tcp://HOST:PORT, rfc2217://HOST:PORT):</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Fortschritt</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Sekunden</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <source>Ü&amp;bertragen</source>
+        <translation>&amp;Download</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Übertragung läuft...</source>
+        <translation>Download running...</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Anzeigen haben alles erhalten.</source>
+        <translation>%1 of %2 displays received everything.</translation>
+    </message>
+</context>
+<context>
     <name>Neuemld</name>
     <message>
         <source>Neue Meldung </source>
@@ -1170,6 +1442,49 @@ Key: %1</translation>
     <message>
         <source>Für ein Bild von %1 × %2 Bildpunkten reicht der Arbeitsspeicher nicht.</source>
         <translation>There is not enough memory for an image of %1 × %2 pixels.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDock</name>
+    <message>
+        <source>Anzeigevorschau</source>
+        <translation>Display preview</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>wie der Anzeigetyp</source>
+        <translation>as the display type</translation>
+    </message>
+    <message>
+        <source>LED rot</source>
+        <translation>LED red</translation>
+    </message>
+    <message>
+        <source>LED grün</source>
+        <translation>LED green</translation>
+    </message>
+    <message>
+        <source>LED bernstein</source>
+        <translation>LED amber</translation>
+    </message>
+    <message>
+        <source>LCD</source>
+        <translation>LCD</translation>
+    </message>
+    <message>
+        <source>&amp;Zeilen:</source>
+        <translation>&amp;Lines:</translation>
+    </message>
+    <message>
+        <source>&amp;Punktabstand:</source>
+        <translation>&amp;Dot pitch:</translation>
+    </message>
+    <message>
+        <source>&amp;Aussehen:</source>
+        <translation>&amp;Appearance:</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1822,10 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
         <source>&quot;%1.pix&quot;<byte value="xd"/>Pixeldatei wurde geändert.<byte value="xd"/><byte value="xd"/>Möchten Sie die Änderungen speicher?</source>
         <translation>&quot;%1.pix&quot;<byte value="xd"/>The pixel file was changed.<byte value="xd"/><byte value="xd"/>Do you want to save the changes?</translation>
     </message>
+    <message>
+        <source>Zeichensatz %1 wählen</source>
+        <translation>Choose character set %1</translation>
+    </message>
 </context>
 <context>
     <name>ProjectFileCommands</name>
@@ -1532,6 +1851,17 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     </message>
 </context>
 <context>
+    <name>ProjectFind</name>
+    <message>
+        <source>In Meldung %1 ersetzen</source>
+        <translation>Replace in message %1</translation>
+    </message>
+    <message>
+        <source>Alle ersetzen</source>
+        <translation>Replace all</translation>
+    </message>
+</context>
+<context>
     <name>ProjectFolders</name>
     <message>
         <source>Der Projektname &quot;%1&quot; ist ungültig.<byte value="xd"/>Er darf nicht leer sein, nicht mit einem Punkt beginnen und keines der Zeichen \ / : * ? &quot; &lt; &gt; | enthalten.</source>
@@ -1540,6 +1870,17 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     <message>
         <source>Der Projektpfad ist zu lang (höchstens %1 Zeichen):<byte value="xd"/>&quot;%2&quot;</source>
         <translation>The project path is too long (at most %1 characters):<byte value="xd"/>&quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectHistory</name>
+    <message>
+        <source>Meldung %1 bearbeiten</source>
+        <translation>Edit message %1</translation>
+    </message>
+    <message>
+        <source>Zeichen ändern</source>
+        <translation>Change character</translation>
     </message>
 </context>
 <context>
@@ -2059,6 +2400,55 @@ received appears on stderr. Stop with Ctrl+C (or SIGTERM).
     <message>
         <source>Bitte geben Sie den Pfad an, unter dem das Projekt gespeichert wird.</source>
         <translation>Please give the path to save the project in.</translation>
+    </message>
+</context>
+<context>
+    <name>StartOptions</name>
+    <message>
+        <source>Die Standardausgabe kann nicht geschrieben werden.
+</source>
+        <translation>Standard output cannot be written.
+</translation>
+    </message>
+    <message>
+        <source>Die Option %1 braucht einen Wert.</source>
+        <translation>The option %1 needs a value.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Nur ein Projektordner kann geöffnet werden: %1</source>
+        <translation>Only one project folder can be opened: %1</translation>
+    </message>
+    <message>
+        <source>Aufruf: tavolin [--lang de|en] [PROJEKTORDNER]
+
+Startet den Editor für die Meldungstexte. Mit einem Projektordner (oder dessen
+Datei tavolin.cfg) öffnet er dieses Projekt sofort, sonst zeigt er das Startbild.
+
+Optionen:
+  -h, --help    diese Hilfe zeigen
+  --version     die Version zeigen
+  --lang de|en  Sprache der Oberfläche (ohne: Englisch, wenn das System Englisch
+                spricht, sonst Deutsch)
+
+Die Befehle ohne Fenster bietet tavolin-cli (tavolin-cli --help).
+</source>
+        <translation>Usage: tavolin [--lang de|en] [PROJECT_FOLDER]
+
+Starts the editor for the message texts. With a project folder (or its file
+tavolin.cfg) it opens this project at once, otherwise it shows the start screen.
+
+Options:
+  -h, --help    show this help
+  --version     show the version
+  --lang de|en  language of the user interface (without: English when the system
+                speaks English, otherwise German)
+
+tavolin-cli offers the commands without a window (tavolin-cli --help).
+</translation>
     </message>
 </context>
 <context>
@@ -2626,38 +3016,85 @@ OUT.txt is only replaced when everything could be written.
     </message>
 </context>
 <context>
+    <name>Transfer</name>
+    <message>
+        <source>fertig</source>
+        <translation>finished</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>aborted</translation>
+    </message>
+    <message>
+        <source>Fehler: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>wartet</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 ist doppelt angegeben.</source>
+        <translation>The port %1 is given twice.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Schnittstelle angegeben.</source>
+        <translation>No port is given.</translation>
+    </message>
+    <message>
+        <source>Schnittstelle</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Sekunden</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <source>keine gültige Netzwerkadresse (tcp://RECHNER:PORT oder rfc2217://RECHNER:PORT)</source>
+        <translation>not a valid network address (tcp://HOST:PORT or rfc2217://HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>Verbindung abgelehnt</source>
+        <translation>connection refused</translation>
+    </message>
+    <message>
+        <source>Rechner &quot;%1&quot; nicht gefunden</source>
+        <translation>host &quot;%1&quot; not found</translation>
+    </message>
+    <message>
+        <source>keine Antwort innerhalb von %1 s</source>
+        <translation>no answer within %1 s</translation>
+    </message>
+    <message>
+        <source>Verbindung vom Server beendet</source>
+        <translation>connection closed by the server</translation>
+    </message>
+    <message>
+        <source>der Server lehnt die COM-PORT-OPTION (RFC 2217) ab</source>
+        <translation>the server refuses the COM-PORT-OPTION (RFC 2217)</translation>
+    </message>
+    <message>
+        <source>der Server beantwortet die COM-PORT-OPTION (RFC 2217) nicht innerhalb von %1 s</source>
+        <translation>the server does not answer the COM-PORT-OPTION (RFC 2217) within %1 s</translation>
+    </message>
+</context>
+<context>
     <name>TransferCommand</name>
     <message>
         <source>Angeschlossen an: %1</source>
         <translation>Connected to: %1</translation>
-    </message>
-    <message>
-        <source>Aufruf: tavolin-cli download PROJEKTORDNER [--port SCHNITTSTELLE] [--select MASKE]
-
-Überträgt Systemeinstellungen, Zeichensatz und Texte eines Projekts zur Anzeige.
-  --port    Schnittstelle (&quot;COM3&quot;, &quot;/dev/ttyUSB0&quot;); ohne: der Wert &quot;Schnittstelle&quot;
-  --select  Auswahl wie im Dialog &quot;Übertragen&quot;: 1 Systemeinstellungen, 2 Zeichensatz,
-            4 Sprache 1, 8 Sprache 2, 16/32 Diagnosesprache 1/2 (Summe);
-            ohne: der gespeicherte Wert &quot;Übertragen&quot;, leer 1023 (alles).
-            Sprache 1 bringt die Systemeinstellungen mit; was der Anzeigetyp nicht
-            hat, entfällt. Bleibt nichts übrig, endet der Aufruf mit Exit-Code 2.
-Vor dem ersten Byte wird die Pixeldatei des Projekts geprüft, wenn der Zeichensatz
-übertragen wird: fehlt sie oder ist sie nicht 1568 Bytes groß, wird nichts gesendet.
-Ctrl+C bricht die Übertragung ab (Exit-Code 130, nach SIGTERM 143).
-</source>
-        <translation>Usage: tavolin-cli download PROJECT_FOLDER [--port PORT] [--select MASK]
-
-Downloads the system settings, character set and texts of a project to the display.
-  --port    port (&quot;COM3&quot;, &quot;/dev/ttyUSB0&quot;); without: the stored value &quot;Schnittstelle&quot;
-  --select  selection as in the &quot;Download&quot; dialog: 1 system settings, 2 character set,
-            4 language 1, 8 language 2, 16/32 diagnostic language 1/2 (sum);
-            without: the stored value &quot;Übertragen&quot;, empty 1023 (everything).
-            Language 1 brings the system settings along; what the display type does
-            not have is left out. If nothing remains, the call ends with exit code 2.
-Before the first byte the pixel file of the project is checked when the character set
-is downloaded: if it is missing or not 1568 bytes large, nothing is sent.
-Ctrl+C aborts the download (exit code 130, after SIGTERM 143).
-</translation>
     </message>
     <message>
         <source>Aufruf: tavolin-cli readback NEUER_PROJEKTORDNER --type ANZEIGETYP [--port SCHNITTSTELLE]
@@ -2742,6 +3179,46 @@ the project is saved anyway, and the call ends with exit code 1.
     <message>
         <source>Auslesen mit Fehlern beendet.</source>
         <translation>Read-back ended with errors.</translation>
+    </message>
+    <message>
+        <source>Aufruf: tavolin-cli download PROJEKTORDNER [--port SCHNITTSTELLE]... [--select MASKE]
+
+Überträgt Systemeinstellungen, Zeichensatz und Texte eines Projekts zur Anzeige.
+  --port    Schnittstelle (&quot;COM3&quot;, &quot;/dev/ttyUSB0&quot;), oder eine Anzeige an einem
+            Geräteserver: &quot;tcp://RECHNER:PORT&quot; (TCP, Bytes unverändert) oder
+            &quot;rfc2217://RECHNER:PORT&quot; (Telnet, stellt 9600 8N1 am Server ein);
+            ohne: der Wert &quot;Schnittstelle&quot;. Mehrmals angegeben: alle Anzeigen
+            gleichzeitig, je Schnittstelle eine Fortschrittszeile, am Ende eine
+            Tabelle; Exit-Code 0 nur, wenn jede Anzeige alles erhalten hat.
+  --select  Auswahl wie im Dialog &quot;Übertragen&quot;: 1 Systemeinstellungen, 2 Zeichensatz,
+            4 Sprache 1, 8 Sprache 2, 16/32 Diagnosesprache 1/2 (Summe);
+            ohne: der gespeicherte Wert &quot;Übertragen&quot;, leer 1023 (alles).
+            Sprache 1 bringt die Systemeinstellungen mit; was der Anzeigetyp nicht
+            hat, entfällt. Bleibt nichts übrig, endet der Aufruf mit Exit-Code 2.
+Vor dem ersten Byte wird die Pixeldatei des Projekts geprüft, wenn der Zeichensatz
+übertragen wird: fehlt sie oder ist sie nicht 1568 Bytes groß, wird nichts gesendet.
+Ctrl+C bricht die Übertragung ab (Exit-Code 130, nach SIGTERM 143), bei mehreren
+Anzeigen alle; die Meldung nennt die, die schon fertig waren.
+</source>
+        <translation>Usage: tavolin-cli download PROJECT_FOLDER [--port PORT]... [--select MASK]
+
+Downloads the system settings, character set and texts of a project to the display.
+  --port    port (&quot;COM3&quot;, &quot;/dev/ttyUSB0&quot;), or a display on a device server:
+            &quot;tcp://HOST:PORT&quot; (TCP, bytes unchanged) or &quot;rfc2217://HOST:PORT&quot;
+            (Telnet, sets 9600 8N1 on the server);
+            without: the stored value &quot;Schnittstelle&quot;. Given more than once: all
+            displays at the same time, one progress line per port, a table at the
+            end; exit code 0 only when every display received everything.
+  --select  selection as in the &quot;Download&quot; dialog: 1 system settings, 2 character set,
+            4 language 1, 8 language 2, 16/32 diagnostic language 1/2 (sum);
+            without: the stored value &quot;Übertragen&quot;, empty 1023 (everything).
+            Language 1 brings the system settings along; what the display type does
+            not have is left out. If nothing remains, the call ends with exit code 2.
+Before the first byte the pixel file of the project is checked when the character set
+is downloaded: if it is missing or not 1568 bytes large, nothing is sent.
+Ctrl+C aborts the download (exit code 130, after SIGTERM 143), for several displays
+all of them; the message names those that were finished already.
+</translation>
     </message>
 </context>
 <context>
@@ -2970,6 +3447,21 @@ the project is saved anyway, and the call ends with exit code 1.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ViewCommands</name>
+    <message>
+        <source>Kein Projekt geöffnet</source>
+        <translation>No project open</translation>
+    </message>
+    <message>
+        <source>Keine Meldung gewählt</source>
+        <translation>No message chosen</translation>
+    </message>
+    <message>
+        <source>Meldung %1, Sprache%2</source>
+        <translation>Message %1, language %2</translation>
     </message>
 </context>
 <context>

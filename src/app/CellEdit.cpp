@@ -11,6 +11,7 @@
 void TCellEdit::BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidget* cellPanel,
                               int cellSlot, int cellLanguage)
 {
+    m_loading = true;
     cellEditor->clear();
     cellEditor->document()->clearUndoRedoStacks();
     editor = cellEditor;
@@ -27,17 +28,45 @@ void TCellEdit::BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidg
     m_host.CheckLineLength(table);
     m_host.PlaceEditor(table);
     RichTextDocument::Load(cellEditor, rtf, standard, graphics);
+    // One history for the project: the document keeps no undo steps of its own.
+    cellEditor->document()->setUndoRedoEnabled(false);
+    m_loading = false;
+    m_stored = editorText();
     m_host.InvalidateGrid();
+}
+
+QByteArray TCellEdit::editorText() const
+{
+    return RtfToMessage(RichTextDocument::Save(editor->document(), m_host.StandardFont(), m_host.GraphicsFont()));
+}
+
+void TCellEdit::put(TMessageTable& table, const QByteArray& text)
+{
+    m_stored = text;
+    if (store) {
+        store(table, slot, language, text);
+    } else {
+        table.At(slot).text[static_cast<size_t>(language)] = text;
+        table.modified[static_cast<size_t>(language)] = true;
+    }
+    m_host.InvalidateGrid();
+}
+
+void TCellEdit::FollowTyping(TMessageTable& table)
+{
+    if (!editor || m_loading)
+        return;
+    const QByteArray text = editorText();
+    if (text != m_stored && UnstorableTextReason(table.At(slot).number, text).isEmpty())
+        put(table, text);
 }
 
 bool TCellEdit::StoreCellEdit(TMessageTable& table)
 {
     if (!editor)
         return true;
-    const QByteArray text = RtfToMessage(
-        RichTextDocument::Save(editor->document(), m_host.StandardFont(), m_host.GraphicsFont()));
-    QByteArray& stored = table.At(slot).text[static_cast<size_t>(language)];
-    if (text == stored)
+    const QByteArray text = editorText();
+    if (text == m_stored)
         return true;
     // A text the file cannot hold would be lost at the next save: it stays in the editor
     // for the user to change, and the table keeps the previous one.
@@ -47,9 +76,7 @@ bool TCellEdit::StoreCellEdit(TMessageTable& table)
         editor->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    stored = text;
-    table.modified[static_cast<size_t>(language)] = true;
-    m_host.InvalidateGrid();
+    put(table, text);
     return true;
 }
 

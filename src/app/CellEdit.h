@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
+#include <functional>
 
 class QTextEdit;
 class QWidget;
@@ -38,6 +40,12 @@ public:
     bool EndCellEdit(TMessageTable& table);
     // Ends the edit without storing, for a table that is going away unsaved.
     void Abandon();
+    // Takes what was typed into the table at once (through `store`), so that every change
+    // is an undo step; a text the file cannot hold waits for StoreCellEdit's refusal.
+    void FollowTyping(TMessageTable& table);
+
+    // Puts a changed text into the table; without it the text is written directly.
+    std::function<void(TMessageTable& table, int slot, int language, const QByteArray& text)> store;
 
     QTextEdit* editor = nullptr;
     QWidget* panel = nullptr;
@@ -46,5 +54,11 @@ public:
     QFont savedFont;
 
 private:
+    QByteArray editorText() const;
+    void put(TMessageTable& table, const QByteArray& text);
+
     CellEditHost& m_host;
+    // The editor's text as loaded or last stored: a cell only opened is not changed.
+    QByteArray m_stored;
+    bool m_loading = false;
 };

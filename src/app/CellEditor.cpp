@@ -60,6 +60,15 @@ CellEditor::CellEditor(QWidget* parent) : QTextEdit(parent)
             });
 }
 
+void CellEditor::SetSearchField()
+{
+    m_searchField = true;
+    document()->setDocumentMargin(2);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::StyledPanel);
+    m_lineLength = 1000;
+}
+
 void CellEditor::SetFonts(const QFont& standard, const QFont& graphics)
 {
     m_standard = standard;
@@ -119,11 +128,18 @@ bool CellEditor::event(QEvent* event)
             return true;
         }
     }
-    // Ctrl+Del belongs to the window's "&Löschen", which deletes the selection only.
-    if (event->type() == QEvent::ShortcutOverride
-        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::DeleteEndOfWord)) {
-        event->ignore();
-        return true;
+    // Ctrl+Del belongs to the window's "&Löschen", which deletes the selection only; undo
+    // and redo of a cell are steps of the project's history.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool history = !m_searchField
+                          && (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+                              || key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)
+                              || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z));
+        if (history || key->matches(QKeySequence::DeleteEndOfWord)) {
+            event->ignore();
+            return true;
+        }
     }
     return QTextEdit::event(event);
 }
@@ -132,6 +148,10 @@ void CellEditor::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         Q_EMIT EscapePressed();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_searchField) {
+        Q_EMIT ReturnPressed();
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -17,6 +17,9 @@ public:
 
     void SetFonts(const QFont& standard, const QFont& graphics);
     void SetLineLength(int length) { m_lineLength = length; }
+    // A search field: one line, Enter is ReturnPressed, and its own undo; a cell's undo
+    // belongs to the project's history (the window's "Rückgängig").
+    void SetSearchField();
 
     // The character format of plain, blink and graphics text as the rich-text bridge reads it.
     QTextCharFormat Format(bool graphics, bool blink) const;
@@ -31,6 +34,8 @@ public:
 
 Q_SIGNALS:
     void EscapePressed();
+    // Enter in a search field.
+    void ReturnPressed();
     // Tab (forward) or Shift+Tab (backward): the edit moves to the neighbouring cell.
     void TabPressed(bool forward);
     // The content's height changed (in pixels, whole lines).
@@ -52,4 +57,5 @@ private:
     QFont m_standard;
     QFont m_graphics;
     int m_lineLength = 0;
+    bool m_searchField = false;
 };

@@ -1,9 +1,11 @@
 #include "app/EditCommands.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "app/CellEditor.h"
@@ -19,9 +21,31 @@
 #include "session/ProjectSession.h"
 #include "texts/MessageClipboard.h"
 
+namespace {
+
+int TablePart(const ProjectSession& session)
+{
+    return session.currentTable == 0 ? SessionSnapshot::OperatingTexts : SessionSnapshot::DiagnosticTexts;
+}
+
+// "Meldung 12 löschen", "3 Meldungen löschen": the step's name in the menu.
+QString MessagesStep(const char* one, const char* many, const TMessageTable& table, const QList<int>& slots)
+{
+    if (slots.size() == 1)
+        return EditCommands::tr(one).arg(table.At(slots.first()).number);
+    return EditCommands::tr(many).arg(slots.size());
+}
+
+} // namespace
+
 EditCommands::EditCommands(ProjectSession& session, MessageView& view, AppDialogs& dialogs, QWidget& parent)
     : QObject(&parent), m_session(session), m_view(view), m_dialogs(dialogs), m_parent(parent)
 {
+    connect(&session.history, &ProjectHistory::Restored, this, &EditCommands::showRestored);
+    m_view.CellEdit().store = [this](TMessageTable& table, int slot, int language, const QByteArray& text) {
+        const int index = &table == m_session.Table(1) ? 1 : 0;
+        m_session.history.RecordTyping(index, table.At(slot).number, language, text);
+    };
 }
 
 bool EditCommands::editorOpen() const
@@ -48,7 +72,12 @@ void EditCommands::NewMessage()
         return;
     if (!m_view.CellEdit().EndCellEdit(table))
         return;
-    if (!table.SetText(dialog.number, 0, QByteArray())) {
+    bool added = false;
+    const int number = dialog.number;
+    m_session.history.Record(tr("Neue Meldung %1").arg(number), TablePart(m_session),
+                             [&] { added = table.SetText(number, 0, QByteArray()); },
+                             {m_session.currentTable, number, 0});
+    if (!added) {
         MessageBox::Error(&m_parent, tr("Kein Platz für eine neue Meldung !"));
         return;
     }
@@ -74,7 +103,9 @@ void EditCommands::Delete()
     if (!m_session.IsOpen())
         return;
     if (m_view.EditorShown()) {
+        m_session.history.BreakTyping();
         m_view.Editor()->textCursor().removeSelectedText();
+        m_session.history.BreakTyping();
         return;
     }
     TMessageTable& table = *m_session.CurrentTable();
@@ -92,11 +123,19 @@ void EditCommands::Delete()
     // under it.
     if (!m_view.CellEdit().EndCellEdit(table))
         return;
-    const int before = table.Count();
-    for (int i = 0; i < n; ++i)
-        table.DeleteAt(first - 1);
-    if (table.Count() != before)
-        table.modified = {true, true}; // the files lose the messages, so closing must ask
+    QList<int> slots;
+    for (int i = 0; i < n && first - 1 + i < table.Count(); ++i)
+        slots.append(first - 1 + i);
+    if (slots.isEmpty())
+        return;
+    m_session.history.Record(MessagesStep(QT_TRANSLATE_NOOP("EditCommands", "Meldung %1 löschen"),
+                                          QT_TRANSLATE_NOOP("EditCommands", "%1 Meldungen löschen"), table, slots),
+                             TablePart(m_session), [&] {
+                                 for (int i = 0; i < n; ++i)
+                                     table.DeleteAt(first - 1);
+                                 table.modified = {true, true}; // the files lose the messages, so closing must ask
+                             },
+                             {m_session.currentTable, table.At(slots.first()).number, m_view.cellLanguage});
     m_session.Notify(ProjectSession::TablesChanged);
     table.MarkAllStale();
     m_view.RefreshLayout(table);
@@ -128,7 +167,61 @@ void EditCommands::SwitchLanguage()
 
 void EditCommands::Undo()
 {
-    m_view.Editor()->undo();
+    step(true);
+}
+
+void EditCommands::Redo()
+{
+    step(false);
+}
+
+void EditCommands::step(bool back)
+{
+    if (!m_session.IsOpen())
+        return;
+    QUndoStack& stack = m_session.history.Stack();
+    if (back ? !stack.canUndo() : !stack.canRedo())
+        return;
+    // The edited text is in the table already; one the file cannot hold is refused here.
+    const bool editing = m_view.EditorShown();
+    if (!m_view.CellEdit().EndCellEdit(*m_session.CurrentTable()))
+        return;
+    m_reopen = editing;
+    if (back)
+        stack.undo();
+    else
+        stack.redo();
+    m_reopen = false;
+}
+
+void EditCommands::showRestored(const HistoryPlace& place)
+{
+    if (!m_session.IsOpen())
+        return;
+    // Undone elsewhere than through step(): the open edit's text is the table's already.
+    const bool reopen = m_reopen || m_view.CellEdit().IsOpen();
+    m_view.CellEdit().Abandon();
+    if (place.number >= 0 && place.table != m_session.currentTable && m_session.Table(place.table))
+        ShowTable(place.table);
+    TMessageTable& table = *m_session.CurrentTable();
+    m_view.RefreshLayout(table);
+    MessageGrid& grid = *m_view.Grid();
+    const int slot = place.number >= 0 && place.table == m_session.currentTable ? table.IndexOf(place.number) : -1;
+    const int row = slot >= 0 ? slot + 1 : std::clamp(grid.Row(), 1, table.Count() + 1);
+    const int col = slot >= 0 ? place.language + 1 : std::max(grid.Col(), 1);
+    grid.SetSelection({col, row, col, row});
+    grid.ShowRow(row);
+    m_view.InvalidateGrid();
+    m_view.Editor()->viewport()->update();
+    if (reopen && slot >= 0 && place.caret >= 0) {
+        m_view.OpenCell(slot, place.language);
+        QTextCursor cursor = m_view.Editor()->textCursor();
+        cursor.setPosition(std::min(place.caret, m_view.Editor()->document()->characterCount() - 1));
+        m_view.Editor()->setTextCursor(cursor);
+    } else if (!m_view.EditorShown()) {
+        grid.setFocus(Qt::OtherFocusReason);
+    }
+    m_view.NotifyStatus();
 }
 
 QList<int> EditCommands::selectedSlots() const
@@ -145,7 +238,9 @@ QList<int> EditCommands::selectedSlots() const
 void EditCommands::Cut()
 {
     if (editorOpen()) {
+        m_session.history.BreakTyping();
         m_view.Editor()->cut();
+        m_session.history.BreakTyping();
         return;
     }
     const QList<int> slots = selectedSlots();
@@ -155,9 +250,15 @@ void EditCommands::Cut()
     // The messages are on the clipboard; a paste brings them back, so no question.
     TMessageTable& table = *m_session.CurrentTable();
     m_view.CellEdit().EndCellEdit(table);
-    for (int i = 0; i < slots.size(); ++i)
-        table.DeleteAt(slots.first());
-    table.modified = {true, true};
+    m_session.history.Record(MessagesStep(QT_TRANSLATE_NOOP("EditCommands", "Meldung %1 ausschneiden"),
+                                          QT_TRANSLATE_NOOP("EditCommands", "%1 Meldungen ausschneiden"), table, slots),
+                             TablePart(m_session), [&] {
+                                 const int first = slots.first();
+                                 for (int i = 0; i < slots.size(); ++i)
+                                     table.DeleteAt(first);
+                                 table.modified = {true, true};
+                             },
+                             {m_session.currentTable, table.At(slots.first()).number, m_view.cellLanguage});
     afterMessagesChanged(slots.first() + 1);
 }
 
@@ -178,7 +279,9 @@ void EditCommands::Copy()
 void EditCommands::Paste()
 {
     if (editorOpen()) {
+        m_session.history.BreakTyping();
         m_view.Editor()->paste();
+        m_session.history.BreakTyping();
         return;
     }
     if (!m_session.IsOpen())
@@ -205,16 +308,20 @@ void EditCommands::Paste()
     const int languages = m_session.project.displayType.LanguageCount();
     int firstRow = -1;
     bool full = false;
-    for (const auto& entry : entries) {
-        if (full || (table.IndexOf(entry.number) >= 0 && !replace))
-            continue;
-        for (int language = 0; language < languages && !full; ++language) {
-            full = !table.SetText(entry.number, language, entry.text[static_cast<size_t>(language)]);
-            table.modified[static_cast<size_t>(language)] = true;
+    const QString name = entries.size() == 1 ? tr("Meldung %1 einfügen").arg(entries.first().number)
+                                             : tr("%1 Meldungen einfügen").arg(entries.size());
+    m_session.history.Record(name, TablePart(m_session), [&] {
+        for (const auto& entry : entries) {
+            if (full || (table.IndexOf(entry.number) >= 0 && !replace))
+                continue;
+            for (int language = 0; language < languages && !full; ++language) {
+                full = !table.SetText(entry.number, language, entry.text[static_cast<size_t>(language)]);
+                table.modified[static_cast<size_t>(language)] = true;
+            }
+            if (firstRow < 0 && !full)
+                firstRow = table.IndexOf(entry.number) + 1;
         }
-        if (firstRow < 0 && !full)
-            firstRow = table.IndexOf(entry.number) + 1;
-    }
+    }, {m_session.currentTable, entries.first().number, m_view.cellLanguage});
     if (firstRow > 0)
         afterMessagesChanged(firstRow);
     if (full)
@@ -234,11 +341,19 @@ void EditCommands::afterMessagesChanged(int row)
     m_view.NotifyStatus();
 }
 
+CellEditor* EditCommands::typingTarget() const
+{
+    // A field of the find bar takes the attributes when it has the focus.
+    if (auto* field = qobject_cast<CellEditor*>(QApplication::focusWidget()))
+        return field;
+    return m_view.Editor();
+}
+
 void EditCommands::SetBlink(bool on)
 {
     QTextCharFormat format;
     format.setForeground(on ? QColor(255, 0, 0) : QColor(Qt::black));
-    m_view.Editor()->mergeCurrentCharFormat(format);
+    typingTarget()->mergeCurrentCharFormat(format);
     m_view.NotifyStatus();
 }
 
@@ -248,7 +363,7 @@ void EditCommands::SetGraphics(bool on)
     QTextCharFormat format;
     format.setFont(font);
     format.setFontFamilies(QStringList(font.family()));
-    m_view.Editor()->mergeCurrentCharFormat(format);
+    typingTarget()->mergeCurrentCharFormat(format);
     m_view.NotifyStatus();
 }
 
@@ -306,8 +421,10 @@ void EditCommands::ImportCharSet()
     if (dialog.exec() != QDialog::Accepted)
         return;
     try {
-        m_session.graphics.Import(dialog.sourceFile);
-        m_session.graphics.modified = true;
+        m_session.history.Record(tr("Zeichensatz importieren"), SessionSnapshot::Glyphs, [&] {
+            m_session.graphics.Import(dialog.sourceFile);
+            m_session.graphics.modified = true;
+        });
     } catch (const TavolinError& error) {
         MessageBox::Error(&m_parent, error.message());
     }

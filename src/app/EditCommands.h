@@ -5,8 +5,10 @@
 
 struct AppDialogs;
 class MessageView;
+class CellEditor;
 class ProjectSession;
 class QWidget;
+struct HistoryPlace;
 
 // The commands of the menu "&Bearbeiten", the editor's popup menu and the editing tool
 // buttons. MainActions disables those that need the editor while it is closed and all of
@@ -23,7 +25,9 @@ public:
     void PreviousMessage();
     void NextMessage();
     void SwitchLanguage();
+    // The project's history: the editor is closed and reopened at the changed cell.
     void Undo();
+    void Redo();
     // In the editor: its selection. Otherwise whole messages: copy puts the selected rows'
     // messages on the clipboard, cut also removes them, paste inserts copied messages at
     // their numbers (asking before it replaces existing ones).
@@ -44,12 +48,17 @@ public:
 
 private:
     bool editorOpen() const;
+    CellEditor* typingTarget() const;
     // Slots of the messages in the grid's selected rows (the empty last row aside).
     QList<int> selectedSlots() const;
     void afterMessagesChanged(int row);
+    void step(bool back);
+    // After an undo or redo: the grid shows the changed message, in the editor if one was open.
+    void showRestored(const HistoryPlace& place);
 
     ProjectSession& m_session;
     MessageView& m_view;
     AppDialogs& m_dialogs;
     QWidget& m_parent;
+    bool m_reopen = false;
 };

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "app/CharSetBox.h"
 #include "app/MessageView.h"
@@ -45,6 +46,7 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     deleteProject = Add(projectMenu, tr("Löschen..."));
     projectMenu->addSeparator();
     transfer = Add(projectMenu, tr("Übertragen..."));
+    transferSeveral = Add(projectMenu, tr("An mehrere Anzeigen übertragen..."));
     compare = Add(projectMenu, tr("Anzeige vergleichen..."));
     projectMenu->addSeparator();
     printMenu = projectMenu->addMenu(tr("&Drucken"));
@@ -53,6 +55,9 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     for (QMenu* menu : {printMenu, previewMenu, pdfMenu})
         for (const QString& language : {tr("Sprache1"), tr("Sprache2")})
             menu->addAction(language);
+    // The usual print key prints the first language, which every display type has.
+    printMenu->actions().first()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    printMenu->actions().first()->setShortcutContext(Qt::WindowShortcut);
     projectMenu->addSeparator();
     options = Add(projectMenu, tr("&Optionen..."));
     projectMenu->addSeparator();
@@ -70,20 +75,33 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     switchLanguage = Add(editMenu, tr("Sprache wechseln"), QKeySequence(Qt::CTRL | Qt::Key_S));
     editMenu->addSeparator();
     undo = Add(editMenu, tr("&Rückgängig"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo = Add(editMenu, tr("&Wiederherstellen"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     cut = Add(editMenu, tr("&Ausschneiden"), QKeySequence(Qt::CTRL | Qt::Key_X));
     copy = Add(editMenu, tr("&Kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C));
     paste = Add(editMenu, tr("&Einfügen"), QKeySequence(Qt::CTRL | Qt::Key_V));
     remove = Add(editMenu, tr("&Löschen"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
     editMenu->addSeparator();
+    // Ctrl+H is "Vorherige Meldung": replacing takes Ctrl+R.
+    find = Add(editMenu, tr("&Suchen..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    findNext = Add(editMenu, tr("&Weitersuchen"), QKeySequence(Qt::Key_F3));
+    findPrevious = Add(editMenu, tr("Rückwärts suchen"), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    replace = Add(editMenu, tr("&Ersetzen..."), QKeySequence(Qt::CTRL | Qt::Key_R));
+    editMenu->addSeparator();
     blinkOn = Add(editMenu, tr("Blink ein"), QKeySequence(Qt::CTRL | Qt::Key_F2));
     blinkOff = Add(editMenu, tr("Blink aus"), QKeySequence(Qt::Key_F2));
     editMenu->addSeparator();
-    graphicsOn = Add(editMenu, tr("Grafik ein"), QKeySequence(Qt::CTRL | Qt::Key_F3));
-    graphicsOff = Add(editMenu, tr("Grafik aus"), QKeySequence(Qt::Key_F3));
+    // F3 is "Weitersuchen", as in other editors.
+    graphicsOn = Add(editMenu, tr("Grafik ein"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    graphicsOff = Add(editMenu, tr("Grafik aus"), QKeySequence(Qt::Key_F4));
     editCharSet = Add(editMenu, tr("Zeichensatz editieren"));
     importCharSet = Add(editMenu, tr("Zeichensatz importieren"));
     editMenu->addSeparator();
     systemSettings = Add(editMenu, tr("Systemeinstellungen..."));
+
+    viewMenu = bar->addMenu(tr("&Ansicht"));
+    goToMessage = Add(viewMenu, tr("&Gehe zu Meldung..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+    viewMenu->addSeparator();
 
     helpMenu = bar->addMenu(QStringLiteral("?"));
     help = Add(helpMenu, tr("&Hilfe    F1"));
@@ -118,6 +136,7 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
 
     editorPopup = new QMenu(window);
     editorPopup->addAction(undo);
+    editorPopup->addAction(redo);
     editorPopup->addAction(cut);
     editorPopup->addAction(copy);
     editorPopup->addAction(paste);
@@ -125,6 +144,9 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
 
     connect(&session, &ProjectSession::Changed, this, &MainActions::Update);
     connect(&view, &MessageView::EditorShownChanged, this, &MainActions::Update);
+    const QUndoStack* stack = &session.history.Stack();
+    connect(stack, &QUndoStack::indexChanged, this, &MainActions::updateHistory);
+    connect(stack, &QUndoStack::cleanChanged, this, &MainActions::Update);
     Update();
 }
 
@@ -135,7 +157,7 @@ void MainActions::Update()
     const bool twoLanguages = isOpen && m_session.project.displayType.LanguageCount() > 1;
     const bool tables = isOpen && m_session.HasDiagnosticTexts();
 
-    for (QAction* a : {save, saveAs, close, transfer, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet,
+    for (QAction* a : {save, saveAs, close, transfer, transferSeveral, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet,
                        toolPrint, printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction(), systemSettings})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);
@@ -143,14 +165,20 @@ void MainActions::Update()
     charSetLabel->setEnabled(isOpen);
     charSetBox->setEnabled(isOpen);
     // Without the editor these would have nothing to work on; their shortcuts go with them.
-    for (QAction* a : {previousMessage, nextMessage, undo, blinkOn, blinkOff, graphicsOn, graphicsOff})
+    for (QAction* a : {previousMessage, nextMessage})
         a->setEnabled(editing);
+    for (QAction* a : {blinkOn, blinkOff, graphicsOn, graphicsOff})
+        a->setEnabled(editing || (isOpen && searchFieldsShown));
+    for (QAction* a : {find, findNext, findPrevious, replace})
+        a->setEnabled(isOpen);
+    updateHistory();
     // Without the editor the clipboard commands take whole messages.
     cut->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
     copy->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
     paste->setEnabled(isOpen);
     switchLanguage->setEnabled(editing && twoLanguages);
     remove->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
+    goToMessage->setEnabled(isOpen && !m_session.IsEmpty());
 
     // "Sprache2" of the print menus only for a display type with a second language.
     for (QMenu* menu : {printMenu, previewMenu, pdfMenu})
@@ -165,4 +193,14 @@ void MainActions::Update()
     diagnosticTexts->setChecked(tables && m_session.currentTable == 1);
 
     m_window->setWindowTitle(m_session.Caption());
+}
+
+void MainActions::updateHistory()
+{
+    const QUndoStack& stack = m_session.history.Stack();
+    const bool isOpen = m_session.IsOpen();
+    undo->setEnabled(isOpen && stack.canUndo());
+    redo->setEnabled(isOpen && stack.canRedo());
+    undo->setText(undo->isEnabled() ? tr("&Rückgängig: %1").arg(stack.undoText()) : tr("&Rückgängig"));
+    redo->setText(redo->isEnabled() ? tr("&Wiederherstellen: %1").arg(stack.redoText()) : tr("&Wiederherstellen"));
 }

@@ -29,6 +29,7 @@ public:
     QAction* close;
     QAction* deleteProject;
     QAction* transfer;
+    QAction* transferSeveral;
     QAction* compare;
     QAction* options;
     QAction* quit;
@@ -41,6 +42,7 @@ public:
     QAction* nextMessage;
     QAction* switchLanguage;
     QAction* undo;
+    QAction* redo;
     QAction* cut;
     QAction* copy;
     QAction* paste;
@@ -49,9 +51,15 @@ public:
     QAction* blinkOff;
     QAction* graphicsOn;
     QAction* graphicsOff;
+    QAction* find;
+    QAction* findNext;
+    QAction* findPrevious;
+    QAction* replace;
     QAction* editCharSet;
     QAction* importCharSet;
     QAction* systemSettings;
+    // "&Ansicht" menu; the preview dock adds its own entry
+    QAction* goToMessage;
     // "?" menu
     QAction* help;
     QAction* about;
@@ -67,12 +75,13 @@ public:
 
     QMenu* projectMenu;
     QMenu* editMenu;
+    QMenu* viewMenu;
     QMenu* helpMenu;
     QToolBar* toolBar;
     QLabel* charSetLabel;
     CharSetBox* charSetBox;
 
-    // The editor's popup menu: undo, cut, copy, paste, delete.
+    // The editor's popup menu: undo, redo, cut, copy, paste, delete.
     QMenu* editorPopup;
 
     // The one place that sets what is enabled, shown and ticked, and the window caption:
@@ -81,7 +90,13 @@ public:
     // are shown only for a display type with diagnostic texts, the table shown ticked.
     void Update();
 
+    // The find bar is shown: "Blink" and "Grafik" work in its fields too.
+    bool searchFieldsShown = false;
+
 private:
+    // "Rückgängig" and "Wiederherstellen" name the step they take back or do again.
+    void updateHistory();
+
     QMainWindow* m_window;
     const ProjectSession& m_session;
     const MessageView& m_view;

@@ -6,10 +6,12 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolBar>
 
 #include "app/CellEditor.h"
 #include "app/CharSetBox.h"
 #include "app/EditCommands.h"
+#include "app/FindCommands.h"
 #include "app/MainActions.h"
 #include "app/MessageGrid.h"
 #include "app/MessageView.h"
@@ -17,6 +19,7 @@
 #include "app/ProjectController.h"
 #include "app/ProjectFileCommands.h"
 #include "app/StatusBar.h"
+#include "app/ViewCommands.h"
 #include "charset/FontEditorEvents.h"
 #include "charset/FontEditorLink.h"
 #include "common/TavolinError.h"
@@ -37,12 +40,15 @@ MainWindow::MainWindow(QWidget* parent)
     setStatusBar(m_status);
     m_projects = std::make_unique<ProjectController>(m_session, *m_view, *m_actions, m_dialogs, *this);
     m_edit = std::make_unique<EditCommands>(m_session, *m_view, m_dialogs, *this);
+    m_find = new FindCommands(m_session, *m_view, *m_edit, *this);
     connect(&m_session.standard, &TCharSet::FontChange, this, &MainWindow::onFontChange);
     connect(&m_session.graphics, &TCharSet::FontChange, this, &MainWindow::onFontChange);
     connect(m_view, &MessageView::StatusChanged, this, &MainWindow::UpdateStatus);
     connect(m_view, &MessageView::EditorContextMenu, this,
             [this](const QPoint& pos) { m_actions->editorPopup->popup(pos); });
     connectCommands();
+    // Before the window state is restored, which shows the preview dock as it was left.
+    m_views = new ViewCommands(m_session, *m_view, *m_actions, *this);
     setTabOrder(m_actions->charSetBox, m_view->Grid());
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
@@ -61,6 +67,9 @@ void MainWindow::restoreWindow()
         resize(std::min(width, screen.width()), std::min(720, screen.height() - 40));
     }
     restoreState(QByteArray::fromBase64(SettingsStore::Read(SettingsStore::Key::WindowState).toLatin1()));
+    // The find bar opens with Ctrl+F, not with the window.
+    if (QToolBar* findBar = findChild<QToolBar*>(QStringLiteral("findToolBar")))
+        findBar->hide();
 }
 
 void MainWindow::saveWindow()
@@ -92,6 +101,7 @@ void MainWindow::connectCommands()
     connect(a.toolSave, &QAction::triggered, p, &ProjectController::SaveCommand);
     connect(a.close, &QAction::triggered, p, [p] { p->CloseProject(true); });
     connect(a.transfer, &QAction::triggered, p, &ProjectController::Transfer);
+    connect(a.transferSeveral, &QAction::triggered, p, &ProjectController::TransferToSeveral);
     connect(a.compare, &QAction::triggered, p, [p, e] {
         int number = -1;
         int language = 0;
@@ -105,6 +115,13 @@ void MainWindow::connectCommands()
         close();
     });
     connect(a.charSetBox, &CharSetBox::Settled, p, [p] { p->CharSetSettled(false); });
+    connect(&m_session.history, &ProjectHistory::Failed, this,
+            [this](const QString& message) { MessageBox::Error(this, message); });
+    // An undone character set choice shows the set it went back to.
+    connect(&m_session.history, &ProjectHistory::Restored, this, [this] {
+        if (m_session.IsOpen() && m_actions->charSetBox->currentText() != m_session.CharSetName())
+            m_actions->charSetBox->SetTextQuietly(m_session.CharSetName());
+    });
     connect(a.charSetBox, &CharSetBox::Confirmed, p, [p] { p->CharSetSettled(true); });
 
     connect(a.operatingTexts, &QAction::triggered, e, [e] { e->ShowTable(0); });
@@ -115,6 +132,7 @@ void MainWindow::connectCommands()
     connect(a.nextMessage, &QAction::triggered, e, &EditCommands::NextMessage);
     connect(a.switchLanguage, &QAction::triggered, e, &EditCommands::SwitchLanguage);
     connect(a.undo, &QAction::triggered, e, &EditCommands::Undo);
+    connect(a.redo, &QAction::triggered, e, &EditCommands::Redo);
     connect(a.cut, &QAction::triggered, e, &EditCommands::Cut);
     connect(a.copy, &QAction::triggered, e, &EditCommands::Copy);
     connect(a.paste, &QAction::triggered, e, &EditCommands::Paste);
@@ -127,11 +145,17 @@ void MainWindow::connectCommands()
     connect(a.toolEditCharSet, &QAction::triggered, e, &EditCommands::EditCharSet);
     connect(a.importCharSet, &QAction::triggered, e, &EditCommands::ImportCharSet);
     connect(a.systemSettings, &QAction::triggered, this, [this] {
-        if (m_session.IsOpen() && m_dialogs.systemeinstellungen->Edit(m_session.project, *m_session.Table(0)))
-            m_session.MarkModified();
+        if (!m_session.IsOpen())
+            return;
+        m_session.history.Record(tr("Systemeinstellungen ändern"),
+                                 SessionSnapshot::OperatingTexts | SessionSnapshot::Configuration, [this] {
+                                     if (m_dialogs.systemeinstellungen->Edit(m_session.project, *m_session.Table(0)))
+                                         m_session.MarkModified();
+                                 });
     });
     connect(a.help, &QAction::triggered, this, [this] { ShowHelp(this, HelpContext::Contents); });
     connect(a.about, &QAction::triggered, e, &EditCommands::ShowAbout);
+    m_find->Connect(a);
     (new PrintCommands(m_session, *m_view, *this))->Connect(a);
     (new ProjectFileCommands(m_session, *m_view, *m_projects, m_dialogs, *this))->Connect(a);
 }
@@ -188,6 +212,7 @@ void MainWindow::onGlyphEditorEvent(QEvent* event)
     } else if (m_session.IsOpen()) {
         try {
             if (m_session.graphics.CheckExternalChange()) {
+                m_session.history.RecordGlyphChange();
                 m_view->InvalidateGrid();
                 m_view->Editor()->viewport()->update();
             }

@@ -7,10 +7,12 @@
 #include "session/ProjectSession.h"
 
 class EditCommands;
+class FindCommands;
 class MainActions;
 class MessageView;
 class ProjectController;
 class StatusBar;
+class ViewCommands;
 
 // The editor's one main window: it owns the open project, the grid with its in-place
 // editor, the menus and every dialog, and routes the notifications of the glyph editor
@@ -30,6 +32,8 @@ public:
     StatusBar* Status() const { return m_status; }
     ProjectController* Projects() const { return m_projects.get(); }
     EditCommands* Edit() const { return m_edit.get(); }
+    FindCommands* Finder() const { return m_find; }
+    ViewCommands* Views() const { return m_views; }
 
     // The start screen is not offered (a project is opened from the command line).
     void SkipStartScreen() { m_firstActivation = false; }
@@ -60,5 +64,7 @@ private:
     AppDialogs m_dialogs;
     std::unique_ptr<ProjectController> m_projects;
     std::unique_ptr<EditCommands> m_edit;
+    FindCommands* m_find = nullptr;
+    ViewCommands* m_views = nullptr;
     bool m_firstActivation = true;
 };

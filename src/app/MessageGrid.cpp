@@ -63,7 +63,10 @@ void MessageGrid::SetRowCount(int count)
     for (int r = old; r < count; ++r)
         m_rowHeights[r] = m_defaultRowHeight;
     m_row = std::min(m_row, count - 1);
-    m_topRow = std::min(m_topRow, count - 1);
+    if (m_topRow > count - 1) {
+        m_topRow = count - 1;
+        m_topOffset = 0;
+    }
     m_selection.top = std::min(m_selection.top, count - 1);
     m_selection.bottom = std::min(m_selection.bottom, count - 1);
     updateScrollBars();
@@ -75,19 +78,33 @@ bool MessageGrid::SetRowHeight(int row, int height)
     if (row < 0 || row >= RowCount() || m_rowHeights[row] == height)
         return false;
     m_rowHeights[row] = height;
-    updateScrollBars();
+    if (row == m_topRow)
+        m_topOffset = std::clamp(m_topOffset, 0, std::max(0, height));
     return true;
 }
 
-void MessageGrid::SetTopRow(int row)
+void MessageGrid::scrollTo(int row, int offset)
 {
     row = std::clamp(row, 1, std::max(1, RowCount() - 1));
-    if (row == m_topRow)
+    offset = std::clamp(offset, 0, std::max(0, m_rowHeights[row]));
+    if (row == m_topRow && offset == m_topOffset)
         return;
     m_topRow = row;
+    m_topOffset = offset;
     updateScrollBars();
     viewport()->update();
     Q_EMIT TopLeftChanged();
+}
+
+void MessageGrid::scrollToY(int y)
+{
+    y = std::max(0, y);
+    int row = 1;
+    while (row < RowCount() - 1 && y >= m_rowHeights[row] + LineWidth) {
+        y -= m_rowHeights[row] + LineWidth;
+        ++row;
+    }
+    scrollTo(row, y);
 }
 
 void MessageGrid::SetLeftCol(int col)
@@ -144,19 +161,35 @@ int MessageGrid::ClientHeight() const
     return viewport()->height();
 }
 
+int MessageGrid::rowY(int row) const
+{
+    int y = 0;
+    for (int r = 1; r < row && r < RowCount(); ++r)
+        y += m_rowHeights[r] + LineWidth;
+    return y;
+}
+
 int MessageGrid::rowTop(int row) const
 {
     if (row == 0)
         return 0;
+    if (row >= m_topRow)
+        return bodyTop() - m_topOffset + rowY(row) - rowY(m_topRow);
+    return bodyTop() - scrollY() + rowY(row);
+}
+
+bool MessageGrid::rowVisible(int row) const
+{
+    if (row == 0)
+        return true;
     if (row < m_topRow || row >= RowCount())
-        return -1;
-    int y = m_rowHeights[0] + LineWidth;
-    for (int r = m_topRow; r < row; ++r) {
-        y += m_rowHeights[r] + LineWidth;
-        if (y >= viewport()->height())
-            return -1;
-    }
-    return y < viewport()->height() ? y : -1;
+        return false;
+    return rowTop(row) < viewport()->height() && rowTop(row) + m_rowHeights[row] >= bodyTop();
+}
+
+bool MessageGrid::RowCutAtBottom(int row) const
+{
+    return row >= 1 && rowVisible(row) && rowTop(row) + m_rowHeights[row] > viewport()->height();
 }
 
 int MessageGrid::colLeft(int col) const
@@ -174,10 +207,12 @@ int MessageGrid::colLeft(int col) const
 QRect MessageGrid::CellRect(int col, int row) const
 {
     const int x = colLeft(col);
-    const int y = rowTop(row);
-    if (x < 0 || y < 0)
+    if (x < 0 || !rowVisible(row))
         return {};
-    return QRect(x, y, m_colWidths[col], m_rowHeights[row]).intersected(viewport()->rect());
+    QRect area = viewport()->rect();
+    if (row > 0)
+        area.setTop(bodyTop());
+    return QRect(x, rowTop(row), m_colWidths[col], m_rowHeights[row]).intersected(area);
 }
 
 bool MessageGrid::MouseToCell(const QPoint& point, int& col, int& row) const
@@ -191,12 +226,16 @@ bool MessageGrid::MouseToCell(const QPoint& point, int& col, int& row) const
         }
     }
     row = -1;
-    const int last = LastVisibleRow();
-    for (int r = 0; r <= last; r = (r == 0 ? m_topRow : r + 1)) {
-        const int y = rowTop(r);
-        if (y >= 0 && point.y() >= y && point.y() < y + m_rowHeights[r] + LineWidth) {
-            row = r;
-            break;
+    if (point.y() < bodyTop()) {
+        row = point.y() >= 0 ? 0 : -1;
+    } else {
+        int y = bodyTop() - m_topOffset;
+        for (int r = m_topRow; r < RowCount() && y < viewport()->height(); ++r) {
+            if (point.y() >= y && point.y() < y + m_rowHeights[r] + LineWidth) {
+                row = r;
+                break;
+            }
+            y += m_rowHeights[r] + LineWidth;
         }
     }
     return col >= 0 && row >= 0;
@@ -204,7 +243,7 @@ bool MessageGrid::MouseToCell(const QPoint& point, int& col, int& row) const
 
 int MessageGrid::LastVisibleRow() const
 {
-    int y = m_rowHeights[0] + LineWidth;
+    int y = bodyTop() - m_topOffset;
     int r = m_topRow;
     const int height = viewport()->height();
     while (r < RowCount() && y < height) {
@@ -214,18 +253,9 @@ int MessageGrid::LastVisibleRow() const
     return r - 1;
 }
 
-int MessageGrid::maxTopRow() const
+int MessageGrid::maxScrollY() const
 {
-    const int available = viewport()->height() - m_rowHeights[0] - LineWidth;
-    int used = 0;
-    int r = RowCount() - 1;
-    while (r >= 1) {
-        used += m_rowHeights[r] + LineWidth;
-        if (used > available)
-            return std::min(r + 1, RowCount() - 1);
-        --r;
-    }
-    return 1;
+    return std::max(0, rowY(RowCount()) - (viewport()->height() - bodyTop()));
 }
 
 int MessageGrid::maxLeftCol() const
@@ -245,10 +275,11 @@ void MessageGrid::updateScrollBars()
     // Row heights change while a layout is running; the bars follow without feeding
     // their clamped values back as scrolling.
     m_syncingScrollBars = true;
-    const int maxTop = std::max(maxTopRow(), m_topRow);
-    verticalScrollBar()->setRange(0, maxTop - 1);
-    verticalScrollBar()->setPageStep(std::max(1, LastVisibleRow() - m_topRow));
-    verticalScrollBar()->setValue(m_topRow - 1);
+    const int y = scrollY();
+    verticalScrollBar()->setRange(0, std::max(maxScrollY(), y));
+    verticalScrollBar()->setPageStep(std::max(1, viewport()->height() - bodyTop()));
+    verticalScrollBar()->setSingleStep(std::max(1, m_defaultRowHeight));
+    verticalScrollBar()->setValue(y);
     const int maxLeft = std::max(maxLeftCol(), m_leftCol);
     horizontalScrollBar()->setRange(0, maxLeft - 1);
     horizontalScrollBar()->setPageStep(1);
@@ -260,32 +291,27 @@ void MessageGrid::scrollContentsBy(int, int)
 {
     if (m_syncingScrollBars)
         return;
-    const int top = verticalScrollBar()->value() + 1;
-    const int left = horizontalScrollBar()->value() + 1;
-    if (top == m_topRow && left == m_leftCol)
-        return;
-    m_topRow = std::clamp(top, 1, std::max(1, RowCount() - 1));
-    m_leftCol = std::clamp(left, 1, std::max(1, ColCount() - 1));
-    viewport()->update();
-    Q_EMIT TopLeftChanged();
+    const int y = verticalScrollBar()->value();
+    const int left = std::clamp(horizontalScrollBar()->value() + 1, 1, std::max(1, ColCount() - 1));
+    if (left != m_leftCol) {
+        m_leftCol = left;
+        viewport()->update();
+        Q_EMIT TopLeftChanged();
+    }
+    if (y != scrollY())
+        scrollToY(y);
 }
 
 void MessageGrid::makeRowVisible(int row)
 {
-    if (row < m_topRow) {
-        SetTopRow(row);
+    if (row < 1 || row >= RowCount())
         return;
-    }
-    const int height = viewport()->height();
-    for (;;) {
-        const int y = rowTop(row);
-        if (m_topRow >= row || (y >= 0 && y + m_rowHeights[row] <= height))
-            return;
-        const int before = m_topRow;
-        SetTopRow(m_topRow + 1);
-        if (m_topRow == before)
-            return;
-    }
+    const int top = rowTop(row);
+    const int bottom = top + m_rowHeights[row];
+    if (top < bodyTop() || m_rowHeights[row] > viewport()->height() - bodyTop())
+        scrollTo(row, 0);
+    else if (bottom > viewport()->height())
+        scrollToY(scrollY() + bottom - viewport()->height());
 }
 
 void MessageGrid::Freeze()
@@ -312,17 +338,24 @@ void MessageGrid::paintEvent(QPaintEvent*)
     }
     const QRect area = viewport()->rect();
     painter.fillRect(area, palette().window());
-    int y = 0;
-    for (int r = 0; r < RowCount() && y < area.height(); r = (r == 0 ? m_topRow : r + 1)) {
+    const auto paintRow = [&](int r, int y) {
         int x = 0;
         for (int c = 0; c < ColCount() && x < area.width(); c = (c == 0 ? m_leftCol : c + 1)) {
             paintCell(painter, QRect(x, y, m_colWidths[c], m_rowHeights[r]), c, r);
             x += m_colWidths[c] + LineWidth;
         }
+    };
+    // The rows below the header; the top one may be cut at its top, so the header is
+    // painted last, over it.
+    painter.save();
+    painter.setClipRect(area.adjusted(0, bodyTop(), 0, 0));
+    int y = bodyTop() - m_topOffset;
+    for (int r = m_topRow; r < RowCount() && y < area.height(); ++r) {
+        paintRow(r, y);
         y += m_rowHeights[r] + LineWidth;
-        if (r == 0 && m_topRow >= RowCount())
-            break;
     }
+    painter.restore();
+    paintRow(0, 0);
 }
 
 void MessageGrid::paintCell(QPainter& painter, const QRect& rect, int col, int row)
@@ -348,7 +381,8 @@ void MessageGrid::paintCell(QPainter& painter, const QRect& rect, int col, int r
     if (!cellPainter || rect.isEmpty())
         return;
     painter.save();
-    painter.setClipRect(rect);
+    // The owner draws into the whole cell; only its visible part shows.
+    painter.setClipRect(rect, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     painter.setPen(pal.color(QPalette::Text));
     painter.setFont(font());
     cellPainter(painter, rect, row, col);
@@ -441,9 +475,12 @@ void MessageGrid::wheelEvent(QWheelEvent* event)
 {
     const QPoint delta = event->angleDelta();
     if (delta.y() != 0) {
-        // Three rows a notch, and no further down than the last rows filling the view.
-        const int top = m_topRow - delta.y() / 40;
-        SetTopRow(delta.y() < 0 ? std::min(top, std::max(maxTopRow(), m_topRow)) : top);
+        // Three lines a notch (or the touchpad's own pixels), and no further down than the
+        // last rows filling the view.
+        const int step = !event->pixelDelta().isNull() ? event->pixelDelta().y()
+                                                         : delta.y() * 3 * std::max(1, m_defaultRowHeight) / 120;
+        const int y = scrollY() - step;
+        scrollToY(step < 0 ? std::min(y, std::max(maxScrollY(), scrollY())) : y);
     }
     else if (delta.x() != 0)
         SetLeftCol(m_leftCol - (delta.x() > 0 ? 1 : -1));

@@ -9,8 +9,8 @@
 class QPainter;
 
 // A drawn grid with one fixed header row and one fixed number column, row heights set
-// per row, scrolling by whole rows and columns, a current cell and a rectangular
-// selection. It knows nothing about messages: the owner draws every cell through
+// per row, scrolling by pixels down the rows (a row taller than the window can be read
+// to its end) and by whole columns across, a current cell and a rectangular selection. It knows nothing about messages: the owner draws every cell through
 // `cellPainter` and reacts to the signals.
 class MessageGrid : public QAbstractScrollArea
 {
@@ -41,12 +41,16 @@ public:
     int RowCount() const { return static_cast<int>(m_rowHeights.size()); }
     void SetRowCount(int count);
     int RowHeight(int row) const { return m_rowHeights.value(row); }
-    // Returns whether the height changed; the grid repaints only on Repaint().
+    // Returns whether the height changed; the grid repaints and sets its scroll bar only
+    // on Repaint(), so a caller can set every row's height at little cost.
     bool SetRowHeight(int row, int height);
     void SetDefaultRowHeight(int height) { m_defaultRowHeight = height; }
 
     int TopRow() const { return m_topRow; }
-    void SetTopRow(int row);
+    // Pixels of the top row scrolled out above the header.
+    int TopOffset() const { return m_topOffset; }
+    // The row's top at the top of the rows' area.
+    void SetTopRow(int row) { scrollTo(row, 0); }
     int LeftCol() const { return m_leftCol; }
     void SetLeftCol(int col);
 
@@ -64,17 +68,25 @@ public:
     // corner given as right/bottom, so a caller picks it by the order of the columns.
     void SetSelection(const Selection& selection);
 
-    // The cell's rectangle in viewport coordinates; empty when the cell is not visible.
+    // The visible part of the cell's rectangle in viewport coordinates; empty when the
+    // cell is not visible.
     QRect CellRect(int col, int row) const;
+    // The row is visible and reaches below the viewport's bottom.
+    bool RowCutAtBottom(int row) const;
     // The cell under a viewport point; false outside every cell.
     bool MouseToCell(const QPoint& point, int& col, int& row) const;
     int ClientHeight() const;
     // The last row that is at least partly visible.
     int LastVisibleRow() const;
-    // Scrolls until the row is fully visible (or at the top).
+    // Scrolls until the row is fully visible, or its top at the top when it is taller
+    // than the window.
     void ShowRow(int row) { makeRowVisible(row); }
 
-    void Repaint() { viewport()->update(); }
+    void Repaint()
+    {
+        updateScrollBars();
+        viewport()->update();
+    }
 
     // While frozen the grid shows the picture it had when frozen, so that nothing
     // half-built (a font being replaced) is ever seen.
@@ -111,9 +123,15 @@ protected:
 
 private:
     void updateScrollBars();
-    int maxTopRow() const;
+    int bodyTop() const { return m_rowHeights[0] + LineWidth; }
+    int rowY(int row) const; // pixels from row 1's top to the row's top
+    int scrollY() const { return rowY(m_topRow) + m_topOffset; }
+    int maxScrollY() const;
+    void scrollTo(int row, int offset);
+    void scrollToY(int y);
     int maxLeftCol() const;
-    int rowTop(int row) const; // viewport y of a visible row, -1 when not visible
+    int rowTop(int row) const; // viewport y of a row's top (above the body when cut there)
+    bool rowVisible(int row) const;
     int colLeft(int col) const;
     void moveCurrent(int col, int row);
     void makeRowVisible(int row);
@@ -123,6 +141,7 @@ private:
     QVector<int> m_rowHeights;
     int m_defaultRowHeight = 16;
     int m_topRow = 1;
+    int m_topOffset = 0;
     int m_leftCol = 1;
     int m_col = 1;
     int m_row = 1;

@@ -47,8 +47,10 @@ MessageView::MessageView(const TCharSet& standard, const TCharSet& graphics, QWi
     connect(m_editor, &CellEditor::TabPressed, this, &MessageView::MoveEdit);
     connect(m_editor, &CellEditor::ContextMenuRequested, this, &MessageView::EditorContextMenu);
     connect(m_editor, &QTextEdit::textChanged, this, [this] {
-        if (m_table && m_panel->isVisible())
+        if (m_table && m_panel->isVisible()) {
             CheckLineLength(*m_table);
+            m_cellEdit.FollowTyping(*m_table);
+        }
     });
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &MessageView::StatusChanged);
     connect(m_editor, &QTextEdit::selectionChanged, this, &MessageView::StatusChanged);
@@ -180,33 +182,26 @@ void MessageView::LayoutGrid(TMessageTable& table, int requested)
         m_grid->SetRowCount(table.Count() + 2);
 
     const int h = lineHeight();
-    int free = m_grid->ClientHeight() - m_grid->RowHeight(0) - 1;
     const int editRow = m_cellEdit.IsOpen() ? m_cellEdit.slot + 1 : -1;
     bool changed = false;
-    for (int r = m_grid->TopRow(); r <= table.Count(); ++r) {
+    // Every row gets its whole height, so the grid can scroll through a message taller
+    // than the window pixel by pixel.
+    for (int r = 1; r <= table.Count(); ++r) {
         TMessage& message = table.At(r - 1);
-        int rowHeight = message.rowHeight;
         if (r == editRow) {
-            rowHeight = requested != 0 ? requested : m_editor->document()->blockCount() * h;
+            int rowHeight = requested != 0 ? requested : m_editor->document()->blockCount() * h;
             if (LanguageCount() == 2)
                 rowHeight = std::max(rowHeight, MeasureTextHeight(table, r - 1, 1 - m_cellEdit.language, false));
             message.rowHeight = static_cast<qint16>(std::min(rowHeight, 32767));
         }
-        bool clipped = false;
-        if (free < rowHeight) {
-            rowHeight = free;
-            clipped = true;
-            free = 0;
-        } else {
-            free -= rowHeight + 1;
-        }
-        changed |= m_grid->SetRowHeight(r, rowHeight);
-        if (message.rowClipped != clipped) {
-            message.rowClipped = clipped;
-            changed = true;
-        }
-        if (free <= 0)
-            break;
+        changed |= m_grid->SetRowHeight(r, message.rowHeight);
+    }
+    const int last = std::min(m_grid->LastVisibleRow(), table.Count());
+    for (int r = m_grid->TopRow(); r <= last; ++r) {
+        TMessage& message = table.At(r - 1);
+        const bool clipped = m_grid->RowCutAtBottom(r);
+        changed |= message.rowClipped != clipped;
+        message.rowClipped = clipped;
     }
     PlaceEditor(table);
     if (changed || first)
@@ -277,12 +272,7 @@ void MessageView::onCellClicked()
         return;
     cellSlot = row - 1;
     cellLanguage = col - 1;
-    while (m_table->At(cellSlot).rowClipped && m_grid->TopRow() < cellSlot + 1) {
-        const int top = m_grid->TopRow();
-        m_grid->SetTopRow(top + 1);
-        if (m_grid->TopRow() == top)
-            break;
-    }
+    m_grid->ShowRow(cellSlot + 1);
     m_editor->SetFonts(StandardFont(), GraphicsFont());
     m_cellEdit.BeginCellEdit(*m_table, m_editor, m_panel, cellSlot, cellLanguage);
     Q_EMIT StatusChanged();
@@ -395,8 +385,8 @@ void MessageView::onHeightRequested(int height)
         return;
     if (height != m_editor->height())
         LayoutGrid(*m_table, height);
-    if (cellSlot < m_table->Count() && m_table->At(cellSlot).rowClipped && m_grid->TopRow() < cellSlot + 1)
-        m_grid->SetTopRow(m_grid->TopRow() + 1);
+    if (cellSlot < m_table->Count() && m_grid->RowCutAtBottom(cellSlot + 1))
+        m_grid->ShowRow(cellSlot + 1);
 }
 
 void MessageView::onGridResized()

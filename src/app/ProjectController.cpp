@@ -23,6 +23,7 @@
 #include "transfer/DisplayCompare.h"
 #include "transfer/ui/DisplayCompareDialog.h"
 #include "transfer/ui/Laden.h"
+#include "transfer/ui/MultiDownloadDialog.h"
 #include "transfer/ui/Uebertragen.h"
 
 ProjectController::ProjectController(ProjectSession& session, MessageView& view, MainActions& actions,
@@ -284,9 +285,12 @@ void ProjectController::CharSetSettled(bool confirmed)
                 return;
             }
         }
-        m_session.SetCharSetName(newName);
-        m_session.ImportGraphics(newName);
-        m_session.MarkModified();
+        m_session.history.Record(tr("Zeichensatz %1 wählen").arg(newName),
+                                 SessionSnapshot::Configuration | SessionSnapshot::Glyphs, [&] {
+                                     m_session.SetCharSetName(newName);
+                                     m_session.ImportGraphics(newName);
+                                     m_session.MarkModified();
+                                 });
         if (FontEditorLink::Instance().IsVisible()) {
             m_session.graphics.EndEditor();
             m_session.graphics.StartEditor(&m_parent, m_parent.x(), m_parent.y());
@@ -311,6 +315,21 @@ void ProjectController::Transfer()
         return;
     if (!runTransfer(m_session, true))
         MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
+}
+
+void ProjectController::TransferToSeveral()
+{
+    if (!m_session.IsOpen())
+        return;
+    Uebertragen& selection = *m_dialogs.uebertragen;
+    selection.SetDisplayType(m_session.project.displayType);
+    if (selection.exec() != QDialog::Accepted)
+        return;
+    if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
+        return;
+    MultiDownloadDialog dialog(&m_parent);
+    dialog.SetJob(m_session.Job(true));
+    dialog.exec();
 }
 
 bool ProjectController::CompareWithDisplay(int& number, int& language)

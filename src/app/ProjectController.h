@@ -45,6 +45,9 @@ public:
     void CharSetSettled(bool confirmed = false);
 
     void Transfer();
+    // "An mehrere Anzeigen übertragen...": the selection, then one download to every port
+    // of a list at once.
+    void TransferToSeveral();
     // "Anzeige vergleichen...": reads the display into memory and lists what differs.
     // True when the user chose a message of the operating texts to be shown.
     bool CompareWithDisplay(int& number, int& language);

@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 
 #include "app/MainWindow.h"
 #include "app/ProjectController.h"
+#include "app/StartOptions.h"
 #include "charset/FontEditorLink.h"
 #include "charset/TempFile.h"
 #include "common/Language.h"
@@ -12,36 +14,78 @@
 #include "common/ui/MessageBox.h"
 #include "project/ProjectFolders.h"
 
+namespace {
+
+// Help and version go to stdout, a wrong command line to stderr; a failed write (a full
+// disk behind a redirection) is an error, not a success.
+int Print(std::FILE* stream, const QString& text, int status)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    const bool written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream)
+                             == static_cast<size_t>(bytes.size())
+                         && std::fflush(stream) == 0;
+    if (!written && stream == stdout)
+        return Print(stderr,
+                     QCoreApplication::translate("StartOptions", "Die Standardausgabe kann nicht geschrieben werden.\n"),
+                     1);
+    return status;
+}
+
+} // namespace
+
 // tavolin [--lang de|en] [PROJECT_DIR]: without a folder the start screen decides what opens; with one,
 // that project opens at once.
 int main(int argc, char** argv)
 {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    Language::Choice language = Language::Choice::German;
+    StartOptions options;
+    try {
+        language = Language::FromArguments(args);
+        options = ReadStartOptions(args);
+    } catch (const TavolinError& error) {
+        options.action = StartOptions::Action::Fail;
+        options.error = error.message();
+    }
+    if (options.action != StartOptions::Action::Run) {
+        // Help and errors need the chosen language, but no window system.
+        QCoreApplication core(argc, argv);
+        Language::Install(language, false);
+        if (options.action == StartOptions::Action::Help)
+            return Print(stdout, StartUsage(), 0);
+        if (options.action == StartOptions::Action::Version)
+            return Print(stdout, StartVersion(), 0);
+        return Print(stderr, options.error + QLatin1Char('\n') + StartUsage(), 2);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavolin"));
-    QStringList args = QApplication::arguments();
-    try {
-        Language::Install(Language::FromArguments(args), true);
-    } catch (const TavolinError& error) {
-        std::fputs(qPrintable(error.message() + QLatin1Char('\n')), stderr);
-        return 2;
-    }
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.muran.Tavolin"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("de.muran.Tavolin")));
+    Language::Install(language, true);
+    int status = 0;
     try {
         InitBaseFolderSetting();
         MainWindow window;
-        if (args.size() > 1) {
+        if (!options.projectFolder.isEmpty()) {
             window.SkipStartScreen();
-            const QString folder = args[1];
+            const QString folder = options.projectFolder;
             QTimer::singleShot(0, &window, [&window, folder] { window.Projects()->OpenFolder(folder); });
         }
         window.show();
-        app.exec();
+        status = app.exec();
     } catch (const TavolinError& error) {
         MessageBox::Error(nullptr, error.message());
+        status = 1;
     } catch (const std::exception& error) {
         MessageBox::Error(nullptr, QString::fromLocal8Bit(error.what()));
+        status = 1;
     }
     FontEditorLink::Shutdown();
     RemoveOwnTempFiles();
-    return 0;
+    return status;
 }

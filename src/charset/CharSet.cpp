@@ -137,6 +137,22 @@ bool TCharSet::CheckExternalChange()
     return true;
 }
 
+QByteArray TCharSet::Glyphs() const
+{
+    if (fntPath.isEmpty() || !QFileInfo::exists(fntPath))
+        return QByteArray();
+    return EditableFont::ToPix(EditableFont::ReadFile(fntPath), fntPath);
+}
+
+void TCharSet::SetGlyphs(const QByteArray& pix)
+{
+    if (fntPath.isEmpty() || pix.isEmpty())
+        return;
+    PixDataToFont(pix, fntPath, QFileInfo(fntPath).fileName());
+    fntDate = ModificationTime(fntPath);
+    RebuildFont();
+}
+
 void TCharSet::PurgePendingDeletes()
 {
     if (pendingDeletes.isEmpty())

@@ -27,6 +27,10 @@ public:
     // Deletes the editable font file and removes the font.
     void Release();
     bool RebuildFont();
+    // The glyphs as the 1568 bytes of a ".pix" file; empty before the first Import.
+    QByteArray Glyphs() const;
+    // Replaces the glyphs (an undo or redo) and rebuilds the font; not an outside change.
+    void SetGlyphs(const QByteArray& pix);
     // True once after the editable font file was rewritten (by the glyph editor).
     bool CheckExternalChange();
     void PurgePendingDeletes();

@@ -28,8 +28,19 @@ FontEditorLink& FontEditorLink::Instance()
     // Deliberately never destroyed: the library must stay mapped while the editor's
     // windows and the events it posted may still exist.
     if (!link)
-        link = new FontEditorLink(ProgramFolder() + QStringLiteral("/fontedit"));
+        link = new FontEditorLink(LibraryPath());
     return *link;
+}
+
+QString FontEditorLink::LibraryPath()
+{
+#ifdef Q_OS_WIN
+    return ShippedFile(QStringLiteral("fontedit.dll"));
+#elif defined(Q_OS_MACOS)
+    return ShippedFile(QStringLiteral("libfontedit.dylib"));
+#else
+    return ShippedFile(QStringLiteral("libfontedit.so"));
+#endif
 }
 
 void FontEditorLink::Shutdown()

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-// The program's side of the glyph editor library ("fontedit" in the program folder).
+// The program's side of the glyph editor library ("fontedit", shipped with the program).
 // The library is loaded once; each entry point is looked up at every call, and a
 // missing library or entry point makes the call do nothing. The link keeps the editor
 // window's offset from the main window's top left corner ("FonteditorPosX/Y").
@@ -13,10 +13,12 @@ class FontEditorLink
 public:
     // The link of this run, loading the library from the program folder on first use.
     static FontEditorLink& Instance();
+    // The library's file, beside the program or in the installed library folder.
+    static QString LibraryPath();
     // Ends the editor and stores the offsets; main programs call it before they quit.
     static void Shutdown();
 
-    // `libraryPath` without prefix or suffix, as QLibrary takes it.
+    // `libraryPath` as QLibrary takes it.
     explicit FontEditorLink(const QString& libraryPath);
     FontEditorLink(const FontEditorLink&) = delete;
     FontEditorLink& operator=(const FontEditorLink&) = delete;

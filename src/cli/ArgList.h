@@ -21,13 +21,15 @@ public:
 QString Shown(const QString& text);
 
 // Positional arguments and options of one subcommand. Options in `valued` take a value
-// ("--format csv" or "--format=csv") and may be given once; options in `flags` take none;
+// ("--format csv" or "--format=csv") and may be given once, those in `repeatable` as often
+// as wanted (all values in `repeated`, the first also in `options`); options in `flags` take none;
 // any other argument beginning with "-" is refused. "--" ends the options: everything
 // after it is positional, also "-" and names beginning with "-".
 struct ArgList
 {
     QStringList positional;
     QMap<QString, QString> options;
+    QMap<QString, QStringList> repeated;
 
     bool Has(const QString& option) const { return options.contains(option); }
     QString Value(const QString& option, const QString& fallback = QString()) const
@@ -35,11 +37,16 @@ struct ArgList
         return options.value(option, fallback);
     }
 
-    static ArgList Parse(const QStringList& args, const QStringList& valued, const QStringList& flags)
+    static ArgList Parse(const QStringList& args, const QStringList& valued, const QStringList& flags,
+                         const QStringList& repeatable = {})
     {
         ArgList parsed;
         const auto add = [&](const QString& option, const QString& value) {
-            if (parsed.options.contains(option))
+            if (repeatable.contains(option)) {
+                parsed.repeated[option].append(value);
+                if (parsed.options.contains(option))
+                    return;
+            } else if (parsed.options.contains(option))
                 throw UsageError(QCoreApplication::translate("cli", "%1 ist mehrfach angegeben.").arg(Shown(option)));
             parsed.options.insert(option, value);
         };

@@ -73,7 +73,7 @@ int Run(const QStringList& args)
         throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Anzeigetyp \"%1\" hat keine Diagnosetexte.")
                                .arg(type.name));
 
-    const QString fixPath = ProgramFolder() + QLatin1Char('/') + type.kind + QStringLiteral(".fix");
+    const QString fixPath = ShippedFile(type.kind + QStringLiteral(".fix"));
     if (!QFileInfo(fixPath).isFile())
         throw TavolinError(
             QCoreApplication::translate("PrintCommand", "Der Standardzeichensatz \"%1\" fehlt.").arg(Native(fixPath)));

@@ -5,13 +5,14 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "cli/Interrupt.h"
+#include "cli/MultiDownload.h"
 #include "cli/ReadWarningOutput.h"
 #include "common/AtomicFile.h"
 #include "common/Messages.h"
@@ -24,49 +25,8 @@
 
 namespace {
 
-std::atomic<bool>* g_abortFlag = nullptr;
-volatile std::sig_atomic_t g_signal = SIGINT;
-
-extern "C" void OnInterrupt(int signal)
-{
-    // Only lock-free values are touched here; the next wait of the link ends the run.
-    g_signal = signal;
-    if (g_abortFlag)
-        g_abortFlag->store(true);
-}
-
-// As for any program ended by a signal: 130 after Ctrl+C, 143 after SIGTERM.
-int AbortExitCode()
-{
-    return 128 + static_cast<int>(g_signal);
-}
-
-// Ctrl+C counts as "Abbruch" while it is installed.
-class InterruptGuard
-{
-public:
-    explicit InterruptGuard(std::atomic<bool>& flag)
-    {
-        g_abortFlag = &flag;
-        struct sigaction action{};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previousInt);
-        sigaction(SIGTERM, &action, &previousTerm);
-    }
-    ~InterruptGuard()
-    {
-        sigaction(SIGINT, &previousInt, nullptr);
-        sigaction(SIGTERM, &previousTerm, nullptr);
-        g_abortFlag = nullptr;
-    }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-private:
-    struct sigaction previousInt{};
-    struct sigaction previousTerm{};
-};
+using cli::AbortExitCode;
+using cli::InterruptGuard;
 
 // Progress on stderr: one line redrawn in place on a terminal, plain lines otherwise.
 class ConsoleObserver : public TransferObserver
@@ -144,7 +104,8 @@ private:
 
 cli::ArgList Parse(const QStringList& args)
 {
-    return cli::ArgList::Parse(args, {QStringLiteral("--port"), QStringLiteral("--select"), QStringLiteral("--type")}, {});
+    return cli::ArgList::Parse(args, {QStringLiteral("--port"), QStringLiteral("--select"), QStringLiteral("--type")}, {},
+                               {QStringLiteral("--port")});
 }
 
 // Runs a transfer with Ctrl+C as "Abbruch"; the exit code of the command.
@@ -163,10 +124,15 @@ int RunTransfer(const TransferJob& job, ConsoleObserver& observer, TTransferRun&
 }
 
 const char* const DownloadHelp = QT_TRANSLATE_NOOP("TransferCommand",
-    "Aufruf: tavolin-cli download PROJEKTORDNER [--port SCHNITTSTELLE] [--select MASKE]\n"
+    "Aufruf: tavolin-cli download PROJEKTORDNER [--port SCHNITTSTELLE]... [--select MASKE]\n"
     "\n"
     "Überträgt Systemeinstellungen, Zeichensatz und Texte eines Projekts zur Anzeige.\n"
-    "  --port    Schnittstelle (\"COM3\", \"/dev/ttyUSB0\"); ohne: der Wert \"Schnittstelle\"\n"
+    "  --port    Schnittstelle (\"COM3\", \"/dev/ttyUSB0\"), oder eine Anzeige an einem\n"
+    "            Geräteserver: \"tcp://RECHNER:PORT\" (TCP, Bytes unverändert) oder\n"
+    "            \"rfc2217://RECHNER:PORT\" (Telnet, stellt 9600 8N1 am Server ein);\n"
+    "            ohne: der Wert \"Schnittstelle\". Mehrmals angegeben: alle Anzeigen\n"
+    "            gleichzeitig, je Schnittstelle eine Fortschrittszeile, am Ende eine\n"
+    "            Tabelle; Exit-Code 0 nur, wenn jede Anzeige alles erhalten hat.\n"
     "  --select  Auswahl wie im Dialog \"Übertragen\": 1 Systemeinstellungen, 2 Zeichensatz,\n"
     "            4 Sprache 1, 8 Sprache 2, 16/32 Diagnosesprache 1/2 (Summe);\n"
     "            ohne: der gespeicherte Wert \"Übertragen\", leer 1023 (alles).\n"
@@ -174,7 +140,8 @@ const char* const DownloadHelp = QT_TRANSLATE_NOOP("TransferCommand",
     "            hat, entfällt. Bleibt nichts übrig, endet der Aufruf mit Exit-Code 2.\n"
     "Vor dem ersten Byte wird die Pixeldatei des Projekts geprüft, wenn der Zeichensatz\n"
     "übertragen wird: fehlt sie oder ist sie nicht 1568 Bytes groß, wird nichts gesendet.\n"
-    "Ctrl+C bricht die Übertragung ab (Exit-Code 130, nach SIGTERM 143).\n");
+    "Ctrl+C bricht die Übertragung ab (Exit-Code 130, nach SIGTERM 143), bei mehreren\n"
+    "Anzeigen alle; die Meldung nennt die, die schon fertig waren.\n");
 
 const char* const ReadbackHelp = QT_TRANSLATE_NOOP("TransferCommand",
     "Aufruf: tavolin-cli readback NEUER_PROJEKTORDNER --type ANZEIGETYP [--port SCHNITTSTELLE]\n"
@@ -229,6 +196,14 @@ int Download(const QStringList& args)
                                                        ": sie enthält keines der Bits 1, 2, 4, 8, 16, 32")
                          : QCoreApplication::translate("TransferCommand", ": %1 hat dieser Anzeigetyp nicht")
                                .arg(missing)));
+    }
+
+    const QStringList ports = options.repeated.value(QStringLiteral("--port"));
+    if (ports.size() > 1) {
+        for (const QString& port : ports)
+            if (ports.count(port) > 1)
+                throw cli::UsageError(QCoreApplication::translate("Cli", "Die Schnittstelle %1 ist doppelt angegeben.").arg(port));
+        return cli::MultiDownload(job, ports, Selection::Describe(sent));
     }
 
     ConsoleObserver observer;
@@ -287,6 +262,8 @@ int Readback(const QStringList& args)
                                   .arg(QCoreApplication::translate("TransferCommand", ReadbackHelp)));
     if (options.Value(QStringLiteral("--type")).isEmpty())
         throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Der Anzeigetyp fehlt (--type)."));
+    if (options.repeated.value(QStringLiteral("--port")).size() > 1)
+        throw cli::UsageError(QCoreApplication::translate("Cli", "readback liest eine Anzeige: nur ein --port."));
 
     // "Projekt/" names the same folder as "Projekt".
     const QString targetPath = QDir::cleanPath(QFileInfo(options.positional.first()).absoluteFilePath());

@@ -48,6 +48,8 @@ constexpr KeyInfo Keys[] = {
     {SettingsStore::Key::FontEditorPosY, "FonteditorPosY", ""},
     {SettingsStore::Key::WindowGeometry, "Fenster", ""},
     {SettingsStore::Key::WindowState, "Fensterzustand", ""},
+    {SettingsStore::Key::NetworkPorts, "Netzwerkadressen", ""},
+    {SettingsStore::Key::DisplayList, "Anzeigenliste", ""},
 };
 
 const KeyInfo& Info(SettingsStore::Key key)

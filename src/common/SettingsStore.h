@@ -27,6 +27,8 @@ public:
         FontEditorPosY,     // "FonteditorPosY"
         WindowGeometry,     // "Fenster": size and place of the main window (base64)
         WindowState,        // "Fensterzustand": its tool bar (base64)
+        NetworkPorts,       // "Netzwerkadressen": device server addresses last used, newest first
+        DisplayList,        // "Anzeigenliste": the ports of the last download to several displays
     };
     Q_ENUM(Key)
 

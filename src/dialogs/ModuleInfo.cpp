@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QtGlobal>
 
-#include "common/ProgramFolder.h"
+#include "charset/FontEditorLink.h"
 #include "common/Version.h"
 
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
@@ -79,13 +79,7 @@ QString ProductVersion()
 
 QString GlyphEditorLibraryPath()
 {
-#ifdef Q_OS_WIN
-    return ProgramFolder() + QStringLiteral("/fontedit.dll");
-#elif defined(Q_OS_MACOS)
-    return ProgramFolder() + QStringLiteral("/libfontedit.dylib");
-#else
-    return ProgramFolder() + QStringLiteral("/libfontedit.so");
-#endif
+    return FontEditorLink::LibraryPath();
 }
 
 TModuleVersion Read(const QString& path)

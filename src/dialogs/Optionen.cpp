@@ -15,6 +15,7 @@
 #include "common/ui/MessageBox.h"
 #include "dialogs/StartScreenSetting.h"
 #include "common/SettingsStore.h"
+#include "transfer/NetworkPorts.h"
 #include "transfer/SimulatedDisplay.h"
 
 Optionen::Optionen(QWidget* parent)
@@ -84,6 +85,8 @@ void Optionen::showEvent(QShowEvent* event)
     // Download and read-back can be tried without a device; never proposed by itself.
     if (TSimulatedDisplay::Available())
         portBox->addItem(TSimulatedDisplay::PortLabel());
+    // Displays behind device servers: the addresses used last, typed in once.
+    portBox->addItems(NetworkPorts::Remembered());
     const QString stored = SettingsStore::Read(SettingsStore::Key::Port);
     if (!stored.isEmpty())
         portBox->setEditText(stored);
@@ -97,6 +100,7 @@ void Optionen::showEvent(QShowEvent* event)
 void Optionen::accept()
 {
     SettingsStore::Write(SettingsStore::Key::Port, portBox->currentText());
+    NetworkPorts::Remember({portBox->currentText()});
     WriteStartScreenSetting(startScreenBox->isChecked());
     QDialog::accept();
 }

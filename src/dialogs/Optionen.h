@@ -7,8 +7,9 @@ class QCheckBox;
 class QComboBox;
 
 // "Optionen": the serial port for transfers and whether the start screen is shown.
-// Every showing lists the ports present now and reads the settings; OK writes
-// "Schnittstelle" and "Startbild".
+// Every showing lists the ports present now and the device server addresses used last,
+// and reads the settings; OK writes "Schnittstelle" and "Startbild" and remembers a
+// typed network address.
 class Optionen : public QDialog
 {
     Q_OBJECT

@@ -119,19 +119,24 @@ void DrawNumber(const TMessageTable& table, QPainter& canvas, const QRect& rect,
     canvas.setPen(Qt::black);
     const QFontMetrics metrics(font);
     const QString number = QString::number(message.number);
+    // A row scrolled partly out of the grid keeps its number and its mark in the part
+    // that is shown.
+    const QRect shown = !printing && canvas.hasClipping()
+                            ? rect.intersected(canvas.clipBoundingRect().toAlignedRect())
+                            : rect;
     const int cx = rect.left() + rect.width() / 2;
     canvas.save();
     canvas.setClipRect(rect, Qt::IntersectClip);
-    canvas.drawText(QPoint(cx - metrics.horizontalAdvance(number) / 2, rect.top() + metrics.ascent()),
+    canvas.drawText(QPoint(cx - metrics.horizontalAdvance(number) / 2, shown.top() + metrics.ascent()),
                     number);
     canvas.restore();
     if (printing || !message.rowClipped)
         return;
-    const int bottom = rect.bottom() + 1;
+    const int bottom = shown.bottom() + 1;
     int y1 = bottom - 15;
     int y2 = y1 + 10;
-    if (rect.top() > y1 - 2) {
-        y1 = rect.top() + 2;
+    if (shown.top() > y1 - 2) {
+        y1 = shown.top() + 2;
         y2 = y1 + 10;
     }
     if (bottom < y2 + 2)

@@ -90,6 +90,7 @@ void ProjectSession::Begin(const TProjectState& state, QObject* tableParent)
     if (HasDiagnosticTexts())
         tables[1] = std::make_unique<TMessageTable>(tableParent);
     currentTable = 0;
+    history.Clear();
     if (CharSetName().isEmpty())
         SetCharSetName(QStringLiteral("default"));
     Notify(TablesChanged | CurrentTableChanged | ModifiedChanged | CharSetChanged);
@@ -113,12 +114,13 @@ void ProjectSession::TakeContent(ProjectSession& readBack, QObject* tableParent)
     QFile::remove(pix);
     graphics.importedFrom.clear();
     graphics.pixName = CharSetName() + QStringLiteral(".pix");
+    history.MarkClean();
 }
 
 void ProjectSession::ImportGraphics(const QString& name)
 {
     const QString path = PixPath(name);
-    const QString starter = ProgramFolder() + QStringLiteral("/default.pix");
+    const QString starter = ShippedFile(QStringLiteral("default.pix"));
     if (QFileInfo::exists(path) || !QFileInfo::exists(starter)) {
         graphics.Import(path);
     } else {
@@ -148,13 +150,14 @@ ReadWarnings ProjectSession::LoadFiles(bool newProject)
         }
         notes += ReadTextFile(table, path, tl.language);
     }
+    history.MarkClean();
     Notify(TablesChanged);
     return notes;
 }
 
 void ProjectSession::ImportStandardCharSet()
 {
-    standard.Import(ProgramFolder() + QLatin1Char('/') + project.displayType.kind + QStringLiteral(".fix"));
+    standard.Import(ShippedFile(project.displayType.kind + QStringLiteral(".fix")));
 }
 
 bool ProjectSession::writeFiles(const QString& folder)
@@ -184,6 +187,7 @@ bool ProjectSession::Save()
     for (const auto& table : tables)
         if (table)
             table->modified = {false, false};
+    history.MarkClean();
     Notify(ModifiedChanged | (newCharSetFile ? CharSetChanged : Changes()));
     return newCharSetFile;
 }
@@ -201,6 +205,14 @@ bool ProjectSession::NeedsSaving()
         if (table && (table->modified[0] || table->modified[1]))
             project.modified = true;
     return project.modified || graphics.modified;
+}
+
+bool ProjectSession::IsModified() const
+{
+    bool modified = project.modified || graphics.modified;
+    for (const auto& table : tables)
+        modified = modified || (table && (table->modified[0] || table->modified[1]));
+    return modified;
 }
 
 void ProjectSession::MarkModified()
@@ -225,6 +237,7 @@ void ProjectSession::Clear()
     tables[0].reset();
     tables[1].reset();
     currentTable = 0;
+    history.Clear();
     standard.Release();
     graphics.Release();
     if (wasOpen)
@@ -235,7 +248,7 @@ QString ProjectSession::Caption() const
 {
     if (!IsOpen())
         return QStringLiteral("Tavolin");
-    QString caption = QStringLiteral("Tavolin - ") + QDir::toNativeSeparators(project.folder)
+    QString caption = QLatin1String(IsModified() ? "*" : "") + QStringLiteral("Tavolin - ") + QDir::toNativeSeparators(project.folder)
                     + QStringLiteral(" - ") + TProjectConfig::Get(project.config.displayTypeName);
     if (HasDiagnosticTexts())
         caption += currentTable == 0 ? QCoreApplication::translate("ProjectSession", " (Beriebstexte) ")

@@ -8,6 +8,7 @@
 
 #include "charset/CharSet.h"
 #include "project/ProjectConfig.h"
+#include "session/ProjectHistory.h"
 #include "texts/MessageTable.h"
 #include "transfer/TransferProtocol.h"
 
@@ -86,6 +87,8 @@ public:
 
     // Folds the tables' changed flags into the project's; true when closing should ask.
     bool NeedsSaving();
+    // Something differs from the files: the caption carries a mark.
+    bool IsModified() const;
     void MarkModified();
     void SetCurrentTable(int index);
 
@@ -107,6 +110,8 @@ public:
     int currentTable = 0;
     TCharSet standard{'S'};
     TCharSet graphics{'G'};
+    // Undo and redo of every change since the project was opened.
+    ProjectHistory history{*this};
 
 Q_SIGNALS:
     void Changed(ProjectSession::Changes what);

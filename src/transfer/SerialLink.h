@@ -7,7 +7,7 @@
 #include <atomic>
 #include <memory>
 
-class QSerialPort;
+class TLinkTransport;
 
 // The texts a transfer raises or shows; the display and the users know them as they are.
 namespace TransferText {
@@ -68,11 +68,13 @@ struct TransferTiming
     int readIntervalMs = 10;       // one read call returns within this with what has arrived
     int writeTimeoutBaseMs = 10;   // a write may return early, after base + per byte
     int writeTimeoutPerByteMs = 10;
+    int connectMs = 5000;          // a device server: connecting, and setting its port
 };
 
-// The byte pipe to the display: one serial port, 9600 baud 8N1, used from the user-interface
-// thread. Every wait keeps the user interface alive and ends at once when the abort flag is
-// set. Queue sizes of the port driver are emulated on top of the platform's buffers.
+// The byte pipe to the display: one serial port, 9600 baud 8N1, local or on a device server
+// (see TLinkTransport), used from one thread. Every wait keeps the user interface alive and
+// ends at once when the abort flag is set. Queue sizes of the port driver are emulated on
+// top of the platform's buffers.
 class TSerialLink
 {
 public:
@@ -85,10 +87,10 @@ public:
     TSerialLink(const TSerialLink&) = delete;
     TSerialLink& operator=(const TSerialLink&) = delete;
 
-    // Opens and configures the port ("COM3", "/dev/ttyUSB0", a pseudo-terminal path).
-    // Raises "Schnittstellen Fehler !" when that fails, with the port and the system's
-    // reason on a second line.
-    void Open(const QString& portName);
+    // Opens and configures the port ("COM3", "/dev/ttyUSB0", a pseudo-terminal path,
+    // "tcp://HOST:PORT", "rfc2217://HOST:PORT"). Raises "Schnittstellen Fehler !" when that
+    // fails, with the port and the reason on a second line.
+    void Open(const QString& name);
     // Lets queued output leave (unless aborted), then closes. Safe to call when closed.
     void Close();
     bool IsOpen() const;
@@ -134,20 +136,19 @@ public:
     quint32 bytesWaiting = 0;  // arrived and not read: our buffer plus the driver's input queue
     quint32 bytesToSend = 0;   // not yet on the line: our buffer plus the driver's output queue
     quint32 errors = 0;        // port error as last reported
+    quint64 bytesSent = 0;     // handed to the port since Open
     bool ctsHandshake = false; // set before Open
     bool noInfoRequest = false;
 
 private:
-    enum class Queue { Input, Output };
-    int driverQueue(Queue which) const;
     // Waits up to t ms for input; raises "Buffer zur klein !!" when too much is waiting.
     void waitForInput(int t);
     void drainBeforeCommand();
     void waitForRoom(int limitMs);
-    void pushOutput();
-    bool deviceGone() const;
+    [[noreturn]] void fail(const QString& reason) const;
 
-    std::unique_ptr<QSerialPort> port;
+    std::unique_ptr<TLinkTransport> port;
+    QString portName;
     TransferTiming timing;
     std::atomic<bool> abortRequested{false};
     static_assert(std::atomic<bool>::is_always_lock_free);

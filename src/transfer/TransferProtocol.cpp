@@ -1,8 +1,8 @@
 #include "transfer/TransferProtocol.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <array>
+#include <mutex>
 
 #include "charset/CharSet.h"
 #include "charset/DisplayCodeMap.h"
@@ -324,10 +324,8 @@ TTransferProtocol::StreamResult TTransferProtocol::sendStream(const QByteArray& 
     return answer == 1 ? StreamResult::EndRun : StreamResult::NextItem;
 }
 
-void TTransferProtocol::sendCharSet(const TransferJob& job)
+QByteArray TTransferProtocol::charSetBytes(const TransferJob& job)
 {
-    setRange(TCharSet::PixSize + 1);
-    setStatus(QCoreApplication::translate("TransferProtocol", "Zeichensatz wird geladen..."));
     if (!job.graphics)
         throw TavolinError(TransferText::TransferFailed());
 
@@ -350,7 +348,13 @@ void TTransferProtocol::sendCharSet(const TransferJob& job)
     // A block of another size would put the display out of step with the protocol.
     if (glyphs.size() != TCharSet::PixSize)
         throw TavolinError(TransferText::TransferFailed());
+    return glyphs;
+}
 
+void TTransferProtocol::sendCharSet(const QByteArray& glyphs)
+{
+    setRange(TCharSet::PixSize + 1);
+    setStatus(QCoreApplication::translate("TransferProtocol", "Zeichensatz wird geladen..."));
     link.WriteText(CharSetFollows);
     link.Delay(link.Timing().charSetCommandDelayMs);
     char checksum = 0;
@@ -382,8 +386,14 @@ void TTransferProtocol::Download(const TransferJob& job)
 {
     const int selection = Selection::Effective(job);
     const int lineLength = job.displayType.lineLength;
-    if (selection & Selection::CharSet)
+    // Several displays served side by side read the same project: one at a time.
+    static std::mutex projectLock;
+    std::unique_lock lock(projectLock);
+    QByteArray glyphs;
+    if (selection & Selection::CharSet) {
         checkCharSetSource(job);
+        glyphs = charSetBytes(job);
+    }
 
     // Every selected language is formatted before the first byte goes out, so a language
     // that does not fit stops the run before the display was changed at all.
@@ -399,6 +409,7 @@ void TTransferProtocol::Download(const TransferJob& job)
         texts[3] = FormatItem(job.diagnostic, 0, TextFile::MessageTexts, lineLength);
     if (selection & Selection::DiagLanguage2)
         texts[4] = FormatItem(job.diagnostic, 1, TextFile::MessageTexts, lineLength);
+    lock.unlock();
 
     QString info;
     if (!link.noInfoRequest) {
@@ -440,7 +451,7 @@ void TTransferProtocol::Download(const TransferJob& job)
             continue;
 
         if (item == 0) {
-            sendCharSet(job);
+            sendCharSet(glyphs);
             pause = link.ctsHandshake ? link.Timing().ctsItemPauseMs : link.Timing().itemPauseMs;
             continue;
         }

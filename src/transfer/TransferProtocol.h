@@ -86,7 +86,9 @@ private:
     enum class StreamResult { NextItem, EndRun };
 
     StreamResult sendStream(const QByteArray& text, bool withMessages, bool waitForReply);
-    void sendCharSet(const TransferJob& job);
+    // The glyph block as it goes out (written through a scratch file, as the editor saves it).
+    static QByteArray charSetBytes(const TransferJob& job);
+    void sendCharSet(const QByteArray& glyphs);
     static void checkCharSetSource(const TransferJob& job);
     void readCharSet(const TransferJob& job);
     int readText(QByteArray& buffer);

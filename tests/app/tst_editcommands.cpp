@@ -184,7 +184,7 @@ private Q_SLOTS:
         QTest::keyClick(editor(), Qt::Key_Home);
         QTest::keyClick(editor(), Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(editor(), Qt::Key_Right, Qt::ShiftModifier);
-        press(Qt::Key_F3); // "Grafik ein"
+        press(Qt::Key_F4); // "Grafik ein"
         QCOMPARE(window->Status()->PanelText(4), QStringLiteral("Grafikzeichensatz"));
         QTest::keyClick(editor(), Qt::Key_Escape);
         QCOMPARE(textOf(2), QByteArray("\x10Ha\x12ndbetrieb \x0F" "aktiv"));
@@ -193,7 +193,7 @@ private Q_SLOTS:
         ClickCell(view(), 1, rowOf(2));
         editor()->selectAll();
         press(Qt::Key_F2, Qt::NoModifier); // "Blink aus"
-        press(Qt::Key_F3, Qt::NoModifier); // "Grafik aus"
+        press(Qt::Key_F4, Qt::NoModifier); // "Grafik aus"
         QTest::keyClick(editor(), Qt::Key_Escape);
         QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
 

@@ -38,7 +38,7 @@ expect 2 'Unbekannte Aktion' rtf frobnicate
 expect 2 'Unbekannter Befehl' frobnicate
 # A single-value option given twice.
 expect 2 '--dot ist mehrfach angegeben' font render "$2/examples/Demo/demo.pix" --sheet --dot 2 --dot=3 --out "$work/x.png"
-expect 2 '--port ist mehrfach angegeben' download "$demo" --port=a --port b
+expect 2 '--select ist mehrfach angegeben' download "$demo" --select=1 --select 2
 # A number out of range is reported as given; so is a wrong value.
 expect 2 'nicht "99999999999"' font render "$demo/demo.pix" --sheet --dot=99999999999 --out "$work/x.png"
 expect 2 'Ungültige Auswahl: 99999999999' download "$demo" --select=99999999999

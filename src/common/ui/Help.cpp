@@ -86,7 +86,7 @@ QPointer<HelpWindow>& Window()
 
 QString HelpFilePath()
 {
-    return ProgramFolder() + QStringLiteral("/tavolin-hilfe.html");
+    return ShippedFile(QStringLiteral("tavolin-hilfe.html"));
 }
 
 void ShowHelp(QWidget* parent, int context)

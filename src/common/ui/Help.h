@@ -17,6 +17,7 @@ enum : int {
     SystemSettings = 106,
     Options = 107,
     NewMessage = 109,
+    GoToMessage = 110,
 };
 }
 
