@@ -41,18 +41,22 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     Language::Choice language = Language::Choice::German;
-    StartOptions options;
+    QString languageError;
     try {
         language = Language::FromArguments(args);
-        options = ReadStartOptions(args);
     } catch (const TavolinError& error) {
-        options.action = StartOptions::Action::Fail;
-        options.error = error.message();
+        languageError = error.message();
     }
-    if (options.action != StartOptions::Action::Run) {
+    StartOptions options = ReadStartOptions(args);
+    if (!languageError.isEmpty() || options.action != StartOptions::Action::Run) {
         // Help and errors need the chosen language, but no window system.
         QCoreApplication core(argc, argv);
         Language::Install(language, false);
+        options = ReadStartOptions(args);
+        if (!languageError.isEmpty()) {
+            options.action = StartOptions::Action::Fail;
+            options.error = languageError;
+        }
         if (options.action == StartOptions::Action::Help)
             return Print(stdout, StartUsage(), 0);
         if (options.action == StartOptions::Action::Version)

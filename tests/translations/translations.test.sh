@@ -31,6 +31,10 @@ status=0; english frobnicate 2>"$work/err" || status=$?
 english --lang de --help | grep -q '^Aufruf: tavolin-cli BEFEHL' || fail "--lang de does not win over an English system"
 "$cli" --help | grep -q '^Aufruf: tavolin-cli BEFEHL' || fail "German is not the default"
 "$cli" --lang=en --help | grep -q '^Usage:' || fail "--lang=en is not English"
+env -u LC_ALL -u LC_MESSAGES LANGUAGE= LANG=en_US.UTF-8 "$1/tavolin" --help | grep -q '^Usage: tavolin' \
+    || fail "tavolin --help is not English"
+status=0; "$1/tavolin" --lang en --bogus 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] && grep -q '^Unknown option: --bogus' "$work/err" || fail "tavolin --lang en --bogus: $status $(cat "$work/err")"
 status=0; "$cli" --lang fr --help 2>"$work/err" || status=$?
 [ "$status" -eq 2 ] && grep -q 'Unbekannte Sprache "fr"' "$work/err" || fail "--lang fr: $status $(cat "$work/err")"
 
