@@ -2423,7 +2423,7 @@ received appears on stderr. Stop with Ctrl+C (or SIGTERM).
         <translation>Only one project folder can be opened: %1</translation>
     </message>
     <message>
-        <source>Aufruf: tavolin [--lang de|en] [PROJEKTORDNER]
+        <source>Aufruf: tavolin [PROJEKTORDNER]
 
 Startet den Editor für die Meldungstexte. Mit einem Projektordner (oder dessen
 Datei tavolin.cfg) öffnet er dieses Projekt sofort, sonst zeigt er das Startbild.
@@ -2436,7 +2436,7 @@ Optionen:
 
 Die Befehle ohne Fenster bietet tavolin-cli (tavolin-cli --help).
 </source>
-        <translation>Usage: tavolin [--lang de|en] [PROJECT_FOLDER]
+        <translation>Usage: tavolin [PROJECT_FOLDER]
 
 Starts the editor for the message texts. With a project folder (or its file
 tavolin.cfg) it opens this project at once, otherwise it shows the start screen.

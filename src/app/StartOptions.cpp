@@ -76,7 +76,7 @@ QString StartUsage()
 {
     return QCoreApplication::translate(
         "StartOptions",
-        "Aufruf: tavolin [--lang de|en] [PROJEKTORDNER]\n"
+        "Aufruf: tavolin [PROJEKTORDNER]\n"
         "\n"
         "Startet den Editor für die Meldungstexte. Mit einem Projektordner (oder dessen\n"
         "Datei tavolin.cfg) öffnet er dieses Projekt sofort, sonst zeigt er das Startbild.\n"
