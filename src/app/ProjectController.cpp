@@ -303,15 +303,20 @@ void ProjectController::CharSetSettled(bool confirmed)
     m_view.Panel()->update();
 }
 
-void ProjectController::Transfer()
+bool ProjectController::chooseWhatToTransfer()
 {
     if (!m_session.IsOpen())
-        return;
+        return false;
     Uebertragen& selection = *m_dialogs.uebertragen;
     selection.SetDisplayType(m_session.project.displayType);
     if (selection.exec() != QDialog::Accepted)
-        return;
-    if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
+        return false;
+    return m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable());
+}
+
+void ProjectController::Transfer()
+{
+    if (!chooseWhatToTransfer())
         return;
     if (!runTransfer(m_session, true))
         MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
@@ -319,13 +324,7 @@ void ProjectController::Transfer()
 
 void ProjectController::TransferToSeveral()
 {
-    if (!m_session.IsOpen())
-        return;
-    Uebertragen& selection = *m_dialogs.uebertragen;
-    selection.SetDisplayType(m_session.project.displayType);
-    if (selection.exec() != QDialog::Accepted)
-        return;
-    if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
+    if (!chooseWhatToTransfer())
         return;
     MultiDownloadDialog dialog(&m_parent);
     dialog.SetJob(m_session.Job(true));

@@ -57,6 +57,8 @@ private:
     void failOpen(const QString& message);
     // Runs the transfer window on `session`; false when an error ended the run.
     bool runTransfer(ProjectSession& session, bool download);
+    // The selection dialog, then the open edit stored: both downloads begin so.
+    bool chooseWhatToTransfer();
     bool validCharSetName(const QString& name) const;
 
     ProjectSession& m_session;
