@@ -88,10 +88,6 @@
 </translation>
     </message>
     <message>
-        <source>Die Schnittstelle %1 ist doppelt angegeben.</source>
-        <translation>The port %1 is given twice.</translation>
-    </message>
-    <message>
         <source>readback liest eine Anzeige: nur ein --port.</source>
         <translation>readback reads one display: only one --port.</translation>
     </message>
@@ -1560,6 +1556,10 @@ written, and the command then ends with exit status 1.
         <translation>%1: %2 pages
 </translation>
     </message>
+    <message>
+        <source>Die Textdatei &quot;%1&quot; fehlt; es wird kein PDF geschrieben.</source>
+        <translation>The text file &quot;%1&quot; is missing; no PDF is written.</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommands</name>
@@ -1791,6 +1791,10 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
         <source>. Die Datei bleibt unverändert, bis das Projekt gespeichert wird.</source>
         <translation>. The file stays unchanged until the project is saved.</translation>
     </message>
+    <message>
+        <source>Der Dateiname &quot;%1&quot; in %2 (%3) führt aus dem Projektordner hinaus; erlaubt ist nur ein Name ohne Ordner.</source>
+        <translation>The file name &quot;%1&quot; in %2 (%3) leads out of the project folder; only a name without a folder is allowed.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectController</name>
@@ -1825,6 +1829,14 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     <message>
         <source>Zeichensatz %1 wählen</source>
         <translation>Choose character set %1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>Das Projekt schreibgeschützt öffnen?</source>
+        <translation><byte value="xd"/><byte value="xd"/>Open the project read-only?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Das Projekt ist schreibgeschützt geöffnet.</source>
+        <translation><byte value="xd"/>The project is open read-only.</translation>
     </message>
 </context>
 <context>
@@ -1884,6 +1896,17 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     </message>
 </context>
 <context>
+    <name>ProjectLock</name>
+    <message>
+        <source>Das Projekt &quot;%1&quot; ist in Tavolin auf %2 (Prozess %3) geöffnet.</source>
+        <translation>The project &quot;%1&quot; is open in Tavolin on %2 (process %3).</translation>
+    </message>
+    <message>
+        <source>einem anderen Rechner</source>
+        <translation>another computer</translation>
+    </message>
+</context>
+<context>
     <name>ProjectSession</name>
     <message>
         <source> (Beriebstexte) </source>
@@ -1892,6 +1915,30 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     <message>
         <source> (Diagnosetexte) </source>
         <translation> (Diagnostic messages) </translation>
+    </message>
+    <message>
+        <source>Die Zeichensatzdatei fehlt. Angezeigt wird der Startzeichensatz; das Projekt gilt als geändert, bis es gespeichert ist.</source>
+        <translation>The character set file is missing. The starter set is shown; the project counts as changed until it is saved.</translation>
+    </message>
+    <message>
+        <source>Das Projekt ist schreibgeschützt geöffnet und wird nicht gespeichert.</source>
+        <translation>The project is open read-only and is not saved.</translation>
+    </message>
+    <message>
+        <source>Im Projektordner &quot;%1&quot; kann keine Sperrdatei angelegt werden (schreibgeschützter Datenträger?).</source>
+        <translation>No lock file can be made in the project folder &quot;%1&quot; (a read-only medium?).</translation>
+    </message>
+    <message>
+        <source>Die Projektkonfiguration &quot;%1&quot; konnte nicht vollständig gelesen werden; ein solches Projekt wird nicht übertragen. Im Editor öffnen, prüfen und speichern.</source>
+        <translation>The project configuration &quot;%1&quot; could not be read completely; such a project is not transferred. Open it in the editor, check it and save it.</translation>
+    </message>
+    <message>
+        <source>Die Zeichensatzdatei &quot;%1&quot; des Projekts fehlt; es wird nichts übertragen.</source>
+        <translation>The project's character set file &quot;%1&quot; is missing; nothing is transferred.</translation>
+    </message>
+    <message>
+        <source> (schreibgeschützt)</source>
+        <translation> (read-only)</translation>
     </message>
 </context>
 <context>
@@ -2062,47 +2109,6 @@ Both read standard input and write standard output, byte for byte.
 <context>
     <name>SettingsCommand</name>
     <message>
-        <source>Aufruf:
-  tavolin-cli settings apply --type ANZEIGETYP [--in DATEI]
-  tavolin-cli settings show PROJEKTORDNER [--json]
-  tavolin-cli settings set PROJEKTORDNER NAME=WERT...
-
-apply  liest Einstellungszeilen (eine je Zeile, Bytes wie in der Textdatei) aus DATEI
-       oder der Standardeingabe und gibt die Zeilen aus, die &quot;OK&quot; im Dialog
-       Systemeinstellungen für diesen Anzeigetyp daraus macht.
-show   zeigt, was der Dialog Systemeinstellungen für das Projekt anzeigt.
-set    ändert Einstellungen wie der Dialog und speichert Sprache 1 des Projekts
-       (die vorige Datei bleibt als .bak). NAME=WERT:
-         selection=binaer|bcd        charset=ibm|cpm       printer=ein|aus
-         brightness=20%|30%|40%|50%|80%|100%
-         scroll=3,2  blinkon=0,3  blinkoff=0,2            (Sekunden)
-         keyaddress=100  ledaddress=120  station=3        (leer: station=)
-         key:3=rastend,extern  key:1-8=rot  key:alle=tastend
-           Wörter: rastend tastend extern intern grün rot blinkend ruhig
-         other+=ZEILE (weitere Zeile anhängen)  other= (weitere Zeilen leeren)
-</source>
-        <translation>Usage:
-  tavolin-cli settings apply --type DISPLAY_TYPE [--in FILE]
-  tavolin-cli settings show PROJECT_FOLDER [--json]
-  tavolin-cli settings set PROJECT_FOLDER NAME=VALUE...
-
-apply  reads settings lines (one per line, bytes as in the text file) from FILE
-       or standard input and prints the lines that &quot;OK&quot; in the System settings
-       dialog makes of them for this display type.
-show   shows what the System settings dialog shows for the project.
-set    changes settings as the dialog does and saves language 1 of the project
-       (the previous file stays as .bak). NAME=VALUE:
-         selection=binaer|bcd        charset=ibm|cpm       printer=ein|aus
-         brightness=20%|30%|40%|50%|80%|100%
-         scroll=3,2  blinkon=0,3  blinkoff=0,2            (seconds)
-         keyaddress=100  ledaddress=120  station=3        (empty: station=)
-         key:3=rastend,extern  key:1-8=rot  key:alle=tastend
-           words: rastend (latching) tastend (momentary) extern intern grün (green)
-                  rot (red) blinkend (blinking) ruhig (steady)
-         other+=LINE (append another line)  other= (clear the other lines)
-</translation>
-    </message>
-    <message>
         <source> Bekannt sind: %1.</source>
         <translation> Known are: %1.</translation>
     </message>
@@ -2129,10 +2135,6 @@ set    changes settings as the dialog does and saves language 1 of the project
     <message>
         <source>In &quot;%1&quot; gibt es keine lesbare %2; das ist kein Projektordner.</source>
         <translation>There is no readable %2 in &quot;%1&quot;; this is not a project folder.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; ist länger als %2 Bytes; Speichern würde das Ende verlieren.</source>
-        <translation>&quot;%1&quot; is longer than %2 bytes; saving would lose the end.</translation>
     </message>
     <message>
         <source>show braucht genau einen Projektordner.</source>
@@ -2267,6 +2269,49 @@ Blink off: %3 s
   </source>
         <translation>Keys:
   </translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  tavolin-cli settings apply --type ANZEIGETYP [--in DATEI]
+  tavolin-cli settings show PROJEKTORDNER [--json]
+  tavolin-cli settings set PROJEKTORDNER NAME=WERT... [--force]
+
+apply  liest Einstellungszeilen (eine je Zeile, Bytes wie in der Textdatei) aus DATEI
+       oder der Standardeingabe und gibt die Zeilen aus, die &quot;OK&quot; im Dialog
+       Systemeinstellungen für diesen Anzeigetyp daraus macht.
+show   zeigt, was der Dialog Systemeinstellungen für das Projekt anzeigt.
+set    ändert Einstellungen wie der Dialog und speichert Sprache 1 des Projekts
+       (die vorige Datei bleibt als .bak). Ging beim Lesen etwas verloren (siehe
+       Warnungen), schreibt set die Datei nur mit --force. NAME=WERT:
+         selection=binaer|bcd        charset=ibm|cpm       printer=ein|aus
+         brightness=20%|30%|40%|50%|80%|100%
+         scroll=3,2  blinkon=0,3  blinkoff=0,2            (Sekunden)
+         keyaddress=100  ledaddress=120  station=3        (leer: station=)
+         key:3=rastend,extern  key:1-8=rot  key:alle=tastend
+           Wörter: rastend tastend extern intern grün rot blinkend ruhig
+         other+=ZEILE (weitere Zeile anhängen)  other= (weitere Zeilen leeren)
+</source>
+        <translation>Usage:
+  tavolin-cli settings apply --type DISPLAY_TYPE [--in FILE]
+  tavolin-cli settings show PROJECT_FOLDER [--json]
+  tavolin-cli settings set PROJECT_FOLDER NAME=VALUE... [--force]
+
+apply  reads settings lines (one per line, bytes as in the text file) from FILE
+       or standard input and prints the lines that &quot;OK&quot; in the System settings
+       dialog makes of them for this display type.
+show   shows what the System settings dialog shows for the project.
+set    changes settings as the dialog does and saves language 1 of the project
+       (the previous file stays as .bak). When reading left something out (see the
+       warnings), set writes the file only with --force. NAME=VALUE:
+         selection=binaer|bcd        charset=ibm|cpm       printer=ein|aus
+         brightness=20%|30%|40%|50%|80%|100%
+         scroll=3,2  blinkon=0,3  blinkoff=0,2            (seconds)
+         keyaddress=100  ledaddress=120  station=3        (empty: station=)
+         key:3=rastend,extern  key:1-8=rot  key:alle=tastend
+           words: rastend (latching) tastend (momentary) extern intern grün (green)
+                  rot (red) blinkend (blinking) ruhig (steady)
+         other+=LINE (append another line)  other= (clear the other lines)
+</translation>
     </message>
 </context>
 <context>
@@ -2827,10 +2872,6 @@ tavolin-cli offers the commands without a window (tavolin-cli --help).
 <context>
     <name>TextFile</name>
     <message>
-        <source>Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).</source>
-        <translation>The file cannot be read for the backup copy (%1).</translation>
-    </message>
-    <message>
         <source>
 Die Texte von Sprache%1 sind zu lang: die Anzeige nimmt höchstens %2 Bytes je Sprache an. Bitte Meldungen kürzen oder löschen.</source>
         <translation>
@@ -2993,10 +3034,6 @@ OUT.txt is only replaced when everything could be written.
     <message>
         <source>Unbekanntes Format &quot;%1&quot; (json oder csv).</source>
         <translation>Unknown format &quot;%1&quot; (json or csv).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe Warnungen). Mit --force wird die Datei trotzdem so geschrieben.</source>
-        <translation>&quot;%1&quot; is not overwritten: content was lost on reading (see warnings). With --force the file is written like this anyway.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; kann nicht gelesen werden: %2</source>
@@ -3513,6 +3550,10 @@ Commands:
     <message>
         <source>Warnung: </source>
         <translation>Warning: </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe Warnungen). Mit --force wird die Datei trotzdem so geschrieben.</source>
+        <translation>&quot;%1&quot; is not overwritten: content was lost on reading (see warnings). With --force the file is written like this anyway.</translation>
     </message>
 </context>
 </TS>

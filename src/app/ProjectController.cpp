@@ -90,6 +90,16 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
     }
     if (!CloseProject(true))
         return false;
+    // The project is written by one program at a time; a second one may still look at it.
+    std::unique_ptr<ProjectLock> lock;
+    if (QFileInfo(state.folder).isDir()) {
+        lock = std::make_unique<ProjectLock>(state.folder);
+        if (lock->Result() == ProjectLock::State::HeldElsewhere
+            && MessageBox::YesNo(&m_parent, m_parent.windowTitle(),
+                                 lock->HolderMessage() + tr("\r\rDas Projekt schreibgeschützt öffnen?"))
+                   != QMessageBox::Yes)
+            return false;
+    }
     try {
         RecentList::Projects().Remove(state.folder);
         SettingsStore::Write(SettingsStore::Key::ProjectBasePath,
@@ -97,6 +107,8 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
         RecentList::BasePaths().PushFront(SettingsStore::Read(SettingsStore::Key::ProjectBasePath));
 
         m_session.Begin(state, &m_view);
+        if (lock)
+            m_session.HoldLock(std::move(lock));
         m_actions.charSetBox->SetTextQuietly(m_session.CharSetName());
         ReadWarnings warnings;
         if (readFromDisplay) {
@@ -114,6 +126,8 @@ bool ProjectController::OpenProjectState(const TProjectState& state, bool isNewP
         m_view.RefreshLayout(*m_session.CurrentTable());
         m_view.Grid()->setFocus(Qt::OtherFocusReason);
 
+        if (m_session.lock && m_session.lock->Result() == ProjectLock::State::Impossible)
+            MessageBox::Warning(&m_parent, m_session.readOnly + tr("\rDas Projekt ist schreibgeschützt geöffnet."));
         if (!warnings.isEmpty())
             MessageBox::Warning(&m_parent,
                                 tr("Beim Öffnen des Projekts wurde nicht alles gelesen:\r\r")
@@ -204,7 +218,11 @@ void ProjectController::SaveProject()
     FlushCharSetBox();
     if (!m_view.CellEdit().StoreCellEdit(*m_session.CurrentTable()))
         throw TavolinError(tr("Das Projekt wurde nicht gespeichert."));
-    if (m_session.Save())
+    const bool newCharSetFile = m_session.Save();
+    // A new project's folder exists from its first save on; from then on it is locked.
+    if (!m_session.lock)
+        m_session.HoldLock(std::make_unique<ProjectLock>(m_session.project.folder));
+    if (newCharSetFile)
         RefreshCharSetNames();
 }
 

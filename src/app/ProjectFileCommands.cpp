@@ -100,6 +100,8 @@ void ProjectFileCommands::saveInto(const QString& target)
         throw;
     }
     session.project.folder = target.left(TProjectState::MaxFolder);
+    // The project is now written here: its lock moves along.
+    session.HoldLock(std::make_unique<ProjectLock>(session.project.folder));
     pointTablesAt();
     m_projects.RefreshCharSetNames();
     if (!note.isEmpty())

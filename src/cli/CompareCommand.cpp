@@ -97,6 +97,7 @@ int Compare(const QStringList& args)
                                  .arg(parsed.Value(QStringLiteral("--select"))));
         }
 
+        project.CheckTransferable(Selection::Effective(job));
         TDisplayCompare compare(job);
         QuietObserver observer;
         TTransferRun run(observer);

@@ -73,6 +73,13 @@ int Run(const QStringList& args)
         throw TavolinError(QCoreApplication::translate("PrintCommand", "Der Anzeigetyp \"%1\" hat keine Diagnosetexte.")
                                .arg(type.name));
 
+    // A missing text file reads as an empty language; printed, it would pass for one.
+    const QString textPath = project.project.TextFilePath(diagnostic ? 1 : 0, language);
+    if (!QFileInfo::exists(textPath))
+        throw TavolinError(
+            QCoreApplication::translate("PrintCommand", "Die Textdatei \"%1\" fehlt; es wird kein PDF geschrieben.")
+                .arg(Native(textPath)));
+
     const QString fixPath = ShippedFile(type.kind + QStringLiteral(".fix"));
     if (!QFileInfo(fixPath).isFile())
         throw TavolinError(

@@ -10,10 +10,12 @@
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "cli/ReadWarningOutput.h"
 #include "common/Messages.h"
 #include "common/TavolinError.h"
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
+#include "session/ProjectLock.h"
 #include "session/ProjectSession.h"
 #include "settings/SystemSettings.h"
 #include "texts/MessageTable.h"
@@ -26,14 +28,15 @@ const char* const Usage = QT_TRANSLATE_NOOP("SettingsCommand",
     "Aufruf:\n"
     "  tavolin-cli settings apply --type ANZEIGETYP [--in DATEI]\n"
     "  tavolin-cli settings show PROJEKTORDNER [--json]\n"
-    "  tavolin-cli settings set PROJEKTORDNER NAME=WERT...\n"
+    "  tavolin-cli settings set PROJEKTORDNER NAME=WERT... [--force]\n"
     "\n"
     "apply  liest Einstellungszeilen (eine je Zeile, Bytes wie in der Textdatei) aus DATEI\n"
     "       oder der Standardeingabe und gibt die Zeilen aus, die \"OK\" im Dialog\n"
     "       Systemeinstellungen für diesen Anzeigetyp daraus macht.\n"
     "show   zeigt, was der Dialog Systemeinstellungen für das Projekt anzeigt.\n"
     "set    ändert Einstellungen wie der Dialog und speichert Sprache 1 des Projekts\n"
-    "       (die vorige Datei bleibt als .bak). NAME=WERT:\n"
+    "       (die vorige Datei bleibt als .bak). Ging beim Lesen etwas verloren (siehe\n"
+    "       Warnungen), schreibt set die Datei nur mit --force. NAME=WERT:\n"
     "         selection=binaer|bcd        charset=ibm|cpm       printer=ein|aus\n"
     "         brightness=20%|30%|40%|50%|80%|100%\n"
     "         scroll=3,2  blinkon=0,3  blinkoff=0,2            (Sekunden)\n"
@@ -104,6 +107,7 @@ struct Project
     TProjectState state;
     QString path; // the text file holding the settings lines
     TMessageTable table;
+    ReadWarnings dropped; // what reading left out
 };
 
 void Load(const QString& folder, Project& project)
@@ -114,13 +118,8 @@ void Load(const QString& folder, Project& project)
                                "SettingsCommand", "In \"%1\" gibt es keine lesbare %2; das ist kein Projektordner.")
                                .arg(Native(project.state.folder), QLatin1String(ProjectConfigFileName)));
     project.path = project.state.TextFilePath(0, 0);
-    bool truncated = false;
-    ReadTextFile(project.table, project.path, 0, &truncated);
-    if (truncated)
-        throw TavolinError(QCoreApplication::translate(
-                               "SettingsCommand", "\"%1\" ist länger als %2 Bytes; Speichern würde das Ende verlieren.")
-                               .arg(Native(project.path))
-                               .arg(TextFile::BufferSize));
+    project.dropped = ReadTextFile(project.table, project.path, 0);
+    cli::PrintReadWarnings(project.dropped);
 }
 
 int Show(const cli::ArgList& args)
@@ -301,8 +300,12 @@ int Set(const cli::ArgList& args)
     if (args.positional.size() < 2)
         throw cli::UsageError(QCoreApplication::translate(
             "SettingsCommand", "set braucht einen Projektordner und mindestens eine Angabe NAME=WERT."));
+    // Read, change and write under the project's lock: a second writer at the same time
+    // would lose one of the two changes.
+    const auto lock = ProjectLock::ForWriting(QDir::cleanPath(QFileInfo(args.positional[0]).absoluteFilePath()));
     Project project;
     Load(args.positional[0], project);
+    cli::RefuseToDropContent(project.dropped, project.path, args.Has(QStringLiteral("--force")));
     TSystemSettings s = ReadSystemSettings(project.table.headerLines[0]);
     for (const QString& assignment : args.positional.mid(1))
         Assign(s, assignment, project.state.displayType);
@@ -313,8 +316,7 @@ int Set(const cli::ArgList& args)
         throw cli::UsageError(error.message());
     }
     project.table.headerLines[0] = lines;
-    BackupFile(project.path);
-    WriteTextFile(project.table, project.path, 0);
+    WriteTextFile(project.table, project.path, 0, KeepBackup::Yes);
     return 0;
 }
 
@@ -330,7 +332,7 @@ int Run(const QStringList& all)
     if (verb == QLatin1String("show"))
         return Show(cli::ArgList::Parse(all.mid(1), {}, {QStringLiteral("--json")}));
     if (verb == QLatin1String("set"))
-        return Set(cli::ArgList::Parse(all.mid(1), {}, {}));
+        return Set(cli::ArgList::Parse(all.mid(1), {}, {QStringLiteral("--force")}));
     throw cli::UsageError(QCoreApplication::translate("SettingsCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2")
                               .arg(cli::Shown(verb), QCoreApplication::translate("SettingsCommand", Usage)));
 }

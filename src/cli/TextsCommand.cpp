@@ -8,6 +8,7 @@
 #include "cli/ReadWarningOutput.h"
 #include "common/SystemReason.h"
 #include "common/TavolinError.h"
+#include "session/ProjectLock.h"
 #include "texts/MessageTable.h"
 #include "texts/TextExchange.h"
 #include "texts/TextFile.h"
@@ -84,15 +85,10 @@ int Normalize(const cli::ArgList& args)
     TMessageTable table;
     const QString& in = args.positional[0];
     const QString& out = args.positional[1];
-    const bool dropped = !ReadDisplayFile(table, in).isEmpty();
-    // Written over itself, the file would lose for good what reading left out.
-    if (dropped && !args.Has(QStringLiteral("--force")) && QFileInfo(out).exists()
-        && QFileInfo(out).canonicalFilePath() == QFileInfo(in).canonicalFilePath())
-        throw TavolinError(
-            QCoreApplication::translate("TextsCommand",
-                                        "\"%1\" wird nicht überschrieben: beim Lesen ging Inhalt verloren (siehe "
-                                        "Warnungen). Mit --force wird die Datei trotzdem so geschrieben.")
-                .arg(Native(out)));
+    const auto lock = ProjectLock::ForWritingFile(out);
+    const ReadWarnings dropped = ReadDisplayFile(table, in);
+    if (QFileInfo(out).exists() && QFileInfo(out).canonicalFilePath() == QFileInfo(in).canonicalFilePath())
+        cli::RefuseToDropContent(dropped, out, args.Has(QStringLiteral("--force")));
     WriteTextFile(table, out, 0);
     return 0;
 }
@@ -117,6 +113,7 @@ int Import(const cli::ArgList& args)
     ExpectCount(args, 2);
     const QString& in = args.positional[0];
     ExpectFile(in);
+    const auto lock = ProjectLock::ForWritingFile(args.positional[1]);
     const QString format = FormatOption(args, in);
     QFile file(in);
     if (!file.open(QIODevice::ReadOnly))

@@ -18,6 +18,7 @@
 #include "common/Messages.h"
 #include "common/SettingsStore.h"
 #include "common/SystemReason.h"
+#include "transfer/MultiTransfer.h"
 #include "transfer/SerialLink.h"
 #include "transfer/TransferObserver.h"
 #include "session/ProjectSession.h"
@@ -198,11 +199,14 @@ int Download(const QStringList& args)
                                .arg(missing)));
     }
 
+    project.CheckTransferable(sent);
     const QStringList ports = options.repeated.value(QStringLiteral("--port"));
     if (ports.size() > 1) {
-        for (const QString& port : ports)
-            if (ports.count(port) > 1)
-                throw cli::UsageError(QCoreApplication::translate("Cli", "Die Schnittstelle %1 ist doppelt angegeben.").arg(port));
+        try {
+            TMultiTransfer::RefuseDoublePorts(ports);
+        } catch (const TavolinError& error) {
+            throw cli::UsageError(error.message());
+        }
         return cli::MultiDownload(job, ports, Selection::Describe(sent));
     }
 

@@ -95,6 +95,13 @@ bool IsText(const TProjectConfig::Field& field)
     return false;
 }
 
+// A file name of the project that leads out of its folder: a separator, ".." or a drive.
+bool LeavesFolder(const QString& name)
+{
+    return name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String("..")
+        || name == QLatin1String(".") || (name.size() >= 2 && name.at(1) == QLatin1Char(':'));
+}
+
 } // namespace
 
 bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnings* warnings)
@@ -136,6 +143,16 @@ bool ReadProjectConfig(const QString& folder, TProjectConfig& config, ReadWarnin
     for (int i = 0; i < 6; ++i) {
         const FieldInfo& field = Fields[i];
         if (got >= (i + 1) * TProjectConfig::FieldSize && IsText(read.*field.field)) {
+            // Every file of a project lies in its folder; a name that leads elsewhere would
+            // have a save rewrite a file beside the project.
+            const QString name = TProjectConfig::Get(read.*field.field);
+            if (field.field != &TProjectConfig::displayTypeName && LeavesFolder(name))
+                RaiseRead(path, QCoreApplication::translate("ProjectConfig",
+                                                            "Der Dateiname \"%1\" in %2 (%3) führt aus dem "
+                                                            "Projektordner hinaus; erlaubt ist nur ein Name ohne "
+                                                            "Ordner.")
+                                    .arg(name, QLatin1String(ProjectConfigFileName),
+                                         QCoreApplication::translate("ProjectConfig", field.label)));
             config.*field.field = read.*field.field;
             continue;
         }

@@ -12,6 +12,7 @@
 #include "common/TavolinError.h"
 #include "project/ProjectFolders.h"
 #include "texts/TextFile.h"
+#include "transfer/TransferProtocol.h"
 
 ProjectSession::ProjectSession(QObject* parent) : QObject(parent) {}
 
@@ -135,11 +136,19 @@ ReadWarnings ProjectSession::LoadFiles(bool newProject)
 {
     onDisk = !newProject;
     ReadWarnings notes;
+    configDamaged = false;
     if (!newProject) {
         // The dialogs read the configuration already; read again for what it left out.
         TProjectConfig again = DefaultProjectConfig();
         ReadProjectConfig(project.folder, again, &notes);
+        configDamaged = !notes.isEmpty();
     }
+    const QString pixPath = PixPath(CharSetName());
+    if (!newProject && !QFileInfo::exists(pixPath))
+        notes.append({pixPath, 0,
+                      QCoreApplication::translate("ProjectSession",
+                                                  "Die Zeichensatzdatei fehlt. Angezeigt wird der Startzeichensatz; "
+                                                  "das Projekt gilt als geändert, bis es gespeichert ist.")});
     ImportGraphics(CharSetName());
     for (const TableLanguage& tl : TableLanguages()) {
         TMessageTable& table = *tables[static_cast<size_t>(tl.table)];
@@ -162,14 +171,17 @@ void ProjectSession::ImportStandardCharSet()
 
 bool ProjectSession::writeFiles(const QString& folder)
 {
-    MakeFolders(folder, Messages::SaveError());
     TProjectState target = project;
     target.folder = folder;
+    // A text that cannot be saved stops the save before any file or backup is touched.
+    QList<std::pair<QString, QByteArray>> texts;
     for (const TableLanguage& tl : TableLanguages()) {
         const QString path = target.TextFilePath(tl.table, tl.language);
-        BackupFile(path);
-        WriteTextFile(*tables[static_cast<size_t>(tl.table)], path, tl.language);
+        texts.append({path, TextFileContent(*tables[static_cast<size_t>(tl.table)], path, tl.language)});
     }
+    MakeFolders(folder, Messages::SaveError());
+    for (const auto& [path, bytes] : texts)
+        SaveTextFile(path, bytes, KeepBackup::Yes);
     const QString pixPath = folder + QLatin1Char('/') + CharSetName() + QStringLiteral(".pix");
     const bool newCharSetFile = !QFileInfo::exists(pixPath);
     graphics.Save(pixPath);
@@ -181,8 +193,15 @@ bool ProjectSession::writeFiles(const QString& folder)
 
 bool ProjectSession::Save()
 {
+    // Only the folder this program could not lock is refused; "Speichern unter" elsewhere works.
+    if (!readOnly.isEmpty() && lock && QDir::cleanPath(project.folder) == QDir::cleanPath(lock->Folder()))
+        throw TavolinError(
+            QCoreApplication::translate("ProjectSession", "Das Projekt ist schreibgeschützt geöffnet und wird nicht "
+                                                          "gespeichert.")
+            + QLatin1Char('\n') + readOnly);
     const bool newCharSetFile = writeFiles(project.folder);
     project.modified = false;
+    configDamaged = false;
     onDisk = true;
     for (const auto& table : tables)
         if (table)
@@ -197,6 +216,37 @@ void ProjectSession::SaveTo(const QString& folder)
     const bool wasModified = graphics.modified;
     writeFiles(folder);
     graphics.modified = wasModified;
+}
+
+void ProjectSession::HoldLock(std::unique_ptr<ProjectLock> taken)
+{
+    lock = std::move(taken);
+    readOnly.clear();
+    if (lock->Result() == ProjectLock::State::HeldElsewhere)
+        readOnly = lock->HolderMessage();
+    else if (lock->Result() == ProjectLock::State::Impossible)
+        readOnly = QCoreApplication::translate("ProjectSession",
+                                               "Im Projektordner \"%1\" kann keine Sperrdatei angelegt werden "
+                                               "(schreibgeschützter Datenträger?).")
+                       .arg(QDir::toNativeSeparators(project.folder));
+    Notify(ModifiedChanged);
+}
+
+void ProjectSession::CheckTransferable(int selection) const
+{
+    const QString config = project.folder + QLatin1Char('/') + QLatin1String(ProjectConfigFileName);
+    if (configDamaged)
+        throw TavolinError(QCoreApplication::translate(
+                               "ProjectSession", "Die Projektkonfiguration \"%1\" konnte nicht vollständig gelesen "
+                                                 "werden; ein solches Projekt wird nicht übertragen. Im Editor "
+                                                 "öffnen, prüfen und speichern.")
+                               .arg(QDir::toNativeSeparators(config)));
+    const QString pix = PixPath(CharSetName());
+    if ((selection & Selection::CharSet) && !QFileInfo::exists(pix))
+        throw TavolinError(QCoreApplication::translate("ProjectSession",
+                                                       "Die Zeichensatzdatei \"%1\" des Projekts fehlt; es wird "
+                                                       "nichts übertragen.")
+                               .arg(QDir::toNativeSeparators(pix)));
 }
 
 bool ProjectSession::NeedsSaving()
@@ -234,6 +284,9 @@ void ProjectSession::Clear()
     const bool wasOpen = IsOpen();
     project.Clear();
     onDisk = false;
+    configDamaged = false;
+    lock.reset();
+    readOnly.clear();
     tables[0].reset();
     tables[1].reset();
     currentTable = 0;
@@ -250,6 +303,8 @@ QString ProjectSession::Caption() const
         return QStringLiteral("Tavolin");
     QString caption = QLatin1String(IsModified() ? "*" : "") + QStringLiteral("Tavolin - ") + QDir::toNativeSeparators(project.folder)
                     + QStringLiteral(" - ") + TProjectConfig::Get(project.config.displayTypeName);
+    if (!readOnly.isEmpty())
+        caption += QCoreApplication::translate("ProjectSession", " (schreibgeschützt)");
     if (HasDiagnosticTexts())
         caption += currentTable == 0 ? QCoreApplication::translate("ProjectSession", " (Beriebstexte) ")
                                      : QCoreApplication::translate("ProjectSession", " (Diagnosetexte) ");

@@ -9,6 +9,7 @@
 #include "charset/CharSet.h"
 #include "project/ProjectConfig.h"
 #include "session/ProjectHistory.h"
+#include "session/ProjectLock.h"
 #include "texts/MessageTable.h"
 #include "transfer/TransferProtocol.h"
 
@@ -75,10 +76,19 @@ public:
     void ImportStandardCharSet();
 
     // Writes every text file (keeping the previous one as ".bak"), the graphics set and
-    // the configuration into the project folder, then clears the changed flags. Raises
-    // the German error of the first write that fails. Returns whether the character set
-    // file was new.
+    // the configuration into the project folder, then clears the changed flags. Every text
+    // is checked before the first file is touched; a read-only session refuses at once.
+    // Raises the German error of the first write that fails. Returns whether the character
+    // set file was new.
     bool Save();
+    // Holds `taken` for as long as the project stays open. Without the lock (another
+    // program writes the project, or the folder takes no lock file) the session is
+    // read-only, and `readOnly` says why.
+    void HoldLock(std::unique_ptr<ProjectLock> taken);
+    // What a download or comparison of `selection` would take from files that are not
+    // there as the project names them: raises, naming the file, when the configuration
+    // was not read whole or, with the character set selected, its ".pix" is missing.
+    void CheckTransferable(int selection) const;
     // Takes over the tables and the graphics glyphs of `readBack`, a session the display
     // was read into before this project was opened.
     void TakeContent(ProjectSession& readBack, QObject* tableParent);
@@ -106,6 +116,10 @@ public:
     // recent-projects list.
     bool onDisk = false;
     ReadWarnings warnings;
+    // The configuration file as read had damage that the defaults filled in.
+    bool configDamaged = false;
+    std::unique_ptr<ProjectLock> lock;
+    QString readOnly;
     std::array<std::unique_ptr<TMessageTable>, 2> tables;
     int currentTable = 0;
     TCharSet standard{'S'};

@@ -111,13 +111,14 @@ public:
             throw TavolinError(place + QCoreApplication::translate("TextExchange", ", Meldung %1: ").arg(number)
                                + refusal);
         m_table.SetText(static_cast<int>(number), m_language, bytes);
+        m_anyText = m_anyText || !bytes.isEmpty();
     }
 
-    // An input without any message or header line is almost always an empty or wrong
+    // An input without any message text or header line is almost always an empty or wrong
     // file; written out it would wipe the target.
     void Finish() const
     {
-        if (m_numbers.isEmpty() && m_table.headerLines[static_cast<size_t>(m_language)].isEmpty())
+        if (!m_anyText && m_table.headerLines[static_cast<size_t>(m_language)].isEmpty())
             throw TavolinError(
                 QCoreApplication::translate("TextExchange", "Die Datei enthält keine Meldung und keine Kopfzeile."));
     }
@@ -126,6 +127,7 @@ private:
     TMessageTable& m_table;
     int m_language;
     QSet<int> m_numbers;
+    bool m_anyText = false;
 };
 
 // RFC 4180 records; a CR LF or a lone LF ends a record outside quotes.

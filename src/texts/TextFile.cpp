@@ -108,33 +108,6 @@ int UpToEndOfFile(const char* bytes, int length)
     return mark ? static_cast<int>(static_cast<const char*>(mark) - bytes) : length;
 }
 
-void CopyFileContent(const QString& from, const QString& to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        Raise(
-            Messages::SaveError(), from,
-            QCoreApplication::translate("TextFile", "Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
-                .arg(SystemReason::FromText(source.errorString())));
-    ReplaceFileContent(
-        to,
-        [&](QIODevice& backup) {
-            char chunk[64 * 1024];
-            for (;;) {
-                const qint64 got = source.read(chunk, sizeof chunk);
-                if (got < 0)
-                    Raise(Messages::SaveError(), from,
-                          QCoreApplication::translate(
-                              "TextFile", "Die Datei kann für die Sicherungskopie nicht gelesen werden (%1).")
-                              .arg(SystemReason::FromText(source.errorString())));
-                if (got == 0)
-                    break;
-                WriteTextBytes(backup, QByteArray::fromRawData(chunk, static_cast<qsizetype>(got)));
-            }
-        },
-        Messages::SaveError());
-}
-
 bool IsBlankOrEndOfFile(char c)
 {
     return c == ' ' || c == EndOfFile;
@@ -299,48 +272,31 @@ void WriteTextBytes(QIODevice& device, const QByteArray& bytes)
         throw TavolinError(Messages::SaveError() + QStringLiteral("\n") + device.errorString());
 }
 
-void WriteTextFile(TMessageTable& table, const QString& path, int language)
+QByteArray TextFileContent(const TMessageTable& table, const QString& path, int language)
 {
-    if (language < 0 || language >= TMessageTable::Languages)
-        return;
-
-    QByteArray bytes;
     try {
-        bytes = FormatTextChecked(table, language, TextFile::HeaderBlock | TextFile::MessageTexts);
+        return FormatTextChecked(table, language, TextFile::HeaderBlock | TextFile::MessageTexts);
     } catch (const TavolinError& error) {
         throw TavolinError(error.message() + QStringLiteral("\n") + QDir::toNativeSeparators(path));
     }
+}
 
+void SaveTextFile(const QString& path, const QByteArray& bytes, KeepBackup backup)
+{
     const QFileInfo info(path);
     if (info.isDir())
         Raise(Messages::SaveError(), path,
               QCoreApplication::translate("TextFile", "Ein Ordner dieses Namens ist bereits vorhanden."));
     QDir().mkpath(info.absolutePath());
-
-    // The new content goes to a temporary file beside the old one, which replaces the old
-    // file in one rename: a crash or a full disk leaves the previous file whole.
     ReplaceFileContent(
-        path, [&](QIODevice& file) { WriteTextBytes(file, bytes); }, Messages::SaveError());
+        path, [&](QIODevice& file) { WriteTextBytes(file, bytes); }, Messages::SaveError(), backup);
 }
 
-QString BackupFileName(const QString& path)
+void WriteTextFile(TMessageTable& table, const QString& path, int language, KeepBackup backup)
 {
-    // Only a dot in the file's own name counts; a dot in a folder name is not an extension.
-    const qsizetype slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    if (dot > slash)
-        return path.left(dot) + QStringLiteral(".bak");
-    return path + QStringLiteral(".bak");
-}
-
-void BackupFile(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
+    if (language < 0 || language >= TMessageTable::Languages)
         return;
-    // A copy, not a rename: the text file itself stays in place until its new content
-    // is complete, so there is no moment without it.
-    CopyFileContent(path, BackupFileName(path));
+    SaveTextFile(path, TextFileContent(table, path, language), backup);
 }
 
 int ParseText(TMessageTable& table, int language, char* buffer, int length, const QString& path,

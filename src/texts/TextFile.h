@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "common/AtomicFile.h"
 #include "common/ReadWarnings.h"
 
 class QIODevice;
@@ -46,23 +47,20 @@ QString UnstorableTextReason(int number, const QByteArray& text);
 QString UnstorableHeaderReason(const QByteArray& line);
 
 // Writes one language (header block and messages) to `path`, replacing the file
-// atomically: the old file stays whole until the new one is complete. Raises
-// "Fehler bei Dateispeichern" on every failure, also when the language does not fit
-// into the display's 60,000 bytes (nothing is written then).
-void WriteTextFile(TMessageTable& table, const QString& path, int language);
+// atomically: the old file stays whole until the new one is complete, and with
+// KeepBackup::Yes becomes the ".bak" only then. Raises "Fehler bei Dateispeichern" on
+// every failure, also when the language does not fit into the display's 60,000 bytes
+// (nothing is written and no backup touched then).
+void WriteTextFile(TMessageTable& table, const QString& path, int language, KeepBackup backup = KeepBackup::No);
+
+// The two halves of WriteTextFile, for a save of several files that checks them all
+// before the first is written: the bytes (raising the save error naming `path` when the
+// language does not fit), then the write.
+QByteArray TextFileContent(const TMessageTable& table, const QString& path, int language);
+void SaveTextFile(const QString& path, const QByteArray& bytes, KeepBackup backup);
 
 // Writes formatted bytes to a device; raises "Fehler bei Dateispeichern" on a short write.
 void WriteTextBytes(QIODevice& device, const QByteArray& bytes);
-
-// The backup of a text file: its name with the extension replaced by ".bak"
-// ("Sprache1.txt" -> "Sprache1.bak"; a name without extension gets ".bak" appended).
-QString BackupFileName(const QString& path);
-
-// Copies the current content of `path` to its ".bak" file (replacing an older backup);
-// the file itself stays. Nothing happens when the file does not exist. Raises
-// "Fehler bei Dateispeichern" when the backup cannot be made, so that saving stops
-// before the previous version could be lost.
-void BackupFile(const QString& path);
 
 // Parses `length` bytes of `buffer` into one language of the table; the buffer must
 // have one writable byte after `length` and is changed in place. A negative length only

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -89,15 +90,42 @@ TMultiTransfer::~TMultiTransfer()
 
 QStringList TMultiTransfer::ParsePorts(const QString& text)
 {
-    QStringList ports;
-    for (const QString& part : text.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts)) {
-        if (ports.contains(part))
-            throw TavolinError(QCoreApplication::translate("Transfer", "Die Schnittstelle %1 ist doppelt angegeben.").arg(part));
-        ports << part;
-    }
+    const QStringList ports = text.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
     if (ports.isEmpty())
         throw TavolinError(QCoreApplication::translate("Transfer", "Es ist keine Schnittstelle angegeben."));
+    RefuseDoublePorts(ports);
     return ports;
+}
+
+namespace {
+
+// What a port name reaches: a device with every link resolved, or a device server's
+// "host:port" (raw TCP and RFC 2217 alike use the one server port).
+QString PortIdentity(const QString& port)
+{
+    const qsizetype scheme = port.indexOf(QStringLiteral("://"));
+    if (scheme > 0)
+        return port.mid(scheme + 3).toLower().remove(QRegularExpression(QStringLiteral("/+$")));
+    for (const QString& path : QStringList{port, QStringLiteral("/dev/") + port}) {
+        const QString device = QFileInfo(path).canonicalFilePath();
+        if (!device.isEmpty())
+            return device;
+    }
+    return port;
+}
+
+} // namespace
+
+void TMultiTransfer::RefuseDoublePorts(const QStringList& ports)
+{
+    QStringList reached;
+    for (const QString& port : ports) {
+        const QString identity = PortIdentity(port);
+        if (reached.contains(identity))
+            throw TavolinError(
+                QCoreApplication::translate("Transfer", "Die Schnittstelle %1 ist doppelt angegeben.").arg(port));
+        reached << identity;
+    }
 }
 
 void TMultiTransfer::Start()

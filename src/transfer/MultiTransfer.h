@@ -43,6 +43,9 @@ public:
     // The port list as typed: one per line or separated by blanks; empty entries dropped.
     // Raises a German error for a list without ports or a port named twice.
     static QStringList ParsePorts(const QString& text);
+    // Raises the same error when two names of `ports` reach one port: a link and the
+    // device it names, or one device server's host and port.
+    static void RefuseDoublePorts(const QStringList& ports);
 
     void Start();
     // Waits up to ms for every display; true when all have finished.

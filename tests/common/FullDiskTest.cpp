@@ -35,8 +35,7 @@ TEST(FullDisk, EveryWriterKeepsTheOldFile)
     const TProjectConfig config = DefaultProjectConfig();
 
     const std::pair<const char*, std::function<void(const QString&)>> writers[] = {
-        {"Sprache1.txt", [&](const QString& path) { WriteTextFile(table, path, 0); }},
-        {"Sprache1.bak", [&](const QString&) { BackupFile(disk.FilePath(QStringLiteral("Sprache1.txt"))); }},
+        {"Sprache1.txt", [&](const QString& path) { WriteTextFile(table, path, 0, KeepBackup::Yes); }},
         {"demo.pix", [&](const QString& path) { set.Save(path); }},
         {"demo.fnt", [&](const QString& path) { TCharSet::PixToFont(DemoProjectDir() + QStringLiteral("/demo.pix"), path, QStringLiteral("F")); }},
         {"demo.fon", [&](const QString& path) { BuildFontFile(set.fntPath, path); }},

@@ -1,8 +1,10 @@
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "common/ProgramFolder.h"
 #include "session/ProjectSession.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
@@ -103,4 +105,73 @@ TEST(ProjectSession, EveryFailureNamesItsFile)
         const QString error = ErrorOf([&] { session.SaveTo(target); });
         EXPECT_TRUE(error.contains(target + QLatin1Char('/') + name)) << error.toStdString();
     }
+}
+
+// A save that is refused touches no file and no backup: every text is checked before the
+// first is written, and a session without the project's lock writes nothing.
+TEST(ProjectSession, ARefusedSaveTouchesNothing)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("P"));
+    CopyFolder(DemoProjectDir(), folder);
+    ProjectSession session;
+    session.Load(folder);
+    session.Save();
+    const QStringList names{QStringLiteral("Sprache1.txt"), QStringLiteral("Sprache1.bak"),
+                            QStringLiteral("Sprache2.txt"), QStringLiteral("Sprache2.bak")};
+    QMap<QString, QByteArray> before;
+    for (const QString& name : names)
+        before.insert(name, ReadAll(folder + QLatin1Char('/') + name));
+
+    session.Table(0)->SetText(1, 0, "geändert");
+    for (int n = 0; n < 1024; ++n)
+        session.Table(0)->SetText(n, 1, QByteArray(60, 'x'));
+    EXPECT_TRUE(ErrorOf([&] { session.Save(); }).contains(QStringLiteral("Sprache2.txt")));
+
+    session.Table(0)->SetText(1, 1, "kurz");
+    for (int n = 2; n < 1024; ++n)
+        session.Table(0)->SetText(n, 1, QByteArray());
+    ProjectLock other(folder);
+    ASSERT_EQ(other.Result(), ProjectLock::State::Held);
+    session.HoldLock(std::make_unique<ProjectLock>(folder));
+    EXPECT_TRUE(session.Caption().contains(QStringLiteral("schreibgeschützt")));
+    const QString refused = ErrorOf([&] { session.Save(); });
+    EXPECT_TRUE(refused.contains(QStringLiteral("ist in Tavolin auf"))) << refused.toStdString();
+    for (const QString& name : names)
+        EXPECT_EQ(ReadAll(folder + QLatin1Char('/') + name), before.value(name)) << name.toStdString();
+}
+
+// What a download would send must be what the files hold: a configuration that was not
+// read whole, or a missing character set file, is refused naming the file; the editor
+// opens such a project with a note, the starter set counting as a change.
+TEST(ProjectSession, AProjectThatIsNotWholeIsNotTransferred)
+{
+    QTemporaryDir dir;
+    const QString shortConfig = dir.filePath(QStringLiteral("Kurz"));
+    CopyFolder(DemoProjectDir(), shortConfig);
+    WriteAll(shortConfig + QStringLiteral("/tavolin.cfg"), ReadAll(shortConfig + QStringLiteral("/tavolin.cfg")).left(1535));
+    const QString noPix = dir.filePath(QStringLiteral("OhnePix"));
+    CopyFolder(DemoProjectDir(), noPix);
+    QFile::remove(noPix + QStringLiteral("/demo.pix"));
+    const QString escape = dir.filePath(QStringLiteral("Ausbruch"));
+    CopyFolder(DemoProjectDir(), escape);
+    QByteArray config = ReadAll(escape + QStringLiteral("/tavolin.cfg"));
+    config.replace(0, 14, QByteArray("../escape.txt\0", 14));
+    WriteAll(escape + QStringLiteral("/tavolin.cfg"), config);
+
+    SetProgramFolder(ProgramDir()); // where the starter set is
+    ProjectSession session;
+    session.Load(shortConfig);
+    EXPECT_TRUE(ErrorOf([&] { session.CheckTransferable(Selection::Language1); }).contains(QStringLiteral("Kurz/tavolin.cfg")));
+    session.Load(noPix);
+    EXPECT_NO_THROW(session.CheckTransferable(Selection::Language1));
+    EXPECT_TRUE(ErrorOf([&] { session.CheckTransferable(Selection::CharSet); }).contains(QStringLiteral("OhnePix/demo.pix")));
+    ASSERT_EQ(session.warnings.size(), 1);
+    EXPECT_TRUE(session.warnings.first().text.contains(QStringLiteral("Startzeichensatz")));
+    EXPECT_TRUE(session.NeedsSaving());
+    session.Load(DemoProjectDir());
+    EXPECT_NO_THROW(session.CheckTransferable(Selection::All));
+
+    const QString outside = ErrorOf([&] { session.Load(escape); });
+    EXPECT_TRUE(outside.contains(QStringLiteral("Der Dateiname \"../escape.txt\" in tavolin.cfg"))) << outside.toStdString();
 }

@@ -109,6 +109,7 @@ TEST(TextExchange, ImportAcceptsEditedFilesAndRefusesBrokenOnes)
         {"", QStringLiteral("keine Meldung und keine Kopfzeile")},
         {"\xEF\xBB\xBF", QStringLiteral("keine Meldung")},
         {"\r\n\n\n", QStringLiteral("keine Meldung")},
+        {"number,text\n1,\n", QStringLiteral("keine Meldung")},
     };
     for (const auto& [csv, expected] : badCsv) {
         TMessageTable table;
@@ -126,6 +127,7 @@ TEST(TextExchange, ImportAcceptsEditedFilesAndRefusesBrokenOnes)
         "{\"messages\": [{\"number\": -1, \"text\": \"a\"}]}", "{\"messages\": [3]}",
         "{\"header\": \"Binaer\", \"messages\": []}", "{\"header\": [\"a\\nb\"], \"messages\": []}",
         "{\"messages\": [{\"number\": 1e300, \"text\": \"a\"}]}", "{\"messages\": [", "{\"messages\": []}",
+        "{\"messages\": [{\"number\": 1, \"text\": \"\"}]}",
     };
     for (const QByteArray& json : badJson) {
         TMessageTable table;

@@ -253,36 +253,41 @@ protected:
 TEST_F(TextFileOnDisk, SaveKeepsThePreviousVersionAsBackupCopy)
 {
     const QString path = Path(QStringLiteral("Sprache1.txt"));
+    const QString backup = Path(QStringLiteral("Sprache1.bak"));
     WriteAll(path, WorkedExample);
 
     TMessageTable table;
     ReadTextFile(table, path, 0);
     EXPECT_FALSE(table.modified[0]);
     table.SetText(12, 0, "Tank leer");
-    BackupFile(path);
-    // A copy: the text file is still there while the new content is written.
-    EXPECT_EQ(ReadAll(path), WorkedExample);
-    WriteTextFile(table, path, 0);
+    WriteTextFile(table, path, 0, KeepBackup::Yes);
 
-    EXPECT_EQ(ReadAll(Path(QStringLiteral("Sprache1.bak"))), WorkedExample);
+    EXPECT_EQ(ReadAll(backup), WorkedExample);
     TMessageTable again;
     ReadTextFile(again, path, 0);
     EXPECT_EQ(TextOf(again, 12), QByteArray("Tank leer"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 
     // A later save replaces the older backup; a shorter file leaves nothing behind.
     table.SetText(12, 0, "");
     table.SetText(1, 0, "");
-    BackupFile(path);
-    WriteTextFile(table, path, 0);
-    EXPECT_EQ(ReadAll(Path(QStringLiteral("Sprache1.bak"))).right(11), QByteArray("Tank leer\n\r"));
+    WriteTextFile(table, path, 0, KeepBackup::Yes);
+    EXPECT_EQ(ReadAll(backup).right(11), QByteArray("Tank leer\n\r"));
     EXPECT_EQ(ReadAll(path), QByteArray("0    *Binaer\n\r     *Helligkeit: 80%\n\r     *\n\r"));
+
+    // A save that is refused (too much text for the display) touches no backup generation.
+    const QByteArray previous = ReadAll(backup);
+    TMessageTable full;
+    for (int n = 0; n < 1024; ++n)
+        full.SetText(n, 0, QByteArray(60, 'x'));
+    EXPECT_THROW(WriteTextFile(full, path, 0, KeepBackup::Yes), TavolinError);
+    EXPECT_EQ(ReadAll(backup), previous);
 
     // Only the last extension is replaced; a missing file has no backup.
     EXPECT_EQ(BackupFileName(QStringLiteral("/p/a.b.txt")), QStringLiteral("/p/a.b.bak"));
     EXPECT_EQ(BackupFileName(QStringLiteral("/p.neu/Texte")), QStringLiteral("/p.neu/Texte.bak"));
-    BackupFile(Path(QStringLiteral("fehlt.txt")));
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("fehlt.bak"))));
+    WriteTextFile(table, Path(QStringLiteral("neu.txt")), 0, KeepBackup::Yes);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("neu.bak"))));
 }
 
 TEST_F(TextFileOnDisk, FailuresLeaveTheOldFileWhole)
@@ -306,8 +311,7 @@ TEST_F(TextFileOnDisk, FailuresLeaveTheOldFileWhole)
     if (QFile(Path(QStringLiteral("probe"))).open(QIODevice::WriteOnly)) {
         GTEST_LOG_(INFO) << "running with rights that ignore permissions; folder case skipped";
     } else {
-        EXPECT_THROW(WriteTextFile(small, path, 0), TavolinError);
-        EXPECT_THROW(BackupFile(path), TavolinError);
+        EXPECT_THROW(WriteTextFile(small, path, 0, KeepBackup::Yes), TavolinError);
         EXPECT_EQ(ReadAll(path), WorkedExample);
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
