@@ -86,8 +86,8 @@ void Versioninfo::fill()
     const int least[] = {235, 59, 156};
     int needed = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < 3; ++column) {
-        const int columnWidth = std::max({least[column], table->sizeHintForColumn(column),
-                                          table->horizontalHeader()->sectionSizeHint(column)});
+        table->resizeColumnToContents(column);
+        const int columnWidth = std::max(least[column], table->columnWidth(column));
         table->setColumnWidth(column, columnWidth);
         needed += columnWidth;
     }

@@ -47,7 +47,7 @@ TEST(FolderSwapTest, TargetEndsWithExactlyTheNewContentOrStaysAsItWas)
     EXPECT_EQ(Entries(trash + QStringLiteral("/files")), QStringList{QStringLiteral("P")});
     EXPECT_EQ(ReadAll(trash + QStringLiteral("/files/P/alt.txt")), "alt");
     EXPECT_TRUE(ReadAll(trash + QStringLiteral("/info/P.trashinfo"))
-                    .contains("Path=" + QUrl::toPercentEncoding(target, "/")));
+                    .contains(QByteArray("Path=").append(QUrl::toPercentEncoding(target, "/"))));
     EXPECT_EQ(Entries(target), QStringList{QStringLiteral("neu.txt")});
     EXPECT_EQ(Entries(base.path()), QStringList{QStringLiteral("P")});
     qputenv("XDG_DATA_HOME", savedData);
