@@ -948,6 +948,37 @@ Key: %1</translation>
     </message>
 </context>
 <context>
+    <name>KeyList</name>
+    <message>
+        <source>Rastend</source>
+        <translation>Latching</translation>
+    </message>
+    <message>
+        <source>Tastend</source>
+        <translation>Momentary</translation>
+    </message>
+    <message>
+        <source>Extern</source>
+        <translation>External</translation>
+    </message>
+    <message>
+        <source>Intern</source>
+        <translation>Internal</translation>
+    </message>
+    <message>
+        <source>Grün</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Blinkend</source>
+        <translation>Blinking</translation>
+    </message>
+</context>
+<context>
     <name>Laden</name>
     <message>
         <source>Übertragen</source>
@@ -1837,6 +1868,12 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     <message>
         <source><byte value="xd"/>Das Projekt ist schreibgeschützt geöffnet.</source>
         <translation><byte value="xd"/>The project is open read-only.</translation>
+        <source>Übertragung mit Fehlern beendet.</source>
+        <translation>Download ended with errors.</translation>
+    </message>
+    <message>
+        <source>Übertragung beendet: %1.</source>
+        <translation>Download finished: %1.</translation>
     </message>
 </context>
 <context>

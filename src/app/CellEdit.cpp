@@ -25,9 +25,9 @@ void TCellEdit::BeginCellEdit(TMessageTable& table, QTextEdit* cellEditor, QWidg
 
     const QByteArray rtf = MessageToRtf(table.At(cellSlot).text[static_cast<size_t>(cellLanguage)],
                                         standard.family().toLatin1(), graphics.family().toLatin1());
-    m_host.CheckLineLength(table);
     m_host.PlaceEditor(table);
     RichTextDocument::Load(cellEditor, rtf, standard, graphics);
+    m_host.CheckLineLength(table);
     // One history for the project: the document keeps no undo steps of its own.
     cellEditor->document()->setUndoRedoEnabled(false);
     m_loading = false;

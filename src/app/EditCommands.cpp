@@ -13,6 +13,7 @@
 #include "app/MessageGrid.h"
 #include "app/MessageView.h"
 #include "charset/DisplayCodeMap.h"
+#include "charset/FontEditorLink.h"
 #include "common/TavolinError.h"
 #include "dialogs/About.h"
 #include "common/ui/MessageBox.h"
@@ -425,6 +426,12 @@ void EditCommands::ImportCharSet()
             m_session.graphics.Import(dialog.sourceFile);
             m_session.graphics.modified = true;
         });
+        // An open glyph editor would keep the replaced glyphs and save them over the new
+        // ones: it starts again on the imported set, under its name.
+        if (FontEditorLink::Instance().IsVisible()) {
+            m_session.graphics.EndEditor();
+            m_session.graphics.StartEditor(&m_parent, m_parent.x(), m_parent.y());
+        }
     } catch (const TavolinError& error) {
         MessageBox::Error(&m_parent, error.message());
     }

@@ -20,7 +20,7 @@ CellEditor* Field(QWidget* parent)
     field->SetSearchField();
     const int height = 16 + 2 * field->frameWidth() + 4;
     field->setFixedHeight(height);
-    field->setMinimumWidth(260);
+    field->setMinimumWidth(80);
     return field;
 }
 
@@ -36,45 +36,33 @@ FindBar::FindBar(QWidget* parent)
     setObjectName(QStringLiteral("findBar"));
     m_tables->addItems({tr("Angezeigte Tabelle"), tr("Alle Tabellen")});
     m_languages->addItems({tr("Beide Sprachen"), tr("Sprache1"), tr("Sprache2")});
-    auto* findLabel = new QLabel(tr("&Suchen nach:"), this);
-    findLabel->setBuddy(m_find);
+    m_findLabel = new QLabel(tr("&Suchen nach:"), this);
+    m_findLabel->setBuddy(m_find);
     m_replaceLabel->setBuddy(m_replace);
-    auto* next = new QPushButton(tr("Weitersuchen"), this);
-    auto* previous = new QPushButton(tr("Zurück"), this);
+    m_next = new QPushButton(tr("Weitersuchen"), this);
+    m_previous = new QPushButton(tr("Zurück"), this);
     auto* close = new QToolButton(this);
+    m_close = close;
     close->setText(QStringLiteral("×"));
     close->setToolTip(tr("Suchen schließen (Esc)"));
     close->setAutoRaise(true);
-    for (QWidget* w : {static_cast<QWidget*>(next), static_cast<QWidget*>(previous), static_cast<QWidget*>(m_replaceOne),
+    for (QWidget* w : {static_cast<QWidget*>(m_next), static_cast<QWidget*>(m_previous), static_cast<QWidget*>(m_replaceOne),
                        static_cast<QWidget*>(m_replaceAll), static_cast<QWidget*>(m_case),
                        static_cast<QWidget*>(m_words), static_cast<QWidget*>(m_tables),
                        static_cast<QWidget*>(m_languages), static_cast<QWidget*>(close)})
         w->setFocusPolicy(Qt::TabFocus);
 
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->setVerticalSpacing(2);
-    layout->addWidget(findLabel, 0, 0);
-    layout->addWidget(m_find, 0, 1);
-    layout->addWidget(next, 0, 2);
-    layout->addWidget(previous, 0, 3);
-    layout->addWidget(m_case, 0, 4);
-    layout->addWidget(m_tables, 0, 5);
-    layout->addWidget(close, 0, 7);
-    layout->addWidget(m_replaceLabel, 1, 0);
-    layout->addWidget(m_replace, 1, 1);
-    layout->addWidget(m_replaceOne, 1, 2);
-    layout->addWidget(m_replaceAll, 1, 3);
-    layout->addWidget(m_words, 1, 4);
-    layout->addWidget(m_languages, 1, 5);
-    layout->addWidget(m_result, 0, 6, 2, 1);
-    layout->setColumnStretch(6, 1);
-    // The bar fills the window's width, and the longest report fits beside the options.
+    // The bar fills the window's width; the fields take what is left over.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_result->setMinimumWidth(m_result->fontMetrics().horizontalAdvance(tr("Meldung 1023, Sprache2")) + 8);
+    ensurePolished();
+    arrange(true);
+    m_narrowWidth = layout()->minimumSize().width();
+    arrange(false);
+    m_wideWidth = layout()->minimumSize().width();
 
-    connect(next, &QPushButton::clicked, this, [this] { Q_EMIT FindRequested(false); });
-    connect(previous, &QPushButton::clicked, this, [this] { Q_EMIT FindRequested(true); });
+    connect(m_next, &QPushButton::clicked, this, [this] { Q_EMIT FindRequested(false); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { Q_EMIT FindRequested(true); });
     connect(m_replaceOne, &QPushButton::clicked, this, &FindBar::ReplaceRequested);
     connect(m_replaceAll, &QPushButton::clicked, this, &FindBar::ReplaceAllRequested);
     connect(close, &QToolButton::clicked, this, &FindBar::CloseRequested);
@@ -83,6 +71,58 @@ FindBar::FindBar(QWidget* parent)
     for (CellEditor* field : {m_find, m_replace}) {
         connect(field, &CellEditor::EscapePressed, this, &FindBar::CloseRequested);
         connect(field, &CellEditor::TabPressed, this, [this](bool forward) { focusNextPrevChild(forward); });
+    }
+}
+
+void FindBar::arrange(bool narrow)
+{
+    m_narrow = narrow;
+    delete layout();
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(m_findLabel, 0, 0);
+    grid->addWidget(m_find, 0, 1);
+    grid->addWidget(m_next, 0, 2);
+    grid->addWidget(m_previous, 0, 3);
+    grid->addWidget(m_replaceLabel, 1, 0);
+    grid->addWidget(m_replace, 1, 1);
+    grid->addWidget(m_replaceOne, 1, 2);
+    grid->addWidget(m_replaceAll, 1, 3);
+    grid->setColumnStretch(1, 1);
+    if (narrow) {
+        // A narrow window: the options go below the fields, so nothing is cut.
+        grid->addWidget(m_close, 0, 4);
+        grid->addWidget(m_case, 2, 0, 1, 2);
+        grid->addWidget(m_tables, 2, 2, 1, 3);
+        grid->addWidget(m_words, 3, 0, 1, 2);
+        grid->addWidget(m_languages, 3, 2, 1, 3);
+        grid->addWidget(m_result, 4, 0, 1, 5);
+    } else {
+        grid->addWidget(m_case, 0, 4);
+        grid->addWidget(m_tables, 0, 5);
+        grid->addWidget(m_words, 1, 4);
+        grid->addWidget(m_languages, 1, 5);
+        grid->addWidget(m_result, 0, 6, 2, 1);
+        grid->addWidget(m_close, 0, 7);
+        grid->setColumnStretch(6, 1);
+    }
+    grid->activate();
+}
+
+QSize FindBar::minimumSizeHint() const
+{
+    // Never wider than the narrow arrangement needs: the bar must not widen the window.
+    return {m_narrowWidth, QWidget::minimumSizeHint().height()};
+}
+
+void FindBar::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const bool narrow = width() < m_wideWidth;
+    if (narrow != m_narrow) {
+        arrange(narrow);
+        updateGeometry();
     }
 }
 

@@ -41,8 +41,17 @@ Q_SIGNALS:
     void ReplaceAllRequested();
     void CloseRequested();
 
+public:
+    QSize minimumSizeHint() const override;
+    // True while the options stand below the fields, for a window narrower than one row.
+    bool IsNarrow() const { return m_narrow; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QByteArray codes(const CellEditor* field) const;
+    void arrange(bool narrow);
 
     CellEditor* m_find;
     CellEditor* m_replace;
@@ -54,6 +63,13 @@ private:
     QPushButton* m_replaceOne;
     QPushButton* m_replaceAll;
     QLabel* m_result;
+    QLabel* m_findLabel = nullptr;
+    QPushButton* m_next = nullptr;
+    QPushButton* m_previous = nullptr;
+    QWidget* m_close = nullptr;
+    bool m_narrow = false;
+    int m_narrowWidth = 0;
+    int m_wideWidth = 0;
     QFont m_standard;
     QFont m_graphics;
 };

@@ -44,6 +44,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&m_session.standard, &TCharSet::FontChange, this, &MainWindow::onFontChange);
     connect(&m_session.graphics, &TCharSet::FontChange, this, &MainWindow::onFontChange);
     connect(m_view, &MessageView::StatusChanged, this, &MainWindow::UpdateStatus);
+    connect(m_projects.get(), &ProjectController::TransferReported, m_status, &StatusBar::ShowNote);
     connect(m_view, &MessageView::EditorContextMenu, this,
             [this](const QPoint& pos) { m_actions->editorPopup->popup(pos); });
     connectCommands();

@@ -392,6 +392,9 @@ void MessageGrid::paintCell(QPainter& painter, const QRect& rect, int col, int r
 void MessageGrid::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    // Grown wider, the grid shows the columns it had scrolled out to the left again.
+    if (m_leftCol > maxLeftCol())
+        SetLeftCol(maxLeftCol());
     updateScrollBars();
     Q_EMIT Resized();
 }

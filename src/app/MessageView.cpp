@@ -5,7 +5,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
-#include <cmath>
 
 #include "app/CellEditor.h"
 #include "app/MessageGrid.h"
@@ -102,6 +101,11 @@ void MessageView::InvalidateGrid()
     m_grid->Repaint();
 }
 
+int MessageView::editorBarWidth() const
+{
+    return m_editor->verticalScrollBar()->sizeHint().width();
+}
+
 int MessageView::lineHeight() const
 {
     return QFontMetrics(m_standard.font).height();
@@ -114,7 +118,6 @@ CellDrawContext MessageView::drawContext() const
     context.graphicsFont = m_graphics.font;
     context.numberFont = m_grid->font();
     context.editSlot = m_cellEdit.IsOpen() ? m_cellEdit.slot : -1;
-    context.editLanguage = m_cellEdit.language;
     return context;
 }
 
@@ -133,7 +136,8 @@ int MessageView::WidestGridWidth() const
     int texts = 0;
     for (const TDisplayType& type : DisplayTypeTable())
         texts = std::max(texts, type.LanguageCount()
-                                    * (type.lineLength * TCharSet::GlyphAdvance + 5 + MessageGrid::LineWidth));
+                                    * (type.lineLength * TCharSet::GlyphAdvance + 5 + editorBarWidth()
+                                       + MessageGrid::LineWidth));
     return 40 + MessageGrid::LineWidth + texts + m_grid->verticalScrollBar()->sizeHint().width()
            + 2 * m_grid->frameWidth();
 }
@@ -157,6 +161,7 @@ void MessageView::RemeasureStaleRows(TMessageTable& table)
 void MessageView::RefreshLayout(TMessageTable& table)
 {
     RemeasureStaleRows(table);
+    CheckLineLength(table);
     LayoutGrid(table, 0);
 }
 
@@ -172,7 +177,7 @@ void MessageView::LayoutGrid(TMessageTable& table, int requested)
         m_grid->SetColCount(columns);
         m_grid->SetColWidth(0, 40);
         for (int c = 1; c < columns; ++c)
-            m_grid->SetColWidth(c, TextColumnWidth() + 5);
+            m_grid->SetColWidth(c, TextColumnWidth() + 5 + editorBarWidth());
         m_grid->SetDefaultRowHeight(lineHeight());
         m_grid->SetRowHeight(0, MessageGrid::HeaderRowHeight);
         m_grid->SetRowCount(table.Count() + 2);
@@ -220,9 +225,9 @@ void MessageView::PlaceEditor(TMessageTable& table)
         m_panel->hide();
         return;
     }
-    // A cut row scrolls inside the editor; its bar goes beside the text, not over it.
-    const bool cut = std::ceil(m_editor->document()->size().height()) > rect.height();
-    const QRect placed = rect.adjusted(0, 0, cut ? m_editor->verticalScrollBar()->sizeHint().width() : 0, 0);
+    // A cut row scrolls inside the editor; its bar takes the room every column keeps for it
+    // beside the text, so that it covers neither this text nor the next column's.
+    const QRect placed = rect;
     if (m_panel->geometry() != placed)
         m_panel->setGeometry(placed);
     if (m_editor->geometry() != QRect(QPoint(0, 0), placed.size()))
@@ -237,11 +242,20 @@ void MessageView::PlaceEditor(TMessageTable& table)
 
 void MessageView::CheckLineLength(TMessageTable& table)
 {
-    bool tooLong = false;
-    if (m_cellEdit.IsOpen()) {
-        const QTextDocument* document = m_editor->document();
-        for (QTextBlock block = document->begin(); block.isValid() && !tooLong; block = block.next())
-            tooLong = block.length() - 1 > m_type.lineLength;
+    // The mark stands while any message of the column has a line the display cuts; the
+    // edited cell counts with what its editor holds, which the table may not take.
+    const int editSlot = m_cellEdit.IsOpen() && &table == m_table ? m_cellEdit.slot : -1;
+    std::array<bool, 2> tooLong{false, false};
+    for (int language = 0; language < LanguageCount() && language < 2; ++language) {
+        bool& mark = tooLong[static_cast<size_t>(language)];
+        if (editSlot >= 0 && language == m_cellEdit.language) {
+            const QTextDocument* document = m_editor->document();
+            for (QTextBlock block = document->begin(); block.isValid() && !mark; block = block.next())
+                mark = block.length() - 1 > m_type.lineLength;
+        }
+        for (int slot = 0; slot < table.Count() && !mark; ++slot)
+            if (slot != editSlot || language != m_cellEdit.language)
+                mark = LongestLine(table.At(slot).text[static_cast<size_t>(language)]) > m_type.lineLength;
     }
     if (tooLong != table.lineTooLong) {
         table.lineTooLong = tooLong;

@@ -94,6 +94,8 @@ private:
     void onGridResized();
     void selectRows(int top, int bottom, int currentCol);
     int lineHeight() const;
+    // The room beside a column's text for the editor's scroll bar.
+    int editorBarWidth() const;
     CellDrawContext drawContext() const;
 
     const TCharSet& m_standard;

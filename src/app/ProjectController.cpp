@@ -21,6 +21,7 @@
 #include "project/ui/Letzteprjdialog.h"
 #include "project/ui/Projekt_offnen.h"
 #include "transfer/DisplayCompare.h"
+#include "transfer/TransferProtocol.h"
 #include "transfer/ui/DisplayCompareDialog.h"
 #include "transfer/ui/Laden.h"
 #include "transfer/ui/MultiDownloadDialog.h"
@@ -336,8 +337,15 @@ void ProjectController::Transfer()
 {
     if (!chooseWhatToTransfer())
         return;
-    if (!runTransfer(m_session, true))
+    if (!runTransfer(m_session, true)) {
         MessageBox::Error(&m_parent, m_dialogs.laden->ErrorText());
+        return;
+    }
+    // The display's own complaints were shown as they came; the note must not hide them.
+    Q_EMIT TransferReported(m_dialogs.laden->DisplayMessageCount() > 0
+                                ? tr("Übertragung mit Fehlern beendet.")
+                                : tr("Übertragung beendet: %1.")
+                                      .arg(Selection::Describe(Selection::Effective(m_session.Job(true)))));
 }
 
 void ProjectController::TransferToSeveral()

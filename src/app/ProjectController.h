@@ -53,6 +53,10 @@ public:
     bool CompareWithDisplay(int& number, int& language);
     void ShowOptions();
 
+Q_SIGNALS:
+    // A download reached its end; the note says what was sent, as the command line does.
+    void TransferReported(const QString& note);
+
 private:
     void failOpen(const QString& message);
     // Runs the transfer window on `session`; false when an error ended the run.

@@ -1,11 +1,16 @@
 #include "app/StatusBar.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/CellEditor.h"
 #include "app/MessageView.h"
 #include "common/SettingsStore.h"
+
+namespace {
+constexpr int NotePanel = 1;
+}
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 {
@@ -21,8 +26,17 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
         m_panels[i]->setMargin(2);
         const int text = m_panels[i]->fontMetrics().horizontalAdvance(longest[i]);
         m_panels[i]->setMinimumWidth(std::max(widths[i], text + 2 * (m_panels[i]->frameWidth() + 2)));
-        addWidget(m_panels[i]);
+        addWidget(m_panels[i], i == NotePanel ? 1 : 0);
     }
+    // A long note is cut rather than making the window wider.
+    m_panels[NotePanel]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_noteTimer = new QTimer(this);
+    m_noteTimer->setSingleShot(true);
+    m_noteTimer->setInterval(30000);
+    connect(m_noteTimer, &QTimer::timeout, this, [this] {
+        m_panels[NotePanel]->clear();
+        m_panels[NotePanel]->setToolTip(QString());
+    });
     setSizeGripEnabled(true);
     SetPort(SettingsStore::Read(SettingsStore::Key::Port));
     connect(&SettingsStore::Instance(), &SettingsStore::Changed, this, [this](SettingsStore::Key key) {
@@ -34,6 +48,13 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 void StatusBar::SetPort(const QString& port)
 {
     m_panels[2]->setText(port);
+}
+
+void StatusBar::ShowNote(const QString& note)
+{
+    m_panels[NotePanel]->setText(note);
+    m_panels[NotePanel]->setToolTip(note);
+    m_noteTimer->start();
 }
 
 void StatusBar::Update(const MessageView& view)

@@ -3,9 +3,10 @@
 #include <QStatusBar>
 
 class QLabel;
+class QTimer;
 class MessageView;
 
-// The main window's five status panels: caret position, (unused), serial port, blink,
+// The main window's five status panels: caret position, notes, serial port, blink,
 // graphics character set.
 class StatusBar : public QStatusBar
 {
@@ -15,6 +16,9 @@ public:
     explicit StatusBar(QWidget* parent = nullptr);
 
     void SetPort(const QString& port);
+    // A note about what just happened (a download's end), in the second panel, until
+    // the next note or half a minute later.
+    void ShowNote(const QString& note);
     // Caret and attributes of the in-place editor; all empty while it is hidden.
     void Update(const MessageView& view);
 
@@ -23,4 +27,5 @@ public:
 
 private:
     QLabel* m_panels[5];
+    QTimer* m_noteTimer;
 };

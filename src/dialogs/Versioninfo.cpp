@@ -3,9 +3,12 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common/ui/Help.h"
 #include "dialogs/ModuleInfo.h"
@@ -77,5 +80,20 @@ void Versioninfo::fill()
         }
         table->setRowHeight(row, RowHeight);
         ++row;
+    }
+    // No text is cut: each column is as wide as its longest text, and the window grows
+    // to show them all as far as the screen allows (beyond that the table scrolls).
+    const int least[] = {235, 59, 156};
+    int needed = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < 3; ++column) {
+        table->resizeColumnToContents(column);
+        const int columnWidth = std::max(least[column], table->columnWidth(column));
+        table->setColumnWidth(column, columnWidth);
+        needed += columnWidth;
+    }
+    const int grow = needed - table->width();
+    if (grow > 0) {
+        const int room = screen() ? screen()->availableGeometry().width() - frameGeometry().width() + width() : width() + grow;
+        resize(std::min(width() + grow, room), height());
     }
 }

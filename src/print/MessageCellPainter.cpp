@@ -163,7 +163,7 @@ void DrawHeader(const TMessageTable& table, QPainter& canvas, const QRect& rect,
                            cy - metrics.height() / 2 + metrics.ascent()),
                     text);
     canvas.restore();
-    if (printing || !table.lineTooLong || column - 1 != context.editLanguage)
+    if (printing || column < 1 || column > 2 || !table.lineTooLong[static_cast<size_t>(column - 1)])
         return;
     const int right = rect.right() + 1;
     canvas.setPen(Qt::black);

@@ -14,7 +14,6 @@ struct CellDrawContext
     QFont graphicsFont;
     QFont numberFont;
     int editSlot = -1;     // slot of the edited message, -1 while nothing is edited
-    int editLanguage = 0;  // language of the last edit; the long-line mark goes there
 };
 
 // Draws one cell of the message grid: a message text in the display's glyphs (blink red

@@ -55,9 +55,19 @@ QString ReplaceFolder(const QString& staging, const QString& target)
             Fail(target, reason);
         return {};
     }
-    const QString aside = Beside(target, QStringLiteral(".tavolin-alt"));
-    if (QFileInfo::exists(aside))
-        QDir(aside).removeRecursively();
+    QString trashed;
+    if (DeleteToRecycleBin(target, nullptr, &trashed)) {
+        const QString reason = Rename(staging, target);
+        if (!reason.isEmpty()) {
+            TakeBackFromRecycleBin(trashed, target);
+            Fail(target, reason);
+        }
+        return {};
+    }
+    // An old content kept there by an earlier save stays too.
+    QString aside = Beside(target, QStringLiteral(".tavolin-alt"));
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = Beside(target, QStringLiteral(".tavolin-alt%1").arg(n));
     QString reason = Rename(target, aside);
     if (!reason.isEmpty())
         Fail(target, reason);
@@ -66,12 +76,9 @@ QString ReplaceFolder(const QString& staging, const QString& target)
         Rename(aside, target);
         Fail(target, reason);
     }
-    // The replaced content goes to the trash, so that a folder replaced by mistake can
-    // still be restored; without a trash it stays beside the target.
-    if (!DeleteToRecycleBin(aside))
-        return QCoreApplication::translate("FolderSwap",
-                                           "Der alte Inhalt von \"%1\" liegt noch in \"%2\"; er ließ sich nicht in den "
-                                           "Papierkorb verschieben.")
-            .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(aside));
-    return {};
+    // Without a trash nothing is removed for good: the old content stays beside the target.
+    return QCoreApplication::translate("FolderSwap",
+                                       "Der alte Inhalt von \"%1\" liegt noch in \"%2\"; er ließ sich nicht in den "
+                                       "Papierkorb verschieben.")
+        .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(aside));
 }

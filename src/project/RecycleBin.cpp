@@ -50,7 +50,7 @@ bool IsInTrash(const QString& path)
 
 } // namespace
 
-bool DeleteToRecycleBin(const QString& path, QString* reason)
+bool DeleteToRecycleBin(const QString& path, QString* reason, QString* trashed)
 {
     const auto fail = [reason](const QString& why) {
         if (reason)
@@ -76,6 +76,20 @@ bool DeleteToRecycleBin(const QString& path, QString* reason)
         QFile::rename(file.fileName(), clean);
         return fail(QCoreApplication::translate("RecycleBin", "Der Papierkorb liegt auf einem anderen Laufwerk."));
     }
+#endif
+    if (trashed)
+        *trashed = file.fileName();
+    return true;
+}
+
+bool TakeBackFromRecycleBin(const QString& trashed, const QString& original)
+{
+    if (trashed.isEmpty() || !QFile::rename(trashed, original))
+        return false;
+#ifdef TAVOLIN_FREEDESKTOP_TRASH
+    // Without its note the trash no longer lists the entry.
+    const QFileInfo entry(trashed);
+    QFile::remove(entry.absolutePath() + QStringLiteral("/../info/") + entry.fileName() + QStringLiteral(".trashinfo"));
 #endif
     return true;
 }

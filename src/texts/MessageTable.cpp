@@ -2,6 +2,19 @@
 
 #include <algorithm>
 
+int LongestLine(const QByteArray& text)
+{
+    int longest = 0;
+    int line = 0;
+    for (const char c : text) {
+        if (c == Attr::LineBreak)
+            line = 0;
+        else if (!Attr::IsAttribute(c))
+            longest = std::max(longest, ++line);
+    }
+    return longest;
+}
+
 TMessageTable::TMessageTable(QObject* gridView) : grid(gridView) {}
 
 bool TMessageTable::SetText(int number, int language, const QByteArray& text)

@@ -22,6 +22,9 @@ inline bool IsAttribute(char c)
 }
 } // namespace Attr
 
+// The characters of the longest line of a message text (attribute bytes take no column).
+int LongestLine(const QByteArray& text);
+
 // One numbered message with a text per language (0 = "Sprache1", 1 = "Sprache2").
 // Texts are display character codes; lines are separated by a single CR.
 struct TMessage
@@ -68,7 +71,9 @@ public:
     const TMessage& At(int slot) const { return *messages[static_cast<size_t>(slot)]; }
     TMessage& At(int slot) { return *messages[static_cast<size_t>(slot)]; }
 
-    bool lineTooLong = false;
+    // Per language: some message has a line longer than the display's; the grid marks
+    // that column's header.
+    std::array<bool, 2> lineTooLong{false, false};
     std::array<QString, 2> fileName;
     std::array<bool, 2> modified{false, false};
     std::array<std::unique_ptr<TMessage>, MaxMessages> messages;

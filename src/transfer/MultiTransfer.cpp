@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include "common/TavolinError.h"
+#include "transfer/SimulatedDisplay.h"
 #include "transfer/TransferObserver.h"
 #include "transfer/TransferRun.h"
 
@@ -90,7 +91,13 @@ TMultiTransfer::~TMultiTransfer()
 
 QStringList TMultiTransfer::ParsePorts(const QString& text)
 {
-    const QStringList ports = text.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+    QStringList ports;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString part = line.trimmed();
+        if (part.isEmpty())
+            continue;
+        ports << part;
+    }
     if (ports.isEmpty())
         throw TavolinError(QCoreApplication::translate("Transfer", "Es ist keine Schnittstelle angegeben."));
     RefuseDoublePorts(ports);
@@ -126,6 +133,30 @@ void TMultiTransfer::RefuseDoublePorts(const QStringList& ports)
                 QCoreApplication::translate("Transfer", "Die Schnittstelle %1 ist doppelt angegeben.").arg(port));
         reached << identity;
     }
+}
+
+QString TMultiTransfer::StoredPortList(const QStringList& ports)
+{
+    QString value;
+    for (const QString& port : ports)
+        value += port + QLatin1Char('\n');
+    return value;
+}
+
+QStringList TMultiTransfer::ReadStoredPortList(const QString& value)
+{
+    if (value.contains(QLatin1Char('\n')))
+        return value.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList words = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString simulated = TSimulatedDisplay::PortLabel();
+    QStringList ports;
+    for (const QString& word : words) {
+        if (!ports.isEmpty() && ports.back() + QLatin1Char(' ') + word == simulated)
+            ports.back() += QLatin1Char(' ') + word;
+        else
+            ports << word;
+    }
+    return ports;
 }
 
 void TMultiTransfer::Start()

@@ -40,12 +40,18 @@ public:
     TMultiTransfer(const TMultiTransfer&) = delete;
     TMultiTransfer& operator=(const TMultiTransfer&) = delete;
 
-    // The port list as typed: one per line or separated by blanks; empty entries dropped.
-    // Raises a German error for a list without ports or a port named twice.
+    // The port list as typed: one port per line, blanks around it dropped, empty lines
+    // skipped; a name may hold blanks ("Simulierte Anzeige"). Raises a German error for a
+    // list without ports or a port named twice.
     static QStringList ParsePorts(const QString& text);
     // Raises the same error when two names of `ports` reach one port: a link and the
     // device it names, or one device server's host and port.
     static void RefuseDoublePorts(const QStringList& ports);
+    // The list as "Anzeigenliste" keeps it: every port ends with a line break, so any name
+    // survives. A stored value without a line break comes from earlier versions, which
+    // separated the ports by blanks; there the simulated display's name stays one port.
+    static QString StoredPortList(const QStringList& ports);
+    static QStringList ReadStoredPortList(const QString& value);
 
     void Start();
     // Waits up to ms for every display; true when all have finished.

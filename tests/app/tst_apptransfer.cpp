@@ -7,6 +7,7 @@
 
 #include "AppTestSupport.h"
 #include "app/MainActions.h"
+#include "app/StatusBar.h"
 #include "project/ui/Projekt_offnen.h"
 #include "support/SimulatedDisplay.h"
 #include "transfer/SimulatedDisplay.h"
@@ -73,6 +74,9 @@ private Q_SLOTS:
         QVERIFY(display->TextFile("(14E2)").contains("Manual mode active"));
         QVERIFY(display->CharSetChecksumOk());
         QCOMPARE(display->CharSet(), ReadAll(demo + QStringLiteral("/demo.pix")).left(TCharSet::PixSize));
+        // The window closed by itself; the status bar says what went.
+        QCOMPARE(window->Status()->PanelText(1),
+                 QStringLiteral("Übertragung beendet: Systemeinstellungen, Zeichensatz, Sprache 1, Sprache 2."));
 
         // The window may stall while the display sends; a line-like pace keeps that harmless.
         display->SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
@@ -107,6 +111,7 @@ private Q_SLOTS:
         QCOMPARE(answer->count, 1);
         QCOMPARE(answer->caption, QStringLiteral("Fehler"));
         QCOMPARE(answer->text, QStringLiteral("Übertragung durch Anwender abgebrochen !"));
+        QCOMPARE(window->Status()->PanelText(1), QString());
         QVERIFY(session().IsOpen());
     }
 

@@ -379,7 +379,18 @@ private Q_SLOTS:
             AnswerBox(QMessageBox::Yes);
             dialog->ImportButton()->click();
         });
+        // The glyph editor open meanwhile follows: its title names the imported set.
+        window->Actions()->editCharSet->trigger();
+        const auto glyphEditorTitle = [this] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* w = qobject_cast<QMainWindow*>(widget); w && w != window.get() && w->isVisible())
+                    return w->windowTitle();
+            return QString();
+        };
+        QCOMPARE(glyphEditorTitle(), QStringLiteral("Zeichensatz bearbeiten - demo.pix[*]"));
         window->Actions()->importCharSet->trigger();
+        QCOMPARE(glyphEditorTitle(), QStringLiteral("Zeichensatz bearbeiten - anders.pix[*]"));
+        FontEditorLink::Instance().EndEditor();
         QVERIFY(session().graphics.modified);
         const QString saved = base->path() + QStringLiteral("/kopie.pix");
         session().graphics.Save(saved);

@@ -100,7 +100,7 @@ private Q_SLOTS:
         MessageGrid& grid = *view->Grid();
         QCOMPARE(grid.ColCount(), 3);
         QCOMPARE(view->TextColumnWidth(), 40 * QFontMetrics(standard->font).horizontalAdvance(QLatin1Char('T')));
-        QCOMPARE(grid.ColWidth(1), view->TextColumnWidth() + 5);
+        QCOMPARE(grid.ColWidth(1), view->TextColumnWidth() + 5 + view->Editor()->verticalScrollBar()->sizeHint().width());
         QCOMPARE(grid.RowCount(), table->Count() + 2);
         QCOMPARE(grid.RowHeight(1), h);
         QCOMPARE(grid.RowHeight(2), 3 * h);
@@ -116,6 +116,20 @@ private Q_SLOTS:
         QCOMPARE(view->MeasureTextHeight(edge, 3, 0, false), 0);
         edge.headerLines[0] = {"S1", "S2"};
         QCOMPARE(view->MeasureTextHeight(edge, 0, 0, true), 5 * h);
+    }
+
+    // Scrolled sideways in a narrow window, the grid shows every column again once the
+    // window is wide enough for them.
+    void growingWindowScrollsBackToTheFirstLanguage()
+    {
+        show(QStringLiteral("Quon 3"), QSize(430, 400));
+        MessageGrid& grid = *view->Grid();
+        grid.SetLeftCol(2);
+        QCOMPARE(grid.LeftCol(), 2);
+        view->resize(1280, 400);
+        QTRY_COMPARE(grid.width(), 1280);
+        QCOMPARE(grid.LeftCol(), 1);
+        QCOMPARE(grid.CellRect(1, 1).left(), grid.ColWidth(0) + MessageGrid::LineWidth);
     }
 
     void oneLanguageTypeHasTwoColumns()
@@ -163,6 +177,9 @@ private Q_SLOTS:
         QTest::keyClicks(&editor, QStringLiteral("!"));
         QVERIFY(editor.viewport()->rect().contains(editor.cursorRect()));
         QVERIFY(editor.verticalScrollBar()->isVisible());
+        // Its scroll bar covers neither its own lines nor the next language's first character.
+        QVERIFY(view->Panel()->geometry().right() < view->Grid()->CellRect(2, 2).left());
+        QVERIFY(editor.viewport()->width() >= view->TextColumnWidth());
         // The wheel over the message moves its text by pixels, not by messages.
         const int before = editor.verticalScrollBar()->value();
         QWheelEvent wheel(QPointF(10, 10), editor.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
@@ -238,23 +255,55 @@ private Q_SLOTS:
         QCOMPARE(view->Editor()->document()->blockCount(), 3);
     }
 
+    // The header mark of a column stands exactly while some message of that column has a
+    // line longer than the display's, whichever cell is open.
     void refusesSpacesAtTheLineEndAndMarksLongLines()
     {
+        using Marks = std::array<bool, 2>;
         table->SetText(1, 0, QByteArray(24, 'A'));
+        table->SetText(4, 1, QByteArray("\x0F") + QByteArray(24, 'B') + "\x0E\rkurz"); // blink takes no column
         show(QStringLiteral("Quon 1")); // 24 characters a line
+        QCOMPARE(table->lineTooLong, (Marks{false, false}));
         click(1, 1);
         QTest::keyClick(view->Editor(), Qt::Key_End);
         QTest::keyClick(view->Editor(), Qt::Key_Space);
         QCOMPARE(view->Editor()->toPlainText().size(), 24);
-        QVERIFY(!table->lineTooLong);
+        QCOMPARE(table->lineTooLong, (Marks{false, false}));
         QTest::keyClicks(view->Editor(), QStringLiteral("B"));
-        QVERIFY(table->lineTooLong);
+        QCOMPARE(table->lineTooLong, (Marks{true, false}));
         QTest::keyClick(view->Editor(), Qt::Key_Backspace);
-        QVERIFY(!table->lineTooLong);
+        QCOMPARE(table->lineTooLong, (Marks{false, false}));
         QTest::keyClick(view->Editor(), Qt::Key_Home);
         QTest::keyClick(view->Editor(), Qt::Key_Space);
         QCOMPARE(view->Editor()->toPlainText().size(), 25);
-        QVERIFY(table->lineTooLong);
+        QCOMPARE(table->lineTooLong, (Marks{true, false}));
+
+        // Another cell opened, or none: the long line is still there, so is its mark.
+        click(2, 4);
+        QCOMPARE(table->lineTooLong, (Marks{true, false}));
+        Screenshot(view.get(), QStringLiteral("long-line-mark"));
+        QTest::keyClick(view->Editor(), Qt::Key_Escape);
+        QCOMPARE(table->lineTooLong, (Marks{true, false}));
+        const auto markPixels = [this](int col) {
+            const QRect header = view->Grid()->CellRect(col, 0);
+            const QImage image = view->Grid()->viewport()->grab(header.adjusted(header.width() - 16, 0, 0, 0)).toImage();
+            int black = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    black += (image.pixel(x, y) & 0xFFFFFF) == 0;
+            return black;
+        };
+        QVERIFY(markPixels(1) > 50);
+        QCOMPARE(markPixels(2), 0);
+
+        // A line grown long elsewhere than in the editor (undo, paste, replace) marks its
+        // column at the next layout; one made short again clears it.
+        table->At(3).text[1].insert(1, 'C');
+        table->At(0).text[0].chop(1);
+        view->RefreshLayout(*table);
+        QCOMPARE(table->lineTooLong, (Marks{false, true}));
+        QCOMPARE(markPixels(1), 0);
+        QVERIFY(markPixels(2) > 50);
     }
 
     void numberColumnSelectsRows()
@@ -336,7 +385,7 @@ private Q_SLOTS:
         context.standardFont = standard->font;
         context.graphicsFont = graphics->font;
         context.editSlot = 2;
-        table->lineTooLong = true;
+        table->lineTooLong = {true, false};
         table->At(5).rowClipped = true;
         const auto draw = [&](bool printing, int row, int column) {
             QImage image(300, 32, QImage::Format_RGB32);

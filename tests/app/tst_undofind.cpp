@@ -110,6 +110,47 @@ private Q_SLOTS:
         QVERIFY(marked());
     }
 
+    // The header's long-line mark follows the text through the history, edit open or not.
+    // The demo's first language has a line of 38 characters for 24 from the start.
+    void longLineMarkFollowsUndoAndRedo()
+    {
+        using Marks = std::array<bool, 2>;
+        QCOMPARE(table().lineTooLong, (Marks{true, false}));
+        ClickCell(view(), 2, rowOf(2));
+        QTest::keyClick(view().Editor(), Qt::Key_End);
+        QTest::keyClicks(view().Editor(), QStringLiteral("-Stufe-II")); // 27 of 24
+        QCOMPARE(table().lineTooLong, (Marks{true, true}));
+        QTest::keyClick(view().Editor(), Qt::Key_Escape);
+        QCOMPARE(table().lineTooLong, (Marks{true, true}));
+        while (stack().canUndo())
+            press(Qt::Key_Z);
+        QCOMPARE(table().lineTooLong, (Marks{true, false}));
+        press(Qt::Key_Y);
+        QCOMPARE(table().lineTooLong, (Marks{true, true}));
+    }
+
+    // A narrow window keeps its width: the bar puts its options below its fields, cutting
+    // none of them, and goes back to one row when the window is wide again.
+    void findBarFitsTheWindowInsteadOfWideningIt()
+    {
+        window->resize(500, 600);
+        QTRY_COMPARE(window->width(), 500);
+        press(Qt::Key_R); // "Ersetzen..."
+        FindBar& bar = *window->Finder()->Bar();
+        QTRY_VERIFY(bar.isVisible() && bar.IsNarrow());
+        QCOMPARE(window->width(), 500);
+        for (QWidget* child : bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                QVERIFY2(bar.rect().contains(child->geometry()), qPrintable(child->metaObject()->className()));
+        Screenshot(window.get(), QStringLiteral("find-bar-narrow"));
+        press(Qt::Key_Escape, Qt::NoModifier);
+        QCOMPARE(window->width(), 500);
+        window->resize(1280, 600);
+        press(Qt::Key_F);
+        QTRY_VERIFY(!bar.IsNarrow());
+        QCOMPARE(window->width(), 1280);
+    }
+
     void findBarSearchesAndReplacesInDisplayCharacters()
     {
         press(Qt::Key_F); // "Suchen..."

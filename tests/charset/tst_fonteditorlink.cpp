@@ -106,6 +106,23 @@ private Q_SLOTS:
                 relevant.append(event);
         QCOMPARE(relevant, expected);
 
+        // One click picks a glyph for its dots; a double click puts it into the text, as the
+        // help says.
+        const QPoint glyph = grid->rect().center();
+        const auto chosen = [&owner] {
+            return std::count_if(owner.received.begin(), owner.received.end(),
+                                 [](const auto& e) { return e.first == FontEditorEvents::CharacterChosen; });
+        };
+        QTest::mouseClick(grid, Qt::LeftButton, {}, glyph);
+        QCoreApplication::processEvents();
+        QCOMPARE(chosen(), 1);
+        QTest::mouseDClick(grid, Qt::LeftButton, {}, glyph);
+        QCoreApplication::processEvents();
+        QCOMPARE(chosen(), 2);
+        const QString help = QString::fromUtf8(ReadAll(ProgramDir() + QStringLiteral("/tavolin-hilfe.html")));
+        const QString glyphEditorHelp = help.section(QStringLiteral("<h2>Zeichensatz-Editor</h2>"), 1).section(QStringLiteral("<h2>"), 0, 0);
+        QVERIFY2(glyphEditorHelp.contains(QStringLiteral("ein Doppelklick")), qPrintable(glyphEditorHelp));
+
         QVERIFY(set.CheckExternalChange());
         QVERIFY(set.modified);
         QTemporaryDir dir;

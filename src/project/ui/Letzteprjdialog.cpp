@@ -37,6 +37,9 @@ Letzteprjdialog::Letzteprjdialog(QWidget* parent)
     resize(520, 280);
 
     connect(list, &QListWidget::itemDoubleClicked, this, &Letzteprjdialog::accept);
+    // Nothing chosen, nothing to open: an empty list leaves only "Abbruch".
+    connect(list, &QListWidget::itemSelectionChanged, this,
+            [this] { openButton->setEnabled(!list->selectedItems().isEmpty()); });
     connect(openButton, &QPushButton::clicked, this, &Letzteprjdialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -57,6 +60,7 @@ void Letzteprjdialog::showEvent(QShowEvent* event)
     }
     if (list->count() > 0)
         list->setCurrentRow(0);
+    openButton->setEnabled(!list->selectedItems().isEmpty());
     list->setFocus();
 }
 

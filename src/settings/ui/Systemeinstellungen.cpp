@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common/TavolinError.h"
 #include "common/ui/Help.h"
@@ -26,6 +28,37 @@
 #include "texts/TextNotation.h"
 
 namespace {
+
+// The words of a key line in the language of the program; the line itself (kept as the
+// item's data) stays as the settings read and write it.
+constexpr const char* KeyWords[] = {
+    QT_TRANSLATE_NOOP("KeyList", "Rastend"), QT_TRANSLATE_NOOP("KeyList", "Tastend"),
+    QT_TRANSLATE_NOOP("KeyList", "Extern"),  QT_TRANSLATE_NOOP("KeyList", "Intern"),
+    QT_TRANSLATE_NOOP("KeyList", "Grün"),    QT_TRANSLATE_NOOP("KeyList", "Rot"),
+    QT_TRANSLATE_NOOP("KeyList", "Blinkend"),
+};
+
+QString ShownKeyLine(const QString& line)
+{
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    QStringList words = line.mid(tab + 1).split(QLatin1Char(','));
+    for (QString& word : words)
+        for (const char* known : KeyWords)
+            if (word == QString::fromUtf8(known))
+                word = QCoreApplication::translate("KeyList", known);
+    return line.left(tab + 1) + words.join(QLatin1Char(','));
+}
+
+void SetKeyLine(QListWidgetItem* item, const QString& line)
+{
+    item->setData(Qt::UserRole, line);
+    item->setText(ShownKeyLine(line));
+}
+
+QString KeyLineOf(const QListWidgetItem* item)
+{
+    return item->data(Qt::UserRole).toString();
+}
 
 QGroupBox* RadioGroup(const QString& title, QRadioButton*& first, const QString& firstText,
                       QRadioButton*& second, const QString& secondText, QWidget* parent)
@@ -178,8 +211,8 @@ void Systemeinstellungen::changeSelectedKeys(quint8 mask, bool set)
 {
     for (QListWidgetItem* item : m_keyList->selectedItems()) {
         quint8 flags = 0;
-        const int key = ParseKeyListLine(item->text(), flags);
-        item->setText(KeyListLine(key, ChangeKey(flags, mask, set)));
+        const int key = ParseKeyListLine(KeyLineOf(item), flags);
+        SetKeyLine(item, KeyListLine(key, ChangeKey(flags, mask, set)));
     }
 }
 
@@ -209,10 +242,13 @@ void Systemeinstellungen::Load(const QList<QByteArray>& lines, const TDisplayTyp
     m_keyList->ensurePolished();
     const QFontMetrics metrics = m_keyList->fontMetrics();
     constexpr int DefaultTabStop = 80; // what the list's text layout uses without tab settings
-    m_keyList->setMinimumWidth(DefaultTabStop
-                               + metrics.horizontalAdvance(KeyListLine(48, 15).section(QLatin1Char('\t'), 1))
-                               + m_keyList->verticalScrollBar()->sizeHint().width() + 4 * metrics.averageCharWidth());
-    m_keyList->addItems(KeyList(s, type.keyCount));
+    int words = 0;
+    for (quint8 flags = 0; flags < 16; ++flags)
+        words = std::max(words, metrics.horizontalAdvance(ShownKeyLine(KeyListLine(48, flags)).section(QLatin1Char('\t'), 1)));
+    m_keyList->setMinimumWidth(DefaultTabStop + words + m_keyList->verticalScrollBar()->sizeHint().width()
+                               + 4 * metrics.averageCharWidth());
+    for (const QString& line : KeyList(s, type.keyCount))
+        SetKeyLine(new QListWidgetItem(m_keyList), line);
     m_pages->setTabVisible(m_pages->indexOf(m_keyPage), type.keyCount > 0);
     m_addressGroup->setVisible(type.Has(dtPlcAddresses));
     updateKeyButtons();
@@ -235,7 +271,7 @@ void Systemeinstellungen::accept()
     s.station = m_station->text();
     for (int row = 0; row < m_keyList->count(); ++row) {
         quint8 flags = 0;
-        const int key = ParseKeyListLine(m_keyList->item(row)->text(), flags);
+        const int key = ParseKeyListLine(KeyLineOf(m_keyList->item(row)), flags);
         if (key >= 1 && key <= MaxKeys)
             s.keys[static_cast<size_t>(key - 1)] = flags;
     }

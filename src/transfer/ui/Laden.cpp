@@ -90,6 +90,7 @@ void Laden::runNow()
     running = true;
     closeAllowed = false;
     errorText.clear();
+    displayMessages = 0;
     progressBar->setRange(0, 100);
     progressBar->setValue(0);
     statusLine->clear();
@@ -178,5 +179,6 @@ void Laden::SetProgress(int value)
 
 void Laden::ShowMessage(const QString& caption, const QString& text)
 {
+    ++displayMessages;
     MessageBox::Error(this, text, caption);
 }

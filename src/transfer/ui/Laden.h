@@ -41,6 +41,8 @@ public:
     int exec() override;
     // The message of the error that ended the last run; empty after success.
     QString ErrorText() const { return errorText; }
+    // How many problems the display reported during the last run (each shown at once).
+    int DisplayMessageCount() const { return displayMessages; }
 
     // "Abbruch": the next wait of the link ends the run.
     void Abort();
@@ -76,6 +78,7 @@ private:
     TransferTiming timing;
     std::unique_ptr<TTransferRun> run;
     bool running = false;
+    int displayMessages = 0;
     bool closeAllowed = true;
     bool pendingStart = false;
     QString errorText;

@@ -44,6 +44,9 @@ MultiDownloadDialog::MultiDownloadDialog(QWidget* parent) : QDialog(parent)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
+    // A long result (an error with its reason) wraps inside its row instead of being cut.
+    table->setWordWrap(true);
+    connect(table->horizontalHeader(), &QHeaderView::sectionResized, table, &QTableWidget::resizeRowsToContents);
     table->setMinimumSize(640, 160);
 
     summary = new QLabel(this);
@@ -88,7 +91,7 @@ void MultiDownloadDialog::showEvent(QShowEvent* event)
     if (event->spontaneous() || multi)
         return;
     const QString stored = SettingsStore::Read(SettingsStore::Key::DisplayList);
-    portList->setPlainText(stored.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char('\n')));
+    portList->setPlainText(TMultiTransfer::ReadStoredPortList(stored).join(QLatin1Char('\n')));
     portList->setFocus();
     portList->moveCursor(QTextCursor::End);
 }
@@ -105,7 +108,7 @@ void MultiDownloadDialog::start()
         portList->setFocus();
         return;
     }
-    SettingsStore::Write(SettingsStore::Key::DisplayList, ports.join(QLatin1Char(' ')));
+    SettingsStore::Write(SettingsStore::Key::DisplayList, TMultiTransfer::StoredPortList(ports));
     NetworkPorts::Remember(ports);
 
     table->setRowCount(static_cast<int>(ports.size()));
@@ -151,6 +154,7 @@ void MultiDownloadDialog::refresh()
         }
         done += p.state == PortProgress::State::Done ? 1 : 0;
     }
+    table->resizeRowsToContents();
     if (!finished)
         return;
 

@@ -8,6 +8,7 @@
 
 #include "app/AppTestSupport.h"
 #include "app/MainActions.h"
+#include "common/Language.h"
 #include "settings/ui/Systemeinstellungen.h"
 
 using namespace tavolin::test;
@@ -76,6 +77,25 @@ private Q_SLOTS:
                                          "Ta-Blink1: AAAAAAAA", "Ta-Mode2: BBBMMMMM", "Ta-Led2: EEEEEEEE",
                                          "Ta-Farbe2: RRRGGGGG", "Ta-Blink2: EEEAAAAA"}));
         QCOMPARE(lines.last(), QByteArray("Notiz"));
+    }
+
+    // In English the list shows English words; what the buttons change is stored as always.
+    void keyListSpeaksTheProgramsLanguage()
+    {
+        Language::Install(Language::Choice::English, false);
+        const auto german = qScopeGuard([] { Language::Install(Language::Choice::German, false); });
+        const Lines lines = edit({"Ta-Farbe1: GRRRRRRRRRRR"}, "Quon 1", [](Systemeinstellungen* d) {
+            d->Pages()->setCurrentIndex(1);
+            QListWidget* list = d->KeyListBox();
+            QCOMPARE(list->item(0)->text(), QStringLiteral("F1\tMomentary,Internal,Green"));
+            list->item(1)->setSelected(true);
+            QTest::mouseClick(d->Pages()->currentWidget()->findChildren<QPushButton*>()[6], Qt::LeftButton); // latching
+            QTest::mouseClick(d->Pages()->currentWidget()->findChildren<QPushButton*>()[4], Qt::LeftButton); // blinking
+            QCOMPARE(list->item(1)->text(), QStringLiteral("F2\tLatching,Internal,Red,Blinking"));
+            clickOk(d);
+        });
+        QCOMPARE(lines.mid(7, 4), Lines({"Ta-Mode: MBMMMMMMMMMM", "Ta-Led: IIIIIIIIIIII", "Ta-Farbe: GRRRRRRRRRRR",
+                                         "Ta-Blink: AEAAAAAAAAAA"}));
     }
 
     void everyShowingStartsFromTheLinesAndCancelKeepsThem()
