@@ -6,6 +6,7 @@
 #include "app/CellEditor.h"
 #include "app/MessageView.h"
 #include "common/SettingsStore.h"
+#include "transfer/SimulatedDisplay.h"
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 {
@@ -33,7 +34,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 
 void StatusBar::SetPort(const QString& port)
 {
-    m_panels[2]->setText(port);
+    m_panels[2]->setText(TSimulatedDisplay::IsPort(port) ? TSimulatedDisplay::PortLabel() : port);
 }
 
 void StatusBar::Update(const MessageView& view)
