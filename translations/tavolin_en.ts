@@ -138,32 +138,6 @@
 <context>
     <name>CompareCommand</name>
     <message>
-        <source>Aufruf: tavolin-cli compare PROJEKTORDNER --port SCHNITTSTELLE [--select MASKE] [--json]
-
-Liest die Anzeige in den Speicher (es wird nichts geschrieben, das Projekt bleibt,
-wie es ist) und vergleicht sie mit dem, was ein Download des Projekts senden würde:
-Systemeinstellungen, Meldungen je Sprache (nur im Projekt, nur in der Anzeige,
-verschieden, mit beiden Texten in der Export-Schreibweise) und den Zeichensatz.
-  --port    Schnittstelle (&quot;/dev/ttyUSB0&quot;, &quot;COM3&quot; oder die von &quot;tavolin-cli simulate&quot;)
-  --select  was verglichen wird, wie bei download (1 Systemeinstellungen, 2 Zeichensatz,
-            4 Sprache 1, 8 Sprache 2); ohne: der gespeicherte Wert &quot;Übertragen&quot;
-  --json    das Ergebnis als JSON
-Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt, Übertragung).
-</source>
-        <translation>Usage: tavolin-cli compare PROJECT_FOLDER --port PORT [--select MASK] [--json]
-
-Reads the display into memory (nothing is written, the project stays as it is)
-and compares it with what a download of the project would send: system settings,
-messages per language (only in the project, only on the display, different, with
-both texts in the export notation) and the character set.
-  --port    port (&quot;/dev/ttyUSB0&quot;, &quot;COM3&quot; or the one of &quot;tavolin-cli simulate&quot;)
-  --select  what is compared, as for download (1 system settings, 2 character set,
-            4 language 1, 8 language 2); without: the stored value &quot;Übertragen&quot;
-  --json    the result as JSON
-Exit code 0: equal, 1: different, 2: error (call, project, transfer).
-</translation>
-    </message>
-    <message>
         <source>Angeschlossen an: %1
 </source>
         <translation>Connected to: %1
@@ -176,6 +150,34 @@ Exit code 0: equal, 1: different, 2: error (call, project, transfer).
     <message>
         <source>Ungültige Auswahl: %1 (0 bis 1023)</source>
         <translation>Invalid selection: %1 (0 to 1023)</translation>
+    </message>
+    <message>
+        <source>Aufruf: tavolin-cli compare PROJEKTORDNER --port SCHNITTSTELLE [--select MASKE] [--json]
+
+Liest die Anzeige in den Speicher (es wird nichts geschrieben, das Projekt bleibt,
+wie es ist) und vergleicht sie mit dem, was ein Download des Projekts senden würde:
+Systemeinstellungen, Meldungen je Sprache (nur im Projekt, nur in der Anzeige,
+verschieden, mit beiden Texten in der Export-Schreibweise) und den Zeichensatz.
+  --port    Schnittstelle (&quot;/dev/ttyUSB0&quot;, &quot;COM3&quot; oder die von &quot;tavolin-cli simulate&quot;)
+  --select  was verglichen wird, wie bei download (1 Systemeinstellungen, 2 Zeichensatz,
+            4 Sprache 1, 8 Sprache 2); ohne: der gespeicherte Wert &quot;Übertragen&quot;
+  --json    das Ergebnis als JSON
+Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt, Übertragung);
+Ctrl+C bricht ab (Exit-Code 130, nach SIGTERM 143).
+</source>
+        <translation>Usage: tavolin-cli compare PROJECT_FOLDER --port PORT [--select MASK] [--json]
+
+Reads the display into memory (nothing is written, the project stays as it is)
+and compares it with what a download of the project would send: system settings,
+messages per language (only in the project, only on the display, different, with
+both texts in the export notation) and the character set.
+  --port    port (&quot;/dev/ttyUSB0&quot;, &quot;COM3&quot; or the one of &quot;tavolin-cli simulate&quot;)
+  --select  what is compared, as for download (1 system settings, 2 character set,
+            4 language 1, 8 language 2); without: the stored value &quot;Übertragen&quot;
+  --json    the result as JSON
+Exit code 0: equal, 1: different, 2: error (call, project, transfer);
+Ctrl+C aborts (exit code 130, after SIGTERM 143).
+</translation>
     </message>
 </context>
 <context>
@@ -1517,39 +1519,6 @@ Key: %1</translation>
 <context>
     <name>PrintCommand</name>
     <message>
-        <source>Aufruf:
-  tavolin-cli print PROJEKTORDNER --language 1|2 [--table betrieb|diagnose]
-                    --pdf AUSGABE.pdf [--page-size A4|Letter]
-
-Schreibt die Meldungsliste einer Sprache als PDF-Datei, mit denselben Seiten wie
-&quot;Als PDF speichern...&quot; im Editor: Kopf mit Textdatei, Zeichensatz und Anzeigetyp,
-jede Meldung mit Nummer und Text in den Zeichen der Anzeige, Seitennummern.
---table wählt Betriebs- (Vorgabe) oder Diagnosetexte, --page-size das Papier (A4).
-Eine Meldung, die nicht auf eine leere Seite passt, wird genannt und ausgelassen;
-der Rest wird geschrieben, der Befehl endet dann mit Fehlerstatus 1.
-</source>
-        <translation>Usage:
-  tavolin-cli print PROJECT_FOLDER --language 1|2 [--table betrieb|diagnose]
-                    --pdf OUTPUT.pdf [--page-size A4|Letter]
-
-Writes the message list of one language as a PDF file, with the same pages as
-&quot;Save as PDF...&quot; in the editor: header with text file, character set and display
-type, each message with number and text in the characters of the display, page
-numbers. --table chooses operating (betrieb, default) or diagnostic (diagnose)
-messages, --page-size the paper (A4).
-A message that does not fit on an empty page is named and left out; the rest is
-written, and the command then ends with exit status 1.
-</translation>
-    </message>
-    <message>
-        <source>Bitte genau einen Projektordner angeben.
-
-</source>
-        <translation>Please give exactly one project folder.
-
-</translation>
-    </message>
-    <message>
         <source>Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll.</source>
         <translation>Please give the PDF file to write with --pdf.</translation>
     </message>
@@ -1590,6 +1559,35 @@ written, and the command then ends with exit status 1.
     <message>
         <source>Die Textdatei &quot;%1&quot; fehlt; es wird kein PDF geschrieben.</source>
         <translation>The text file &quot;%1&quot; is missing; no PDF is written.</translation>
+        <source>Aufruf:
+  tavolin-cli print PROJEKTORDNER --language 1|2 [--table betrieb|diagnose]
+                    --pdf AUSGABE.pdf [--page-size A4|Letter]
+</source>
+        <translation>Usage:
+  tavolin-cli print PROJECT_FOLDER --language 1|2 [--table betrieb|diagnose]
+                    --pdf OUTPUT.pdf [--page-size A4|Letter]
+</translation>
+    </message>
+    <message>
+        <source>Schreibt die Meldungsliste einer Sprache als PDF-Datei, mit denselben Seiten wie
+&quot;Als PDF speichern...&quot; im Editor: Kopf mit Textdatei, Zeichensatz und Anzeigetyp,
+jede Meldung mit Nummer und Text in den Zeichen der Anzeige, Seitennummern.
+--table wählt Betriebs- (Vorgabe) oder Diagnosetexte, --page-size das Papier (A4).
+Eine Meldung, die nicht auf eine leere Seite passt, wird genannt und ausgelassen;
+der Rest wird geschrieben, der Befehl endet dann mit Fehlerstatus 1.
+</source>
+        <translation>Writes the message list of one language as a PDF file, with the same pages as
+&quot;Save as PDF...&quot; in the editor: header with text file, character set and display
+type, each message with number and text in the characters of the display, page
+numbers. --table chooses operating (betrieb, default) or diagnostic (diagnose)
+messages, --page-size the paper (A4).
+A message that does not fit on an empty page is named and left out; the rest is
+written, and the command then ends with exit status 1.
+</translation>
+    </message>
+    <message>
+        <source>Bitte genau einen Projektordner angeben.</source>
+        <translation>Please give exactly one project folder.</translation>
     </message>
 </context>
 <context>
@@ -2154,10 +2152,6 @@ Both read standard input and write standard output, byte for byte.
         <translation>standard input</translation>
     </message>
     <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation>The file %1 cannot be read.</translation>
-    </message>
-    <message>
         <source>Fehler beim Lesen %1: %2</source>
         <translation>Error reading %1: %2</translation>
     </message>
@@ -2349,6 +2343,8 @@ set    changes settings as the dialog does and saves language 1 of the project
                   rot (red) blinkend (blinking) ruhig (steady)
          other+=LINE (append another line)  other= (clear the other lines)
 </translation>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -2830,10 +2826,6 @@ tavolin-cli offers the commands without a window (tavolin-cli --help).
 <context>
     <name>TextExchange</name>
     <message>
-        <source>Kopfzeile %1: </source>
-        <translation>Header line %1: </translation>
-    </message>
-    <message>
         <source>: Die Meldungsnummer %1 liegt nicht zwischen 0 und %2.</source>
         <translation>: The message number %1 is not between 0 and %2.</translation>
     </message>
@@ -2904,6 +2896,14 @@ tavolin-cli offers the commands without a window (tavolin-cli --help).
     <message>
         <source>: &quot;%1&quot; ist keine Meldungsnummer.</source>
         <translation>: &quot;%1&quot; is no message number.</translation>
+    </message>
+    <message>
+        <source>CSV Zeile %1: Nach dem schließenden Anführungszeichen muss ein Komma oder das Zeilenende folgen (ein Anführungszeichen im Text wird verdoppelt: &quot;&quot;).</source>
+        <translation>CSV line %1: a closing quote must be followed by a comma or the end of the line (a quote in the text is doubled: &quot;&quot;).</translation>
+    </message>
+    <message>
+        <source>CSV Zeile %1: Anführungszeichen in einem Feld, das nicht in Anführungszeichen steht (ein solches Feld steht ganz in Anführungszeichen, jedes Anführungszeichen darin verdoppelt: &quot;&quot;).</source>
+        <translation>CSV line %1: a quote in a field that is not in quotes (such a field is put in quotes as a whole, each quote in it doubled: &quot;&quot;).</translation>
     </message>
 </context>
 <context>
@@ -3293,6 +3293,30 @@ is downloaded: if it is missing or not 1568 bytes large, nothing is sent.
 Ctrl+C aborts the download (exit code 130, after SIGTERM 143), for several displays
 all of them; the message names those that were finished already.
 </translation>
+    </message>
+    <message>
+        <source>eine Verknüpfung</source>
+        <translation>a link</translation>
+    </message>
+    <message>
+        <source>eine Datei</source>
+        <translation>a file</translation>
+    </message>
+    <message>
+        <source>eine benannte Pipe (FIFO)</source>
+        <translation>a named pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>ein Socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>eine Gerätedatei</source>
+        <translation>a device file</translation>
+    </message>
+    <message>
+        <source>%1 ist %2, kein Ordner; das neue Projekt braucht einen neuen oder leeren Ordner.</source>
+        <translation>%1 is %2, not a folder; the new project needs a new or empty folder.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "app/CellEditor.h"
 #include "app/MessageView.h"
 #include "common/SettingsStore.h"
+#include "transfer/SimulatedDisplay.h"
 
 namespace {
 constexpr int NotePanel = 1;
@@ -47,7 +48,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 
 void StatusBar::SetPort(const QString& port)
 {
-    m_panels[2]->setText(port);
+    m_panels[2]->setText(TSimulatedDisplay::IsPort(port) ? TSimulatedDisplay::PortLabel() : port);
 }
 
 void StatusBar::ShowNote(const QString& note)

@@ -1,10 +1,9 @@
 #include <QCoreApplication>
-#include <atomic>
-#include <csignal>
 #include <exception>
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
+#include "cli/Interrupt.h"
 #include "common/TavolinError.h"
 #include "session/ProjectSession.h"
 #include "transfer/DisplayCompare.h"
@@ -28,15 +27,8 @@ const char* const CompareHelp = QT_TRANSLATE_NOOP("CompareCommand",
     "  --select  was verglichen wird, wie bei download (1 Systemeinstellungen, 2 Zeichensatz,\n"
     "            4 Sprache 1, 8 Sprache 2); ohne: der gespeicherte Wert \"Übertragen\"\n"
     "  --json    das Ergebnis als JSON\n"
-    "Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt, Übertragung).\n");
-
-std::atomic<bool>* g_abortFlag = nullptr;
-
-extern "C" void OnCompareInterrupt(int)
-{
-    if (g_abortFlag)
-        g_abortFlag->store(true);
-}
+    "Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt, Übertragung);\n"
+    "Ctrl+C bricht ab (Exit-Code 130, nach SIGTERM 143).\n");
 
 // Errors and the progress of the read-back go to stderr; stdout holds only the result.
 class QuietObserver : public TransferObserver
@@ -104,18 +96,12 @@ int Compare(const QStringList& args)
         bool ok = false;
         {
             // Ctrl+C is "Abbruch": the read-back ends with its message, nothing is left.
-            g_abortFlag = &run.Link().AbortFlag();
-            struct sigaction action{};
-            struct sigaction previousInt{};
-            struct sigaction previousTerm{};
-            action.sa_handler = OnCompareInterrupt;
-            sigemptyset(&action.sa_mask);
-            sigaction(SIGINT, &action, &previousInt);
-            sigaction(SIGTERM, &action, &previousTerm);
+            cli::InterruptGuard guard(run.Link().AbortFlag());
             ok = run.Run(compare.ReadJob());
-            sigaction(SIGINT, &previousInt, nullptr);
-            sigaction(SIGTERM, &previousTerm, nullptr);
-            g_abortFlag = nullptr;
+        }
+        if (!ok && run.ErrorText() == TransferText::Aborted()) {
+            cli::Err(run.ErrorText() + QLatin1Char('\n'));
+            return cli::AbortExitCode();
         }
         if (!ok)
             return Error(run.ErrorText());

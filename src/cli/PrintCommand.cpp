@@ -12,11 +12,12 @@
 
 namespace {
 
-const char* const Usage = QT_TRANSLATE_NOOP("PrintCommand",
+const char* const UsageLine = QT_TRANSLATE_NOOP("PrintCommand",
     "Aufruf:\n"
     "  tavolin-cli print PROJEKTORDNER --language 1|2 [--table betrieb|diagnose]\n"
-    "                    --pdf AUSGABE.pdf [--page-size A4|Letter]\n"
-    "\n"
+    "                    --pdf AUSGABE.pdf [--page-size A4|Letter]\n");
+
+const char* const Description = QT_TRANSLATE_NOOP("PrintCommand",
     "Schreibt die Meldungsliste einer Sprache als PDF-Datei, mit denselben Seiten wie\n"
     "\"Als PDF speichern...\" im Editor: Kopf mit Textdatei, Zeichensatz und Anzeigetyp,\n"
     "jede Meldung mit Nummer und Text in den Zeichen der Anzeige, Seitennummern.\n"
@@ -26,30 +27,35 @@ const char* const Usage = QT_TRANSLATE_NOOP("PrintCommand",
 
 using cli::Native;
 
+// A call that cannot be meant as it stands: the reason and how the command is called.
+[[noreturn]] void RefuseCall(const QString& reason)
+{
+    throw cli::UsageError(reason + QStringLiteral("\n\n") + QCoreApplication::translate("PrintCommand", UsageLine));
+}
+
 int Run(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
-        cli::Out(QCoreApplication::translate("PrintCommand", Usage));
+        cli::Out(QCoreApplication::translate("PrintCommand", UsageLine) + QLatin1Char('\n')
+                 + QCoreApplication::translate("PrintCommand", Description));
         return 0;
     }
     const auto parsed = cli::ArgList::Parse(
         args, {QStringLiteral("--language"), QStringLiteral("--table"), QStringLiteral("--pdf"), QStringLiteral("--page-size")}, {});
     if (parsed.positional.size() != 1)
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "Bitte genau einen Projektordner angeben.\n\n")
-                           + QCoreApplication::translate("PrintCommand", Usage));
+        RefuseCall(QCoreApplication::translate("PrintCommand", "Bitte genau einen Projektordner angeben."));
     const QString out = parsed.Value(QStringLiteral("--pdf"));
     if (out.isEmpty())
-        throw TavolinError(QCoreApplication::translate(
-            "PrintCommand", "Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll."));
+        RefuseCall(QCoreApplication::translate("PrintCommand",
+                                               "Bitte mit --pdf die PDF-Datei angeben, die geschrieben werden soll."));
     const QString languageText = parsed.Value(QStringLiteral("--language"));
     if (languageText != QLatin1String("1") && languageText != QLatin1String("2"))
-        throw TavolinError(QCoreApplication::translate("PrintCommand", "--language muss 1 oder 2 sein, nicht \"%1\".")
-                               .arg(languageText));
+        RefuseCall(QCoreApplication::translate("PrintCommand", "--language muss 1 oder 2 sein, nicht \"%1\".")
+                       .arg(cli::Shown(languageText)));
     const QString tableText = parsed.Value(QStringLiteral("--table"), QStringLiteral("betrieb")).toLower();
     if (tableText != QLatin1String("betrieb") && tableText != QLatin1String("diagnose"))
-        throw TavolinError(
-            QCoreApplication::translate("PrintCommand", "--table muss betrieb oder diagnose sein, nicht \"%1\".")
-                .arg(tableText));
+        RefuseCall(QCoreApplication::translate("PrintCommand", "--table muss betrieb oder diagnose sein, nicht \"%1\".")
+                       .arg(cli::Shown(tableText)));
     const QString sizeText = parsed.Value(QStringLiteral("--page-size"), QStringLiteral("A4"));
     QPageSize pageSize;
     if (sizeText.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
@@ -57,9 +63,8 @@ int Run(const QStringList& args)
     else if (sizeText.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
         pageSize = QPageSize(QPageSize::Letter);
     else
-        throw TavolinError(
-            QCoreApplication::translate("PrintCommand", "--page-size muss A4 oder Letter sein, nicht \"%1\".")
-                .arg(sizeText));
+        RefuseCall(QCoreApplication::translate("PrintCommand", "--page-size muss A4 oder Letter sein, nicht \"%1\".")
+                       .arg(cli::Shown(sizeText)));
 
     ProjectSession project;
     project.Load(parsed.positional.first());

@@ -6,12 +6,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <cerrno>
 #include <tuple>
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
 #include "cli/ReadWarningOutput.h"
 #include "common/Messages.h"
+#include "common/SystemReason.h"
 #include "common/TavolinError.h"
 #include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
@@ -70,12 +72,14 @@ QByteArray ReadInput(const QString& path)
     const QString name = path.isEmpty() ? QCoreApplication::translate("SettingsCommand", "der Standardeingabe")
                                         : QStringLiteral("\"%1\"").arg(Native(path));
     if (!opened)
-        throw TavolinError(
-            QCoreApplication::translate("SettingsCommand", "Die Datei %1 kann nicht gelesen werden.").arg(name));
+        throw TavolinError(QCoreApplication::translate("SettingsCommand", "Die Datei %1 kann nicht gelesen werden: %2")
+                               .arg(name, QFileInfo(path).isDir() ? SystemReason::FromCode(EISDIR)
+                                                                  : SystemReason::FromText(file.errorString())));
     const QByteArray bytes = file.read(cli::MaxInputSize + 1);
     if (file.error() != QFileDevice::NoError)
         throw TavolinError(
-            QCoreApplication::translate("SettingsCommand", "Fehler beim Lesen %1: %2").arg(name, file.errorString()));
+            QCoreApplication::translate("SettingsCommand", "Fehler beim Lesen %1: %2")
+                .arg(name, SystemReason::FromText(file.errorString())));
     if (bytes.size() > cli::MaxInputSize)
         throw TavolinError(
             QCoreApplication::translate("SettingsCommand", "Die Eingabe aus %1 ist länger als 16 MB.").arg(name));
@@ -200,7 +204,7 @@ void ChangeKeys(TSystemSettings& s, const QString& which, const QString& words, 
                     ? QCoreApplication::translate("SettingsCommand", "Der Anzeigetyp hat keine Tasten.")
                     : QCoreApplication::translate("SettingsCommand",
                                                   "Taste \"%1\" gibt es nicht; der Anzeigetyp hat die Tasten 1 bis %2.")
-                          .arg(which)
+                          .arg(cli::Shown(which))
                           .arg(keyCount));
     }
     static const std::tuple<const char*, quint8, bool> Words[] = {
@@ -216,7 +220,7 @@ void ChangeKeys(TSystemSettings& s, const QString& which, const QString& words, 
                                       "SettingsCommand",
                                       "Unbekanntes Wort \"%1\" für Tasten; erlaubt sind rastend, tastend, extern, "
                                       "intern, grün, rot, blinkend, ruhig.")
-                                      .arg(word));
+                                      .arg(cli::Shown(word)));
         for (int key = first; key <= last; ++key)
             s.keys[static_cast<size_t>(key - 1)] = ChangeKey(s.keys[static_cast<size_t>(key - 1)], std::get<1>(*found), std::get<2>(*found));
     }
@@ -227,13 +231,13 @@ void Assign(TSystemSettings& s, const QString& assignment, const TDisplayType& t
     const qsizetype eq = assignment.indexOf(QLatin1Char('='));
     if (eq <= 0)
         throw cli::UsageError(
-            QCoreApplication::translate("SettingsCommand", "\"%1\" ist keine Angabe NAME=WERT.").arg(assignment));
+            QCoreApplication::translate("SettingsCommand", "\"%1\" ist keine Angabe NAME=WERT.").arg(cli::Shown(assignment)));
     const QString name = assignment.left(eq).toLower();
     const QString value = assignment.mid(eq + 1);
     const auto bad = [&](const QString& allowed) {
         return cli::UsageError(
             QCoreApplication::translate("SettingsCommand", "Ungültiger Wert \"%1\" für %2; erlaubt: %3.")
-                .arg(value, name, allowed));
+                .arg(cli::Shown(value), cli::Shown(name), allowed));
     };
     const auto choose = [&](const char* a, const char* b) {
         if (value.compare(QLatin1String(a), Qt::CaseInsensitive) && value.compare(QLatin1String(b), Qt::CaseInsensitive))
@@ -288,11 +292,11 @@ void Assign(TSystemSettings& s, const QString& assignment, const TDisplayType& t
             s.otherLines.append(TextNotation::Decode(value, false));
         } catch (const TavolinError& error) {
             throw cli::UsageError(
-                QCoreApplication::translate("SettingsCommand", "Zeile \"%1\": %2").arg(value, error.message()));
+                QCoreApplication::translate("SettingsCommand", "Zeile \"%1\": %2").arg(cli::Shown(value), error.message()));
         }
     } else
         throw cli::UsageError(
-            QCoreApplication::translate("SettingsCommand", "Unbekannte Einstellung \"%1\".").arg(assignment.left(eq)));
+            QCoreApplication::translate("SettingsCommand", "Unbekannte Einstellung \"%1\".").arg(cli::Shown(assignment.left(eq))));
 }
 
 int Set(const cli::ArgList& args)

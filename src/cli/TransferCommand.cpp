@@ -18,6 +18,7 @@
 #include "common/Messages.h"
 #include "common/SettingsStore.h"
 #include "common/SystemReason.h"
+#include "project/DisplayType.h"
 #include "transfer/MultiTransfer.h"
 #include "transfer/SerialLink.h"
 #include "transfer/TransferObserver.h"
@@ -254,6 +255,34 @@ void GiveUsualPermissions(const QString& folder)
 #endif
 }
 
+// Why a read-back cannot make its new project at `path`; empty when nothing or an empty
+// folder is there.
+QString OccupiedTarget(const QString& path)
+{
+    const QFileInfo target(path);
+    if (!target.exists() && !target.isSymLink())
+        return QString();
+    if (target.isDir() && !target.isSymLink())
+        return QDir(path).isEmpty()
+            ? QString()
+            : QCoreApplication::translate("TransferCommand", "Der Projektordner existiert bereits: %1").arg(cli::Native(path));
+    QString what;
+    struct stat status{};
+    if (target.isSymLink())
+        what = QCoreApplication::translate("TransferCommand", "eine Verknüpfung");
+    else if (target.isFile())
+        what = QCoreApplication::translate("TransferCommand", "eine Datei");
+    else if (::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode))
+        what = QCoreApplication::translate("TransferCommand", "eine benannte Pipe (FIFO)");
+    else if (S_ISSOCK(status.st_mode))
+        what = QCoreApplication::translate("TransferCommand", "ein Socket");
+    else
+        what = QCoreApplication::translate("TransferCommand", "eine Gerätedatei");
+    return QCoreApplication::translate("TransferCommand", "%1 ist %2, kein Ordner; das neue Projekt braucht einen "
+                                                          "neuen oder leeren Ordner.")
+        .arg(cli::Native(path), what);
+}
+
 int Readback(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
@@ -266,15 +295,18 @@ int Readback(const QStringList& args)
                                   .arg(QCoreApplication::translate("TransferCommand", ReadbackHelp)));
     if (options.Value(QStringLiteral("--type")).isEmpty())
         throw cli::UsageError(QCoreApplication::translate("TransferCommand", "Der Anzeigetyp fehlt (--type)."));
+    TDisplayType type;
+    if (!FindDisplayType(options.Value(QStringLiteral("--type")), type) || type.name.isEmpty())
+        throw cli::UsageError(Messages::UnknownDisplayType(options.Value(QStringLiteral("--type"))));
     if (options.repeated.value(QStringLiteral("--port")).size() > 1)
         throw cli::UsageError(QCoreApplication::translate("Cli", "readback liest eine Anzeige: nur ein --port."));
 
     // "Projekt/" names the same folder as "Projekt".
     const QString targetPath = QDir::cleanPath(QFileInfo(options.positional.first()).absoluteFilePath());
     const QFileInfo target(targetPath);
-    if (target.exists() && (!target.isDir() || !QDir(targetPath).isEmpty()))
-        return cli::Fail(QCoreApplication::translate("TransferCommand", "Der Projektordner existiert bereits: %1")
-                             .arg(QDir::toNativeSeparators(targetPath)));
+    const QString occupied = OccupiedTarget(targetPath);
+    if (!occupied.isEmpty())
+        return cli::Fail(occupied);
 
     ProjectSession project;
     project.Create(targetPath, options.Value(QStringLiteral("--type")));

@@ -11,6 +11,10 @@
 
 namespace Language {
 
+namespace {
+const QString EnglishTexts = QStringLiteral(":/i18n/tavolin_en.qm");
+}
+
 Choice FromSystem()
 {
     return QLocale::system().language() == QLocale::English ? Choice::English : Choice::German;
@@ -60,13 +64,25 @@ void Install(Choice choice, bool qtTexts)
     qt = new QTranslator(QCoreApplication::instance());
     if (choice == Choice::English) {
         // The program's English texts are built into it; Qt's own are English already.
-        if (own->load(QStringLiteral(":/i18n/tavolin_en.qm")))
+        if (own->load(EnglishTexts))
             QCoreApplication::installTranslator(own);
     } else if (qtTexts && qt->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
                                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         // Qt's own texts (context menus of input boxes, standard buttons) in German too.
         QCoreApplication::installTranslator(qt);
     }
+}
+
+QStringList InEveryLanguage(const char* context, const char* source)
+{
+    QStringList texts{QString::fromUtf8(source)};
+    QTranslator english;
+    if (english.load(EnglishTexts)) {
+        const QString translated = english.translate(context, source);
+        if (!translated.isEmpty() && !texts.contains(translated))
+            texts << translated;
+    }
+    return texts;
 }
 
 } // namespace Language

@@ -20,4 +20,8 @@ Choice FromSystem();
 // which the program words itself.
 void Install(Choice choice, bool qtTexts);
 
+// A text of the program as each of its languages words it, German first: for reading a
+// value that an earlier version stored in the window's language.
+QStringList InEveryLanguage(const char* context, const char* source);
+
 } // namespace Language

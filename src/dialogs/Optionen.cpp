@@ -88,7 +88,9 @@ void Optionen::showEvent(QShowEvent* event)
     // Displays behind device servers: the addresses used last, typed in once.
     portBox->addItems(NetworkPorts::Remembered());
     const QString stored = SettingsStore::Read(SettingsStore::Key::Port);
-    if (!stored.isEmpty())
+    if (TSimulatedDisplay::IsPort(stored))
+        portBox->setEditText(TSimulatedDisplay::PortLabel());
+    else if (!stored.isEmpty())
         portBox->setEditText(stored);
     else
         portBox->setEditText(ports.isEmpty() ? DefaultPortName() : ports.first());
@@ -99,7 +101,9 @@ void Optionen::showEvent(QShowEvent* event)
 
 void Optionen::accept()
 {
-    SettingsStore::Write(SettingsStore::Key::Port, portBox->currentText());
+    // The list shows the simulated display in the window's language; stored is one name.
+    const QString port = portBox->currentText();
+    SettingsStore::Write(SettingsStore::Key::Port, TSimulatedDisplay::IsPort(port) ? TSimulatedDisplay::PortSetting() : port);
     NetworkPorts::Remember({portBox->currentText()});
     WriteStartScreenSetting(startScreenBox->isChecked());
     QDialog::accept();

@@ -51,14 +51,6 @@ QByteArray CsvField(const QString& text)
     return '"' + quoted.toUtf8() + '"';
 }
 
-void CheckHeaderLine(const QByteArray& line, int index)
-{
-    // The reader takes only such lines as header lines; anything else would be lost.
-    const QString reason = UnstorableHeaderReason(line);
-    if (!reason.isEmpty())
-        throw TavolinError(QCoreApplication::translate("TextExchange", "Kopfzeile %1: ").arg(index + 1) + reason);
-}
-
 class TableFiller
 {
 public:
@@ -72,12 +64,10 @@ public:
         } catch (const TavolinError& error) {
             throw TavolinError(place + QStringLiteral(": ") + error.message());
         }
-        const int index = static_cast<int>(m_table.headerLines[static_cast<size_t>(m_language)].size());
-        try {
-            CheckHeaderLine(line, index);
-        } catch (const TavolinError& error) {
-            throw TavolinError(place + QStringLiteral(": ") + error.message());
-        }
+        // The reader takes only such lines as header lines; anything else would be lost.
+        const QString refusal = UnstorableHeaderReason(line);
+        if (!refusal.isEmpty())
+            throw TavolinError(place + QStringLiteral(": ") + refusal);
         m_table.headerLines[static_cast<size_t>(m_language)].append(line);
     }
 
@@ -160,6 +150,16 @@ QList<QStringList> CsvRecords(const QString& text, QList<int>& lines)
                     ++i;
                 } else {
                     quoted = false;
+                    // RFC 4180: a quoted field ends at its closing quote; taking what follows
+                    // as more text would guess at what the writer meant.
+                    if (i + 1 < n && text[i + 1] != QLatin1Char(',') && text[i + 1] != QLatin1Char('\n')
+                        && text[i + 1] != QLatin1Char('\r'))
+                        throw TavolinError(QCoreApplication::translate(
+                                               "TextExchange",
+                                               "CSV Zeile %1: Nach dem schließenden Anführungszeichen muss ein Komma "
+                                               "oder das Zeilenende folgen (ein Anführungszeichen im Text wird "
+                                               "verdoppelt: \"\").")
+                                               .arg(line));
                 }
             } else {
                 if (c == QLatin1Char('\n'))
@@ -171,6 +171,13 @@ QList<QStringList> CsvRecords(const QString& text, QList<int>& lines)
         if (c == QLatin1Char('"') && field.isEmpty()) {
             quoted = true;
             fieldStarted = true;
+        } else if (c == QLatin1Char('"')) {
+            throw TavolinError(QCoreApplication::translate(
+                                   "TextExchange",
+                                   "CSV Zeile %1: Anführungszeichen in einem Feld, das nicht in Anführungszeichen "
+                                   "steht (ein solches Feld steht ganz in Anführungszeichen, jedes Anführungszeichen "
+                                   "darin verdoppelt: \"\").")
+                                   .arg(line));
         } else if (c == QLatin1Char(',')) {
             record.append(field);
             field.clear();

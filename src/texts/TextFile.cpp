@@ -507,10 +507,10 @@ ReadWarnings ReadTextFile(TMessageTable& table, const QString& path, int languag
                   QCoreApplication::translate("TextFile", "Das ist keine gewöhnliche Datei."));
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            Raise(Messages::ReadError(), path, file.errorString());
+            Raise(Messages::ReadError(), path, SystemReason::FromText(file.errorString()));
         const qint64 got = file.read(buffer.get(), TextFile::BufferSize);
         if (got < 0)
-            Raise(Messages::ReadError(), path, file.errorString());
+            Raise(Messages::ReadError(), path, SystemReason::FromText(file.errorString()));
         length = static_cast<int>(got);
         char probe;
         if (got == TextFile::BufferSize && file.read(&probe, 1) == 1) {

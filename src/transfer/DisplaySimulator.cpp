@@ -10,6 +10,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/Messages.h"
+#include "common/SystemReason.h"
 #include "common/TavolinError.h"
 
 namespace {
@@ -71,10 +72,10 @@ QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TavolinError(Messages::WithFile(Messages::ReadError(), path, file.errorString()));
+        throw TavolinError(Messages::WithFile(Messages::ReadError(), path, SystemReason::FromText(file.errorString())));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw TavolinError(Messages::WithFile(Messages::ReadError(), path, file.errorString()));
+        throw TavolinError(Messages::WithFile(Messages::ReadError(), path, SystemReason::FromText(file.errorString())));
     return bytes;
 }
 

@@ -59,17 +59,34 @@ void TSerialLink::Close()
         return;
     if (port->IsOpen()) {
         // The last bytes of a run (an end mark) must reach the display; an aborted run
-        // does not wait, and a line that takes nothing is not waited for forever.
-        TStopwatch watch;
-        quint32 pending = static_cast<quint32>(port->ToSend());
-        const int bound = DrainBound(pending, timing);
-        while (pending > 0 && !AbortRequested() && !watch.Passed(bound) && port->Gone().isEmpty()) {
-            port->PushOutput(1);
-            pending = static_cast<quint32>(port->ToSend());
-        }
+        // does not wait (what it must still send went out with SendFinally).
+        const quint32 pending = drain(false);
         port->Close(pending > 0);
     }
     port.reset();
+}
+
+quint32 TSerialLink::drain(bool evenWhenAborted)
+{
+    // A line that takes nothing is not waited for forever.
+    TStopwatch watch;
+    quint32 pending = static_cast<quint32>(port->ToSend());
+    const int bound = DrainBound(pending, timing);
+    while (pending > 0 && (evenWhenAborted || !AbortRequested()) && !watch.Passed(bound) && port->Gone().isEmpty()) {
+        port->PushOutput(1);
+        pending = static_cast<quint32>(port->ToSend());
+    }
+    return pending;
+}
+
+void TSerialLink::SendFinally(const QByteArray& bytes)
+{
+    TStopwatch watch;
+    const int bound = DrainBound(static_cast<quint32>(bytes.size()), timing);
+    for (qsizetype i = 0; i < bytes.size() && IsOpen() && port->Gone().isEmpty() && !watch.Passed(bound);)
+        i += WriteByte(bytes[i]) ? 1 : 0;
+    if (IsOpen())
+        drain(true);
 }
 
 bool TSerialLink::IsOpen() const

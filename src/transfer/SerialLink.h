@@ -111,6 +111,10 @@ public:
     int WriteText(const QByteArray& text);
     // One raw byte; false when the output queue had no room within the write time-out.
     bool WriteByte(char byte);
+    // Bytes the display must still get although the run ends, also after an abort: written
+    // and waited for within the time the line needs for them; a line that takes nothing
+    // is not waited for longer.
+    void SendFinally(const QByteArray& bytes);
     // Reads one byte that is already waiting (no wait); -1 when none.
     int TakeByte();
     // Throws away whatever has arrived and not been read.
@@ -144,6 +148,8 @@ private:
     // Waits up to t ms for input; raises "Buffer zur klein !!" when too much is waiting.
     void waitForInput(int t);
     void drainBeforeCommand();
+    // Lets queued output leave, within a bound; the bytes still queued.
+    quint32 drain(bool evenWhenAborted);
     void waitForRoom(int limitMs);
     [[noreturn]] void fail(const QString& reason) const;
 

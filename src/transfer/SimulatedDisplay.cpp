@@ -6,6 +6,7 @@
 #include <chrono>
 #include <thread>
 
+#include "common/Language.h"
 #include "common/TavolinError.h"
 
 #if defined(Q_OS_UNIX)
@@ -38,9 +39,24 @@ QString TSimulatedDisplay::NotAvailableText()
                                        "Die simulierte Anzeige gibt es unter diesem Betriebssystem nicht.");
 }
 
+namespace {
+const char* const SimulatedPortName = QT_TRANSLATE_NOOP("SimulatedDisplay", "Simulierte Anzeige");
+}
+
+QString TSimulatedDisplay::PortSetting()
+{
+    return QString::fromUtf8(SimulatedPortName);
+}
+
 QString TSimulatedDisplay::PortLabel()
 {
-    return QCoreApplication::translate("SimulatedDisplay", "Simulierte Anzeige");
+    return QCoreApplication::translate("SimulatedDisplay", SimulatedPortName);
+}
+
+bool TSimulatedDisplay::IsPort(const QString& port)
+{
+    static const QStringList names = Language::InEveryLanguage("SimulatedDisplay", SimulatedPortName);
+    return names.contains(port) || port == PortLabel();
 }
 
 TSimulatedDisplay& TSimulatedDisplay::Shared()

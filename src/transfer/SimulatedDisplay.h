@@ -28,8 +28,14 @@ public:
     void Start();
     void Stop();
 
-    // The name the port list offers for the display of this process: "Simulierte Anzeige".
+    // The settings value "Schnittstelle" that names the display of this process, the same
+    // whatever the window's language.
+    static QString PortSetting();
+    // The name the port list shows for it, in the window's language.
     static QString PortLabel();
+    // Whether a port as typed or stored names it: the settings value, or its label in any
+    // of the program's languages (earlier versions stored the label).
+    static bool IsPort(const QString& port);
     // The one simulated display of this process, started on first use, so that what a
     // download left in it is there for the next read-back.
     static TSimulatedDisplay& Shared();

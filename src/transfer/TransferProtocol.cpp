@@ -299,6 +299,8 @@ TTransferProtocol::StreamResult TTransferProtocol::sendStream(const QByteArray& 
     setProgress(0);
 
     link.WriteText(TextFollows);
+    openBlock = Block::Stream;
+    streamEnd = endMark;
     link.Delay(link.Timing().streamDelayMs);
     if (SendPaced(header.constData(), static_cast<int>(header.size())) != 0)
         return StreamResult::EndRun;
@@ -307,6 +309,7 @@ TTransferProtocol::StreamResult TTransferProtocol::sendStream(const QByteArray& 
     const int r = SendPaced(endMark.constData(), static_cast<int>(endMark.size()));
     if (r == 1)
         return StreamResult::EndRun;
+    openBlock = Block::None;
     if (r == 2 || !waitForReply)
         return StreamResult::NextItem;
 
@@ -356,16 +359,23 @@ void TTransferProtocol::sendCharSet(const QByteArray& glyphs)
     setRange(TCharSet::PixSize + 1);
     setStatus(QCoreApplication::translate("TransferProtocol", "Zeichensatz wird geladen..."));
     link.WriteText(CharSetFollows);
+    openBlock = Block::CharSet;
+    charSetSent = 0;
+    charSetSum = 0;
     link.Delay(link.Timing().charSetCommandDelayMs);
     char checksum = 0;
     for (const char b : glyphs) {
         checksum ^= b;
-        link.WriteByte(static_cast<char>(b | CharSetLineBit));
+        if (link.WriteByte(static_cast<char>(b | CharSetLineBit))) {
+            ++charSetSent;
+            charSetSum ^= b;
+        }
         setProgress(progress + 1);
     }
     checksum |= CharSetLineBit;
     link.DiscardInput();
-    link.WriteByte(checksum);
+    if (link.WriteByte(checksum))
+        openBlock = Block::None;
     const int answer = link.ReadByte(link.Timing().charSetAnswerMs);
     setProgress(progress + 1);
     if (answer != '0')
@@ -383,6 +393,41 @@ void TTransferProtocol::checkCharSetSource(const TransferJob& job)
 }
 
 void TTransferProtocol::Download(const TransferJob& job)
+{
+    // However the run ends (Ctrl+C, "Abbruch", a display that stops answering), the display
+    // is left at its commands: otherwise it stays busy until it is restarted.
+    try {
+        download(job);
+    } catch (...) {
+        endOpenBlock();
+        throw;
+    }
+    endOpenBlock();
+}
+
+void TTransferProtocol::endOpenBlock()
+{
+    QByteArray rest;
+    if (openBlock == Block::CharSet) {
+        // The rest of the block and a checksum that cannot match: the display refuses the
+        // set and keeps its own.
+        rest = QByteArray(TCharSet::PixSize - charSetSent, CharSetLineBit);
+        rest += static_cast<char>((charSetSum ^ 1) | CharSetLineBit);
+    } else if (openBlock == Block::Stream) {
+        // The end mark: the display takes the text up to here and answers again.
+        rest = streamEnd;
+    }
+    openBlock = Block::None;
+    if (rest.isEmpty())
+        return;
+    try {
+        link.SendFinally(rest);
+    } catch (const TavolinError&) {
+        // The run already has its error; a line that has gone cannot be helped here.
+    }
+}
+
+void TTransferProtocol::download(const TransferJob& job)
 {
     const int selection = Selection::Effective(job);
     const int lineLength = job.displayType.lineLength;

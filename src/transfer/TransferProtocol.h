@@ -85,7 +85,10 @@ public:
 private:
     enum class StreamResult { NextItem, EndRun };
 
+    void download(const TransferJob& job);
     StreamResult sendStream(const QByteArray& text, bool withMessages, bool waitForReply);
+    // Completes a block the display is still taking, so that it is back at its commands.
+    void endOpenBlock();
     // The glyph block as it goes out (written through a scratch file, as the editor saves it).
     static QByteArray charSetBytes(const TransferJob& job);
     void sendCharSet(const QByteArray& glyphs);
@@ -102,4 +105,11 @@ private:
     int progress = 0;
     int progressMaximum = 100;
     QStringList warnings;
+    // The block the display is taking: after "(1412)" until the checksum, after "(1407)"
+    // until the end mark. A display left inside one takes every later command as its data.
+    enum class Block { None, CharSet, Stream };
+    Block openBlock = Block::None;
+    int charSetSent = 0;
+    char charSetSum = 0;
+    QByteArray streamEnd;
 };

@@ -20,7 +20,7 @@ TTransferRun::TTransferRun(TransferObserver& runObserver, std::unique_ptr<TSeria
 QString TTransferRun::PortOf(const TransferJob& job)
 {
     const QString port = job.port.isEmpty() ? SettingsStore::Read(SettingsStore::Key::Port) : job.port;
-    if (port == TSimulatedDisplay::PortLabel())
+    if (TSimulatedDisplay::IsPort(port))
         return TSimulatedDisplay::Shared().PortName(); // raises where there is none
     return port;
 }

@@ -25,8 +25,8 @@ public:
     void Abort() { link->RequestAbort(); }
     TSerialLink& Link() { return *link; }
 
-    // The port a job names, or the settings value "Schnittstelle"; "Simulierte Anzeige" is
-    // the simulated display of this process.
+    // The port a job names, or the settings value "Schnittstelle"; "Simulierte Anzeige" (in
+    // any of the program's languages) is the simulated display of this process.
     static QString PortOf(const TransferJob& job);
 
 private:

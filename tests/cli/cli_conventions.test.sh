@@ -8,15 +8,17 @@ demo="$2/examples/Demo"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Runs the tool and fails unless it exits with `code` and stderr holds `expected`.
+# Runs the tool and fails unless it exits with `code` and stderr holds each line of `expected`.
 expect() {
     local code="$1" expected="$2"; shift 2
     local status=0
-    timeout 60 "$cli" "$@" >"$work/out" 2>"$work/err" || status=$?
+    timeout 60 ${as_user:-} "$cli" "$@" >"$work/out" 2>"$work/err" || status=$?
     if [ "$status" -ne "$code" ]; then
         echo "expected exit $code, got $status: $*" >&2; cat "$work/err" >&2; exit 1
     fi
-    grep -qF -- "$expected" "$work/err" || { echo "missing '$expected' for: $*" >&2; cat "$work/err" >&2; exit 1; }
+    while IFS= read -r needle; do
+        grep -qF -- "$needle" "$work/err" || { echo "missing '$needle' for: $*" >&2; cat "$work/err" >&2; exit 1; }
+    done <<<"$expected"
 }
 
 # Usage errors of every command: unknown option, wrong number of names, unknown action.
@@ -33,6 +35,13 @@ expect 2 'Unbekannter Unterbefehl' project frobnicate
 expect 2 'Unbekannte Angabe: --bogus' download "$demo" --bogus
 expect 2 'Projektordner erwartet' download
 expect 2 'Anzeigetyp fehlt' readback "$work/neu"
+expect 2 'Der Anzeigentyp "bogus" ist unbekannt' readback "$work/neu" --type bogus
+usage=$'\n\nAufruf:\n  tavolin-cli print PROJEKTORDNER'
+expect 2 "Bitte genau einen Projektordner$usage" print --language 1 --pdf "$work/x.pdf"
+expect 2 "Bitte mit --pdf$usage" print "$demo" --language 1
+expect 2 "--language muss 1 oder 2 sein, nicht \"3\"$usage" print "$demo" --language 3 --pdf "$work/x.pdf"
+expect 2 "--table muss betrieb oder diagnose sein$usage" print "$demo" --language 1 --table bogus --pdf "$work/x.pdf"
+expect 2 "--page-size muss A4 oder Letter sein$usage" print "$demo" --language 1 --page-size A3 --pdf "$work/x.pdf"
 expect 2 'Unbekannte Angabe' rtf to-message extra
 expect 2 'Unbekannte Aktion' rtf frobnicate
 expect 2 'Unbekannter Befehl' frobnicate
@@ -49,6 +58,22 @@ expect 1 'Meldungsnummer 99999999999 liegt nicht' texts import "$work/big.json" 
 # Control characters from the input never reach the terminal raw.
 expect 2 'Unbekannter Unterbefehl "\x1B[2J\x07"' texts $'\e[2J\a'
 if grep -q $'\e' "$work/err"; then echo "raw escape on stderr" >&2; exit 1; fi
+cp -r "$demo" "$work/p"
+expect 2 'Zeile "a\x0Ab": ' settings set "$work/p" $'other+=a\nb'
+cmp "$demo/Sprache1.txt" "$work/p/Sprache1.txt"
+
+# What is in the way of a new project is named as what it is.
+touch "$work/datei" && mkfifo "$work/fifo"
+expect 1 'datei ist eine Datei, kein Ordner' readback "$work/datei" --type "Quon 3"
+expect 1 'fifo ist eine benannte Pipe (FIFO), kein Ordner' readback "$work/fifo" --type "Quon 3"
+expect 1 "Der Projektordner existiert bereits: $work/p" readback "$work/p" --type "Quon 3"
+
+# Read errors give the system's reason in German; as root, another user meets a locked file.
+chmod 755 "$work" && chmod 000 "$work/p/Sprache2.txt"
+[ "$(id -u)" -ne 0 ] || as_user="setpriv --reuid=65534 --regid=65534 --clear-groups"
+expect 1 "Sprache2.txt: keine Berechtigung" texts export "$work/p/Sprache2.txt"
+expect 1 'Sprache2.txt" kann nicht gelesen werden: keine Berechtigung' settings apply --type "Quon 3" --in "$work/p/Sprache2.txt"
+as_user=
 
 # "--opt=value" for every option and "--" before names that begin with "-".
 cp "$demo/Sprache1.txt" "$work/-in.txt"

@@ -54,8 +54,6 @@ refuse() {
 refuse 'hat keine Sprache 2' "$work/k" --language 2
 refuse 'hat keine Diagnosetexte' "$demo" --language 1 --table diagnose
 refuse 'existiert nicht' "$work/fehlt" --language 1
-refuse 'muss 1 oder 2 sein' "$demo" --language 3
-refuse 'muss A4 oder Letter sein' "$demo" --language 1 --page-size A3
 mkdir "$work/e" && cp "$work/k/tavolin.cfg" "$work/e/"
 refuse 'keine Meldungen' "$work/e" --language 1
 run print "$work/k" --language 1 --pdf "$work/k.pdf" >/dev/null

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -21,12 +22,15 @@
 #include "dialogs/Optionen.h"
 #include "dialogs/Startdialog.h"
 #include "dialogs/Versioninfo.h"
+#include "common/Language.h"
 #include "common/SettingsStore.h"
 #include "support/TestPaths.h"
 #include "support/TestHelpers.h"
 #include "support/TestSettings.h"
 #include "support/WidgetTestSupport.h"
 #include "texts/MessageTable.h"
+#include "transfer/SimulatedDisplay.h"
+#include "transfer/TransferRun.h"
 
 using namespace tavolin::test;
 
@@ -203,6 +207,39 @@ private Q_SLOTS:
         QCOMPARE(options.PortBox()->currentText(), QStringLiteral("Simulierte Anzeige"));
         QTest::keyClick(options.focusWidget(), Qt::Key_Return);
         QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")), QStringLiteral("Simulierte Anzeige"));
+    }
+
+    // The simulated display is listed in the window's language but stored under one name,
+    // and the English name an earlier version stored still names it.
+    void simulatedDisplayIsStoredUnderOneName_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("German window") << false << "Simulierte Anzeige" << "Simulierte Anzeige";
+        QTest::newRow("English window") << true << "Simulierte Anzeige" << "Simulated display";
+        QTest::newRow("English name stored, German window") << false << "Simulated display" << "Simulierte Anzeige";
+        QTest::newRow("English name stored, English window") << true << "Simulated display" << "Simulated display";
+    }
+    void simulatedDisplayIsStoredUnderOneName()
+    {
+        QFETCH(bool, english);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        Language::Install(english ? Language::Choice::English : Language::Choice::German, false);
+        const auto german = qScopeGuard([] { Language::Install(Language::Choice::German, false); });
+        SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), stored);
+        Optionen options;
+        options.show();
+        QCOMPARE(options.PortBox()->currentText(), shown);
+        QVERIFY(options.PortBox()->findText(shown) >= 0);
+        QTest::keyClick(&options, Qt::Key_Return);
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")), QStringLiteral("Simulierte Anzeige"));
+        TransferJob job;
+        QCOMPARE(TTransferRun::PortOf(job), TSimulatedDisplay::Shared().PortName());
+        job.port = stored;
+        QCOMPARE(TTransferRun::PortOf(job), TSimulatedDisplay::Shared().PortName());
     }
 
     void startScreenChoicesAndSetting()

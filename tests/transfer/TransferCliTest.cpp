@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <memory>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -188,15 +191,54 @@ TEST(TransferCli, SignalsAbortAndLeaveNothingBehind)
     display.SetBehaviour(silent);
 
     QTemporaryDir base;
-    for (const int signal : {SIGINT, SIGTERM}) {
-        display.ClearRecord();
-        const Result result = RunCli(Readback(base.filePath(QStringLiteral("Gelesen")), display), [&](QProcess& process) {
-            ASSERT_TRUE(display.WaitForCommands(1, 10000));
-            ::kill(static_cast<pid_t>(process.processId()), signal);
+    const QStringList commands[] = {
+        Readback(base.filePath(QStringLiteral("Gelesen")), display),
+        {QStringLiteral("compare"), DemoProjectDir(), QStringLiteral("--port"), display.PortName()},
+    };
+    for (const QStringList& args : commands) {
+        for (const int signal : {SIGINT, SIGTERM}) {
+            display.ClearRecord();
+            const Result result = RunCli(args, [&](QProcess& process) {
+                ASSERT_TRUE(display.WaitForCommands(1, 10000));
+                ::kill(static_cast<pid_t>(process.processId()), signal);
+            });
+            EXPECT_EQ(result.exitCode, 128 + signal) << args.first().toStdString();
+            EXPECT_TRUE(result.err.contains(QStringLiteral("Übertragung durch Anwender abgebrochen !")));
+            EXPECT_TRUE(Entries(base.path()).isEmpty());
+        }
+    }
+}
+
+// Ctrl+C in the middle of a text stream, to one display or to several at once: the run
+// ends with the abort, and every display is back at its commands for the next download.
+TEST(TransferCli, AbortMidStreamLeavesEveryDisplayReady)
+{
+    for (const int count : {1, 2}) {
+        std::vector<std::unique_ptr<SimulatedDisplay>> displays;
+        QStringList args{QStringLiteral("download"), DemoProjectDir(), QStringLiteral("--select"), QStringLiteral("4")};
+        for (int i = 0; i < count; ++i) {
+            displays.push_back(std::make_unique<SimulatedDisplay>());
+            displays.back()->SetBehaviour(SimulatedDisplay::Paced(2000));
+            args << QStringLiteral("--port") << displays.back()->PortName();
+        }
+        const auto streaming = [&] {
+            return std::all_of(displays.begin(), displays.end(), [](const auto& display) {
+                const QList<TDisplaySimulator::Item> items = display->Items();
+                return !items.isEmpty() && items.last().command == "(1407)" && items.last().data.size() > 100;
+            });
+        };
+        const Result aborted = RunCli(args, [&](QProcess& process) {
+            for (int wait = 0; wait < 1000 && !streaming(); ++wait)
+                QThread::msleep(10);
+            ASSERT_TRUE(streaming());
+            ::kill(static_cast<pid_t>(process.processId()), SIGINT);
         });
-        EXPECT_EQ(result.exitCode, 128 + signal);
-        EXPECT_TRUE(result.err.contains(QStringLiteral("Übertragung durch Anwender abgebrochen !")));
-        EXPECT_TRUE(Entries(base.path()).isEmpty());
+        EXPECT_EQ(aborted.exitCode, 130) << aborted.err.toStdString();
+        for (const auto& display : displays) {
+            const Result again = RunCli({QStringLiteral("download"), DemoProjectDir(), QStringLiteral("--port"),
+                                         display->PortName(), QStringLiteral("--select"), QStringLiteral("4")});
+            EXPECT_EQ(again.exitCode, 0) << count << " ports: " << again.err.toStdString();
+        }
     }
 }
 
