@@ -160,8 +160,9 @@ void CellEditor::keyPressEvent(QKeyEvent* event)
         ensureCursorVisible();
         return;
     }
+    // X11 gives Delete the text DEL (0x7F): an editing key like Backspace, not a character.
     const QString typed = event->text();
-    const bool printable = typed.size() == 1 && typed[0].unicode() >= 0x20
+    const bool printable = typed.size() == 1 && typed[0].category() != QChar::Other_Control
                         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (!printable) {
         QTextEdit::keyPressEvent(event);
