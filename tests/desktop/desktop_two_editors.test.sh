@@ -16,6 +16,7 @@ keys ctrl+a ctrl+c Escape
 # ... after the text of message 0 in the second; the first keeps the clipboard meanwhile.
 send target Home Return
 keys ctrl+End ctrl+v Escape
+screenshot pasted
 send target ctrl+shift+s
 wait_for "the save" sh -c "! xdotool getwindowname ${DESKTOP_WINDOW[target]} | grep -q '^\*'"
 
