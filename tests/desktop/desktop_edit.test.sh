@@ -9,11 +9,6 @@ project=$(copy_demo Demo)
 file="$project/Sprache1.txt"
 start_editor main "$project"
 
-save() {
-    send main ctrl+shift+s
-    wait_for "the save of $1" sh -c "! xdotool getwindowname ${DESKTOP_WINDOW[main]} | grep -q '^\*'"
-}
-
 # Message 0 "Anlage bereit" becomes "bereit!" + a graphics "C" + a blinking "X": Delete
 # removes "Anlage " from the front, also as a selection, Backspace a typo at the end.
 send main Home Return
@@ -27,7 +22,7 @@ type_text "C"
 keys F4 ctrl+F2
 type_text "X"
 keys F2 Escape
-save "the edit"
+save main "$file"
 # Graphics on, "C", blink on, graphics off, "X"; the text's end closes both.
 grep -qa $' bereit!\x10C\x0f\x12X$' "$file" || fail "message 0 as saved: $(grep -a 'bereit' "$file" | od -c | head -4)"
 file_has "$file" 'Anlage bereit' && fail "Delete left \"Anlage \" in message 0"
@@ -42,7 +37,7 @@ wait_window '^Meldung' >/dev/null
 keys Return
 wait_gone '^Meldung'
 send main ctrl+z
-save "the deletes"
+save main "$file"
 file_has "$file" 'Handbetrieb aktiv' && fail "message 2 was not deleted"
 file_has "$file" 'Anlage gestoppt' || fail "undo did not bring message 3 back"
 
@@ -53,7 +48,7 @@ keys Home Delete End BackSpace Tab
 type_text "steht"
 # Alt+A is also "&Ansicht": the button only takes the focus, Space presses it.
 keys alt+a space
-save "the replacement"
+save main "$file"
 file_has "$file" $'l\x84uft' && fail "\"läuft\" is still in the file after replacing all"
 [ "$(grep -ac 'steht' "$file")" -ge 2 ] || fail "\"steht\" not put in: $(grep -a steht "$file")"
 exit 0

@@ -5,8 +5,8 @@
 #   desktop_start                       # Xvfb + openbox; DISPLAY is set
 #   project=$(copy_demo Demo)           # a copy of examples/Demo below the base folder
 #   start_editor main "$project"        # runs tavolin, waits for its window, remembers it
-#   send main ctrl+shift+s              # keys to that window
-#   wait_for "saved" grep -q X "$project/Sprache1.txt"
+#   send main Down Return               # keys to that window
+#   save main "$project/Sprache1.txt"   # Ctrl+Shift+S, waits until the file is replaced
 #
 # A failing journey keeps a screenshot of the whole screen and the editors' output under
 # <build>/desktop-failures/. Everything started here is ended by its process id.
@@ -187,6 +187,17 @@ type_text() {
 click_at() {
     xdotool mousemove --window "$1" --sync "$2" "$3" click 1
     sleep 0.3
+}
+
+# save NAME FILE: "Speichern" (Ctrl+Shift+S) in the named editor, then waits until FILE has
+# been replaced (a save puts a new file in its place) and the caption shows no change. The
+# caption alone would not do: keys still queued may not have changed anything yet.
+save() {
+    local name="$1" file="$2" before
+    before=$(stat -c %i "$file")
+    send "$name" ctrl+shift+s
+    wait_for "the save of $file" sh -c "[ \"\$(stat -c %i '$file')\" != '$before' ]"
+    wait_for "the saved caption" sh -c "! xdotool getwindowname ${DESKTOP_WINDOW[$name]} | grep -q '^\*'"
 }
 
 # Keeps a screenshot of the screen as it is now (for looking at what the user sees).

@@ -17,10 +17,8 @@ keys ctrl+a ctrl+c Escape
 send target Home Return
 keys ctrl+End ctrl+v Escape
 screenshot pasted
-send target ctrl+shift+s
-wait_for "the save" sh -c "! xdotool getwindowname ${DESKTOP_WINDOW[target]} | grep -q '^\*'"
-
 file="$target_project/Sprache1.txt"
+save target "$file"
 pasted=$(grep -ac $'\x10C\x12 Automatikbetrieb' "$file" || true)
 [ "$pasted" -eq 2 ] || fail "graphics codes of the paste: $(grep -a 'Automatikbetrieb' "$file" | od -c | head -8)"
 exit 0
