@@ -114,7 +114,7 @@ windows_of() {
 }
 
 # start_editor NAME [ARGS...]: starts tavolin and waits for its main window; NAME names it
-# for send/click/editor_pid afterwards.
+# for send and save afterwards.
 start_editor() {
     local name="$1"; shift
     "$DESKTOP_PROGRAMS/tavolin" "$@" >"$DESKTOP_WORK/$name.log" 2>&1 &
@@ -135,7 +135,6 @@ start_editor() {
     activate "$name"
 }
 
-editor_pid() { echo "${DESKTOP_PID[$1]}"; }
 
 # Gives the named editor's main window the focus, as a click on its title would.
 activate() {
