@@ -8,6 +8,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools
   libgtest-dev
   xvfb xauth fonts-dejavu-core poppler-utils
+  openbox xdotool xclip x11-utils imagemagick
   dpkg-dev desktop-file-utils appstream man-db
   ser2net
 )

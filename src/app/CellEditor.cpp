@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextDocument>
 #include <cmath>
 
@@ -160,8 +161,9 @@ void CellEditor::keyPressEvent(QKeyEvent* event)
         ensureCursorVisible();
         return;
     }
+    // X11 gives Delete the text DEL (0x7F): an editing key like Backspace, not a character.
     const QString typed = event->text();
-    const bool printable = typed.size() == 1 && typed[0].unicode() >= 0x20
+    const bool printable = typed.size() == 1 && typed[0].category() != QChar::Other_Control
                         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (!printable) {
         QTextEdit::keyPressEvent(event);
@@ -203,7 +205,13 @@ bool CellEditor::canInsertFromMimeData(const QMimeData* source) const
 
 QMimeData* CellEditor::createMimeDataFromSelection() const
 {
-    QMimeData* mime = QTextEdit::createMimeDataFromSelection();
+    // The text edit's own mime data lists a fixed set of formats, so a type added to it is
+    // never offered on the X11 clipboard: another running editor would get the rich text
+    // only, whose graphics font has another name there. Plain mime data offers all.
+    const QTextDocumentFragment selection(textCursor());
+    auto* mime = new QMimeData;
+    mime->setText(selection.toPlainText());
+    mime->setHtml(selection.toHtml());
     mime->setData(QString::fromLatin1(MessageClipboard::DisplayCodesType), selectedDisplayCodes());
     return mime;
 }

@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "app/CellEdit.h"
 #include "app/MainActions.h"
@@ -25,6 +27,16 @@ void PreparePrinter(QPrinter& printer, const MessageListSource& source)
     printer.setDocName(MessageListJobTitle(source));
     printer.setCreator(QStringLiteral("Tavolin"));
     SetMessageListPageLayout(printer, DefaultMessageListPageSize());
+}
+
+// "<project>-<table>-<language>.pdf" in the base folder, for printing into a file. The
+// words are those of the files, in every language of the window.
+QString PrintFileProposal(const ProjectSession& session, int language)
+{
+    const QFileInfo folder(session.project.folder);
+    return folder.path() + QLatin1Char('/') + folder.fileName()
+         + QLatin1String(session.currentTable == 0 ? "-Betriebstexte-Sprache" : "-Diagnosetexte-Sprache")
+         + QString::number(language + 1) + QStringLiteral(".pdf");
 }
 
 } // namespace
@@ -90,7 +102,15 @@ void PrintCommands::Print(int language)
         return;
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer, list);
+    // The print dialog makes its file name of the job title, which holds the whole path of
+    // the text file: no folder of that name exists. Where the PDF printer is the only one,
+    // it is the one chosen, with this name; otherwise its box gets the name.
+    const QString file = PrintFileProposal(m_session, language);
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(file);
     QPrintDialog dialog(&printer, &m_parent);
+    if (auto* fileBox = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); fileBox && printer.outputFileName().isEmpty())
+        fileBox->setText(file);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     InstallHelpKey(&dialog, HelpContext::Print);
     if (dialog.exec() != QDialog::Accepted)

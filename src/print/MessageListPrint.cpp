@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -87,6 +88,8 @@ public:
         const int cellWidth = TextColumnWidth(source.standardFont, source.lineLength);
         const int room = std::max(1, m_geometry.right - m_geometry.textX);
         m_scale = std::max(1, std::min(device.logicalDpiX() / ScreenDpi, room / std::max(1, cellWidth)));
+        // The print preview records each page as a picture and shows it small.
+        m_preview = device.paintEngine() && device.paintEngine()->type() == QPaintEngine::Picture;
         m_cellWidth = cellWidth;
         m_printFont.setPointSize(10);
         m_numberFont = m_printFont;
@@ -180,15 +183,22 @@ private:
         painter.setFont(m_numberFont);
         DrawTop(painter, m_geometry.left, y + 1, QString::number(m_source.table->At(slot).number));
         // Both pictures live only for this message.
-        const QImage printed = ScaleToMono(DrawCell(m_source, slot, m_cellWidth), m_scale);
+        const QImage cell = DrawCell(m_source, slot, m_cellWidth);
         painter.setPen(Qt::black);
-        painter.drawImage(QPoint(m_geometry.textX, y), printed);
+        if (m_preview) {
+            // The preview is drawn at screen size: a picture of whole printer dots, a hundred
+            // times the cell's pixels, would only be shrunk again (seconds for a full table).
+            painter.drawImage(QRect(QPoint(m_geometry.textX, y), cell.size() * m_scale), ScaleToMono(cell, 1));
+            return;
+        }
+        painter.drawImage(QPoint(m_geometry.textX, y), ScaleToMono(cell, m_scale));
     }
 
     QPagedPaintDevice& m_device;
     const MessageListSource& m_source;
     PageGeometry m_geometry;
     int m_scale = 1;
+    bool m_preview = false;
     int m_cellWidth = 0;
     QFont m_printFont;
     QFont m_numberFont;

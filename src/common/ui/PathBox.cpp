@@ -112,6 +112,10 @@ void PathBox::apply()
     if (path.isEmpty())
         return;
     const bool isFile = QFileInfo(path).isFile();
+    // The box also reports its own text on focus-out (matching an entry of the drop-down);
+    // the folder already shown is no new choice, and the dialog's state must stay.
+    if (!isFile && path == baseFolder)
+        return;
     baseFolder = isFile ? QFileInfo(QFileInfo(path).path()).path() : path;
     showFolder(baseFolder);
     Q_EMIT baseFolderApplied(baseFolder);

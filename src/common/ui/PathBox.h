@@ -13,9 +13,9 @@ class QPushButton;
 // editable box whose drop-down holds the recent base folders, and "&Durchsuchen...".
 // Typing restarts a single-shot timer; when it fires (or a folder is picked, or Enter is
 // pressed in the box) the typed text, expanded to an absolute clean path, becomes the base
-// folder and baseFolderApplied is emitted. A typed existing file instead makes the folder
-// above its project the base folder and is then handed on with fileTyped. Enter in the box
-// never reaches the dialog's default button.
+// folder and baseFolderApplied is emitted, unless it is the folder already shown. A typed
+// existing file instead makes the folder above its project the base folder and is then
+// handed on with fileTyped. Enter in the box never reaches the dialog's default button.
 class PathBox : public QWidget
 {
     Q_OBJECT

@@ -211,16 +211,20 @@ Projekt_offnen::Projekt_offnen(QWidget* parent)
         accept();
     });
     connect(nameBox, &QLineEdit::textChanged, this, [this] {
-        if (!filling)
-            evaluateName();
+        if (filling)
+            return;
+        typeChosen = false;
+        evaluateName();
     });
     connect(referenceBox, &QComboBox::editTextChanged, this, [this] {
         if (!filling)
             evaluateName();
     });
     connect(typeList, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!filling)
-            applyDisplayType();
+        if (filling)
+            return;
+        typeChosen = true;
+        applyDisplayType();
     });
     connect(pathBox, &PathBox::baseFolderApplied, this, &Projekt_offnen::baseFolderApplied);
     // A file typed into the path box names its project.
@@ -255,6 +259,7 @@ void Projekt_offnen::showEvent(QShowEvent* event)
     pathBox->SetBaseFolder(baseFolder);
     RecentList::BasePaths().PushFront(baseFolder);
     readFromDisplay = false;
+    typeChosen = false;
 
     {
         const QSignalBlocker blocker(typeList);
@@ -444,7 +449,13 @@ void Projekt_offnen::baseFolderApplied(const QString& folder)
     fillProjects();
     filling = false;
     // The name now means a project of the new folder; what was read for the old one is stale.
+    // A display type the user picked for this name stays picked.
+    const int chosenType = typeChosen ? SelectedRow(typeList) : -1;
     evaluateName();
+    if (chosenType >= 0) {
+        SelectRow(typeList, chosenType);
+        applyDisplayType();
+    }
 }
 
 void Projekt_offnen::accept()

@@ -80,6 +80,8 @@ private:
     QString baseFolder;
     QString projectFolder;
     bool filling = false;
+    // The user picked a display type since the name last changed.
+    bool typeChosen = false;
 
     QListWidget* projectList = nullptr;
     QLineEdit* nameBox = nullptr;

@@ -120,6 +120,9 @@ private Q_SLOTS:
         Q_EMIT box.PathEdit()->activated(1);
         QCOMPARE(applied.count(), 1);
         QCOMPARE(box.BaseFolder(), QStringLiteral("/c"));
+        // On focus-out the box picks the entry matching its text again: no new folder.
+        Q_EMIT box.PathEdit()->activated(1);
+        QCOMPARE(applied.count(), 1);
     }
 
     void expandsPaths()
