@@ -39,6 +39,8 @@ QByteArray JsonString(const QString& text)
     return out + '"';
 }
 
+} // namespace
+
 QByteArray CsvField(const QString& text)
 {
     const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
@@ -50,6 +52,8 @@ QByteArray CsvField(const QString& text)
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return '"' + quoted.toUtf8() + '"';
 }
+
+namespace {
 
 void CheckHeaderLine(const QByteArray& line, int index)
 {
@@ -128,7 +132,8 @@ private:
     QSet<int> m_numbers;
 };
 
-// RFC 4180 records; a CR LF or a lone LF ends a record outside quotes.
+} // namespace
+
 QList<QStringList> CsvRecords(const QString& text, QList<int>& lines)
 {
     QList<QStringList> records;
@@ -202,7 +207,6 @@ QString DecodeUtf8(const QByteArray& bytes)
     return text;
 }
 
-} // namespace
 
 QByteArray ToJson(const TMessageTable& table, int language)
 {
