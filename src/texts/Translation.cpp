@@ -283,10 +283,10 @@ QList<Unit> Units(const Project& project, const QList<int>& tables, Record& reco
                 if (unit.target.isEmpty()) {
                     unit.needsTranslation = true;
                 } else {
-                    const auto entry = known.constFind(id);
-                    if (entry == known.constEnd())
+                    const QString made = known.value(id);
+                    if (made.isEmpty())
                         known.insert(id, hash);
-                    unit.needsTranslation = entry != known.constEnd() && entry.value() != hash;
+                    unit.needsTranslation = !made.isEmpty() && made != hash;
                 }
                 units.append(unit);
             }
@@ -395,6 +395,9 @@ Plan Check(const Project& project, const QList<Entry>& entries)
             refuse(Finding::BadText, place + QStringLiteral(": ") + error.message());
             continue;
         }
+        if (!replaced.isEmpty())
+            plan.errors.append({Finding::UnknownCharacter,
+                                Tr("%1: Zeichen, die die Anzeige nicht hat: %2.").arg(place, replaced.join(QStringLiteral(", ")))});
         if (VisibleLength(bytes) > project.lineLength) {
             refuse(Finding::TooLong, Tr("%1: %2 hat %3 Zeichen, eine Zeile der Anzeige %4.")
                                          .arg(place, Quoted(LineNotation(bytes)))
@@ -402,9 +405,6 @@ Plan Check(const Project& project, const QList<Entry>& entries)
                                          .arg(project.lineLength));
             continue;
         }
-        if (!replaced.isEmpty())
-            plan.errors.append({Finding::UnknownCharacter,
-                                Tr("%1: Zeichen, die die Anzeige nicht hat: %2.").arg(place, replaced.join(QStringLiteral(", ")))});
         const QByteArray current = line <= target.size() ? target[line - 1] : QByteArray();
         if (bytes == current) {
             ++plan.unchanged;

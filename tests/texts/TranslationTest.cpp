@@ -95,7 +95,7 @@ TEST(TranslationCheck, EachFaultIsReportedAndForceTakesWhatFits)
         {"too long", Translation::Finding::TooLong,
          [](Fixture&, QByteArray& file) { file.replace("Sensor broken", "Sensor broken beyond repair"); }, false},
         {"unknown character", Translation::Finding::UnknownCharacter,
-         [](Fixture&, QByteArray& file) { file.replace("Sensor broken", "Sensor bróken"); }, true},
+         [](Fixture&, QByteArray& file) { file.replace("Sensor broken", "Sensor bróken down"); }, true},
         {"changed source", Translation::Finding::SourceChanged,
          [](Fixture& f, QByteArray& file) {
              f.diagnostic.SetText(7, 0, "Sensor kaputt");
@@ -122,7 +122,7 @@ TEST(TranslationCheck, EachFaultIsReportedAndForceTakesWhatFits)
             EXPECT_EQ(plan.texts.count({1, 7}), c.takenWithForce ? 1u : 0u);
             EXPECT_EQ(plan.texts.count({0, 1}), 1u) << "the good line is taken with --force";
             if (c.takenWithForce) {
-                EXPECT_EQ(plan.texts.at({1, 7}), QByteArray("Sensor broken"));
+                EXPECT_EQ(plan.texts.at({1, 7}), QByteArray("Sensor broken down"));
                 EXPECT_TRUE(plan.errors[0].text.contains(QStringLiteral("\u201Eo\u201C")));
             }
         }
