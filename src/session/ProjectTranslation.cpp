@@ -14,11 +14,6 @@ namespace ProjectTranslation {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ProjectTranslation", text);
-}
-
 constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
 } // namespace
@@ -27,9 +22,9 @@ Translation::Project View(const ProjectSession& session, int source, int target)
 {
     const TDisplayType& type = session.project.displayType;
     if (type.LanguageCount() < 2)
-        throw TavolinError(Tr("Der Anzeigetyp \"%1\" hat nur eine Sprache; es gibt nichts zu übersetzen.").arg(type.name));
+        throw TavolinError(QCoreApplication::translate("ProjectTranslation", "Der Anzeigetyp \"%1\" hat nur eine Sprache; es gibt nichts zu übersetzen.").arg(type.name));
     if (source < 0 || source > 1 || target < 0 || target > 1 || source == target)
-        throw TavolinError(Tr("Ausgangs- und Zielsprache müssen 1 und 2 oder 2 und 1 sein."));
+        throw TavolinError(QCoreApplication::translate("ProjectTranslation", "Ausgangs- und Zielsprache müssen 1 und 2 oder 2 und 1 sein."));
     Translation::Project project;
     project.tables = {session.Table(0), session.Table(1)};
     project.lineLength = type.lineLength;
@@ -44,7 +39,7 @@ QList<int> Tables(const ProjectSession& session, const QString& which)
         return {Translation::OperatingTexts};
     if (which == QLatin1String("diagnostic")) {
         if (!session.HasDiagnosticTexts())
-            throw TavolinError(Tr("Der Anzeigetyp \"%1\" hat keine Diagnosetexte.").arg(session.project.displayType.name));
+            throw TavolinError(QCoreApplication::translate("ProjectTranslation", "Der Anzeigetyp \"%1\" hat keine Diagnosetexte.").arg(session.project.displayType.name));
         return {Translation::DiagnosticTexts};
     }
     if (which.isEmpty() || which == QLatin1String("all")) {
@@ -52,7 +47,7 @@ QList<int> Tables(const ProjectSession& session, const QString& which)
             return {Translation::OperatingTexts, Translation::DiagnosticTexts};
         return {Translation::OperatingTexts};
     }
-    throw TavolinError(Tr("Unbekannte Tabelle \"%1\" (operating, diagnostic oder all).").arg(which));
+    throw TavolinError(QCoreApplication::translate("ProjectTranslation", "Unbekannte Tabelle \"%1\" (operating, diagnostic oder all).").arg(which));
 }
 
 Format FormatOf(const QString& path, const QString& option)
@@ -62,7 +57,7 @@ Format FormatOf(const QString& path, const QString& option)
     if (option == QLatin1String("xliff"))
         return Format::Xliff;
     if (!option.isEmpty())
-        throw TavolinError(Tr("Unbekanntes Format \"%1\" (xliff oder csv).").arg(option));
+        throw TavolinError(QCoreApplication::translate("ProjectTranslation", "Unbekanntes Format \"%1\" (xliff oder csv).").arg(option));
     return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 ? Format::Csv
                                                                                             : Format::Xliff;
 }
@@ -71,7 +66,7 @@ QString CheckLanguageCode(const QString& code)
 {
     static const QRegularExpression form(QStringLiteral("^[A-Za-z]{2,3}(-[A-Za-z0-9]{2,8})*$"));
     if (!form.match(code).hasMatch())
-        throw TavolinError(Tr("\"%1\" ist kein Sprachcode (wie \"de\", \"en\" oder \"en-GB\").").arg(code));
+        throw TavolinError(QCoreApplication::translate("ProjectTranslation", "\"%1\" ist kein Sprachcode (wie \"de\", \"en\" oder \"en-GB\").").arg(code));
     return code;
 }
 
@@ -88,11 +83,11 @@ TranslationFile::Content Read(const QString& path, Format format)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!QFileInfo(path).isFile())
-        throw TavolinError(Tr("Die Datei \"%1\" gibt es nicht.").arg(shown));
+        throw TavolinError(QCoreApplication::translate("ProjectTranslation", "Die Datei \"%1\" gibt es nicht.").arg(shown));
     if (!file.open(QIODevice::ReadOnly))
-        throw TavolinError(Tr("\"%1\" kann nicht gelesen werden: %2").arg(shown, SystemReason::FromText(file.errorString())));
+        throw TavolinError(QCoreApplication::translate("ProjectTranslation", "\"%1\" kann nicht gelesen werden: %2").arg(shown, SystemReason::FromText(file.errorString())));
     if (file.size() > MaxFileSize)
-        throw TavolinError(Tr("\"%1\" ist zu groß für eine Übersetzung.").arg(shown));
+        throw TavolinError(QCoreApplication::translate("ProjectTranslation", "\"%1\" ist zu groß für eine Übersetzung.").arg(shown));
     const QByteArray bytes = file.readAll();
     try {
         return format == Format::Csv ? TranslationFile::FromCsv(bytes) : TranslationFile::FromXliff(bytes);

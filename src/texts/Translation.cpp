@@ -20,11 +20,6 @@ namespace Translation {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Translation", text);
-}
-
 QList<QByteArray> Lines(const QByteArray& text)
 {
     if (text.isEmpty())
@@ -39,12 +34,12 @@ QString Quoted(const QString& text)
 
 QString TableTitle(int table)
 {
-    return table == OperatingTexts ? Tr("Betriebstexte") : Tr("Diagnosetexte");
+    return table == OperatingTexts ? QCoreApplication::translate("Translation", "Betriebstexte") : QCoreApplication::translate("Translation", "Diagnosetexte");
 }
 
 QString LinePlace(int table, int number, int line)
 {
-    return Tr("%1, Meldung %2, Zeile %3").arg(TableTitle(table)).arg(number).arg(line);
+    return QCoreApplication::translate("Translation", "%1, Meldung %2, Zeile %3").arg(TableTitle(table)).arg(number).arg(line);
 }
 
 bool IsShownWindowsCode(quint8 windows)
@@ -200,7 +195,7 @@ Record Record::Read(const QString& folder)
     if (!file.exists())
         return record;
     const auto damaged = [&]() {
-        return TavolinError(Tr("Die Datei \"%1\" des Projekts ist beschädigt; sie kann gelöscht werden, dann gelten alle "
+        return TavolinError(QCoreApplication::translate("Translation", "Die Datei \"%1\" des Projekts ist beschädigt; sie kann gelöscht werden, dann gelten alle "
                                "Übersetzungen als aktuell.")
                                 .arg(FileName()));
     };
@@ -314,7 +309,7 @@ QByteArray DecodeTarget(const QList<Segment>& segments, QStringList& replaced)
                 continue;
             }
             const QString nearest = NearestDisplayText(cp);
-            replaced += Tr("%1 (U+%2) wird %3")
+            replaced += QCoreApplication::translate("Translation", "%1 (U+%2) wird %3")
                             .arg(Quoted(QString::fromUcs4(&cp, 1)))
                             .arg(static_cast<uint>(cp), 4, 16, QLatin1Char('0'))
                             .arg(Quoted(nearest));
@@ -363,13 +358,13 @@ Plan Check(const Project& project, const QList<Entry>& entries)
         }
         if (slot < 0 || line > std::max(source.size(), target.size())) {
             refuse(Finding::UnknownId,
-                   Tr("%1: Die Kennung %2 gehört zu keiner Zeile des Projekts.").arg(entry.place, Quoted(entry.id)));
+                   QCoreApplication::translate("Translation", "%1: Die Kennung %2 gehört zu keiner Zeile des Projekts.").arg(entry.place, Quoted(entry.id)));
             continue;
         }
         const QString id = UnitId(t, number, line);
         const QString place = LinePlace(t, number, line);
         if (seen.contains(id)) {
-            refuse(Finding::BadText, Tr("%1: %2 kommt in der Datei doppelt vor.").arg(entry.place, Quoted(id)));
+            refuse(Finding::BadText, QCoreApplication::translate("Translation", "%1: %2 kommt in der Datei doppelt vor.").arg(entry.place, Quoted(id)));
             continue;
         }
         seen.insert(id);
@@ -382,7 +377,7 @@ Plan Check(const Project& project, const QList<Entry>& entries)
                                    : entry.hasSource && entry.source != LineNotation(currentSource);
         if (sourceChanged) {
             refuse(Finding::SourceChanged,
-                   Tr("%1: Der Ausgangstext wurde seit dem Export geändert (jetzt %2); die Übersetzung wird nicht "
+                   QCoreApplication::translate("Translation", "%1: Der Ausgangstext wurde seit dem Export geändert (jetzt %2); die Übersetzung wird nicht "
                       "übernommen.")
                        .arg(place, Quoted(LineNotation(currentSource))));
             continue;
@@ -397,9 +392,9 @@ Plan Check(const Project& project, const QList<Entry>& entries)
         }
         if (!replaced.isEmpty())
             plan.errors.append({Finding::UnknownCharacter,
-                                Tr("%1: Zeichen, die die Anzeige nicht hat: %2.").arg(place, replaced.join(QStringLiteral(", ")))});
+                                QCoreApplication::translate("Translation", "%1: Zeichen, die die Anzeige nicht hat: %2.").arg(place, replaced.join(QStringLiteral(", ")))});
         if (VisibleLength(bytes) > project.lineLength) {
-            refuse(Finding::TooLong, Tr("%1: %2 hat %3 Zeichen, eine Zeile der Anzeige %4.")
+            refuse(Finding::TooLong, QCoreApplication::translate("Translation", "%1: %2 hat %3 Zeichen, eine Zeile der Anzeige %4.")
                                          .arg(place, Quoted(LineNotation(bytes)))
                                          .arg(VisibleLength(bytes))
                                          .arg(project.lineLength));
@@ -427,7 +422,7 @@ Plan Check(const Project& project, const QList<Entry>& entries)
             text.chop(1);
         const QString refusal = UnstorableTextReason(key.second, text);
         if (!refusal.isEmpty()) {
-            refuse(Finding::BadText, Tr("%1, Meldung %2: %3").arg(TableTitle(key.first)).arg(key.second).arg(refusal));
+            refuse(Finding::BadText, QCoreApplication::translate("Translation", "%1, Meldung %2: %3").arg(TableTitle(key.first)).arg(key.second).arg(refusal));
             continue;
         }
         plan.texts[key] = text;
@@ -439,21 +434,21 @@ QString Plan::Report(bool force) const
 {
     QString report;
     if (!errors.isEmpty()) {
-        report += Tr("Fehler (%1):\n").arg(errors.size());
+        report += QCoreApplication::translate("Translation", "Fehler (%1):\n").arg(errors.size());
         for (const Finding& finding : errors)
             report += QStringLiteral("  - ") + finding.text + QLatin1Char('\n');
     }
     if (force && !left.isEmpty()) {
-        report += Tr("Nicht übernommen (%1):\n").arg(left.size());
+        report += QCoreApplication::translate("Translation", "Nicht übernommen (%1):\n").arg(left.size());
         for (const QString& line : left)
             report += QStringLiteral("  - ") + line + QLatin1Char('\n');
     }
     if (!HasErrors() || force) {
-        report += Tr("Übernommen (%1):\n").arg(taken.size());
+        report += QCoreApplication::translate("Translation", "Übernommen (%1):\n").arg(taken.size());
         for (const QString& line : taken)
             report += QStringLiteral("  - ") + line + QLatin1Char('\n');
     }
-    report += Tr("%1 Zeilen übernommen, %2 unverändert, %3 ohne Übersetzung, %4 abgelehnt.\n")
+    report += QCoreApplication::translate("Translation", "%1 Zeilen übernommen, %2 unverändert, %3 ohne Übersetzung, %4 abgelehnt.\n")
                   .arg(HasErrors() && !force ? 0 : taken.size())
                   .arg(unchanged)
                   .arg(empty)

@@ -17,11 +17,6 @@ using Translation::Unit;
 const QString XliffNamespace = QStringLiteral("urn:oasis:names:tc:xliff:document:1.2");
 const QString OwnNamespace = QStringLiteral("urn:x-tavolin:translation");
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("TranslationFile", text);
-}
-
 QByteArray Escaped(const QString& text)
 {
     QByteArray out;
@@ -215,7 +210,7 @@ Inline ReadInline(QXmlStreamReader& xml)
                     bool ok = false;
                     const uint code = hex.toUInt(&ok, 16);
                     if (!ok || code > 0xFF || code == 0 || code == 0x0A || code == 0x0D || code == 0x1A)
-                        throw TavolinError(Tr("Zeile %1: ungültiger Code \"%2\".").arg(xml.lineNumber()).arg(hex));
+                        throw TavolinError(QCoreApplication::translate("TranslationFile", "Zeile %1: ungültiger Code \"%2\".").arg(xml.lineNumber()).arg(hex));
                     bytes += static_cast<char>(code);
                 }
                 result.segments.append(Translation::Segment{QString(), bytes});
@@ -263,7 +258,7 @@ Content FromXliff(const QByteArray& xliff)
                 location.clear();
                 entry.id = xml.attributes().value(QStringLiteral("id")).toString();
                 entry.sourceHash = xml.attributes().value(OwnNamespace, QStringLiteral("source-hash")).toString();
-                entry.place = Tr("Zeile %1").arg(xml.lineNumber());
+                entry.place = QCoreApplication::translate("TranslationFile", "Zeile %1").arg(xml.lineNumber());
             } else if (inUnit && name == QLatin1String("source")) {
                 entry.source = ReadInline(xml).text;
                 entry.hasSource = true;
@@ -285,9 +280,9 @@ Content FromXliff(const QByteArray& xliff)
         }
     }
     if (xml.hasError())
-        throw TavolinError(Tr("Kein gültiges XLIFF (Zeile %1: %2).").arg(xml.lineNumber()).arg(xml.errorString()));
+        throw TavolinError(QCoreApplication::translate("TranslationFile", "Kein gültiges XLIFF (Zeile %1: %2).").arg(xml.lineNumber()).arg(xml.errorString()));
     if (!isXliff)
-        throw TavolinError(Tr("Die Datei ist kein XLIFF (kein Element <xliff>)."));
+        throw TavolinError(QCoreApplication::translate("TranslationFile", "Die Datei ist kein XLIFF (kein Element <xliff>)."));
     return content;
 }
 
@@ -308,13 +303,13 @@ Content FromCsv(const QByteArray& csv)
                 if (records[0][k].trimmed().compare(QLatin1String(names[c]), Qt::CaseInsensitive) == 0)
                     columns[c] = static_cast<int>(k);
             if (columns[c] < 0)
-                throw TavolinError(Tr("CSV: die Spalte \"%1\" fehlt.").arg(QLatin1String(names[c])));
+                throw TavolinError(QCoreApplication::translate("TranslationFile", "CSV: die Spalte \"%1\" fehlt.").arg(QLatin1String(names[c])));
         }
     }
     for (qsizetype r = first; r < records.size(); ++r) {
         const QStringList& record = records[r];
         Translation::Entry entry;
-        entry.place = Tr("CSV Zeile %1").arg(lines[r]);
+        entry.place = QCoreApplication::translate("TranslationFile", "CSV Zeile %1").arg(lines[r]);
         entry.id = QStringLiteral("%1/%2/%3")
                        .arg(record.value(columns[0]).trimmed(), record.value(columns[1]).trimmed(),
                             record.value(columns[2]).trimmed());
@@ -325,7 +320,7 @@ Content FromCsv(const QByteArray& csv)
         content.entries.append(entry);
     }
     if (content.entries.isEmpty())
-        throw TavolinError(Tr("Die Datei enthält keine Zeile zum Übersetzen."));
+        throw TavolinError(QCoreApplication::translate("TranslationFile", "Die Datei enthält keine Zeile zum Übersetzen."));
     return content;
 }
 
