@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
+#include <array>
 
 #include "charset/DisplayCodeMap.h"
 #include "common/AtomicFile.h"
@@ -44,7 +45,13 @@ QString LinePlace(int table, int number, int line)
 
 bool IsShownWindowsCode(quint8 windows)
 {
-    return CodePoint::DisplayableWindowsCode(windows) == windows && windows >= 0x20 && windows != 0x7F;
+    static const std::array<bool, 256> shown = [] {
+        std::array<bool, 256> table{};
+        for (int w = 0x20; w < 256; ++w)
+            table[static_cast<size_t>(w)] = w != 0x7F && CodePoint::DisplayableWindowsCode(static_cast<char32_t>(w)) == w;
+        return table;
+    }();
+    return shown[windows];
 }
 
 } // namespace
@@ -100,12 +107,26 @@ QString LineNotation(const QByteArray& line)
     QString out;
     out.reserve(line.size() + 8);
     for (const char c : line) {
+        switch (c) {
+        case Attr::BlinkOn: out += QLatin1String("{blink}"); continue;
+        case Attr::BlinkOff: out += QLatin1String("{/blink}"); continue;
+        case Attr::GraphicsOn: out += QLatin1String("{gfx}"); continue;
+        case Attr::GraphicsOff: out += QLatin1String("{/gfx}"); continue;
+        default: break;
+        }
         const quint8 windows = map.ToWindows(static_cast<quint8>(c));
-        if (Attr::IsAttribute(c) || windows == '{' || IsShownWindowsCode(windows))
-            out += TextNotation::Encode(QByteArray(1, c));
-        else
-            out += QStringLiteral("{x%1}").arg(
-                QString::number(static_cast<quint8>(c), 16).toUpper().rightJustified(2, QLatin1Char('0')));
+        if (windows == '{') {
+            out += QLatin1String("{{");
+        } else if (IsShownWindowsCode(windows)) {
+            out += QChar(static_cast<char16_t>(windows));
+        } else {
+            static const char digits[] = "0123456789ABCDEF";
+            const quint8 code = static_cast<quint8>(c);
+            out += QLatin1String("{x");
+            out += QLatin1Char(digits[code >> 4]);
+            out += QLatin1Char(digits[code & 0xF]);
+            out += QLatin1Char('}');
+        }
     }
     return out;
 }

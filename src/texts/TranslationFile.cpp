@@ -203,7 +203,8 @@ Inline ReadInline(QXmlStreamReader& xml)
                 ++codeDepth;
                 continue;
             }
-            const QStringView codes = xml.attributes().value(OwnNamespace, QStringLiteral("codes"));
+            const QXmlStreamAttributes attributes = xml.attributes();
+            const QStringView codes = attributes.value(OwnNamespace, QStringLiteral("codes"));
             if (!codes.isNull()) {
                 QByteArray bytes;
                 for (const QString& hex : codes.toString().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -249,15 +250,16 @@ Content FromXliff(const QByteArray& xliff)
                 content.source = xml.attributes().value(OwnNamespace, QStringLiteral("source")).toInt();
                 content.target = xml.attributes().value(OwnNamespace, QStringLiteral("target")).toInt();
             } else if (name == QLatin1String("trans-unit")) {
-                if (xml.attributes().value(QStringLiteral("restype")) == QLatin1String("x-gettext-domain-header")) {
+                const QXmlStreamAttributes attributes = xml.attributes();
+                if (attributes.value(QStringLiteral("restype")) == QLatin1String("x-gettext-domain-header")) {
                     xml.skipCurrentElement();
                     continue;
                 }
                 inUnit = true;
                 entry = {};
                 location.clear();
-                entry.id = xml.attributes().value(QStringLiteral("id")).toString();
-                entry.sourceHash = xml.attributes().value(OwnNamespace, QStringLiteral("source-hash")).toString();
+                entry.id = attributes.value(QStringLiteral("id")).toString();
+                entry.sourceHash = attributes.value(OwnNamespace, QStringLiteral("source-hash")).toString();
                 entry.place = QCoreApplication::translate("TranslationFile", "Zeile %1").arg(xml.lineNumber());
             } else if (inUnit && name == QLatin1String("source")) {
                 entry.source = ReadInline(xml).text;
