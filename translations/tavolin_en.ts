@@ -3477,7 +3477,7 @@ status  zählt je Tabelle die Meldungen mit fehlender, veralteter oder zu langer
   tavolin-cli translate status PROJECT [--source 1 --target 2] [--json]
 
 export  writes the messages for a translator: XLIFF 1.2 (default) or CSV
-        (UTF-8, for spreadsheets), one unit per display line with the display's
+        (UTF-8, for spreadsheets), one unit per display line with the display&apos;s
         line length. The header lines (system settings) stay out. The project
         keeps the language codes in &quot;Uebersetzung.json&quot;; the first export
         must give them. -o - writes to stdout.
@@ -3703,14 +3703,6 @@ status  counts per table the messages with a missing, outdated or too long
         <translation>Import translation</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2 Zeilen werden übernommen, %3 sind unverändert, %4 ohne Übersetzung.</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2 lines will be taken, %3 are unchanged, %4 without translation.</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält %1 Fehler. &quot;Übernehmen, was passt&quot; lässt %2 Zeilen aus; Zeichen, die die Anzeige nicht hat, werden durch das nächstliegende ersetzt.</source>
-        <translation>The file contains %1 errors. &quot;Take what fits&quot; leaves out %2 lines; characters the display does not have are replaced by the nearest one.</translation>
-    </message>
-    <message>
         <source>Fehler (%1)</source>
         <translation>Errors (%1)</translation>
     </message>
@@ -3729,6 +3721,14 @@ status  counts per table the messages with a missing, outdated or too long
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Zu übernehmen: %2 Zeilen; unverändert: %3; ohne Übersetzung: %4.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;To take: %2 lines; unchanged: %3; without translation: %4.</translation>
+    </message>
+    <message>
+        <source>Fehler in der Datei: %1. &quot;Übernehmen, was passt&quot; lässt davon %2 Zeilen aus; Zeichen, die die Anzeige nicht hat, werden durch das nächstliegende ersetzt.</source>
+        <translation>Errors in the file: %1. &quot;Take what fits&quot; leaves out %2 lines of them; characters the display does not have are replaced by the nearest one.</translation>
     </message>
 </context>
 <context>

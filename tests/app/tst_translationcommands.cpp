@@ -3,7 +3,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTextBrowser>
 #include <QUndoStack>
 
 #include "AppTestSupport.h"
@@ -65,11 +65,12 @@ private Q_SLOTS:
         bool shown = false;
         typeFileName(file);
         OnModal<TranslationReportDialog>([&shown](TranslationReportDialog* dialog) {
-            auto* findings = dialog->findChild<QTreeWidget*>(QStringLiteral("findings"));
-            QCOMPARE(findings->topLevelItemCount(), 2);
-            QCOMPARE(findings->topLevelItem(0)->text(0), QStringLiteral("Fehler (1)"));
-            QVERIFY(findings->topLevelItem(0)->child(0)->text(0).contains(QStringLiteral("Meldung 2, Zeile 1")));
-            QCOMPARE(findings->topLevelItem(1)->text(0), QStringLiteral("Wird übernommen (1)"));
+            const QStringList findings =
+                dialog->findChild<QTextBrowser*>(QStringLiteral("findings"))->toPlainText().split(QLatin1Char('\n'));
+            QCOMPARE(findings.size(), 4);
+            QCOMPARE(findings[0], QStringLiteral("Fehler (1)"));
+            QVERIFY(findings[1].contains(QStringLiteral("Meldung 2, Zeile 1: \u201EManual mode active for now and then\u201C hat 35 Zeichen")));
+            QCOMPARE(findings[2], QStringLiteral("Wird übernommen (1)"));
             auto* take = dialog->findChild<QPushButton*>(QStringLiteral("take"));
             QCOMPARE(take->text(), QStringLiteral("Übernehmen, was passt"));
             Screenshot(dialog, QStringLiteral("translation-report"));

@@ -1,10 +1,9 @@
 #include "texts/ui/TranslationReportDialog.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 TranslationReportDialog::TranslationReportDialog(const Translation::Plan& plan, const QString& fileName,
@@ -17,39 +16,38 @@ TranslationReportDialog::TranslationReportDialog(const Translation::Plan& plan, 
     auto* summary = new QLabel(this);
     summary->setWordWrap(true);
     summary->setObjectName(QStringLiteral("summary"));
-    QString text = tr("<b>%1</b><br>%2 Zeilen werden übernommen, %3 sind unverändert, %4 ohne Übersetzung.")
+    QString text = tr("<b>%1</b><br>Zu übernehmen: %2 Zeilen; unverändert: %3; ohne Übersetzung: %4.")
                        .arg(fileName.toHtmlEscaped())
                        .arg(plan.taken.size())
                        .arg(plan.unchanged)
                        .arg(plan.empty);
     if (plan.HasErrors())
         text += QStringLiteral("<br>")
-            + tr("Die Datei enthält %1 Fehler. \"Übernehmen, was passt\" lässt %2 Zeilen aus; Zeichen, die die "
+            + tr("Fehler in der Datei: %1. \"Übernehmen, was passt\" lässt davon %2 Zeilen aus; Zeichen, die die "
                  "Anzeige nicht hat, werden durch das nächstliegende ersetzt.")
                   .arg(plan.errors.size())
                   .arg(plan.left.size());
     summary->setText(text);
     layout->addWidget(summary);
 
-    auto* list = new QTreeWidget(this);
+    // Long reasons wrap instead of hiding behind a scroll bar.
+    auto* list = new QTextBrowser(this);
     list->setObjectName(QStringLiteral("findings"));
-    list->setHeaderHidden(true);
-    list->setRootIsDecorated(true);
+    QString html;
     const auto addGroup = [&](const QString& title, const QStringList& lines) {
         if (lines.isEmpty())
             return;
-        auto* group = new QTreeWidgetItem(list, {title.arg(lines.size())});
+        html += QStringLiteral("<p><b>%1</b></p><ul>").arg(title.arg(lines.size()).toHtmlEscaped());
         for (const QString& line : lines)
-            new QTreeWidgetItem(group, {line});
-        group->setExpanded(true);
+            html += QStringLiteral("<li>%1</li>").arg(line.toHtmlEscaped());
+        html += QStringLiteral("</ul>");
     };
     QStringList errors;
     for (const Translation::Finding& finding : plan.errors)
         errors += finding.text;
     addGroup(tr("Fehler (%1)"), errors);
     addGroup(tr("Wird übernommen (%1)"), plan.taken);
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list->header()->setStretchLastSection(false);
+    list->setHtml(html);
     layout->addWidget(list, 1);
 
     auto* buttons = new QDialogButtonBox(this);
