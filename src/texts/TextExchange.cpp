@@ -207,7 +207,6 @@ QString DecodeUtf8(const QByteArray& bytes)
     return text;
 }
 
-
 QByteArray ToJson(const TMessageTable& table, int language)
 {
     const size_t lang = static_cast<size_t>(language);
