@@ -134,6 +134,10 @@
         <source>Anzeige in ein neues Projekt auslesen</source>
         <translation>read a display back into a new project</translation>
     </message>
+    <message>
+        <source>Texte für Übersetzer: XLIFF und CSV exportieren, importieren, Stand</source>
+        <translation>Texts for translators: export and import XLIFF and CSV, status</translation>
+    </message>
 </context>
 <context>
     <name>CompareCommand</name>
@@ -1251,6 +1255,18 @@ Key: %1</translation>
         <source>&amp;Wiederherstellen: %1</source>
         <translation>&amp;Redo: %1</translation>
     </message>
+    <message>
+        <source>Für Übersetzung exportieren...</source>
+        <translation>Export for translation...</translation>
+    </message>
+    <message>
+        <source>Übersetzung importieren...</source>
+        <translation>Import translation...</translation>
+    </message>
+    <message>
+        <source>Übersetzungsstand</source>
+        <translation>Translation status</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1974,6 +1990,45 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     <message>
         <source> (schreibgeschützt)</source>
         <translation> (read-only)</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectTranslation</name>
+    <message>
+        <source>Der Anzeigetyp &quot;%1&quot; hat nur eine Sprache; es gibt nichts zu übersetzen.</source>
+        <translation>The display type &quot;%1&quot; has only one language; there is nothing to translate.</translation>
+    </message>
+    <message>
+        <source>Ausgangs- und Zielsprache müssen 1 und 2 oder 2 und 1 sein.</source>
+        <translation>Source and target language must be 1 and 2 or 2 and 1.</translation>
+    </message>
+    <message>
+        <source>Der Anzeigetyp &quot;%1&quot; hat keine Diagnosetexte.</source>
+        <translation>The display type &quot;%1&quot; has no diagnostic texts.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Tabelle &quot;%1&quot; (operating, diagnostic oder all).</source>
+        <translation>Unknown table &quot;%1&quot; (operating, diagnostic or all).</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Format &quot;%1&quot; (xliff oder csv).</source>
+        <translation>Unknown format &quot;%1&quot; (xliff or csv).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Sprachcode (wie &quot;de&quot;, &quot;en&quot; oder &quot;en-GB&quot;).</source>
+        <translation>&quot;%1&quot; is no language code (like &quot;de&quot;, &quot;en&quot; or &quot;en-GB&quot;).</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; gibt es nicht.</source>
+        <translation>The file &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; kann nicht gelesen werden: %2</source>
+        <translation>&quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist zu groß für eine Übersetzung.</source>
+        <translation>&quot;%1&quot; is too large for a translation.</translation>
     </message>
 </context>
 <context>
@@ -3483,6 +3538,295 @@ all of them; the message names those that were finished already.
     <message>
         <source>Kein Info !</source>
         <translation>No info!</translation>
+    </message>
+</context>
+<context>
+    <name>TranslateCommand</name>
+    <message>
+        <source>Aufruf:
+  tavolin-cli translate export PROJEKT -o DATEI.xlf|DATEI.csv [--table operating|diagnostic|all]
+                               [--source 1 --target 2] [--source-lang de --target-lang en]
+                               [--format xliff|csv]
+  tavolin-cli translate import PROJEKT DATEI.xlf|DATEI.csv [--source 1 --target 2]
+                               [--format xliff|csv] [--force]
+  tavolin-cli translate status PROJEKT [--source 1 --target 2] [--json]
+
+export  schreibt die Meldungen für einen Übersetzer: XLIFF 1.2 (Vorgabe) oder CSV
+        (UTF-8, für Tabellenkalkulationen), eine Einheit je Zeile der Anzeige mit
+        der Zeilenlänge der Anzeige. Die Kopfzeilen (Systemeinstellungen) bleiben
+        draußen. Die Sprachcodes merkt sich das Projekt in &quot;Uebersetzung.json&quot;;
+        beim ersten Export müssen sie angegeben werden. -o - schreibt auf stdout.
+import  prüft die zurückgegebene Datei zuerst ganz: unbekannte Kennungen, zu lange
+        Zeilen, Zeichen, die die Anzeige nicht hat, und Ausgangstexte, die sich seit
+        dem Export geändert haben. Enthält der Bericht einen Fehler, wird nichts
+        geschrieben; mit --force wird übernommen, was passt (Zeichen, die die
+        Anzeige nicht hat, werden durch das nächstliegende ersetzt).
+status  zählt je Tabelle die Meldungen mit fehlender, veralteter oder zu langer
+        Übersetzung.
+
+--source und --target sind die Sprachnummern (Sprache1, Sprache2); Vorgabe 1 nach 2.
+</source>
+        <translation>Usage:
+  tavolin-cli translate export PROJECT -o FILE.xlf|FILE.csv [--table operating|diagnostic|all]
+                               [--source 1 --target 2] [--source-lang de --target-lang en]
+                               [--format xliff|csv]
+  tavolin-cli translate import PROJECT FILE.xlf|FILE.csv [--source 1 --target 2]
+                               [--format xliff|csv] [--force]
+  tavolin-cli translate status PROJECT [--source 1 --target 2] [--json]
+
+export  writes the messages for a translator: XLIFF 1.2 (default) or CSV
+        (UTF-8, for spreadsheets), one unit per display line with the display&apos;s
+        line length. The header lines (system settings) stay out. The project
+        keeps the language codes in &quot;Uebersetzung.json&quot;; the first export
+        must give them. -o - writes to stdout.
+import  checks the returned file as a whole first: unknown ids, lines too long,
+        characters the display does not have, and source texts changed since
+        the export. While the report holds an error nothing is written; with
+        --force what fits is taken (characters the display does not have are
+        replaced by the nearest one).
+status  counts per table the messages with a missing, outdated or too long
+        translation.
+
+--source and --target are the language numbers (Sprache1, Sprache2); default 1 to 2.
+</translation>
+    </message>
+    <message>
+        <source>%1 muss 1 oder 2 sein, nicht &quot;%2&quot;.</source>
+        <translation>%1 must be 1 or 2, not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 Namen erwartet, %2 angegeben.
+
+%3</source>
+        <translation>%1 names expected, %2 given.
+
+%3</translation>
+    </message>
+    <message>
+        <source>-o DATEI fehlt.</source>
+        <translation>-o FILE is missing.</translation>
+    </message>
+    <message>
+        <source>Das Projekt nennt seine Sprachen noch nicht: bitte mit --source-lang und --target-lang angeben (z. B. de und en).</source>
+        <translation>The project does not name its languages yet: please give --source-lang and --target-lang (e.g. de and en).</translation>
+    </message>
+    <message>
+        <source>Die Übersetzungsdatei kann nicht geschrieben werden.</source>
+        <translation>The translation file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Nichts übernommen: &quot;%1&quot; enthält Fehler (siehe oben). Mit --force wird übernommen, was passt.</source>
+        <translation>Nothing taken: &quot;%1&quot; contains errors (see above). With --force, what fits is taken.</translation>
+    </message>
+    <message>
+        <source>Nichts übernommen: beim Lesen des Projekts ging Inhalt verloren (siehe Warnungen). Mit --force wird trotzdem gespeichert.</source>
+        <translation>Nothing taken: reading the project lost content (see warnings). With --force it is saved anyway.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Meldungen, %3 ohne Übersetzung, %4 veraltet, %5 zu lang
+</source>
+        <translation>%1: %2 messages, %3 without translation, %4 outdated, %5 too long
+</translation>
+    </message>
+    <message>
+        <source>Betriebstexte</source>
+        <translation>Operating texts</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte</source>
+        <translation>Diagnostic texts</translation>
+    </message>
+    <message>
+        <source>Unbekannter Unterbefehl &quot;%1&quot;.
+
+%2</source>
+        <translation>Unknown subcommand &quot;%1&quot;.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Translation</name>
+    <message>
+        <source>Betriebstexte</source>
+        <translation>Operating texts</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte</source>
+        <translation>Diagnostic texts</translation>
+    </message>
+    <message>
+        <source>%1, Meldung %2, Zeile %3</source>
+        <translation>%1, message %2, line %3</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; des Projekts ist beschädigt; sie kann gelöscht werden, dann gelten alle Übersetzungen als aktuell.</source>
+        <translation>The project file &quot;%1&quot; is damaged; it may be deleted, then every translation counts as current.</translation>
+    </message>
+    <message>
+        <source>%1 (U+%2) wird %3</source>
+        <translation>%1 (U+%2) becomes %3</translation>
+    </message>
+    <message>
+        <source>%1: Die Kennung %2 gehört zu keiner Zeile des Projekts.</source>
+        <translation>%1: The id %2 belongs to no line of the project.</translation>
+    </message>
+    <message>
+        <source>%1: %2 kommt in der Datei doppelt vor.</source>
+        <translation>%1: %2 occurs twice in the file.</translation>
+    </message>
+    <message>
+        <source>%1: Der Ausgangstext wurde seit dem Export geändert (jetzt %2); die Übersetzung wird nicht übernommen.</source>
+        <translation>%1: The source text changed since the export (now %2); the translation is not taken.</translation>
+    </message>
+    <message>
+        <source>%1: Zeichen, die die Anzeige nicht hat: %2.</source>
+        <translation>%1: characters the display does not have: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 hat %3 Zeichen, eine Zeile der Anzeige %4.</source>
+        <translation>%1: %2 has %3 characters, a display line %4.</translation>
+    </message>
+    <message>
+        <source>%1, Meldung %2: %3</source>
+        <translation>%1, message %2: %3</translation>
+    </message>
+    <message>
+        <source>Fehler (%1):
+</source>
+        <translation>Errors (%1):
+</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen (%1):
+</source>
+        <translation>Not taken (%1):
+</translation>
+    </message>
+    <message>
+        <source>Übernommen (%1):
+</source>
+        <translation>Taken (%1):
+</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen übernommen, %2 unverändert, %3 ohne Übersetzung, %4 abgelehnt.
+</source>
+        <translation>%1 lines taken, %2 unchanged, %3 without translation, %4 refused.
+</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationCommands</name>
+    <message>
+        <source>Für Übersetzung exportieren</source>
+        <translation>Export for translation</translation>
+    </message>
+    <message>
+        <source>Sprachcodes von Sprache1 und Sprache2 (wie &quot;de en&quot;):</source>
+        <translation>Language codes of Sprache1 and Sprache2 (like &quot;de en&quot;):</translation>
+    </message>
+    <message>
+        <source>Bitte zwei Sprachcodes angeben, durch ein Leerzeichen getrennt.</source>
+        <translation>Please give two language codes separated by a space.</translation>
+    </message>
+    <message>
+        <source>XLIFF (*.xlf *.xliff);;CSV (*.csv)</source>
+        <translation>XLIFF (*.xlf *.xliff);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Die Übersetzungsdatei kann nicht geschrieben werden.</source>
+        <translation>The translation file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Exportiert: %1</source>
+        <translation>Exported: %1</translation>
+    </message>
+    <message>
+        <source>Übersetzung importieren</source>
+        <translation>Import translation</translation>
+    </message>
+    <message>
+        <source>Übersetzungen (*.xlf *.xliff *.csv);;Alle Dateien (*)</source>
+        <translation>Translations (*.xlf *.xliff *.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>%1: %2 ohne Übersetzung, %3 veraltet, %4 zu lang</source>
+        <translation>%1: %2 without translation, %3 outdated, %4 too long</translation>
+    </message>
+    <message>
+        <source>Betriebstexte</source>
+        <translation>Operating texts</translation>
+    </message>
+    <message>
+        <source>Diagnosetexte</source>
+        <translation>Diagnostic texts</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationFile</name>
+    <message>
+        <source>Zeile %1: ungültiger Code &quot;%2&quot;.</source>
+        <translation>Line %1: invalid code &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Kein gültiges XLIFF (Zeile %1: %2).</source>
+        <translation>No valid XLIFF (line %1: %2).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein XLIFF (kein Element &lt;xliff&gt;).</source>
+        <translation>The file is no XLIFF (no element &lt;xliff&gt;).</translation>
+    </message>
+    <message>
+        <source>CSV: die Spalte &quot;%1&quot; fehlt.</source>
+        <translation>CSV: the column &quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>CSV Zeile %1</source>
+        <translation>CSV line %1</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Zeile zum Übersetzen.</source>
+        <translation>The file contains no line to translate.</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationReportDialog</name>
+    <message>
+        <source>Übersetzung importieren</source>
+        <translation>Import translation</translation>
+    </message>
+    <message>
+        <source>Fehler (%1)</source>
+        <translation>Errors (%1)</translation>
+    </message>
+    <message>
+        <source>Wird übernommen (%1)</source>
+        <translation>Will be taken (%1)</translation>
+    </message>
+    <message>
+        <source>Übernehmen, was passt</source>
+        <translation>Take what fits</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;Zu übernehmen: %2 Zeilen; unverändert: %3; ohne Übersetzung: %4.</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;To take: %2 lines; unchanged: %3; without translation: %4.</translation>
+    </message>
+    <message>
+        <source>Fehler in der Datei: %1. &quot;Übernehmen, was passt&quot; lässt davon %2 Zeilen aus; Zeichen, die die Anzeige nicht hat, werden durch das nächstliegende ersetzt.</source>
+        <translation>Errors in the file: %1. &quot;Take what fits&quot; leaves out %2 lines of them; characters the display does not have are replaced by the nearest one.</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,10 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     transferSeveral = Add(projectMenu, tr("An mehrere Anzeigen übertragen..."));
     compare = Add(projectMenu, tr("Anzeige vergleichen..."));
     projectMenu->addSeparator();
+    exportTranslation = Add(projectMenu, tr("Für Übersetzung exportieren..."));
+    importTranslation = Add(projectMenu, tr("Übersetzung importieren..."));
+    translationStatus = Add(projectMenu, tr("Übersetzungsstand"));
+    projectMenu->addSeparator();
     printMenu = projectMenu->addMenu(tr("&Drucken"));
     previewMenu = projectMenu->addMenu(tr("Druckvorschau..."));
     pdfMenu = projectMenu->addMenu(tr("Als PDF speichern..."));
@@ -179,6 +183,9 @@ void MainActions::Update()
     switchLanguage->setEnabled(editing && twoLanguages);
     remove->setEnabled(editing || (isOpen && !m_session.IsEmpty()));
     goToMessage->setEnabled(isOpen && !m_session.IsEmpty());
+    // Translation goes from the first language to the second.
+    for (QAction* a : {exportTranslation, importTranslation, translationStatus})
+        a->setEnabled(twoLanguages);
 
     // "Sprache2" of the print menus only for a display type with a second language.
     for (QMenu* menu : {printMenu, previewMenu, pdfMenu})

@@ -31,6 +31,9 @@ public:
     QAction* transfer;
     QAction* transferSeveral;
     QAction* compare;
+    QAction* exportTranslation;
+    QAction* importTranslation;
+    QAction* translationStatus;
     QAction* options;
     QAction* quit;
     // Edit menu

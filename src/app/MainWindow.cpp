@@ -18,6 +18,7 @@
 #include "app/PrintCommands.h"
 #include "app/ProjectController.h"
 #include "app/ProjectFileCommands.h"
+#include "app/TranslationCommands.h"
 #include "app/StatusBar.h"
 #include "app/ViewCommands.h"
 #include "charset/FontEditorEvents.h"
@@ -159,6 +160,7 @@ void MainWindow::connectCommands()
     m_find->Connect(a);
     (new PrintCommands(m_session, *m_view, *this))->Connect(a);
     (new ProjectFileCommands(m_session, *m_view, *m_projects, m_dialogs, *this))->Connect(a);
+    (new TranslationCommands(m_session, *m_view, *m_edit, *this))->Connect(a);
 }
 
 void MainWindow::UpdateStatus()

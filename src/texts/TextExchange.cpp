@@ -39,6 +39,8 @@ QByteArray JsonString(const QString& text)
     return out + '"';
 }
 
+} // namespace
+
 QByteArray CsvField(const QString& text)
 {
     const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
@@ -50,6 +52,8 @@ QByteArray CsvField(const QString& text)
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return '"' + quoted.toUtf8() + '"';
 }
+
+namespace {
 
 class TableFiller
 {
@@ -120,7 +124,8 @@ private:
     bool m_anyText = false;
 };
 
-// RFC 4180 records; a CR LF or a lone LF ends a record outside quotes.
+} // namespace
+
 QList<QStringList> CsvRecords(const QString& text, QList<int>& lines)
 {
     QList<QStringList> records;
@@ -210,8 +215,6 @@ QString DecodeUtf8(const QByteArray& bytes)
         throw TavolinError(QCoreApplication::translate("TextExchange", "Die Datei ist nicht in UTF-8 geschrieben."));
     return text;
 }
-
-} // namespace
 
 QByteArray ToJson(const TMessageTable& table, int language)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QStringList>
 
 class TMessageTable;
 
@@ -21,5 +23,14 @@ QByteArray ToCsv(const TMessageTable& table, int language);
 // names the place of the first fault; the table is then incomplete and must be dropped.
 void FromJson(const QByteArray& json, TMessageTable& table, int language);
 void FromCsv(const QByteArray& csv, TMessageTable& table, int language);
+
+// A field as RFC 4180 writes it: quoted when it holds a comma, a quote, a line end or
+// spaces at its ends.
+QByteArray CsvField(const QString& text);
+// RFC 4180 records; a CR LF or a lone LF ends a record outside quotes. `lines` gets the
+// line each record begins on. Raises TavolinError for an unclosed quote.
+QList<QStringList> CsvRecords(const QString& text, QList<int>& lines);
+// UTF-8 with or without byte order mark; raises TavolinError for anything else.
+QString DecodeUtf8(const QByteArray& bytes);
 
 } // namespace TextExchange

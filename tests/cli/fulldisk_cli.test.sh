@@ -18,8 +18,9 @@ trap '[ "$mounted" -eq 0 ] || umount "$full"; rm -rf "$work"' EXIT
 # Prepares the files every writer will try to replace, and the sources they read.
 "$cli" texts export "$demo/Sprache1.txt" >"$work/in.json"
 "$cli" font to-fnt "$demo/demo.pix" "$work/in.fnt"
+cp -r "$demo" "$work/demo"
 old=$(head -c 3000 /dev/zero | tr '\0' o)
-for name in T.txt I.txt F.fnt P.pix N.fon R.png; do printf '%s' "$old" >"$full/$name"; done
+for name in T.txt I.txt F.fnt P.pix N.fon R.png X.xlf; do printf '%s' "$old" >"$full/$name"; done
 
 if [ "$mounted" -eq 1 ]; then
     reason='kein Platz mehr auf dem Datenträger'
@@ -45,6 +46,8 @@ check F.fnt font to-fnt "$demo/demo.pix" "$full/F.fnt"
 check P.pix font to-pix "$work/in.fnt" "$full/P.pix"
 check N.fon font to-fon "$work/in.fnt" "$full/N.fon"
 check R.png font render "$demo/demo.pix" --sheet --out "$full/R.png"
+check X.xlf translate export "$work/demo" -o "$full/X.xlf" --source-lang de --target-lang en
+[ ! -e "$work/demo/Uebersetzung.json" ] || { echo "a failed export changed the project's record" >&2; exit 1; }
 rm -f "$full/.filler"
-[ "$(ls -A "$full" | tr '\n' ' ')" = "F.fnt I.txt N.fon P.pix R.png T.txt " ] || { echo "left behind:" >&2; ls -A "$full" >&2; exit 1; }
+[ "$(ls -A "$full" | tr '\n' ' ')" = "F.fnt I.txt N.fon P.pix R.png T.txt X.xlf " ] || { echo "left behind:" >&2; ls -A "$full" >&2; exit 1; }
 echo OK
