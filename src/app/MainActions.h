@@ -31,6 +31,7 @@ public:
     QAction* transfer;
     QAction* transferSeveral;
     QAction* compare;
+    QAction* compareProject;
     QAction* options;
     QAction* quit;
     // Edit menu
