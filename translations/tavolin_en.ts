@@ -1806,7 +1806,7 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
         <translation>&amp;Texts from the .bak files (as before the last save)</translation>
     </message>
     <message>
-        <source>&amp;Übernehmen</source>
+        <source>Ü&amp;bernehmen</source>
         <translation>&amp;Take over</translation>
     </message>
     <message>

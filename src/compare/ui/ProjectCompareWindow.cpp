@@ -202,7 +202,8 @@ ProjectCompareWindow::ProjectCompareWindow(ProjectSession& session, QWidget* par
     m_details->setMaximumHeight(180);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_take = buttons->addButton(tr("&Übernehmen"), QDialogButtonBox::ActionRole);
+    // A mnemonic on "Ü" cannot be typed on every keyboard.
+    m_take = buttons->addButton(tr("Ü&bernehmen"), QDialogButtonBox::ActionRole);
     m_take->setToolTip(tr("Die Meldung des anderen Projekts in dieses Projekt übernehmen (Rückgängig: Strg+Z)"));
     buttons->addButton(tr("Schließen"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -270,6 +271,7 @@ void ProjectCompareWindow::SetOther(const QString& folder, bool backup)
                                 QDir::toNativeSeparators(m_other->project.folder),
                                 backup ? tr(" (.bak)") : QString()));
     Refresh();
+    m_rows->setFocus(Qt::OtherFocusReason); // the arrow keys move through the messages
 }
 
 void ProjectCompareWindow::Refresh()
