@@ -7,7 +7,8 @@ bin="$1"
 demo="$2/examples/Demo"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export PATH="$bin:$PATH" GIT_CONFIG_GLOBAL=/dev/null GIT_CONFIG_NOSYSTEM=1
+: >"$work/gitconfig"
+export PATH="$bin:$PATH" GIT_CONFIG_GLOBAL="$work/gitconfig" GIT_CONFIG_NOSYSTEM=1
 fail() { echo "$*" >&2; exit 1; }
 
 # Changes one message (or header line) of a display text file: its export line replaced by sed.
