@@ -123,10 +123,6 @@
         <translation>simulated display on a pseudo-terminal port</translation>
     </message>
     <message>
-        <source>Textdateien der Anzeige normalisieren, exportieren, importieren</source>
-        <translation>normalize, export and import the display&apos;s text files</translation>
-    </message>
-    <message>
         <source>Projekt zur Anzeige übertragen</source>
         <translation>download a project to the display</translation>
     </message>
@@ -137,6 +133,12 @@
     <message>
         <source>Texte für Übersetzer: XLIFF und CSV exportieren, importieren, Stand</source>
         <translation>Texts for translators: export and import XLIFF and CSV, status</translation>
+        <source>Zwei Projekte vergleichen</source>
+        <translation>compare two projects</translation>
+    </message>
+    <message>
+        <source>Textdateien der Anzeige normalisieren, exportieren, importieren, zusammenführen</source>
+        <translation>normalize, export, import and merge text files of the display</translation>
     </message>
 </context>
 <context>
@@ -181,6 +183,54 @@ both texts in the export notation) and the character set.
   --json    the result as JSON
 Exit code 0: equal, 1: different, 2: error (call, project, transfer);
 Ctrl+C aborts (exit code 130, after SIGTERM 143).
+</translation>
+    </message>
+</context>
+<context>
+    <name>CompareRows</name>
+    <message>
+        <source>anderes Projekt</source>
+        <translation>other project</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>dieses Projekt</source>
+        <translation>this project</translation>
+    </message>
+    <message>
+        <source>(nicht vorhanden)</source>
+        <translation>(not there)</translation>
+    </message>
+</context>
+<context>
+    <name>DiffCommand</name>
+    <message>
+        <source>Aufruf: tavolin-cli diff PROJEKT_A PROJEKT_B [--json] [--bak]
+
+Zeigt, was sich zwischen zwei Projektordnern unterscheidet: den Anzeigetyp und die
+übrigen Angaben in tavolin.cfg, die Systemeinstellungen (entschlüsselt, etwa
+&quot;Helligkeit: 80% -&gt; 50%&quot;), je Texttabelle und Sprache die neuen, entfernten und
+geänderten Meldungen in der Export-Schreibweise und jedes geänderte Zeichen des
+Zeichensatzes als 5 x 7 Punktebild (alt, neu).
+  --json  das Ergebnis als JSON
+  --bak   PROJEKT_B mit den Texten seiner .bak-Dateien (dem Stand vor dem letzten
+          Speichern); &quot;diff P P --bak&quot; zeigt, was das letzte Speichern geändert hat
+Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt).
+</source>
+        <translation>Usage: tavolin-cli diff PROJECT_A PROJECT_B [--json] [--bak]
+
+Shows what differs between two project folders: the display type and the
+other entries of tavolin.cfg, the system settings (decoded, such as
+&quot;Helligkeit: 80% -&gt; 50%&quot;), per text table and language the added, removed and
+changed messages in the export notation, and every changed character of the
+character set as a 5 x 7 dot picture (old, new).
+  --json  the result as JSON
+  --bak   PROJECT_B with the texts of its .bak files (as before the last save);
+          &quot;diff P P --bak&quot; shows what the last save changed
+Exit code 0: equal, 1: different, 2: error (usage, project).
 </translation>
     </message>
 </context>
@@ -620,44 +670,6 @@ Ctrl+C aborts (exit code 130, after SIGTERM 143).
 <context>
     <name>FontCommand</name>
     <message>
-        <source>Aufruf:
-  tavolin-cli font to-fnt QUELLE.pix ZIEL.fnt [--face NAME]
-  tavolin-cli font to-pix QUELLE.fnt ZIEL.pix
-  tavolin-cli font to-fon QUELLE.fnt ZIEL.fon
-  tavolin-cli font render QUELLE.pix|QUELLE.fix (--text TEXT | --sheet) --out BILD.png [--dot N]
-
-to-fnt  wandelt eine Pixeldatei (.pix oder .fix) in die editierbare Schriftdatei;
-        NAME ist der Schriftname darin (ohne Angabe der Dateiname des Ziels).
-to-pix  wandelt eine editierbare Schriftdatei zurück in eine Pixeldatei.
-to-fon  erzeugt aus einer editierbaren Schriftdatei die Windows-Schriftdatei (.FON)
-        und gibt ihren Schriftnamen aus.
-render  zeichnet einen Text so, wie das Display ihn zeigt, als PNG-Bild. TEXT ist
-        gewöhnlicher Text im Windows-Zeichensatz; \n beginnt eine neue Zeile.
-        --sheet zeichnet stattdessen alle 224 Zeichen mit ihren Codes (16 je Zeile).
-        --dot N: Kantenlänge eines Displaypunkts in Bildpunkten (Vorgabe 2).
-        Das Bild darf höchstens 16384 Bildpunkte breit und hoch und 40 Millionen
-        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.
-</source>
-        <translation>Usage:
-  tavolin-cli font to-fnt SOURCE.pix TARGET.fnt [--face NAME]
-  tavolin-cli font to-pix SOURCE.fnt TARGET.pix
-  tavolin-cli font to-fon SOURCE.fnt TARGET.fon
-  tavolin-cli font render SOURCE.pix|SOURCE.fix (--text TEXT | --sheet) --out IMAGE.png [--dot N]
-
-to-fnt  converts a pixel file (.pix or .fix) into the editable font file;
-        NAME is the font name in it (without: the file name of the target).
-to-pix  converts an editable font file back into a pixel file.
-to-fon  makes the Windows font file (.FON) from an editable font file
-        and prints its font name.
-render  draws a text as the display shows it, as a PNG image. TEXT is
-        ordinary text in the Windows character set; \n starts a new line.
-        --sheet draws all 224 characters with their codes instead (16 per line).
-        --dot N: edge length of one display dot in pixels (default 2).
-        The image may be at most 16384 pixels wide and high and 40 million
-        pixels large; an existing IMAGE.png stays as it is on an error.
-</translation>
-    </message>
-    <message>
         <source>%1 Dateinamen erwartet, %2 angegeben.
 
 %3</source>
@@ -700,6 +712,50 @@ render  draws a text as the display shows it, as a PNG image. TEXT is
         <translation>Unknown action: &quot;%1&quot;
 
 %2</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  tavolin-cli font to-fnt QUELLE.pix ZIEL.fnt [--face NAME]
+  tavolin-cli font to-pix QUELLE.fnt ZIEL.pix
+  tavolin-cli font to-fon QUELLE.fnt ZIEL.fon
+  tavolin-cli font render QUELLE.pix|QUELLE.fix (--text TEXT | --sheet) --out BILD.png [--dot N]
+  tavolin-cli font textconv QUELLE.pix|QUELLE.fix
+
+to-fnt  wandelt eine Pixeldatei (.pix oder .fix) in die editierbare Schriftdatei;
+        NAME ist der Schriftname darin (ohne Angabe der Dateiname des Ziels).
+to-pix  wandelt eine editierbare Schriftdatei zurück in eine Pixeldatei.
+to-fon  erzeugt aus einer editierbaren Schriftdatei die Windows-Schriftdatei (.FON)
+        und gibt ihren Schriftnamen aus.
+render  zeichnet einen Text so, wie das Display ihn zeigt, als PNG-Bild. TEXT ist
+        gewöhnlicher Text im Windows-Zeichensatz; \n beginnt eine neue Zeile.
+        --sheet zeichnet stattdessen alle 224 Zeichen mit ihren Codes (16 je Zeile).
+        --dot N: Kantenlänge eines Displaypunkts in Bildpunkten (Vorgabe 2).
+        Das Bild darf höchstens 16384 Bildpunkte breit und hoch und 40 Millionen
+        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.
+textconv  gibt alle 224 Zeichen als Punktebilder in Text aus (# leuchtet, . aus),
+        jede Zeile mit dem Code (hex) davor: für git diff.
+</source>
+        <translation>Usage:
+  tavolin-cli font to-fnt SOURCE.pix TARGET.fnt [--face NAME]
+  tavolin-cli font to-pix SOURCE.fnt TARGET.pix
+  tavolin-cli font to-fon SOURCE.fnt TARGET.fon
+  tavolin-cli font render SOURCE.pix|SOURCE.fix (--text TEXT | --sheet) --out IMAGE.png [--dot N]
+  tavolin-cli font textconv SOURCE.pix|SOURCE.fix
+
+to-fnt  converts a pixel file (.pix or .fix) into the editable font file;
+        NAME is the font name in it (without: the file name of the target).
+to-pix  converts an editable font file back into a pixel file.
+to-fon  makes the Windows font file (.FON) from an editable font file
+        and prints its font name.
+render  draws a text as the display shows it, as a PNG image. TEXT is
+        ordinary text in the Windows character set; \n starts a new line.
+        --sheet draws all 224 characters with their codes instead (16 per line).
+        --dot N: edge length of one display dot in pixels (default 2).
+        The image may be at most 16384 pixels wide and high and 40 million
+        pixels large; an existing IMAGE.png stays as it is on an error.
+textconv  prints all 224 characters as dot pictures in text (# lit, . dark),
+        each line with the code (hex) in front: for git diff.
+</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1322,8 @@ Key: %1</translation>
     <message>
         <source>Übersetzungsstand</source>
         <translation>Translation status</translation>
+        <source>Mit Projekt vergleichen...</source>
+        <translation>Compare with project...</translation>
     </message>
 </context>
 <context>
@@ -1779,6 +1837,57 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     </message>
 </context>
 <context>
+    <name>ProjectCompareWindow</name>
+    <message>
+        <source>Mit Projekt vergleichen</source>
+        <translation>Compare with project</translation>
+    </message>
+    <message>
+        <source>&amp;Texte aus den .bak-Dateien (Stand vor dem letzten Speichern)</source>
+        <translation>&amp;Texts from the .bak files (as before the last save)</translation>
+    </message>
+    <message>
+        <source>Ü&amp;bernehmen</source>
+        <translation>&amp;Take over</translation>
+    </message>
+    <message>
+        <source>Die Meldung des anderen Projekts in dieses Projekt übernehmen (Rückgängig: Strg+Z)</source>
+        <translation>Take the message of the other project into this project (undo: Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Einstellungen, tavolin.cfg und Zeichensatz:</source>
+        <translation>Settings, tavolin.cfg and character set:</translation>
+    </message>
+    <message>
+        <source>Links: dieses Projekt (%1), rechts: %2%3</source>
+        <translation>Left: this project (%1), right: %2%3</translation>
+    </message>
+    <message>
+        <source> (.bak)</source>
+        <translation> (.bak)</translation>
+    </message>
+    <message>
+        <source>%1: %2 verschieden</source>
+        <translation>%1: %2 different</translation>
+    </message>
+    <message>
+        <source>Gleich.</source>
+        <translation>Equal.</translation>
+    </message>
+    <message>
+        <source>Meldung %1 übernehmen</source>
+        <translation>Take over message %1</translation>
+    </message>
+    <message>
+        <source>Kein Platz für eine neue Meldung !</source>
+        <translation>No room for a new message!</translation>
+    </message>
+</context>
+<context>
     <name>ProjectConfig</name>
     <message>
         <source>Betriebstexte Sprache 1</source>
@@ -1888,6 +1997,147 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     <message>
         <source>Übertragung beendet: %1.</source>
         <translation>Download finished: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectDiff</name>
+    <message>
+        <source>Anzeigetyp</source>
+        <translation>Display type</translation>
+    </message>
+    <message>
+        <source>Zeichensatz</source>
+        <translation>Character set</translation>
+    </message>
+    <message>
+        <source>Datei Sprache 1</source>
+        <translation>File language 1</translation>
+    </message>
+    <message>
+        <source>Datei Sprache 2</source>
+        <translation>File language 2</translation>
+    </message>
+    <message>
+        <source>Datei Diagnose Sprache 1</source>
+        <translation>File diagnostic language 1</translation>
+    </message>
+    <message>
+        <source>Datei Diagnose Sprache 2</source>
+        <translation>File diagnostic language 2</translation>
+    </message>
+    <message>
+        <source>Meldetextauswahl</source>
+        <translation>Message selection</translation>
+    </message>
+    <message>
+        <source>Interner Zeichensatz</source>
+        <translation>Internal character set</translation>
+    </message>
+    <message>
+        <source>Drucker</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Scrollzeit</source>
+        <translation>Scroll time</translation>
+    </message>
+    <message>
+        <source>Blink-Ein</source>
+        <translation>Blink on</translation>
+    </message>
+    <message>
+        <source>Blink-Aus</source>
+        <translation>Blink off</translation>
+    </message>
+    <message>
+        <source>SPS-Adresse Tasten</source>
+        <translation>PLC address keys</translation>
+    </message>
+    <message>
+        <source>SPS-Adresse LEDs</source>
+        <translation>PLC address LEDs</translation>
+    </message>
+    <message>
+        <source>TeilnehmerNr</source>
+        <translation>Station no.</translation>
+    </message>
+    <message>
+        <source>Weitere Zeile</source>
+        <translation>Further line</translation>
+    </message>
+    <message>
+        <source>Einstellungszeilen</source>
+        <translation>Settings lines</translation>
+    </message>
+    <message>
+        <source>(keine)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Taste F%1</source>
+        <translation>Key F%1</translation>
+    </message>
+    <message>
+        <source>Systemeinstellungen:
+</source>
+        <translation>System settings:
+</translation>
+    </message>
+    <message>
+        <source>  Kopfzeilen alt: </source>
+        <translation>  Header lines old: </translation>
+    </message>
+    <message>
+        <source>
+  Kopfzeilen neu: </source>
+        <translation>
+  Header lines new: </translation>
+    </message>
+    <message>
+        <source>  Meldung %1 neu:
+</source>
+        <translation>  Message %1 added:
+</translation>
+    </message>
+    <message>
+        <source>    neu: </source>
+        <translation>    new: </translation>
+    </message>
+    <message>
+        <source>  Meldung %1 entfernt:
+</source>
+        <translation>  Message %1 removed:
+</translation>
+    </message>
+    <message>
+        <source>    alt: </source>
+        <translation>    old: </translation>
+    </message>
+    <message>
+        <source>  Meldung %1 geändert:
+</source>
+        <translation>  Message %1 changed:
+</translation>
+    </message>
+    <message>
+        <source>Zeichensatz:
+</source>
+        <translation>Character set:
+</translation>
+    </message>
+    <message>
+        <source>  Code %1 (hex)   alt     neu
+</source>
+        <translation>  Code %1 (hex)   old     new
+</translation>
+    </message>
+    <message>
+        <source>Im Projekt &quot;%1&quot; gibt es keine Sicherung (.bak).</source>
+        <translation>The project &quot;%1&quot; has no backup (.bak).</translation>
     </message>
 </context>
 <context>
@@ -3043,6 +3293,43 @@ The texts of language %1 are too long: the display takes at most %2 bytes per la
     </message>
 </context>
 <context>
+    <name>TextMerge</name>
+    <message>
+        <source>(nicht vorhanden)</source>
+        <translation>(not there)</translation>
+    </message>
+    <message>
+        <source>Konflikt in den Kopfzeilen:
+</source>
+        <translation>Conflict in the header lines:
+</translation>
+    </message>
+    <message>
+        <source>Konflikt bei Meldung %1:
+</source>
+        <translation>Conflict at message %1:
+</translation>
+    </message>
+    <message>
+        <source>  Basis:    </source>
+        <translation>  Base:     </translation>
+    </message>
+    <message>
+        <source>  Unsere:   </source>
+        <translation>  Ours:     </translation>
+    </message>
+    <message>
+        <source>  Ihre:     </source>
+        <translation>  Theirs:   </translation>
+    </message>
+    <message>
+        <source>Konflikte: %1; die Datei enthält dort jeweils unsere Fassung.
+</source>
+        <translation>Conflicts: %1; the file holds our version of each.
+</translation>
+    </message>
+</context>
+<context>
     <name>TextNotation</name>
     <message>
         <source>Ein Zeilenumbruch ist hier nicht erlaubt.</source>
@@ -3067,46 +3354,6 @@ The texts of language %1 are too long: the display takes at most %2 bytes per la
 </context>
 <context>
     <name>TextsCommand</name>
-    <message>
-        <source>Aufruf:
-  tavolin-cli texts normalize EIN.txt AUS.txt [--force]
-  tavolin-cli texts export EIN.txt [--format json|csv]
-  tavolin-cli texts import EIN.json|EIN.csv AUS.txt [--format json|csv]
-
-normalize  liest eine Textdatei der Anzeige und schreibt sie so, wie das Speichern
-           im Editor sie schreibt (Kopfzeilen und Meldungen, Zeilenende LF CR).
-           Was beim Lesen verloren geht, steht als Warnung auf stderr; über die
-           Eingabe selbst schreibt normalize dann nur mit --force.
-export     gibt die Kopfzeilen und Meldungen einer Textdatei als JSON (Vorgabe)
-           oder CSV in UTF-8 aus, zum Übersetzen und für die Versionsverwaltung.
-           Markierungen im Text: {blink}...{/blink} Blinken, {gfx}...{/gfx}
-           Grafikzeichen, {{ ein &quot;{&quot;, {xHH} ein Byte ohne druckbares Zeichen;
-           ein Zeilenumbruch beginnt eine neue Zeile der Meldung.
-import     macht aus einem solchen Export wieder eine Textdatei der Anzeige.
-           Das Format ergibt sich aus der Dateiendung, sonst aus --format.
-
-AUS.txt wird nur ersetzt, wenn alles geschrieben werden konnte.
-</source>
-        <translation>Usage:
-  tavolin-cli texts normalize IN.txt OUT.txt [--force]
-  tavolin-cli texts export IN.txt [--format json|csv]
-  tavolin-cli texts import IN.json|IN.csv OUT.txt [--format json|csv]
-
-normalize  reads a text file of the display and writes it as saving in the editor
-           writes it (header lines and messages, line end LF CR).
-           What is lost on reading is shown as a warning on stderr; normalize then
-           writes over the input itself only with --force.
-export     prints the header lines and messages of a text file as JSON (default)
-           or CSV in UTF-8, for translating and for version control.
-           Marks in the text: {blink}...{/blink} blinking, {gfx}...{/gfx}
-           graphics characters, {{ a &quot;{&quot;, {xHH} a byte without a printable character;
-           a line break starts a new line of the message.
-import     makes a text file of the display from such an export again.
-           The format follows from the file extension, otherwise from --format.
-
-OUT.txt is only replaced when everything could be written.
-</translation>
-    </message>
     <message>
         <source>Die Datei &quot;%1&quot; gibt es nicht.</source>
         <translation>The file &quot;%1&quot; does not exist.</translation>
@@ -3142,6 +3389,66 @@ OUT.txt is only replaced when everything could be written.
         <translation>Unknown subcommand &quot;%1&quot;.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  tavolin-cli texts normalize EIN.txt AUS.txt [--force]
+  tavolin-cli texts export EIN.txt [--format json|csv]
+  tavolin-cli texts import EIN.json|EIN.csv AUS.txt [--format json|csv]
+  tavolin-cli texts textconv EIN.txt
+  tavolin-cli texts merge BASIS.txt UNSERE.txt IHRE.txt [-o AUS.txt]
+
+normalize  liest eine Textdatei der Anzeige und schreibt sie so, wie das Speichern
+           im Editor sie schreibt (Kopfzeilen und Meldungen, Zeilenende LF CR).
+           Was beim Lesen verloren geht, steht als Warnung auf stderr; über die
+           Eingabe selbst schreibt normalize dann nur mit --force.
+export     gibt die Kopfzeilen und Meldungen einer Textdatei als JSON (Vorgabe)
+           oder CSV in UTF-8 aus, zum Übersetzen und für die Versionsverwaltung.
+           Markierungen im Text: {blink}...{/blink} Blinken, {gfx}...{/gfx}
+           Grafikzeichen, {{ ein &quot;{&quot;, {xHH} ein Byte ohne druckbares Zeichen;
+           ein Zeilenumbruch beginnt eine neue Zeile der Meldung.
+import     macht aus einem solchen Export wieder eine Textdatei der Anzeige.
+           Das Format ergibt sich aus der Dateiendung, sonst aus --format.
+textconv   gibt eine Textdatei in UTF-8 aus, eine Meldung je Zeile mit ihrer
+           Nummer (Zeilenumbrüche als ↵), Kopfzeilen mit &quot;*&quot;: für git diff.
+merge      führt zwei Fassungen (UNSERE, IHRE) einer Textdatei mit ihrer
+           gemeinsamen BASIS je Meldung zusammen, als Merge-Treiber für git (%O %A %B).
+           Das Ergebnis ersetzt UNSERE.txt (oder geht nach AUS.txt). Bei Meldungen,
+           die beide Seiten verschieden geändert haben, bleibt unsere Fassung; sie
+           stehen mit Basis, unserer und ihrer Fassung auf stderr, Exit-Code 1.
+           Exit-Code 2: Fehler (Aufruf, Datei, Ergebnis zu groß für die Anzeige).
+
+AUS.txt wird nur ersetzt, wenn alles geschrieben werden konnte.
+</source>
+        <translation>Usage:
+  tavolin-cli texts normalize IN.txt OUT.txt [--force]
+  tavolin-cli texts export IN.txt [--format json|csv]
+  tavolin-cli texts import IN.json|IN.csv OUT.txt [--format json|csv]
+  tavolin-cli texts textconv IN.txt
+  tavolin-cli texts merge BASE.txt OURS.txt THEIRS.txt [-o OUT.txt]
+
+normalize  reads a text file of the display and writes it as saving in the
+           editor writes it (header lines and messages, line end LF CR).
+           What is lost on reading is shown as a warning on stderr; normalize then
+           writes over the input itself only with --force.
+export     prints the header lines and messages of a text file as JSON (default)
+           or CSV in UTF-8, for translating and for version control.
+           Marks in the text: {blink}...{/blink} blinking, {gfx}...{/gfx}
+           graphics characters, {{ a &quot;{&quot;, {xHH} a byte without a printable character;
+           a line break starts a new line of the message.
+import     turns such an export back into a text file of the display.
+           The format follows from the file extension, otherwise from --format.
+textconv   prints a text file in UTF-8, one message per line with its number
+           (line breaks as ↵), header lines with &quot;*&quot;: for git diff.
+merge      merges two versions (OURS, THEIRS) of a text file with their common
+           BASE message by message, as a merge driver for git (%O %A %B).
+           The result replaces OURS.txt (or goes to OUT.txt). Where both sides
+           changed a message differently, our version stays; such messages are
+           listed with base, ours and theirs on stderr, exit code 1.
+           Exit code 2: error (usage, file, result too large for the display).
+
+OUT.txt is replaced only when everything could be written.
+</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,7 @@ MainActions::MainActions(QMainWindow* window, const ProjectSession& session, con
     transfer = Add(projectMenu, tr("Übertragen..."));
     transferSeveral = Add(projectMenu, tr("An mehrere Anzeigen übertragen..."));
     compare = Add(projectMenu, tr("Anzeige vergleichen..."));
+    compareProject = Add(projectMenu, tr("Mit Projekt vergleichen..."));
     projectMenu->addSeparator();
     exportTranslation = Add(projectMenu, tr("Für Übersetzung exportieren..."));
     importTranslation = Add(projectMenu, tr("Übersetzung importieren..."));
@@ -161,7 +162,7 @@ void MainActions::Update()
     const bool twoLanguages = isOpen && m_session.project.displayType.LanguageCount() > 1;
     const bool tables = isOpen && m_session.HasDiagnosticTexts();
 
-    for (QAction* a : {save, saveAs, close, transfer, transferSeveral, compare, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet,
+    for (QAction* a : {save, saveAs, close, transfer, transferSeveral, compare, compareProject, toolSave, toolEditCharSet, newMessage, editCharSet, importCharSet,
                        toolPrint, printMenu->menuAction(), previewMenu->menuAction(), pdfMenu->menuAction(), systemSettings})
         a->setEnabled(isOpen);
     editMenu->setEnabled(isOpen);

@@ -34,6 +34,7 @@ public:
     QAction* exportTranslation;
     QAction* importTranslation;
     QAction* translationStatus;
+    QAction* compareProject;
     QAction* options;
     QAction* quit;
     // Edit menu

@@ -110,6 +110,7 @@ void MainWindow::connectCommands()
         if (p->CompareWithDisplay(number, language))
             e->ShowMessage(number, language);
     });
+    connect(a.compareProject, &QAction::triggered, p, [p] { p->CompareWithProject(); });
     connect(a.options, &QAction::triggered, p, &ProjectController::ShowOptions);
     connect(a.quit, &QAction::triggered, this, [this] {
         if (m_session.IsOpen())

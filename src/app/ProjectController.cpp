@@ -10,7 +10,9 @@
 #include "app/MessageView.h"
 #include "charset/FontEditorLink.h"
 #include "common/TavolinError.h"
+#include "common/ui/FolderPicker.h"
 #include "common/ui/MessageBox.h"
+#include "compare/ui/ProjectCompareWindow.h"
 #include "session/ProjectSession.h"
 #include "dialogs/Optionen.h"
 #include "dialogs/Startdialog.h"
@@ -387,6 +389,28 @@ bool ProjectController::CompareWithDisplay(int& number, int& language)
         MessageBox::Error(&m_parent, error.message());
     }
     return false;
+}
+
+void ProjectController::CompareWithProject(const QString& chosen)
+{
+    if (!m_session.IsOpen())
+        return;
+    // A message taken across must not be overwritten by an edit still open on it.
+    m_view.CloseEdit();
+    const QString folder = chosen.isEmpty() ? BrowseForFolder(&m_parent, QFileInfo(m_session.project.folder).path())
+                                            : chosen;
+    if (folder.isEmpty())
+        return;
+    ProjectCompareWindow window(m_session, &m_parent);
+    try {
+        // The project itself: what the last save changed.
+        const bool self = QFileInfo(folder).canonicalFilePath() == QFileInfo(m_session.project.folder).canonicalFilePath();
+        window.SetOther(folder, self);
+    } catch (const TavolinError& error) {
+        MessageBox::Error(&m_parent, error.message());
+        return;
+    }
+    window.exec();
 }
 
 void ProjectController::ShowOptions()

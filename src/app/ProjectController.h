@@ -51,6 +51,9 @@ public:
     // "Anzeige vergleichen...": reads the display into memory and lists what differs.
     // True when the user chose a message of the operating texts to be shown.
     bool CompareWithDisplay(int& number, int& language);
+    // "Mit Projekt vergleichen...": another project folder (or this one's ".bak" files)
+    // side by side; an empty folder asks for one.
+    void CompareWithProject(const QString& folder = QString());
     void ShowOptions();
 
 Q_SIGNALS:

@@ -14,6 +14,7 @@
 #include "common/AtomicFile.h"
 #include "common/SystemReason.h"
 #include "common/TavolinError.h"
+#include "compare/ProjectDiff.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ const char* const Usage = QT_TRANSLATE_NOOP("FontCommand",
     "  tavolin-cli font to-pix QUELLE.fnt ZIEL.pix\n"
     "  tavolin-cli font to-fon QUELLE.fnt ZIEL.fon\n"
     "  tavolin-cli font render QUELLE.pix|QUELLE.fix (--text TEXT | --sheet) --out BILD.png [--dot N]\n"
+    "  tavolin-cli font textconv QUELLE.pix|QUELLE.fix\n"
     "\n"
     "to-fnt  wandelt eine Pixeldatei (.pix oder .fix) in die editierbare Schriftdatei;\n"
     "        NAME ist der Schriftname darin (ohne Angabe der Dateiname des Ziels).\n"
@@ -34,7 +36,9 @@ const char* const Usage = QT_TRANSLATE_NOOP("FontCommand",
     "        --sheet zeichnet stattdessen alle 224 Zeichen mit ihren Codes (16 je Zeile).\n"
     "        --dot N: Kantenlänge eines Displaypunkts in Bildpunkten (Vorgabe 2).\n"
     "        Das Bild darf höchstens 16384 Bildpunkte breit und hoch und 40 Millionen\n"
-    "        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.\n");
+    "        Bildpunkte groß werden; ein vorhandenes BILD.png bleibt bei einem Fehler.\n"
+    "textconv  gibt alle 224 Zeichen als Punktebilder in Text aus (# leuchtet, . aus),\n"
+    "        jede Zeile mit dem Code (hex) davor: für git diff.\n");
 
 using cli::Native;
 
@@ -134,6 +138,22 @@ int Render(const QStringList& args)
     return 0;
 }
 
+// Every row carries its code, so that a diff names the changed glyph on each line.
+int TextConv(const QStringList& args)
+{
+    const cli::ArgList parsed = cli::ArgList::Parse(args, {}, {});
+    ExpectFiles(parsed, 1);
+    const QByteArray pix = TCharSet::ReadPixFile(parsed.positional[0]);
+    QString out;
+    for (int code = 32; code < 32 + TCharSet::PixSize / 7; ++code) {
+        const QString label = QStringLiteral("%1 ").arg(code, 2, 16, QLatin1Char('0')).toUpper();
+        for (const QString& row : GlyphDifference::Picture(GlyphDifference::Rows(pix, code)))
+            out += label + row + QLatin1Char('\n');
+    }
+    cli::Out(out);
+    return 0;
+}
+
 int Run(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
@@ -150,6 +170,8 @@ int Run(const QStringList& args)
         return ToFon(rest);
     if (action == QLatin1String("render"))
         return Render(rest);
+    if (action == QLatin1String("textconv"))
+        return TextConv(rest);
     return cli::UsageFail(QCoreApplication::translate("FontCommand", "Unbekannte Aktion: \"%1\"\n\n%2")
                               .arg(action, QCoreApplication::translate("FontCommand", Usage)));
 }

@@ -2,16 +2,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <array>
 
 #include "cli/ArgList.h"
 #include "cli/CliCommand.h"
 #include "cli/ReadWarningOutput.h"
 #include "common/SystemReason.h"
 #include "common/TavolinError.h"
+#include "compare/TextMerge.h"
 #include "session/ProjectLock.h"
 #include "texts/MessageTable.h"
 #include "texts/TextExchange.h"
 #include "texts/TextFile.h"
+#include "texts/TextNotation.h"
 
 namespace {
 
@@ -20,6 +23,8 @@ const char* const Usage = QT_TRANSLATE_NOOP("TextsCommand",
     "  tavolin-cli texts normalize EIN.txt AUS.txt [--force]\n"
     "  tavolin-cli texts export EIN.txt [--format json|csv]\n"
     "  tavolin-cli texts import EIN.json|EIN.csv AUS.txt [--format json|csv]\n"
+    "  tavolin-cli texts textconv EIN.txt\n"
+    "  tavolin-cli texts merge BASIS.txt UNSERE.txt IHRE.txt [-o AUS.txt]\n"
     "\n"
     "normalize  liest eine Textdatei der Anzeige und schreibt sie so, wie das Speichern\n"
     "           im Editor sie schreibt (Kopfzeilen und Meldungen, Zeilenende LF CR).\n"
@@ -32,6 +37,14 @@ const char* const Usage = QT_TRANSLATE_NOOP("TextsCommand",
     "           ein Zeilenumbruch beginnt eine neue Zeile der Meldung.\n"
     "import     macht aus einem solchen Export wieder eine Textdatei der Anzeige.\n"
     "           Das Format ergibt sich aus der Dateiendung, sonst aus --format.\n"
+    "textconv   gibt eine Textdatei in UTF-8 aus, eine Meldung je Zeile mit ihrer\n"
+    "           Nummer (Zeilenumbrüche als ↵), Kopfzeilen mit \"*\": für git diff.\n"
+    "merge      führt zwei Fassungen (UNSERE, IHRE) einer Textdatei mit ihrer\n"
+    "           gemeinsamen BASIS je Meldung zusammen, als Merge-Treiber für git (%O %A %B).\n"
+    "           Das Ergebnis ersetzt UNSERE.txt (oder geht nach AUS.txt). Bei Meldungen,\n"
+    "           die beide Seiten verschieden geändert haben, bleibt unsere Fassung; sie\n"
+    "           stehen mit Basis, unserer und ihrer Fassung auf stderr, Exit-Code 1.\n"
+    "           Exit-Code 2: Fehler (Aufruf, Datei, Ergebnis zu groß für die Anzeige).\n"
     "\n"
     "AUS.txt wird nur ersetzt, wenn alles geschrieben werden konnte.\n");
 
@@ -138,6 +151,48 @@ int Import(const cli::ArgList& args)
     return 0;
 }
 
+// One line per message, so that a changed message shows in a diff with its number.
+int TextConv(const cli::ArgList& args)
+{
+    ExpectCount(args, 1);
+    TMessageTable table;
+    ExpectFile(args.positional[0]);
+    ReadTextFile(table, args.positional[0], 0);
+    QString out;
+    for (const QByteArray& line : table.headerLines[0])
+        out += QStringLiteral("*    ") + TextNotation::Encode(line) + QLatin1Char('\n');
+    for (int slot = 0; slot < table.Count(); ++slot) {
+        const TMessage& message = table.At(slot);
+        if (message.text[0].isEmpty())
+            continue;
+        out += QString::number(message.number).leftJustified(5)
+            + TextNotation::Encode(message.text[0]).replace(QLatin1Char('\n'), QChar(0x21B5)) + QLatin1Char('\n');
+    }
+    cli::Out(out);
+    return 0;
+}
+
+// A merge driver's failures must not read as "conflicts" (exit 1).
+constexpr int MergeErrorExitCode = 2;
+
+int Merge(const cli::ArgList& args)
+{
+    try {
+        ExpectCount(args, 3);
+        std::array<TMessageTable, 3> inputs;
+        for (size_t i = 0; i < inputs.size(); ++i)
+            ReadDisplayFile(inputs[i], args.positional[static_cast<qsizetype>(i)]);
+        TMessageTable result;
+        const QList<MergeConflict> conflicts = MergeTexts(inputs[0], inputs[1], inputs[2], 0, result);
+        WriteTextFile(result, args.Value(QStringLiteral("-o"), args.positional[1]), 0);
+        cli::Err(ConflictReport(conflicts));
+        return conflicts.isEmpty() ? 0 : 1;
+    } catch (const TavolinError& error) {
+        cli::Fail(error.message());
+        return MergeErrorExitCode;
+    }
+}
+
 int Run(const QStringList& all)
 {
     if (all.isEmpty() || (cli::WantsHelp(all) && (all.size() == 1 || all.first().startsWith(QLatin1Char('-'))))) {
@@ -156,11 +211,15 @@ int Run(const QStringList& all)
         return Export(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
     if (verb == QLatin1String("import"))
         return Import(cli::ArgList::Parse(rest, {QStringLiteral("--format")}, {}));
+    if (verb == QLatin1String("textconv"))
+        return TextConv(cli::ArgList::Parse(rest, {}, {}));
+    if (verb == QLatin1String("merge"))
+        return Merge(cli::ArgList::Parse(rest, {QStringLiteral("-o")}, {}));
     return cli::UsageFail(QCoreApplication::translate("TextsCommand", "Unbekannter Unterbefehl \"%1\".\n\n%2")
                               .arg(verb, QCoreApplication::translate("TextsCommand", Usage)));
 }
 
 const CliCommand registration{
-    "texts", QT_TRANSLATE_NOOP("CliCommand", "Textdateien der Anzeige normalisieren, exportieren, importieren"), Run};
+    "texts", QT_TRANSLATE_NOOP("CliCommand", "Textdateien der Anzeige normalisieren, exportieren, importieren, zusammenführen"), Run};
 
 } // namespace

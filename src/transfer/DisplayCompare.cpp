@@ -16,22 +16,6 @@
 
 namespace {
 
-constexpr int GlyphRows = 7;
-constexpr int FirstCode = 32;
-constexpr char RowBits = 0x1F; // five dots a row; the line bit 0x20 is no part of a glyph
-
-// Number -> text of one language, as a table parsed from formatted bytes holds them.
-QMap<int, QByteArray> TextsOf(const TMessageTable& table, int language)
-{
-    QMap<int, QByteArray> texts;
-    for (int slot = 0; slot < table.Count(); ++slot) {
-        const QByteArray& text = table.At(slot).text[static_cast<size_t>(language)];
-        if (!text.isEmpty())
-            texts.insert(table.At(slot).number, text);
-    }
-    return texts;
-}
-
 // What the display makes of a download: the formatted bytes read back as a display sends them.
 void ParseSent(TMessageTable& into, int language, QByteArray bytes)
 {
@@ -93,19 +77,20 @@ QJsonArray JsonLines(const QList<QByteArray>& lines)
 
 } // namespace
 
-QString TableComparison::Title() const
-{
-    return (table == 0 ? QCoreApplication::translate("DisplayCompare", "Betriebstexte Sprache %1")
-                       : QCoreApplication::translate("DisplayCompare", "Diagnosetexte Sprache %1"))
-        .arg(language + 1);
-}
-
 bool DisplayComparison::Equal() const
 {
-    for (const TableComparison& t : tables)
-        if (!t.Equal())
+    for (const TableDifference& t : tables)
+        if (!t.messages.isEmpty())
             return false;
-    return projectSettings == displaySettings && charSetCodes.isEmpty();
+    return projectSettings == displaySettings && glyphs.isEmpty();
+}
+
+QList<int> DisplayComparison::CharSetCodes() const
+{
+    QList<int> codes;
+    for (const GlyphDifference& g : glyphs)
+        codes.append(g.code);
+    return codes;
 }
 
 QString DisplayComparison::Report() const
@@ -123,33 +108,33 @@ QString DisplayComparison::Report() const
                 text += QStringLiteral("    ") + TextNotation::Encode(line) + QLatin1Char('\n');
         }
     }
-    for (const TableComparison& t : tables) {
-        if (t.Equal()) {
+    for (const TableDifference& t : tables) {
+        if (t.messages.isEmpty()) {
             text += t.Title() + QCoreApplication::translate("DisplayCompare", ": gleich\n");
             continue;
         }
         text += t.Title() + QCoreApplication::translate("DisplayCompare", ": verschieden\n");
-        if (!t.onlyProject.isEmpty())
-            text += QCoreApplication::translate("DisplayCompare", "  nur im Projekt: ") + NumberList(t.onlyProject)
+        if (!t.OnlyLeft().isEmpty())
+            text += QCoreApplication::translate("DisplayCompare", "  nur im Projekt: ") + NumberList(t.OnlyLeft())
                 + QLatin1Char('\n');
-        if (!t.onlyDisplay.isEmpty())
-            text += QCoreApplication::translate("DisplayCompare", "  nur in der Anzeige: ") + NumberList(t.onlyDisplay)
+        if (!t.OnlyRight().isEmpty())
+            text += QCoreApplication::translate("DisplayCompare", "  nur in der Anzeige: ") + NumberList(t.OnlyRight())
                 + QLatin1Char('\n');
-        for (const MessageDifference& d : t.different) {
+        for (const MessageDifference& d : t.Changed()) {
             const QString indent = QStringLiteral("             ");
             text += QCoreApplication::translate("DisplayCompare", "  Meldung %1 verschieden\n").arg(d.number);
-            text += QCoreApplication::translate("DisplayCompare", "    Projekt: ") + Encoded(d.project, indent)
+            text += QCoreApplication::translate("DisplayCompare", "    Projekt: ") + Encoded(d.left, indent)
                 + QLatin1Char('\n');
-            text += QCoreApplication::translate("DisplayCompare", "    Anzeige: ") + Encoded(d.display, indent)
+            text += QCoreApplication::translate("DisplayCompare", "    Anzeige: ") + Encoded(d.right, indent)
                 + QLatin1Char('\n');
         }
     }
     if (charSetCompared) {
-        if (charSetCodes.isEmpty()) {
+        if (glyphs.isEmpty()) {
             text += QCoreApplication::translate("DisplayCompare", "Zeichensatz: gleich\n");
         } else {
             QStringList codes;
-            for (const int code : charSetCodes)
+            for (const int code : CharSetCodes())
                 codes.append(QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
             text += QCoreApplication::translate("DisplayCompare", "Zeichensatz: verschieden bei den Codes (hex) ")
                 + codes.join(QStringLiteral(", ")) + QLatin1Char('\n');
@@ -168,18 +153,18 @@ QByteArray DisplayComparison::Json() const
     QJsonObject root;
     root.insert(QStringLiteral("equal"), Equal());
     QJsonArray tableArray;
-    for (const TableComparison& t : tables) {
+    for (const TableDifference& t : tables) {
         QJsonArray different;
-        for (const MessageDifference& d : t.different)
+        for (const MessageDifference& d : t.Changed())
             different.append(QJsonObject{{QStringLiteral("number"), d.number},
-                                         {QStringLiteral("project"), TextNotation::Encode(d.project)},
-                                         {QStringLiteral("display"), TextNotation::Encode(d.display)}});
+                                         {QStringLiteral("project"), TextNotation::Encode(d.left)},
+                                         {QStringLiteral("display"), TextNotation::Encode(d.right)}});
         tableArray.append(QJsonObject{{QStringLiteral("table"), t.table == 0 ? QStringLiteral("operating")
                                                                              : QStringLiteral("diagnostic")},
                                       {QStringLiteral("language"), t.language + 1},
-                                      {QStringLiteral("equal"), t.Equal()},
-                                      {QStringLiteral("onlyProject"), JsonNumbers(t.onlyProject)},
-                                      {QStringLiteral("onlyDisplay"), JsonNumbers(t.onlyDisplay)},
+                                      {QStringLiteral("equal"), t.messages.isEmpty()},
+                                      {QStringLiteral("onlyProject"), JsonNumbers(t.OnlyLeft())},
+                                      {QStringLiteral("onlyDisplay"), JsonNumbers(t.OnlyRight())},
                                       {QStringLiteral("different"), different}});
     }
     root.insert(QStringLiteral("tables"), tableArray);
@@ -189,8 +174,8 @@ QByteArray DisplayComparison::Json() const
                                 {QStringLiteral("project"), JsonLines(projectSettings)},
                                 {QStringLiteral("display"), JsonLines(displaySettings)}});
     if (charSetCompared)
-        root.insert(QStringLiteral("charSet"), QJsonObject{{QStringLiteral("equal"), charSetCodes.isEmpty()},
-                                                           {QStringLiteral("codes"), JsonNumbers(charSetCodes)}});
+        root.insert(QStringLiteral("charSet"), QJsonObject{{QStringLiteral("equal"), glyphs.isEmpty()},
+                                                           {QStringLiteral("codes"), JsonNumbers(CharSetCodes())}});
     root.insert(QStringLiteral("diagnosticSkipped"), diagnosticSkipped);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -237,38 +222,16 @@ DisplayComparison TDisplayCompare::Result() const
     for (int language = 0; language < project.displayType.LanguageCount(); ++language) {
         if (!(selection & languageBits[language]))
             continue;
-        const QMap<int, QByteArray> mine = TextsOf(sent, language);
-        const QMap<int, QByteArray> theirs = TextsOf(*displayTexts, language);
-        TableComparison t;
-        t.table = 0;
-        t.language = language;
-        for (auto it = mine.cbegin(); it != mine.cend(); ++it) {
-            if (!theirs.contains(it.key()))
-                t.onlyProject.append(it.key());
-            else if (theirs.value(it.key()) != it.value())
-                t.different.append({it.key(), it.value(), theirs.value(it.key())});
-        }
-        for (auto it = theirs.cbegin(); it != theirs.cend(); ++it)
-            if (!mine.contains(it.key()))
-                t.onlyDisplay.append(it.key());
+        // Header lines are the settings, compared above only when selected.
+        TableDifference t = TableDifference::Of(&sent, displayTexts.get(), 0, language);
+        t.leftHeader = t.rightHeader = {};
         result.tables.append(t);
     }
     result.diagnosticSkipped = (selection & (Selection::DiagLanguage1 | Selection::DiagLanguage2)) != 0;
 
     if ((selection & Selection::CharSet) && project.graphics) {
         result.charSetCompared = true;
-        const QByteArray mine = ProjectCharSet(*project.graphics);
-        for (int glyph = 0; glyph < TCharSet::PixSize / GlyphRows; ++glyph) {
-            bool same = true;
-            for (int row = 0; row < GlyphRows; ++row) {
-                const int k = glyph * GlyphRows + row;
-                const char a = k < mine.size() ? mine[k] : 0;
-                const char b = k < displayCharSet.size() ? displayCharSet[k] : 0;
-                same = same && (a & RowBits) == (b & RowBits);
-            }
-            if (!same)
-                result.charSetCodes.append(glyph + FirstCode);
-        }
+        result.glyphs = CompareGlyphs(ProjectCharSet(*project.graphics), displayCharSet);
     }
     return result;
 }

@@ -20,7 +20,7 @@ trap '[ "$mounted" -eq 0 ] || umount "$full"; rm -rf "$work"' EXIT
 "$cli" font to-fnt "$demo/demo.pix" "$work/in.fnt"
 cp -r "$demo" "$work/demo"
 old=$(head -c 3000 /dev/zero | tr '\0' o)
-for name in T.txt I.txt F.fnt P.pix N.fon R.png X.xlf; do printf '%s' "$old" >"$full/$name"; done
+for name in T.txt I.txt F.fnt P.pix N.fon M.txt R.png X.xlf; do printf '%s' "$old" >"$full/$name"; done
 
 if [ "$mounted" -eq 1 ]; then
     reason='kein Platz mehr auf dem Datenträger'
@@ -35,13 +35,15 @@ check() {
     local file="$1"; shift
     local status=0
     limited timeout 60 "$cli" "$@" >/dev/null 2>"$work/err" || status=$?
-    [ "$status" -eq 1 ] || { echo "expected exit 1, got $status: $*" >&2; cat "$work/err" >&2; exit 1; }
+    [ "$status" -eq "${code:-1}" ] || { echo "expected exit ${code:-1}, got $status: $*" >&2; cat "$work/err" >&2; exit 1; }
     grep -qF "$full/$file: $reason" "$work/err" || { echo "message lacks file and reason: $*" >&2; cat "$work/err" >&2; exit 1; }
     [ "$(cat "$full/$file")" = "$old" ] || { echo "$file was changed by: $*" >&2; exit 1; }
 }
 
 check T.txt texts normalize "$demo/Sprache1.txt" "$full/T.txt"
 check I.txt texts import "$work/in.json" "$full/I.txt"
+# The merge driver's failures are told apart from conflicts (exit 1).
+code=2 check M.txt texts merge "$demo/Sprache1.txt" "$demo/Sprache1.txt" "$demo/Sprache1.txt" -o "$full/M.txt"
 check F.fnt font to-fnt "$demo/demo.pix" "$full/F.fnt"
 check P.pix font to-pix "$work/in.fnt" "$full/P.pix"
 check N.fon font to-fon "$work/in.fnt" "$full/N.fon"
@@ -49,5 +51,5 @@ check R.png font render "$demo/demo.pix" --sheet --out "$full/R.png"
 check X.xlf translate export "$work/demo" -o "$full/X.xlf" --source-lang de --target-lang en
 [ ! -e "$work/demo/Uebersetzung.json" ] || { echo "a failed export changed the project's record" >&2; exit 1; }
 rm -f "$full/.filler"
-[ "$(ls -A "$full" | tr '\n' ' ')" = "F.fnt I.txt N.fon P.pix R.png T.txt X.xlf " ] || { echo "left behind:" >&2; ls -A "$full" >&2; exit 1; }
+[ "$(ls -A "$full" | tr '\n' ' ')" = "F.fnt I.txt M.txt N.fon P.pix R.png T.txt X.xlf " ] || { echo "left behind:" >&2; ls -A "$full" >&2; exit 1; }
 echo OK

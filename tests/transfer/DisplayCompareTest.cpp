@@ -73,17 +73,17 @@ TEST_F(DisplayCompareTest, NamesExactlyWhatChangedSinceTheDownload)
     ASSERT_EQ(Compare(result), QString());
     EXPECT_FALSE(result.Equal());
     ASSERT_EQ(result.tables.size(), 2);
-    const TableComparison& first = result.tables[0];
-    ASSERT_EQ(first.different.size(), 1);
-    EXPECT_EQ(first.different[0].number, changed);
-    EXPECT_EQ(first.different[0].project, QByteArray("Neu\rzweite Zeile"));
-    EXPECT_EQ(first.onlyDisplay, QList<int>{removed});
-    EXPECT_TRUE(first.onlyProject.isEmpty());
-    const TableComparison& second = result.tables[1];
-    EXPECT_EQ(second.onlyProject, QList<int>{added});
-    EXPECT_EQ(second.onlyDisplay, QList<int>{removed});
-    EXPECT_TRUE(second.different.isEmpty());
-    EXPECT_EQ(result.charSetCodes, QList<int>{'A'});
+    const TableDifference& first = result.tables[0];
+    ASSERT_EQ(first.Changed().size(), 1);
+    EXPECT_EQ(first.Changed()[0].number, changed);
+    EXPECT_EQ(first.Changed()[0].left, QByteArray("Neu\rzweite Zeile"));
+    EXPECT_EQ(first.OnlyRight(), QList<int>{removed});
+    EXPECT_TRUE(first.OnlyLeft().isEmpty());
+    const TableDifference& second = result.tables[1];
+    EXPECT_EQ(second.OnlyLeft(), QList<int>{added});
+    EXPECT_EQ(second.OnlyRight(), QList<int>{removed});
+    EXPECT_TRUE(second.Changed().isEmpty());
+    EXPECT_EQ(result.CharSetCodes(), QList<int>{'A'});
     EXPECT_EQ(result.projectSettings, result.displaySettings);
 
     const QString report = result.Report();

@@ -61,23 +61,23 @@ DisplayCompareDialog::DisplayCompareDialog(const DisplayComparison& result, QWid
                 Add(theirs, TextNotation::Encode(line));
         }
     }
-    for (const TableComparison& t : result.tables) {
+    for (const TableDifference& t : result.tables) {
         auto* section =
             new QTreeWidgetItem(list, QStringList{t.Title() + (t.Equal() ? tr(": gleich") : tr(": verschieden"))});
-        for (const int n : t.onlyProject)
+        for (const int n : t.OnlyLeft())
             AddMessage(section, tr("Meldung %1: nur im Projekt").arg(n), n, t.language);
-        for (const int n : t.onlyDisplay)
+        for (const int n : t.OnlyRight())
             AddMessage(section, tr("Meldung %1: nur in der Anzeige").arg(n), -1, t.language);
-        for (const MessageDifference& d : t.different) {
+        for (const MessageDifference& d : t.Changed()) {
             QTreeWidgetItem* item =
                 AddMessage(section, tr("Meldung %1: verschieden").arg(d.number), d.number, t.language);
-            AddMessage(item, tr("Projekt: ") + OneLine(d.project), d.number, t.language);
-            AddMessage(item, tr("Anzeige: ") + OneLine(d.display), d.number, t.language);
+            AddMessage(item, tr("Projekt: ") + OneLine(d.left), d.number, t.language);
+            AddMessage(item, tr("Anzeige: ") + OneLine(d.right), d.number, t.language);
         }
     }
     if (result.charSetCompared) {
         QStringList codes;
-        for (const int code : result.charSetCodes)
+        for (const int code : result.CharSetCodes())
             codes.append(QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
         new QTreeWidgetItem(list,
                             QStringList{codes.isEmpty() ? tr("Zeichensatz: gleich")
