@@ -57,7 +57,9 @@ refuse 'existiert nicht' "$work/fehlt" --language 1
 refuse 'muss 1 oder 2 sein' "$demo" --language 3
 refuse 'muss A4 oder Letter sein' "$demo" --language 1 --page-size A3
 mkdir "$work/e" && cp "$work/k/tavolin.cfg" "$work/e/"
-refuse 'keine Meldungen' "$work/e" --language 1
+refuse 'e/Sprache1.txt" fehlt' "$work/e" --language 1
+cp -r "$demo" "$work/ohne2" && rm "$work/ohne2/Sprache2.txt"
+refuse 'ohne2/Sprache2.txt" fehlt' "$work/ohne2" --language 2
 run print "$work/k" --language 1 --pdf "$work/k.pdf" >/dev/null
 run print --help | grep -q 'tavolin-cli print PROJEKTORDNER'
 echo OK
