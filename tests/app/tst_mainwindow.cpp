@@ -143,7 +143,7 @@ private Q_SLOTS:
             window->Actions()->save->trigger();
         });
         QCOMPARE(answer->count, 1);
-        QVERIFY2(answer->text.contains(disk.FilePath(QStringLiteral("Sprache1.bak")) + QStringLiteral(": kein Platz mehr")),
+        QVERIFY2(answer->text.contains(disk.FilePath(QStringLiteral("Sprache1.txt")) + QStringLiteral(": kein Platz mehr")),
                  qPrintable(answer->text));
         QVERIFY(session().NeedsSaving());
         QVERIFY(textOf(3).startsWith("QAnlage gestoppt"));

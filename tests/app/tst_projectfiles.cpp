@@ -45,9 +45,12 @@ private:
         activate();
     }
 
+    // Every entry but the lock of the open project.
     QStringList filesOf(const QString& folder) const
     {
-        return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        QStringList files = QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        files.removeAll(QLatin1String(ProjectLock::FileName));
+        return files;
     }
 
 private Q_SLOTS:
@@ -100,6 +103,28 @@ private Q_SLOTS:
         QCOMPARE(refused->count, 1);
         QVERIFY(refused->text.contains(QStringLiteral("Projektname")));
         QCOMPARE(session().project.folder, other);
+    }
+
+    void aProjectAnotherProgramWritesOpensOnlyReadOnly()
+    {
+        window->Projects()->CloseProject(false);
+        ProjectLock other(demo);
+        QCOMPARE(other.Result(), ProjectLock::State::Held);
+        auto no = AnswerBox(QMessageBox::No);
+        QVERIFY(!window->Projects()->OpenFolder(demo));
+        QVERIFY(no->text.contains(QStringLiteral("ist in Tavolin auf")));
+        QVERIFY(!session().IsOpen());
+
+        auto yes = AnswerBox(QMessageBox::Yes);
+        QVERIFY(window->Projects()->OpenFolder(demo));
+        QVERIFY(window->windowTitle().contains(QStringLiteral("schreibgeschützt")));
+        const QByteArray before = ReadAll(demo + QStringLiteral("/Sprache1.txt"));
+        session().MarkModified();
+        auto refused = AnswerBox(QMessageBox::Ok);
+        window->Actions()->save->trigger();
+        QVERIFY(refused->text.contains(QStringLiteral("schreibgeschützt geöffnet")));
+        QCOMPARE(ReadAll(demo + QStringLiteral("/Sprache1.txt")), before);
+        QVERIFY(!QFileInfo::exists(demo + QStringLiteral("/Sprache1.bak")));
     }
 
     void deletingTheOpenProjectClosesItWithoutTheSaveQuestion()
