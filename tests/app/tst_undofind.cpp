@@ -138,10 +138,18 @@ private Q_SLOTS:
         press(Qt::Key_R); // "Ersetzen..."
         FindBar& bar = *window->Finder()->Bar();
         QTRY_VERIFY(bar.isVisible() && bar.IsNarrow());
+        QTRY_VERIFY(bar.height() >= bar.minimumSizeHint().height());
         QCOMPARE(window->width(), 500);
+        // Every part inside the bar, none over another.
+        QList<QWidget*> parts;
         for (QWidget* child : bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (child->isVisible())
-                QVERIFY2(bar.rect().contains(child->geometry()), qPrintable(child->metaObject()->className()));
+                parts << child;
+        for (QWidget* part : parts) {
+            QVERIFY2(bar.rect().contains(part->geometry()), qPrintable(part->metaObject()->className()));
+            for (QWidget* other : parts)
+                QVERIFY(part == other || !part->geometry().intersects(other->geometry()));
+        }
         Screenshot(window.get(), QStringLiteral("find-bar-narrow"));
         press(Qt::Key_Escape, Qt::NoModifier);
         QCOMPARE(window->width(), 500);
