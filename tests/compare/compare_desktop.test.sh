@@ -12,7 +12,12 @@ work=$(mktemp -d)
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"; }
 trap cleanup EXIT
-fail() { echo "$*" >&2; exit 1; }
+fail() {
+    echo "$*" >&2
+    [ -z "${DISPLAY:-}" ] || for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do xdotool getwindowname "$w" >&2; done
+    cat "$work/log" >&2 2>/dev/null || true
+    exit 1
+}
 
 cp -r "$demo" "$work/Demo"
 cp -r "$demo" "$work/Anders"
@@ -31,14 +36,20 @@ pids+=($!)
 # Waits for a window by its title and gives it the keyboard.
 waitfor() {
     local id
-    id=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -1) || fail "no window '$1'"
+    id=$(timeout 120 xdotool search --sync --onlyvisible --name "$1" | head -1) || fail "no window '$1'"
     xdotool windowactivate --sync "$id" 2>/dev/null || true
     sleep 0.5
 }
 waitfor '^Tavolin - '
-xdotool key alt+p
-sleep 0.5
-xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Return
+# A loaded machine may still be laying out the window when the first keys arrive.
+for attempt in 1 2 3; do
+    xdotool key alt+p
+    sleep 0.5
+    xdotool key --delay 60 Down Down Down Down Down Down Down Down Down Return
+    timeout 20 xdotool search --sync --onlyvisible --name 'Verzeichnis suchen' >/dev/null && break
+    [ "$attempt" -lt 3 ] || fail "the folder dialog did not open"
+    xdotool key Escape Escape
+done
 waitfor 'Verzeichnis suchen'
 xdotool type --delay 20 "$work/Anders"
 xdotool key Return

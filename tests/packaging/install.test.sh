@@ -11,7 +11,7 @@ fail() { echo "$*" >&2; exit 1; }
 DESTDIR="$work/dest" cmake --install "$build" --prefix /usr >"$work/install.log" || { cat "$work/install.log" >&2; exit 1; }
 root="$work/dest/usr"
 id=de.muran.Tavolin
-for file in bin/tavolin bin/tavolin-cli share/tavolin/tavolin-hilfe.html share/tavolin/led.fix share/tavolin/lcd.fix \
+for file in bin/tavolin bin/tavolin-cli share/tavolin/tavolin-hilfe.html share/tavolin/compare-window.png share/tavolin/led.fix share/tavolin/lcd.fix \
             share/tavolin/default.pix share/tavolin/Demo/tavolin.cfg share/tavolin/Demo/Sprache1.txt \
             share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/man/man1/tavolin.1 share/man/man1/tavolin-cli.1; do

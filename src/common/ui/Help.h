@@ -18,6 +18,7 @@ enum : int {
     Options = 107,
     NewMessage = 109,
     GoToMessage = 110,
+    CompareProject = 120,
 };
 }
 

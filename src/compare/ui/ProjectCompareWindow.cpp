@@ -237,7 +237,7 @@ ProjectCompareWindow::ProjectCompareWindow(ProjectSession& session, QWidget* par
     layout->addWidget(new QLabel(tr("Einstellungen, tavolin.cfg und Zeichensatz:"), this));
     layout->addWidget(m_details);
     layout->addWidget(buttons);
-    InstallHelpKey(this, HelpContext::MainWindow);
+    InstallHelpKey(this, HelpContext::CompareProject);
     resize(900, 640);
     updateButtons();
 }
