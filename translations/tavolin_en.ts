@@ -131,14 +131,16 @@
         <translation>read a display back into a new project</translation>
     </message>
     <message>
-        <source>Texte für Übersetzer: XLIFF und CSV exportieren, importieren, Stand</source>
-        <translation>Texts for translators: export and import XLIFF and CSV, status</translation>
         <source>Zwei Projekte vergleichen</source>
         <translation>compare two projects</translation>
     </message>
     <message>
         <source>Textdateien der Anzeige normalisieren, exportieren, importieren, zusammenführen</source>
         <translation>normalize, export, import and merge text files of the display</translation>
+    </message>
+    <message>
+        <source>Texte für Übersetzer: XLIFF und CSV exportieren, importieren, Stand</source>
+        <translation>Texts for translators: export and import XLIFF and CSV, status</translation>
     </message>
 </context>
 <context>
@@ -1320,10 +1322,12 @@ Key: %1</translation>
         <translation>Import translation...</translation>
     </message>
     <message>
-        <source>Übersetzungsstand</source>
-        <translation>Translation status</translation>
         <source>Mit Projekt vergleichen...</source>
         <translation>Compare with project...</translation>
+    </message>
+    <message>
+        <source>Übersetzungsstand</source>
+        <translation>Translation status</translation>
     </message>
 </context>
 <context>
@@ -1631,8 +1635,6 @@ Key: %1</translation>
 </translation>
     </message>
     <message>
-        <source>Die Textdatei &quot;%1&quot; fehlt; es wird kein PDF geschrieben.</source>
-        <translation>The text file &quot;%1&quot; is missing; no PDF is written.</translation>
         <source>Aufruf:
   tavolin-cli print PROJEKTORDNER --language 1|2 [--table betrieb|diagnose]
                     --pdf AUSGABE.pdf [--page-size A4|Letter]
@@ -1662,6 +1664,10 @@ written, and the command then ends with exit status 1.
     <message>
         <source>Bitte genau einen Projektordner angeben.</source>
         <translation>Please give exactly one project folder.</translation>
+    </message>
+    <message>
+        <source>Die Textdatei &quot;%1&quot; fehlt; es wird kein PDF geschrieben.</source>
+        <translation>The text file &quot;%1&quot; is missing; no PDF is written.</translation>
     </message>
 </context>
 <context>
@@ -1989,14 +1995,16 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
         <translation><byte value="xd"/><byte value="xd"/>Open the project read-only?</translation>
     </message>
     <message>
-        <source><byte value="xd"/>Das Projekt ist schreibgeschützt geöffnet.</source>
-        <translation><byte value="xd"/>The project is open read-only.</translation>
         <source>Übertragung mit Fehlern beendet.</source>
         <translation>Download ended with errors.</translation>
     </message>
     <message>
         <source>Übertragung beendet: %1.</source>
         <translation>Download finished: %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Das Projekt ist schreibgeschützt geöffnet.</source>
+        <translation><byte value="xd"/>The project is open read-only.</translation>
     </message>
 </context>
 <context>
@@ -2235,7 +2243,7 @@ info  shows the configuration of a project folder (tavolin.cfg) with the display
     </message>
     <message>
         <source>Die Zeichensatzdatei &quot;%1&quot; des Projekts fehlt; es wird nichts übertragen.</source>
-        <translation>The project's character set file &quot;%1&quot; is missing; nothing is transferred.</translation>
+        <translation>The project&apos;s character set file &quot;%1&quot; is missing; nothing is transferred.</translation>
     </message>
     <message>
         <source> (schreibgeschützt)</source>
@@ -2607,6 +2615,10 @@ Blink off: %3 s
   </translation>
     </message>
     <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
         <source>Aufruf:
   tavolin-cli settings apply --type ANZEIGETYP [--in DATEI]
   tavolin-cli settings show PROJEKTORDNER [--json]
@@ -2627,28 +2639,6 @@ set    ändert Einstellungen wie der Dialog und speichert Sprache 1 des Projekts
            Wörter: rastend tastend extern intern grün rot blinkend ruhig
          other+=ZEILE (weitere Zeile anhängen)  other= (weitere Zeilen leeren)
 </source>
-        <translation>Usage:
-  tavolin-cli settings apply --type DISPLAY_TYPE [--in FILE]
-  tavolin-cli settings show PROJECT_FOLDER [--json]
-  tavolin-cli settings set PROJECT_FOLDER NAME=VALUE... [--force]
-
-apply  reads settings lines (one per line, bytes as in the text file) from FILE
-       or standard input and prints the lines that &quot;OK&quot; in the System settings
-       dialog makes of them for this display type.
-show   shows what the System settings dialog shows for the project.
-set    changes settings as the dialog does and saves language 1 of the project
-       (the previous file stays as .bak). When reading left something out (see the
-       warnings), set writes the file only with --force. NAME=VALUE:
-         selection=binaer|bcd        charset=ibm|cpm       printer=ein|aus
-         brightness=20%|30%|40%|50%|80%|100%
-         scroll=3,2  blinkon=0,3  blinkoff=0,2            (seconds)
-         keyaddress=100  ledaddress=120  station=3        (empty: station=)
-         key:3=rastend,extern  key:1-8=rot  key:alle=tastend
-           words: rastend (latching) tastend (momentary) extern intern grün (green)
-                  rot (red) blinkend (blinking) ruhig (steady)
-         other+=LINE (append another line)  other= (clear the other lines)
-</translation>
-        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
         <translation>The file %1 cannot be read: %2</translation>
     </message>
 </context>
