@@ -14,28 +14,9 @@
 #include "compare/TextMerge.h"
 #include "session/ProjectSession.h"
 #include "texts/TextFile.h"
+#include "BenchTiming.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <class F>
-double Measure(F f, int runs = 21)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        f();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return Median(times);
-}
 
 QByteArray Text(int n, const char* word)
 {
@@ -88,7 +69,7 @@ int main(int argc, char** argv)
         const ProjectDifference d = CompareProjects(ProjectSide::Of(left), ProjectSide::Of(right));
         differences = static_cast<int>(d.tables[0].messages.size() + d.tables[1].messages.size());
         (void)d.Report();
-    });
+    }, 21);
 
     qsizetype conflicts = 0;
     const QString out = dir.filePath(QStringLiteral("merged.txt"));
@@ -99,7 +80,7 @@ int main(int argc, char** argv)
         ReadTextFile(theirs, c + QStringLiteral("/Sprache1.txt"), 0);
         conflicts = MergeTexts(base, ours, theirs, 0, result).size();
         WriteTextFile(result, out, 0);
-    });
+    }, 21);
 
     std::printf("two projects of %d messages in two languages, %d messages differ\n", TMessageTable::MaxMessages,
                 differences);

@@ -17,13 +17,12 @@
 #include "common/SettingsStore.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
+#include "BenchTiming.h"
 
 // The demo project grown to 1024 messages in two languages: the time from the open
 // command to the first painted grid, and the time of one grid layout while scrolling.
 // Processor time is shown beside wall time, since a busy machine stretches the latter.
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 double ThreadMicros()
 {
@@ -35,12 +34,6 @@ double ThreadMicros()
 double Millis(Clock::time_point from, Clock::time_point to)
 {
     return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Every number 0..1023 gets a demo message (cycling through them) in both languages.

@@ -15,20 +15,13 @@
 #include "preview/DisplayPainter.h"
 #include "preview/ui/PreviewDock.h"
 #include "project/DisplayType.h"
+#include "BenchTiming.h"
 
 // One frame of the display preview for a 4 × 40 message with blink and graphics
 // characters: working out what is lit and painting it, first into a picture, then as the
 // dock's repaint on screen. The clock moves on by a blink step each frame, so every
 // frame differs from the one before.
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double Micros(Clock::time_point from, Clock::time_point to)
 {

@@ -10,16 +10,9 @@
 #include "texts/MessageTable.h"
 #include "texts/Translation.h"
 #include "texts/TranslationFile.h"
+#include "BenchTiming.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void FillTable(TMessageTable& table)
 {

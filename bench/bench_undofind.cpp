@@ -10,28 +10,9 @@
 #include "common/ProgramFolder.h"
 #include "session/ProjectFind.h"
 #include "session/ProjectSession.h"
+#include "BenchTiming.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <class F>
-double Measure(F f, int runs = 50)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        f();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return Median(times);
-}
 
 } // namespace
 
@@ -53,14 +34,14 @@ int main(int argc, char** argv)
     const double record = Measure([&] {
         session.history.RecordTyping(0, 512, 0, "Pumpe " + QByteArray::number(++typed));
         session.history.BreakTyping();
-    });
-    const double undo = Measure([&] { session.history.Stack().undo(); });
-    const double redo = Measure([&] { session.history.Stack().redo(); });
+    }, 50);
+    const double undo = Measure([&] { session.history.Stack().undo(); }, 50);
+    const double redo = Measure([&] { session.history.Stack().redo(); }, 50);
     const TextSearch search("\x0Fmotorschutz\x0E", {});
     const ProjectFind::Place last{0, TMessageTable::MaxMessages - 1, 1, {}};
-    const double find = Measure([&] { ProjectFind::FindNext(session, search, {}, last, false); });
+    const double find = Measure([&] { ProjectFind::FindNext(session, search, {}, last, false); }, 50);
     const TextSearch missing("Nirgends", {});
-    const double miss = Measure([&] { ProjectFind::FindNext(session, missing, {}, last, false); });
+    const double miss = Measure([&] { ProjectFind::FindNext(session, missing, {}, last, false); }, 50);
 
     std::printf("undo/redo and find over 1024 messages in two languages (target < 20 ms each)\n");
     std::printf("  typing step recorded  %.3f ms\n", record);
