@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -83,6 +86,44 @@ protected:
 
     // The offscreen platform leaves a closed dialog active; a desktop would not.
     void activate() { QApplication::setActiveWindow(window.get()); }
+
+    // A key to the focused widget, as the keyboard gives it; to the window when none has it.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+
+    // A copy of the demo under another name, set to another display type.
+    QString makeProject(const QString& name, const QString& typeName)
+    {
+        const QString folder = CopyDemo(*base, name);
+        TProjectConfig config;
+        ReadProjectConfig(folder, config);
+        TProjectConfig::Set(config.displayTypeName, typeName);
+        WriteProjectConfig(folder, config);
+        return folder;
+    }
+
+    // The glyph editor's window while it is shown, else null.
+    QMainWindow* glyphEditor()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* w = qobject_cast<QMainWindow*>(widget); w && w != window.get() && w->isVisible())
+                return w;
+        return nullptr;
+    }
+
+    // Types the path into Qt's own file dialog once it is shown, and confirms it.
+    static void TypeFileName(const QString& path)
+    {
+        OnModal<QFileDialog>([path](QFileDialog* dialog) {
+            QWidget* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, path);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    }
     ProjectSession& session() { return window->Session(); }
     MessageView& view() { return *window->View(); }
     TMessageTable& table() { return *session().CurrentTable(); }

@@ -27,25 +27,18 @@ class EditCommandsTest : public MainWindowFixture
 private:
     CellEditor* editor() { return view().Editor(); }
 
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
-    {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-    }
-
     void openProject(const QString& folder)
     {
         QVERIFY(window->Projects()->OpenFolder(folder));
         activate();
     }
 
-    QString makeProject(const QString& name, const QString& typeName)
+    // A copy of the demo for a one-language type, without any message.
+    QString emptyOneLanguageProject()
     {
-        const QString folder = CopyDemo(*base, name);
-        TProjectConfig config;
-        ReadProjectConfig(folder, config);
-        TProjectConfig::Set(config.displayTypeName, typeName);
-        WriteProjectConfig(folder, config);
+        const QString folder = makeProject(QStringLiteral("Einsprachig"), QStringLiteral("Orbex 2"));
+        QFile::remove(folder + QStringLiteral("/Sprache1.txt"));
+        QFile::remove(folder + QStringLiteral("/Sprache2.txt"));
         return folder;
     }
 
@@ -280,9 +273,7 @@ private Q_SLOTS:
         QCOMPARE(textOf(1), QByteArray("anders"));
 
         // Into another project with one language.
-        const QString single = makeProject(QStringLiteral("Einsprachig"), QStringLiteral("Orbex 2"));
-        for (const char* file : {"/Sprache1.txt", "/Sprache2.txt"})
-            QVERIFY(QFile::remove(single + QLatin1String(file)));
+        const QString single = emptyOneLanguageProject();
         auto dropChanges = AnswerBox(QMessageBox::No);
         openProject(single);
         view().Grid()->setFocus();
@@ -299,15 +290,6 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setMimeData(damaged);
         press(Qt::Key_V);
         QCOMPARE(table().Count(), 2);
-    }
-
-    void glyphEditorStartsAndEndsWithTheProject()
-    {
-        window->Actions()->toolEditCharSet->trigger();
-        QVERIFY(FontEditorLink::Instance().IsLoaded());
-        QTRY_VERIFY(FontEditorLink::Instance().IsVisible());
-        window->Projects()->CloseProject(false);
-        QVERIFY(!FontEditorLink::Instance().IsVisible());
     }
 
     void glyphEditorNotifications()
@@ -379,22 +361,21 @@ private Q_SLOTS:
             AnswerBox(QMessageBox::Yes);
             dialog->ImportButton()->click();
         });
-        // The glyph editor open meanwhile follows: its title names the imported set.
-        window->Actions()->editCharSet->trigger();
-        const auto glyphEditorTitle = [this] {
-            for (QWidget* widget : QApplication::topLevelWidgets())
-                if (auto* w = qobject_cast<QMainWindow*>(widget); w && w != window.get() && w->isVisible())
-                    return w->windowTitle();
-            return QString();
-        };
-        QCOMPARE(glyphEditorTitle(), QStringLiteral("Zeichensatz bearbeiten - demo.pix[*]"));
+        // The glyph editor open meanwhile (from the tool bar) follows: its title names the
+        // imported set. It ends with the project.
+        window->Actions()->toolEditCharSet->trigger();
+        QVERIFY(FontEditorLink::Instance().IsLoaded());
+        QTRY_VERIFY(FontEditorLink::Instance().IsVisible());
+        QCOMPARE(glyphEditor()->windowTitle(), QStringLiteral("Zeichensatz bearbeiten - demo.pix[*]"));
         window->Actions()->importCharSet->trigger();
-        QCOMPARE(glyphEditorTitle(), QStringLiteral("Zeichensatz bearbeiten - anders.pix[*]"));
-        FontEditorLink::Instance().EndEditor();
+        QCOMPARE(glyphEditor()->windowTitle(), QStringLiteral("Zeichensatz bearbeiten - anders.pix[*]"));
         QVERIFY(session().graphics.modified);
         const QString saved = base->path() + QStringLiteral("/kopie.pix");
         session().graphics.Save(saved);
         QCOMPARE(ReadAll(saved), ReadAll(other + QStringLiteral("/anders.pix")));
+        session().graphics.modified = false;
+        window->Projects()->CloseProject(false);
+        QVERIFY(!FontEditorLink::Instance().IsVisible());
     }
 
     void importsATextFileIntoANewProject()
@@ -462,9 +443,7 @@ private Q_SLOTS:
         QTest::keyClick(editor(), Qt::Key_Escape);
         QCOMPARE(offered(), QStringLiteral("11001010"));
 
-        const QString single = makeProject(QStringLiteral("Einsprachig"), QStringLiteral("Orbex 2"));
-        for (const char* file : {"/Sprache1.txt", "/Sprache2.txt"})
-            QVERIFY(QFile::remove(single + QLatin1String(file)));
+        const QString single = emptyOneLanguageProject();
         openProject(single);
         QCOMPARE(view().Grid()->ColCount(), 2);
         QCOMPARE(offered(), QStringLiteral("11000000")); // nothing to delete in an empty table

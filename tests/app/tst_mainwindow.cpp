@@ -14,6 +14,7 @@
 #include "support/FullDisk.h"
 #include "app/CharSetBox.h"
 #include "app/MainActions.h"
+#include "app/StartOptions.h"
 #include "app/StatusBar.h"
 #include "common/Language.h"
 #include "dialogs/Optionen.h"
@@ -483,6 +484,21 @@ private Q_SLOTS:
         for (QAction* action : window->menuBar()->actions())
             titles << action->text();
         QVERIFY2(titles.contains(QStringLiteral("&Edit")), qPrintable(titles.join(QLatin1Char(' '))));
+    }
+
+    // What the editor opens for the arguments a user or a file manager gives it.
+    void projectFolderFromFolderOrItsConfigFile()
+    {
+        QCOMPARE(ReadStartOptions({}).projectFolder, QString());
+        QCOMPARE(ReadStartOptions({demo}).projectFolder, demo);
+        QCOMPARE(ReadStartOptions({demo + QStringLiteral("/tavolin.cfg")}).projectFolder, demo);
+        // Qt's own options are Qt's; after "--" a name beginning with "-" is a folder.
+        const StartOptions withQt =
+            ReadStartOptions({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-reverse"), demo});
+        QCOMPARE(withQt.action, StartOptions::Action::Run);
+        QCOMPARE(withQt.projectFolder, demo);
+        QCOMPARE(ReadStartOptions({QStringLiteral("--"), QStringLiteral("-odd")}).projectFolder, QStringLiteral("-odd"));
+        QCOMPARE(ReadStartOptions({QStringLiteral("--"), QStringLiteral("--help")}).action, StartOptions::Action::Run);
     }
 };
 

@@ -1,19 +1,23 @@
-#include <QFileDialog>
-#include <QLineEdit>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUndoStack>
 
 #include "AppTestSupport.h"
 #include "app/MainActions.h"
 #include "project/RecentList.h"
 #include "project/ui/Loeschen.h"
 #include "project/ui/Speichernunter.h"
+#include "texts/ui/TranslationReportDialog.h"
 
 using namespace tavolin::test;
 
-// Save-as, delete and the print preview and PDF, driven through the menus and dialogs.
+// Save-as, delete, the print preview and PDF and the translation files, driven through the
+// menus and dialogs.
 class ProjectFilesTest : public MainWindowFixture
 {
     Q_OBJECT
@@ -183,6 +187,54 @@ private Q_SLOTS:
         window->Actions()->pdfMenu->actions().first()->trigger();
         activate();
         QCOMPARE(ReadAll(demo + QStringLiteral("/liste.pdf")).count("/Type /Page\n"), previewPages);
+    }
+
+    // The translation round trip: export with the language question, an import whose report
+    // holds an error, taking what fits as one undo step.
+    void importTakesWhatFitsAsOneUndoStep()
+    {
+        const QString file = demo + QStringLiteral("/texte.xlf");
+        OnModal<QInputDialog>([](QInputDialog* dialog) {
+            QCOMPARE(dialog->textValue(), QStringLiteral("de en"));
+            dialog->accept();
+        });
+        TypeFileName(file);
+        window->Actions()->exportTranslation->trigger();
+        activate();
+        QByteArray xliff = ReadAll(file);
+        QVERIFY(xliff.contains("source-language=\"de\" target-language=\"en\""));
+        xliff.replace("Line stopped", "Line halted");
+        xliff.replace("Manual mode active", "Manual mode active for now and then");
+        WriteAll(file, xliff);
+
+        const QByteArray before = textOf(3, 1);
+        const int steps = session().history.Stack().count();
+        bool shown = false;
+        TypeFileName(file);
+        OnModal<TranslationReportDialog>([&shown](TranslationReportDialog* dialog) {
+            const QStringList findings =
+                dialog->findChild<QTextBrowser*>(QStringLiteral("findings"))->toPlainText().split(QLatin1Char('\n'));
+            QCOMPARE(findings.size(), 4);
+            QCOMPARE(findings[0], QStringLiteral("Fehler (1)"));
+            QVERIFY(findings[1].contains(QStringLiteral("Meldung 2, Zeile 1: \u201EManual mode active for now and then\u201C hat 35 Zeichen")));
+            QCOMPARE(findings[2], QStringLiteral("Wird übernommen (1)"));
+            auto* take = dialog->findChild<QPushButton*>(QStringLiteral("take"));
+            QCOMPARE(take->text(), QStringLiteral("Übernehmen, was passt"));
+            Screenshot(dialog, QStringLiteral("translation-report"));
+            shown = true;
+            take->click();
+        });
+        window->Actions()->importTranslation->trigger();
+        activate();
+        QVERIFY(shown);
+        QCOMPARE(textOf(3, 1), QByteArray("Line halted\rStart with key F1"));
+        QCOMPARE(textOf(2, 1), QByteArray("Manual mode active"));
+        QCOMPARE(session().history.Stack().count(), steps + 1);
+        QVERIFY(session().IsModified());
+        QCOMPARE(view().Grid()->GetSelection().top, rowOf(3));
+
+        window->Actions()->undo->trigger();
+        QCOMPARE(textOf(3, 1), before);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -114,6 +115,24 @@ inline void FailOnStuckMessageBoxes(int boundMs = 10000)
         }
     });
     watch->start(100);
+}
+
+// How many pixels of the area (the whole image when none is given) have a colour (RGB
+// without alpha) that `picked` accepts.
+inline int CountPixels(const QImage& image, const std::function<bool(QRgb)>& picked, QRect area = {})
+{
+    if (area.isNull())
+        area = image.rect();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += picked(image.pixel(x, y) & 0xFFFFFF) ? 1 : 0;
+    return count;
+}
+
+inline std::function<bool(QRgb)> Colour(QRgb colour)
+{
+    return [colour](QRgb pixel) { return pixel == colour; };
 }
 
 // Saves a picture of the widget as <name>.png when TAVOLIN_SCREENSHOTS names a folder.
