@@ -152,16 +152,28 @@ private Q_SLOTS:
             QCOMPARE(ReadAll(disk.FilePath(file)), ReadAll(demo + QLatin1Char('/') + file));
     }
 
-    // A failed open leaves the window as it starts: no project, nothing to edit or save.
+    // A project file that cannot be read stops the open, naming it and the reason, and leaves
+    // the window as it starts: no project, nothing to edit or save.
+    void failedOpenLeavesNoProject_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("texts") << "Sprache2.txt" << "Fehler bei Datenlesen";
+        // A configuration that cannot be read (once the first case of damagedProjectFilesAreNamed).
+        QTest::newRow("configuration") << "tavolin.cfg" << "tavolin.cfg: Das ist ein Ordner, keine Datei.";
+    }
     void failedOpenLeavesNoProject()
     {
-        QVERIFY(QFile::remove(demo + QStringLiteral("/Sprache2.txt")));
-        QVERIFY(QDir().mkdir(demo + QStringLiteral("/Sprache2.txt")));
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        QVERIFY(QFile::remove(demo + QLatin1Char('/') + file));
+        QVERIFY(QDir().mkdir(demo + QLatin1Char('/') + file));
         auto answer = AnswerBox(QMessageBox::Ok);
         openThroughDialog(QStringLiteral("Demo"));
         QCOMPARE(answer->count, 1);
         QCOMPARE(answer->caption, QStringLiteral("Fehler"));
-        QVERIFY(answer->text.contains(QStringLiteral("Fehler bei Datenlesen")));
+        QVERIFY2(answer->text.contains(QDir::toNativeSeparators(demo)) && answer->text.contains(reason),
+                 qPrintable(answer->text));
         QVERIFY(!session().IsOpen());
         QVERIFY(session().project.folder.isEmpty());
         QVERIFY(view().Grid()->isHidden());
@@ -172,26 +184,17 @@ private Q_SLOTS:
         QVERIFY(window->Actions()->open->isEnabled());
     }
 
-    // A configuration that cannot be read stops the open, naming file and reason; a short
-    // one and a text file with a loss open after one warning naming both, and stay as
-    // they are.
+    // A short configuration and a text file with a loss open after one warning naming both,
+    // and stay as they are.
     void damagedProjectFilesAreNamed()
     {
         const QString cfg = demo + QStringLiteral("/tavolin.cfg");
-        QVERIFY(QFile::remove(cfg) && QDir().mkdir(cfg));
-        auto answer = AnswerBox(QMessageBox::Ok);
-        openThroughDialog(QStringLiteral("Demo"));
-        QCOMPARE(answer->count, 1);
-        QVERIFY(answer->text.endsWith(QDir::toNativeSeparators(cfg) + QStringLiteral(": Das ist ein Ordner, keine Datei.")));
-        QVERIFY(!session().IsOpen());
-
-        QVERIFY(QDir().rmdir(cfg));
         WriteAll(cfg, "ABC");
         const QString textPath = demo + QStringLiteral("/Sprache1.txt");
         const QByteArray texts = ReadAll(textPath) + "1500 zu gross\n\r";
         WriteAll(textPath, texts);
         OnModal<QMessageBox>([](QMessageBox* box) { Screenshot(box, QStringLiteral("open-warning")); });
-        answer = AnswerBox(QMessageBox::Ok);
+        auto answer = AnswerBox(QMessageBox::Ok);
         openThroughDialog(QStringLiteral("Demo"));
         QVERIFY(session().IsOpen());
         QCOMPARE(answer->count, 1);
