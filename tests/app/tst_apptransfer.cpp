@@ -100,21 +100,6 @@ private Q_SLOTS:
         QCOMPARE(ReadAll(session().project.folder + QStringLiteral("/default.pix")), display->CharSet());
     }
 
-    void abortShowsTheMessage()
-    {
-        display->SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
-        QVERIFY(window->Projects()->OpenFolder(demo));
-        const QMetaObject::Connection started = abortAfter(400);
-        auto answer = AnswerBox(QMessageBox::Ok);
-        download();
-        disconnect(started);
-        QCOMPARE(answer->count, 1);
-        QCOMPARE(answer->caption, QStringLiteral("Fehler"));
-        QCOMPARE(answer->text, QStringLiteral("Übertragung durch Anwender abgebrochen !"));
-        QCOMPARE(window->Status()->PanelText(1), QString());
-        QVERIFY(session().IsOpen());
-    }
-
     // The port "Simulierte Anzeige" keeps what a download sent; the comparison lists what
     // was changed since, and a chosen message is selected in the grid.
     void comparesWithTheSimulatedDisplay()
@@ -150,20 +135,31 @@ private Q_SLOTS:
         QVERIFY(!view().EditorShown());
     }
 
-    // A read-back that ends in an error leaves the project that was open as it was.
+    // "Abbruch" ends a download with its message. A read-back that ends in an error (here
+    // aborted as well) leaves the project that was open as it was.
     void failedReadBackKeepsTheOpenProject()
     {
+        display->SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
         QVERIFY(window->Projects()->OpenFolder(demo));
+        QMetaObject::Connection started = abortAfter(400);
+        auto answer = AnswerBox(QMessageBox::Ok);
+        download();
+        disconnect(started);
+        QCOMPARE(answer->count, 1);
+        QCOMPARE(answer->caption, QStringLiteral("Fehler"));
+        QCOMPARE(answer->text, QStringLiteral("Übertragung durch Anwender abgebrochen !"));
+        QCOMPARE(window->Status()->PanelText(1), QString());
+
         SimulatedDisplay::Behaviour silent;
         silent.silentInfoRequests = -1;
         display->SetBehaviour(silent);
-        const QMetaObject::Connection started = abortAfter(100);
+        started = abortAfter(100);
         OnModal<Projekt_offnen>([](Projekt_offnen* dialog) {
             dialog->NameBox()->setText(QStringLiteral("Nichts"));
             dialog->TypeList()->setCurrentRow(2); // a type that asks for the display's information
             dialog->ReadButton()->click();
         });
-        auto answer = AnswerBox(QMessageBox::Ok);
+        answer = AnswerBox(QMessageBox::Ok);
         window->Actions()->open->trigger();
         disconnect(started);
         QTRY_COMPARE(answer->count, 1);

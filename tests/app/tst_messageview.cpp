@@ -346,21 +346,6 @@ private Q_SLOTS:
         view->SetTable(nullptr, TDisplayType());
     }
 
-    void drawsCrispRedBlackAndWhiteDots()
-    {
-        show(QStringLiteral("Quon 3"));
-        click(1, 2);
-        Screenshot(view.get(), QStringLiteral("messageview"));
-        const QRect cell = view->Grid()->CellRect(1, 3);
-        const QImage image = view->Grid()->viewport()->grab(cell).toImage();
-        const QRect text = image.rect().adjusted(0, 0, 0, -4);
-        const int red = CountPixels(image, Colour(0xFF0000), text);
-        QVERIFY(red > 20);
-        QCOMPARE(red % 4, 0); // every display dot is 2 x 2 pixels
-        QVERIFY(CountPixels(image, Colour(0x000000), text) > 20);
-        QCOMPARE(CountPixels(image, [](QRgb p) { return p != 0xFF0000 && p != 0x000000 && p != 0xFFFFFF; }, text), 0);
-    }
-
     void printingDrawsWhiteOnBlackWithoutMarks()
     {
         CellDrawContext context;

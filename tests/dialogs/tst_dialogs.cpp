@@ -170,18 +170,25 @@ private Q_SLOTS:
         QCOMPARE(start.ShowAtStartBox()->isChecked(), ticked);
     }
 
-    void optionsWriteOnlyOnOk()
+    // With no port stored the options propose one, and the simulated display comes last in
+    // the list. Nothing is stored before OK.
+    void optionsProposeAPortAndWriteOnlyOnOk()
     {
-        SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), QStringLiteral("/dev/ttyUSB3"));
         Optionen options;
         options.show();
-        QCOMPARE(options.PortBox()->currentText(), QStringLiteral("/dev/ttyUSB3"));
-        options.PortBox()->setEditText(QStringLiteral("COM7"));
+        const QStringList ports = Optionen::AvailablePortNames();
+        QCOMPARE(options.PortBox()->currentText(), ports.isEmpty() ? Optionen::DefaultPortName() : ports.first());
+        for (const QString& port : ports)
+            QVERIFY2(port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("COM")), qPrintable(port));
+        for (int i = 0; i < options.PortBox()->count(); ++i)
+            QTest::keyClick(options.focusWidget(), Qt::Key_Down);
+        QCOMPARE(options.PortBox()->currentText(), QStringLiteral("Simulierte Anzeige"));
         options.StartScreenBox()->setChecked(false);
         options.reject();
-        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")), QStringLiteral("/dev/ttyUSB3"));
+        QVERIFY(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")).isEmpty());
         QVERIFY(SettingsStore::ReadValue(QStringLiteral("Startbild")).isEmpty());
 
+        SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), QStringLiteral("/dev/ttyUSB3"));
         options.show();
         QCOMPARE(options.PortBox()->currentText(), QStringLiteral("/dev/ttyUSB3"));
         options.PortBox()->setEditText(QStringLiteral(" my port "));
@@ -190,23 +197,6 @@ private Q_SLOTS:
         QCOMPARE(options.result(), int(QDialog::Accepted));
         QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")), QStringLiteral(" my port "));
         QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Startbild")), QStringLiteral("0"));
-    }
-
-    void optionsProposeAPortWhenNoneIsStored()
-    {
-        Optionen options;
-        options.show();
-        const QStringList ports = Optionen::AvailablePortNames();
-        QCOMPARE(options.PortBox()->currentText(), ports.isEmpty() ? Optionen::DefaultPortName() : ports.first());
-        for (const QString& port : ports)
-            QVERIFY2(port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("COM")), qPrintable(port));
-
-        // The simulated display comes last in the list and is taken like any port.
-        for (int i = 0; i < options.PortBox()->count(); ++i)
-            QTest::keyClick(options.focusWidget(), Qt::Key_Down);
-        QCOMPARE(options.PortBox()->currentText(), QStringLiteral("Simulierte Anzeige"));
-        QTest::keyClick(options.focusWidget(), Qt::Key_Return);
-        QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Schnittstelle")), QStringLiteral("Simulierte Anzeige"));
     }
 
     // The simulated display is listed in the window's language but stored under one name,
@@ -304,16 +294,7 @@ private Q_SLOTS:
                                       QStringLiteral("The Qt Company Ltd.")}));
         QCOMPARE(row(3), (QStringList{QStringLiteral("libother-with-a-name-longer-than-any-column.so"), QString(), QString()}));
 
-        // "Über" shows the build's version and opens this list once it has one.
-        About about;
-        QVERIFY(!about.VersioninfoButton()->isEnabled());
-        about.SetVersioninfo(&dialog);
-        QVERIFY(about.VersioninfoButton()->isEnabled());
-        QVERIFY(about.VersionLabel()->text().startsWith(QStringLiteral(TAVOLIN_VERSION)));
-    }
-
-    void loadedModulesHoldTheProgramAndQt()
-    {
+        // The modules really loaded: the program first, and Qt with its version and maker.
         const QStringList modules = ModuleInfo::LoadedModules();
         QVERIFY(!modules.isEmpty());
         QCOMPARE(modules.first(), QCoreApplication::applicationFilePath());
@@ -321,6 +302,13 @@ private Q_SLOTS:
             *std::find_if(modules.begin(), modules.end(), [](const QString& m) { return m.contains("Qt6Core"); }));
         QCOMPARE(core.fileVersion, QString::fromLatin1(qVersion()));
         QCOMPARE(core.companyName, QStringLiteral("The Qt Company Ltd."));
+
+        // "Über" shows the build's version and opens this list once it has one.
+        About about;
+        QVERIFY(!about.VersioninfoButton()->isEnabled());
+        about.SetVersioninfo(&dialog);
+        QVERIFY(about.VersioninfoButton()->isEnabled());
+        QVERIFY(about.VersionLabel()->text().startsWith(QStringLiteral(TAVOLIN_VERSION)));
     }
 
     // Every context the sources pass opens a topic of the shipped help, and every link of
