@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # A user's editing session on the demo, keys only: a message edited with typing, Delete,
 # Backspace, graphics and blink; two messages deleted and one brought back by undo; a find
-# and replace over the project; saved each time, and the text file checked on disk.
+# and replace over the project; saved each time, and the text file checked on disk. Then
+# printing (Ctrl+P) where the PDF printer is the only one (once desktop_print): the print
+# dialog proposes "<project>-<table>-<language>.pdf" in the base folder, and "Drucken"
+# writes it there.
 source "$2/tests/desktop/desktop_support.sh" "$1" "$2"
 
+# No print server: the PDF printer is the only printer, whatever the machine has.
+export CUPS_SERVER="$DESKTOP_WORK/no-print-server"
 desktop_start
 project=$(copy_demo Demo)
 file="$project/Sprache1.txt"
@@ -29,13 +34,9 @@ file_has "$file" 'Anlage bereit' && fail "Delete left \"Anlage \" in message 0"
 
 # Messages 2 and 3 deleted (one at a time, each confirmed), the second delete undone.
 send main Down Down ctrl+Delete
-wait_window '^Meldung' >/dev/null
-keys Return
-wait_gone '^Meldung'
+confirm '^Meldung'
 send main ctrl+Delete
-wait_window '^Meldung' >/dev/null
-keys Return
-wait_gone '^Meldung'
+confirm '^Meldung'
 send main ctrl+z
 save main "$file"
 file_has "$file" 'Handbetrieb aktiv' && fail "message 2 was not deleted"
@@ -51,4 +52,9 @@ keys alt+a space
 save main "$file"
 file_has "$file" $'l\x84uft' && fail "\"läuft\" is still in the file after replacing all"
 [ "$(grep -ac 'steht' "$file")" -ge 2 ] || fail "\"steht\" not put in: $(grep -a steht "$file")"
+
+send main ctrl+p
+confirm '^Drucken'
+pdf="$DESKTOP_BASE/Demo-Betriebstexte-Sprache1.pdf"
+wait_for "$pdf" sh -c "head -c 4 '$pdf' | grep -q '%PDF'"
 exit 0

@@ -20,7 +20,6 @@ DESKTOP_FAILURES="$DESKTOP_PROGRAMS/../desktop-failures"
 DESKTOP_WORK=$(mktemp -d)
 DESKTOP_PIDS=()
 declare -A DESKTOP_WINDOW=()
-declare -A DESKTOP_PID=()
 
 # How long a window or a file may take to appear; generous for a busy 2-core machine.
 : "${DESKTOP_TIMEOUT:=30}"
@@ -120,7 +119,6 @@ start_editor() {
     "$DESKTOP_PROGRAMS/tavolin" "$@" >"$DESKTOP_WORK/$name.log" 2>&1 &
     local pid=$!
     DESKTOP_PIDS+=("$pid")
-    DESKTOP_PID[$name]=$pid
     local deadline=$((SECONDS + DESKTOP_TIMEOUT)) window=""
     until window=$(windows_of "$pid") && [ -n "$window" ]; do
         kill -0 "$pid" 2>/dev/null || fail "tavolin $* ended: $(cat "$DESKTOP_WORK/$name.log")"
@@ -158,6 +156,13 @@ wait_window() {
 # wait_gone TITLE-PATTERN: until no visible window has that title.
 wait_gone() {
     wait_for "\"$1\" to close" sh -c "! xdotool search --onlyvisible --name '$1' | grep -q ."
+}
+
+# confirm TITLE-PATTERN: Enter in the dialog of that title, and until it has closed.
+confirm() {
+    wait_window "$1" >/dev/null
+    keys Return
+    wait_gone "$1"
 }
 
 # Keys through the X server's test extension, as a keyboard gives them, to whatever has the
