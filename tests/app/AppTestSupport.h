@@ -94,14 +94,19 @@ protected:
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     }
 
+    static void SetDisplayType(const QString& folder, const QString& typeName)
+    {
+        TProjectConfig config;
+        QVERIFY(ReadProjectConfig(folder, config));
+        TProjectConfig::Set(config.displayTypeName, typeName);
+        QVERIFY(WriteProjectConfig(folder, config));
+    }
+
     // A copy of the demo under another name, set to another display type.
     QString makeProject(const QString& name, const QString& typeName)
     {
         const QString folder = CopyDemo(*base, name);
-        TProjectConfig config;
-        ReadProjectConfig(folder, config);
-        TProjectConfig::Set(config.displayTypeName, typeName);
-        WriteProjectConfig(folder, config);
+        SetDisplayType(folder, typeName);
         return folder;
     }
 

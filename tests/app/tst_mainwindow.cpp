@@ -362,10 +362,7 @@ private Q_SLOTS:
 
     void firstWindowShowsWholeLinesAndIsKeptAsLeft()
     {
-        TProjectConfig config;
-        QVERIFY(ReadProjectConfig(demo, config));
-        TProjectConfig::Set(config.displayTypeName, QStringLiteral("Quon 3")); // 40 characters, 2 languages
-        QVERIFY(WriteProjectConfig(demo, config));
+        SetDisplayType(demo, QStringLiteral("Quon 3")); // 40 characters, 2 languages
         window = std::make_unique<MainWindow>();
         window->show();
         activate();
