@@ -58,9 +58,13 @@ private Q_SLOTS:
     }
     void init() { ClearSettings(); }
 
+    // The number field takes message numbers only, and OK refuses one that exists.
     void numberFieldTakesOnlyMessageNumbers()
     {
+        TMessageTable table;
+        QVERIFY(table.SetText(7, 0, "sieben"));
         Neuemld dialog;
+        dialog.SetTable(&table);
         dialog.number = 200;
         dialog.show();
         QLineEdit* edit = dialog.NumberBox()->Editor();
@@ -96,6 +100,25 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_Down);
         QTest::keyClick(box, Qt::Key_Down);
         QCOMPARE(dialog.number, 0);
+
+        // OK refuses an existing number (okRefusesAnExistingNumber).
+        box->setValue(7);
+        {
+            auto answer = AnswerBox(QMessageBox::Ok, Boxes::Every);
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(answer->count, 1);
+            QCOMPARE(answer->text, QStringLiteral("Diese Meldung existiert schon !"));
+            QCOMPARE(answer->caption, QStringLiteral("Fehler"));
+        }
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("8"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.number, 8);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Neue Meldung "));
     }
 
     void captionFitsTheNewMessageDialog()
@@ -109,33 +132,6 @@ private Q_SLOTS:
         // Caption, program name and the window manager's buttons (about 100 pixels).
         QVERIFY(dialog.width() > QFontMetrics(bold).horizontalAdvance(QStringLiteral("Neue Meldung — Tavolin")) + 100);
         Screenshot(&dialog, QStringLiteral("neue-meldung"));
-    }
-
-    void okRefusesAnExistingNumber()
-    {
-        TMessageTable table;
-        QVERIFY(table.SetText(7, 0, "sieben"));
-        Neuemld dialog;
-        dialog.SetTable(&table);
-        dialog.number = 7;
-        dialog.show();
-        {
-            auto answer = AnswerBox(QMessageBox::Ok, Boxes::Every);
-            QTest::keyClick(dialog.NumberBox(), Qt::Key_Return);
-            QCOMPARE(answer->count, 1);
-            QCOMPARE(answer->text, QStringLiteral("Diese Meldung existiert schon !"));
-            QCOMPARE(answer->caption, QStringLiteral("Fehler"));
-        }
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-
-        dialog.NumberBox()->Editor()->selectAll();
-        QTest::keyClicks(dialog.NumberBox()->Editor(), QStringLiteral("8"));
-        QTest::keyClick(dialog.NumberBox(), Qt::Key_Return);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.number, 8);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Neue Meldung "));
     }
 
     void startScreenSetting_data()
