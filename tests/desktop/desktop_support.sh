@@ -210,7 +210,7 @@ screenshot() {
     import -window root "$DESKTOP_FAILURES/../desktop-shots/$DESKTOP_NAME-$1.png"
 }
 
-# The text file as text: CR-LF-separated display lines, display codes shown as \xNN.
+# file_has FILE TEXT: whether the file holds TEXT, byte for byte.
 file_has() {
     grep -qaF -- "$2" "$1"
 }
