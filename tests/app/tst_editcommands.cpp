@@ -666,6 +666,7 @@ private Q_SLOTS:
         QCOMPARE(files(), before);
     }
 
+    // Ctrl+G goes to a message by number, offering the next one for a missing number.
     void goToOffersTheNextMessageForAMissingNumber()
     {
         view().Grid()->setFocus();
@@ -677,11 +678,9 @@ private Q_SLOTS:
         const int last = table().At(table().Count() - 1).number;
         QVERIFY(goTo(QStringLiteral("1023")).endsWith(QStringLiteral("zur letzten, Meldung %1.").arg(last)));
         QCOMPARE(view().Grid()->Row(), table().Count());
-    }
 
-    void ctrlPPrintsFromTheGrid()
-    {
-        view().Grid()->setFocus();
+        // Ctrl+P prints from the grid (once ctrlPPrintsFromTheGrid).
+        activate();
         bool asked = false;
         OnModal<QPrintDialog>([&asked](QPrintDialog* dialog) {
             asked = true;

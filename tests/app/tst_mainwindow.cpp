@@ -241,21 +241,6 @@ private Q_SLOTS:
         QCOMPARE(table().At(rowOf(0) - 1).text[1], QByteArray("Neu: *** Alarm ***"));
     }
 
-    void cancelledOrFailedOpenKeepsTheOpenProject()
-    {
-        openThroughDialog(QStringLiteral("Demo"));
-        OnModal<Projekt_offnen>([](Projekt_offnen* dialog) { dialog->reject(); });
-        window->Actions()->open->trigger();
-        QVERIFY(session().IsOpen());
-        QCOMPARE(session().project.folder, demo);
-
-        // A folder from the command line that does not open.
-        auto answer = AnswerBox(QMessageBox::Ok);
-        QVERIFY(!window->Projects()->OpenFolder(base->path() + QStringLiteral("/gibtsnicht")));
-        QCOMPARE(answer->count, 1);
-        QCOMPARE(session().project.folder, demo);
-    }
-
     void charSetBoxLoadsOnceAfterTheLastKeystroke()
     {
         QCOMPARE(window->Actions()->charSetBox->Delay(), 1000);
@@ -443,6 +428,8 @@ private Q_SLOTS:
         QVERIFY(session().IsOpen());
     }
 
+    // A project reopens from the recent list, stays open when another open fails, and takes
+    // the options.
     void reopensFromTheRecentListAndTakesOptions()
     {
         openThroughDialog(QStringLiteral("Demo"));
@@ -455,6 +442,15 @@ private Q_SLOTS:
         QVERIFY(session().IsOpen());
         QCOMPARE(session().project.folder, demo);
         QVERIFY(!session().project.modified);
+
+        // A cancelled open and a folder from the command line that does not open keep the
+        // open project (cancelledOrFailedOpenKeepsTheOpenProject).
+        OnModal<Projekt_offnen>([](Projekt_offnen* dialog) { dialog->reject(); });
+        window->Actions()->open->trigger();
+        auto answer = AnswerBox(QMessageBox::Ok);
+        QVERIFY(!window->Projects()->OpenFolder(base->path() + QStringLiteral("/gibtsnicht")));
+        QCOMPARE(answer->count, 1);
+        QCOMPARE(session().project.folder, demo);
 
         OnModal<Optionen>([](Optionen* dialog) {
             dialog->PortBox()->setEditText(QStringLiteral("/dev/ttyTEST"));

@@ -95,11 +95,9 @@ private Q_SLOTS:
         QCOMPARE(countForeign(grid, cell), 0);
         const QImage panel = view().Panel()->grab().toImage();
         QCOMPARE(countForeign(panel, panel.rect().adjusted(4, 0, 0, 0)), 0);
-    }
 
-    // In the grid, the in-place editor and the glyph editor.
-    void dotsHaveOneSizeAtEveryScale()
-    {
+        // Every dot of one size in the grid, the in-place editor and the glyph editor
+        // (dotsHaveOneSizeAtEveryScale).
         view().OpenCell(rowOf(2) - 1, 0);
         QVERIFY(view().EditorShown());
         // Away from the editor, so that no caret is drawn.
