@@ -137,6 +137,17 @@ private Q_SLOTS:
         show(QStringLiteral("Orbex 1"));
         QCOMPARE(view->Grid()->ColCount(), 2);
         QCOMPARE(view->Grid()->RowHeight(4), h); // language 2 is never measured
+
+        // The empty last row asks for a new message (emptyLastRowAsksForANewMessage).
+        TMessageTable small;
+        small.SetText(7, 0, "x");
+        view->SetTable(&small, type(QStringLiteral("Orbex 1")));
+        view->RefreshLayout(small);
+        QSignalSpy spy(view.get(), &MessageView::NewMessageRequested);
+        click(1, 2);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!view->CellEdit().IsOpen());
+        view->SetTable(nullptr, TDisplayType());
     }
 
     void clipsTheLastVisibleRowAndScrollsItInWhenClicked()
@@ -326,20 +337,6 @@ private Q_SLOTS:
         QVERIFY(view->CellEdit().IsOpen());
         QCOMPARE(view->CellEdit().slot, 6);
         QTest::keyClick(view->Grid(), Qt::Key_End);
-    }
-
-    void emptyLastRowAsksForANewMessage()
-    {
-        TMessageTable small;
-        small.SetText(7, 0, "x");
-        show(QStringLiteral("Quon 3"));
-        view->SetTable(&small, type(QStringLiteral("Quon 3")));
-        view->RefreshLayout(small);
-        QSignalSpy spy(view.get(), &MessageView::NewMessageRequested);
-        click(1, 2);
-        QCOMPARE(spy.count(), 1);
-        QVERIFY(!view->CellEdit().IsOpen());
-        view->SetTable(nullptr, TDisplayType());
     }
 
     void printingDrawsWhiteOnBlackWithoutMarks()
