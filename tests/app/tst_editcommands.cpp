@@ -235,6 +235,26 @@ private Q_SLOTS:
         window->Actions()->blinkOn->trigger();
         QCOMPARE(window->Status()->PanelText(3), QString());
         QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
+
+        // A character chosen in the glyph editor comes in as a graphics character, and
+        // graphics end with it (glyphEditorNotifications).
+        ClickCell(view(), 1, rowOf(2));
+        QTest::keyClick(editor(), Qt::Key_End);
+        FontEditorEvents::Event chosen(FontEditorEvents::CharacterChosen, 'C');
+        QApplication::sendEvent(window.get(), &chosen);
+        QTest::keyClicks(editor(), QStringLiteral("x"));
+        QCOMPARE(window->Status()->PanelText(4), QString());
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv\x10" "C\x12x"));
+
+        // A save of the glyph editor rewrites the editable font file: the set is changed.
+        QVERIFY(!session().graphics.modified);
+        QFile font(session().graphics.fntPath);
+        QVERIFY(font.open(QIODevice::ReadWrite));
+        QVERIFY(font.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        font.close();
+        QCoreApplication::postEvent(window.get(), new FontEditorEvents::Event(FontEditorEvents::FontSaved));
+        QTRY_VERIFY(session().graphics.modified);
     }
 
     void clipboardKeepsAttributesAndUndoes()
@@ -331,27 +351,6 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setMimeData(damaged);
         press(Qt::Key_V);
         QCOMPARE(table().Count(), 2);
-    }
-
-    void glyphEditorNotifications()
-    {
-        ClickCell(view(), 1, rowOf(2));
-        QTest::keyClick(editor(), Qt::Key_End);
-        FontEditorEvents::Event chosen(FontEditorEvents::CharacterChosen, 'C');
-        QApplication::sendEvent(window.get(), &chosen);
-        QTest::keyClicks(editor(), QStringLiteral("x"));
-        QCOMPARE(window->Status()->PanelText(4), QString());
-        QTest::keyClick(editor(), Qt::Key_Escape);
-        QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv\x10" "C\x12x"));
-
-        // A save of the glyph editor rewrites the editable font file: the set is changed.
-        QVERIFY(!session().graphics.modified);
-        QFile font(session().graphics.fntPath);
-        QVERIFY(font.open(QIODevice::ReadWrite));
-        QVERIFY(font.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
-        font.close();
-        QCoreApplication::postEvent(window.get(), new FontEditorEvents::Event(FontEditorEvents::FontSaved));
-        QTRY_VERIFY(session().graphics.modified);
     }
 
     void switchesBetweenOperatingAndDiagnosticTexts()
