@@ -41,19 +41,22 @@ QStringList Entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+// Every write beyond 1 KiB fails as on a full disk (run in the child before the tool starts).
+void LimitFileSize()
+{
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1024, 1024};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
 // `tavolin-cli simulate` running in the background; the port is its first output line.
 struct Simulator
 {
-    explicit Simulator(const QStringList& args, const QString& shellPrefix = QString())
+    explicit Simulator(const QStringList& args, const std::function<void()>& inChild = {})
     {
-        if (shellPrefix.isEmpty()) {
-            process.start(CliPath(), QStringList{QStringLiteral("simulate")} + args);
-        } else {
-            QString command = shellPrefix + QStringLiteral(" exec '") + CliPath() + QStringLiteral("' simulate");
-            for (const QString& arg : args)
-                command += QStringLiteral(" '") + arg + QLatin1Char('\'');
-            process.start(QStringLiteral("bash"), {QStringLiteral("-c"), command});
-        }
+        if (inChild)
+            process.setChildProcessModifier(inChild);
+        process.start(CliPath(), QStringList{QStringLiteral("simulate")} + args);
         while (!process.canReadLine() && process.waitForReadyRead(10000)) {
         }
         port = QString::fromUtf8(process.readLine()).trimmed();
@@ -305,11 +308,7 @@ TEST(TransferCli, ReadbackOntoAFullDiskLeavesNothing)
     if (disk.Mounted())
         disk.WhileFull([&] { result = RunCli(args); });
     else
-        result = RunCli(args, {}, [] {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{1024, 1024};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        });
+        result = RunCli(args, {}, LimitFileSize);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.err.contains(QStringLiteral("Fehler bei Dateispeichern"))) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains(disk.Reason())) << result.err.toStdString();
@@ -355,8 +354,8 @@ TEST(SimulateCli, KeepsWhatWasDownloadedAndServesItForTheReadBack)
 TEST(SimulateCli, ReportsAStoreOnAFullDiskAndRefusesBadArguments)
 {
     QTemporaryDir dir;
-    // Every write beyond 1 KiB fails as on a full disk; the character set has 1568 bytes.
-    Simulator full({QStringLiteral("--store"), dir.path()}, QStringLiteral("trap '' XFSZ; ulimit -f 1;"));
+    // The character set has 1568 bytes.
+    Simulator full({QStringLiteral("--store"), dir.path()}, LimitFileSize);
     const CliResult down = RunCli(Download({QStringLiteral("--port"), full.port, QStringLiteral("--select"), QStringLiteral("2")}));
     ASSERT_EQ(down.exitCode, 0) << down.err.toStdString();
     EXPECT_EQ(full.Stop(SIGTERM), 1);
