@@ -218,17 +218,6 @@ TEST_F(TransferTest, WaitingForTheDisplayShowsTheAttempt)
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 2 von 60)...")));
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 3 von 60)...")));
     EXPECT_FALSE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 4 von 60)...")));
-
-    // A display that stops answering ends the run once the attempts are used up.
-    shy.silentAfter = 1;
-    shy.silentInfoRequests = -1;
-    display.SetBehaviour(shy);
-    TransferTiming timing = FastTiming();
-    timing.infoAttemptsPerItem = 3;
-    timing.infoByteMs = 50;
-    EXPECT_FALSE(Run(Download(Selection::All), timing));
-    EXPECT_EQ(error, NotConnected);
-    EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 3 von 3)...")));
 }
 
 TEST_F(TransferTest, MisbehavingDisplaysEndWithTheirMessage)
@@ -243,6 +232,7 @@ TEST_F(TransferTest, MisbehavingDisplaysEndWithTheirMessage)
     };
     const QList<Case> cases = {
         {"no answer", [](auto& b) { b.silentInfoRequests = -1; }, NotConnected, {}, 0},
+        {"silent after the first answer", [](auto& b) { b.silentAfter = 1; b.silentInfoRequests = -1; }, NotConnected, {}, 0},
         {"set refused", [](auto& b) { b.charSetAnswer = '1'; }, QStringLiteral("Fehler bei der Übertragung !"), {}, 0},
         {"set unanswered", [](auto& b) { b.charSetAnswer = 0; }, QStringLiteral("Fehler bei der Übertragung !"), {}, 0},
         {"flood", [](auto& b) { b.floodInfo = true; }, QStringLiteral("Buffer zur klein !!"), {}, 0},
@@ -281,8 +271,7 @@ TEST_F(TransferTest, MisbehavingDisplaysEndWithTheirMessage)
 }
 
 // In the middle of a text stream, where the flow check notices it: no success, and no
-// message besides the abort text. (An abort while waiting for the display ends the link's
-// wait at once, see SerialLinkTest; the tools and dialogs abort such runs too.)
+// message besides the abort text.
 TEST_F(TransferTest, AbortEndsTheRunAtOnceWithTheAbortText)
 {
     display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
