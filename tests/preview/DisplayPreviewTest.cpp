@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QPainter>
@@ -8,6 +7,7 @@
 #include "preview/DisplayFrame.h"
 #include "preview/DisplayPainter.h"
 #include "project/DisplayType.h"
+#include "support/TestHelpers.h"
 
 namespace {
 
@@ -149,9 +149,7 @@ TEST(CharSetGlyphsTest, TheGlyphsTheGeneratedFontIsBuiltFrom)
     pix[7 * ('A' - 32) + 3] = 0x15;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("test.pix"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pix) == pix.size());
-    file.close();
+    tavolin::test::WriteAll(path, pix);
     TCharSet set('G');
     EXPECT_EQ(CharSetGlyphs(set), QByteArray(1568, '\0')); // nothing imported yet
     ASSERT_TRUE(set.Import(path));

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # "tavolin-cli settings show/set/apply" on a copy of the demo project: values as the dialog
-# shows them, changes saved with the old file kept, and no change on bad input.
+# shows them, changes saved with the old file kept, and no change on bad input or a full disk.
 set -euo pipefail
 cli="$1/tavolin-cli"
 demo="$2/examples/Demo"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+cleanup() { mountpoint -q "$work/full" && umount "$work/full"; rm -rf "$work"; }
+trap cleanup EXIT
 run() { timeout 60 "$cli" "$@"; }
 status_of() { local s=0; run "$@" >/dev/null 2>"$work/err" || s=$?; echo "$s"; } # stderr in $work/err
 header_free() { grep -av $'^\r\\?.....\\*' "$1"; }
@@ -46,4 +47,20 @@ status=0
 run settings show "$work/p" >/dev/full 2>/dev/null || status=$?
 [ "$status" -eq 1 ]
 run settings --help | grep -q 'settings apply --type'
+
+# The disk fills up (a file size limit, then a really full file system): a failure, and the
+# project's text file stays as it was.
+fails_and_keeps() { # PROJECT (a copy of the demo)
+    [ "$(status_of settings set "$1" brightness=20%)" -eq 1 ] && [ -s "$work/err" ] && cmp "$demo/Sprache1.txt" "$1/Sprache1.txt"
+}
+cp -r "$demo" "$work/limited"
+(trap '' XFSZ; ulimit -f 1; fails_and_keeps "$work/limited")
+mkdir "$work/full"
+if mount -t tmpfs -o size=64k tmpfs "$work/full" 2>/dev/null; then
+    cp -r "$demo" "$work/full/p"
+    head -c 100000 /dev/zero >"$work/full/filler" 2>/dev/null || true
+    fails_and_keeps "$work/full/p"
+else
+    echo "no tmpfs here (not root?): only the file size limit was tried" >&2
+fi
 echo OK

@@ -26,6 +26,13 @@ SimulatedDisplay::Behaviour SimulatedDisplay::Paced(int bytesPerSecond)
     return behaviour;
 }
 
+SimulatedDisplay::Behaviour SimulatedDisplay::Silent()
+{
+    Behaviour behaviour;
+    behaviour.silentInfoRequests = -1;
+    return behaviour;
+}
+
 SimulatedDisplay::SimulatedDisplay() : TSimulatedDisplay(false)
 {
     Start();

@@ -42,6 +42,8 @@ public:
 
     // A display that takes and sends bytesPerSecond and otherwise behaves.
     static Behaviour Paced(int bytesPerSecond);
+    // A display that never answers the identification request.
+    static Behaviour Silent();
 
     SimulatedDisplay();
     ~SimulatedDisplay() override;

@@ -1,9 +1,12 @@
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "charset/CharSet.h"
+#include "charset/TempFile.h"
 #include "support/RecordingObserver.h"
 #include "support/SimulatedDisplay.h"
 #include "support/TestHelpers.h"
@@ -11,6 +14,7 @@
 #include "support/TextTestSupport.h"
 #include "texts/MessageTable.h"
 #include "texts/TextFile.h"
+#include "transfer/DisplayCompare.h"
 #include "transfer/SerialLink.h"
 #include "session/ProjectSession.h"
 #include "transfer/TransferRun.h"
@@ -60,6 +64,20 @@ protected:
         TransferJob job = project.Job(true);
         job.selection = selection;
         return job;
+    }
+
+    // Reads the display back into memory and compares it with the whole project; the
+    // transfer error or "".
+    QString Compare(DisplayComparison& result)
+    {
+        TransferJob job = Download(Selection::All);
+        job.port = display.PortName();
+        TDisplayCompare compare(job);
+        TTransferRun run(observer, FastTiming(300));
+        if (!run.Run(compare.ReadJob()))
+            return run.ErrorText();
+        result = compare.Result();
+        return {};
     }
 
     SimulatedDisplay display;
@@ -147,6 +165,13 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
         }
     }
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Systemeinstellungen werden geladen...")));
+
+    // A type without the identification query is sent everything without one.
+    display.ClearRecord();
+    TransferJob job = Download(Selection::All);
+    job.displayType.flags |= dtNoInfoQuery;
+    ASSERT_TRUE(Run(job));
+    EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1412)", "(14E0)", "(1407)", "(14E2)", "(1407)"}));
 }
 
 TEST_F(TransferTest, CtsTypeAsksNothingAndWaitsForTheLine)
@@ -183,15 +208,6 @@ TEST_F(TransferTest, CtsTypeAsksNothingAndWaitsForTheLine)
     EXPECT_EQ(observer.messages.last(), qMakePair(Caption, QStringLiteral("Timeout Fehler")));
 }
 
-TEST_F(TransferTest, TypeWithoutInfoQuerySendsNoIdentification)
-{
-    TransferJob job = Download(Selection::All);
-    job.displayType.flags |= dtNoInfoQuery;
-    ASSERT_TRUE(Run(job));
-    EXPECT_EQ(display.CountOf("(1418)"), 0);
-    EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1412)", "(14E0)", "(1407)", "(14E2)", "(1407)"}));
-}
-
 TEST_F(TransferTest, WaitingForTheDisplayShowsTheAttempt)
 {
     SimulatedDisplay::Behaviour shy;
@@ -202,17 +218,6 @@ TEST_F(TransferTest, WaitingForTheDisplayShowsTheAttempt)
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 2 von 60)...")));
     EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 3 von 60)...")));
     EXPECT_FALSE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 4 von 60)...")));
-
-    // A display that stops answering ends the run once the attempts are used up.
-    shy.silentAfter = 1;
-    shy.silentInfoRequests = -1;
-    display.SetBehaviour(shy);
-    TransferTiming timing = FastTiming();
-    timing.infoAttemptsPerItem = 3;
-    timing.infoByteMs = 50;
-    EXPECT_FALSE(Run(Download(Selection::All), timing));
-    EXPECT_EQ(error, NotConnected);
-    EXPECT_TRUE(observer.statuses.contains(QStringLiteral("Warte auf Anzeige (Versuch 3 von 3)...")));
 }
 
 TEST_F(TransferTest, MisbehavingDisplaysEndWithTheirMessage)
@@ -227,6 +232,7 @@ TEST_F(TransferTest, MisbehavingDisplaysEndWithTheirMessage)
     };
     const QList<Case> cases = {
         {"no answer", [](auto& b) { b.silentInfoRequests = -1; }, NotConnected, {}, 0},
+        {"silent after the first answer", [](auto& b) { b.silentAfter = 1; b.silentInfoRequests = -1; }, NotConnected, {}, 0},
         {"set refused", [](auto& b) { b.charSetAnswer = '1'; }, QStringLiteral("Fehler bei der Übertragung !"), {}, 0},
         {"set unanswered", [](auto& b) { b.charSetAnswer = 0; }, QStringLiteral("Fehler bei der Übertragung !"), {}, 0},
         {"flood", [](auto& b) { b.floodInfo = true; }, QStringLiteral("Buffer zur klein !!"), {}, 0},
@@ -264,33 +270,13 @@ TEST_F(TransferTest, MisbehavingDisplaysEndWithTheirMessage)
     }
 }
 
+// In the middle of a text stream, where the flow check notices it: no success, and no
+// message besides the abort text.
 TEST_F(TransferTest, AbortEndsTheRunAtOnceWithTheAbortText)
 {
-    // During the identification attempts against a silent display.
-    SimulatedDisplay::Behaviour silent;
-    silent.silentAfter = 1;
-    silent.silentInfoRequests = -1;
-    display.SetBehaviour(silent);
-    TransferTiming slow = FastTiming();
-    slow.infoRetryMs = 2000;
-    slow.infoByteMs = 3000;
-    TransferJob job = Download(Selection::All);
+    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
+    TransferJob job = Download(Selection::SystemSettings | Selection::Language1);
     job.port = display.PortName();
-    {
-        TTransferRun run(observer, slow);
-        QTimer::singleShot(400, [&] { run.Abort(); });
-        QElapsedTimer timer;
-        timer.start();
-        EXPECT_FALSE(run.Run(job));
-        EXPECT_EQ(run.ErrorText(), Aborted);
-        EXPECT_LT(timer.elapsed(), 1500);
-    }
-
-    // In the middle of a text stream, where the flow check notices it: no success either.
-    SimulatedDisplay paced;
-    paced.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
-    job.port = paced.PortName();
-    job.selection = Selection::SystemSettings | Selection::Language1;
     TransferTiming patient = FastTiming();
     patient.completionMs = 5000;
     TTransferRun run(observer, patient);
@@ -326,13 +312,6 @@ TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
     EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("read.pix"))),
               ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
     EXPECT_FALSE(copy.graphics.modified);
-
-    // A one-language display is asked for one language only.
-    display.ClearRecord();
-    ProjectSession single;
-    single.Create(QStringLiteral("unused"), QStringLiteral("Orbex 2"));
-    ASSERT_TRUE(Run(single.Job(false)));
-    EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)"}));
 }
 
 // A damaged character set costs only the glyphs: the texts are read, the user is told.
@@ -384,6 +363,7 @@ TEST_F(TransferTest, CharacterSetFileIsCheckedBeforeTheFirstByte)
     EXPECT_TRUE(Run(Download(Selection::CharSet)));
 }
 
+// A one-language display is asked for one language only.
 TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
 {
     display.SetTextFile("(14E0)", QByteArray("0    *Binaer\n\r     *\n\r1    Pumpe\n\r"));
@@ -396,7 +376,75 @@ TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
     timer.start();
     ASSERT_TRUE(Run(copy.Job(false), timing)) << error.toStdString();
     EXPECT_LT(timer.elapsed(), 2500);
+    EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)"}));
     ASSERT_EQ(copy.Table(0)->Count(), 2);
     EXPECT_EQ(copy.Table(0)->At(1).text[0], QByteArray("Pumpe"));
     EXPECT_EQ(copy.Table(0)->headerLines[0], QList<QByteArray>{"Binaer"});
+}
+
+TEST_F(TransferTest, CompareNamesExactlyWhatChangedSinceTheDownload)
+{
+    ASSERT_TRUE(Run(Download(Selection::All)));
+    // Reading back faster than the editor takes it would overrun its input queue.
+    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
+    DisplayComparison result;
+    ASSERT_EQ(Compare(result), QString());
+    EXPECT_TRUE(result.Equal()) << result.Report().toStdString();
+    EXPECT_EQ(result.tables.size(), 2);
+    EXPECT_TRUE(result.settingsCompared && result.charSetCompared);
+
+    TMessageTable& table = *project.Table(0);
+    const int changed = table.At(1).number;
+    const int removed = table.At(2).number;
+    const int added = table.NextFreeNumber(table.Count() - 1);
+    table.SetText(changed, 0, "Neu\rzweite Zeile");
+    table.DeleteAt(2);
+    table.SetText(added, 1, "Added");
+    QByteArray pix = display.CharSet();
+    pix[('A' - 32) * 7 + 3] = static_cast<char>(pix[('A' - 32) * 7 + 3] ^ 0x04);
+    display.SetCharSet(pix);
+
+    ASSERT_EQ(Compare(result), QString());
+    EXPECT_FALSE(result.Equal());
+    ASSERT_EQ(result.tables.size(), 2);
+    const TableDifference& first = result.tables[0];
+    ASSERT_EQ(first.Changed().size(), 1);
+    EXPECT_EQ(first.Changed()[0].number, changed);
+    EXPECT_EQ(first.Changed()[0].left, QByteArray("Neu\rzweite Zeile"));
+    EXPECT_EQ(first.OnlyRight(), QList<int>{removed});
+    EXPECT_TRUE(first.OnlyLeft().isEmpty());
+    const TableDifference& second = result.tables[1];
+    EXPECT_EQ(second.OnlyLeft(), QList<int>{added});
+    EXPECT_EQ(second.OnlyRight(), QList<int>{removed});
+    EXPECT_TRUE(second.Changed().isEmpty());
+    EXPECT_EQ(result.CharSetCodes(), QList<int>{'A'});
+    EXPECT_EQ(result.projectSettings, result.displaySettings);
+
+    const QString report = result.Report();
+    EXPECT_TRUE(report.contains(QStringLiteral("  Meldung %1 verschieden\n    Projekt: Neu\n             zweite Zeile\n")
+                                    .arg(changed)))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Zeichensatz: verschieden bei den Codes (hex) 41\n")));
+    EXPECT_TRUE(result.Json().contains("\"equal\": false"));
+}
+
+// A comparison that fails at the display keeps no scratch file and leaves the project as it was.
+TEST_F(TransferTest, CompareErrorLeavesNothingBehind)
+{
+    ASSERT_TRUE(Run(Download(Selection::All)));
+    const QString probe = MakeTempFileName(0);
+    const QDir scratch = QFileInfo(probe).dir();
+    QFile::remove(probe);
+    const QStringList before = scratch.entryList(QDir::Files);
+
+    SimulatedDisplay::Behaviour damaged = SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate);
+    damaged.wrongReadBackChecksum = true;
+    display.SetBehaviour(damaged);
+    DisplayComparison result;
+    EXPECT_EQ(Compare(result), QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen; die Anzeige kann nicht verglichen werden."));
+    display.SetBehaviour(SimulatedDisplay::Silent());
+    EXPECT_EQ(Compare(result), QStringLiteral("Anzeige nicht angeschloßen !"));
+
+    EXPECT_EQ(scratch.entryList(QDir::Files), before);
+    EXPECT_FALSE(project.NeedsSaving());
 }

@@ -1,8 +1,6 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QMap>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <fcntl.h>
@@ -17,7 +15,6 @@
 #include "support/SimulatedDisplay.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
-#include "support/TextTestSupport.h"
 #include "session/ProjectSession.h"
 #include "texts/MessageTable.h"
 #include "transfer/TransferRun.h"
@@ -207,73 +204,26 @@ TEST_F(NetworkLinkTest, NetworkFaultsEndWithTheirMessageAndLeaveTheProject)
     busy.xoffEvery = SimulatedDisplay::XoffEvery;
     TransferJob language1 = job;
     language1.selection = Selection::Language1;
-    for (const Ser2Net::Mode mode : {Ser2Net::Mode::Raw, Ser2Net::Mode::Rfc2217}) {
+    const std::pair<Ser2Net::Mode, int> stops[] = {
+        {Ser2Net::Mode::Raw, SIGTERM}, {Ser2Net::Mode::Rfc2217, SIGTERM}, {Ser2Net::Mode::Raw, SIGSTOP}};
+    for (const auto& [mode, signal] : stops) {
         SimulatedDisplay display; // each left mid-stream
         display.SetBehaviour(busy);
         Ser2Net server(display.PortName(), mode);
+        SCOPED_TRACE(server.Address().toStdString() + (signal == SIGSTOP ? " stopped" : " ended"));
         const auto pid = static_cast<pid_t>(server.Pid());
-        std::thread stop = Once(display, "(1407)", [pid] { ::kill(pid, SIGTERM); });
-        const Outcome closed = Transfer(language1, server.Address(), timing);
+        std::thread stop = Once(display, "(1407)", [pid, signal = signal] { ::kill(pid, signal); });
+        const Outcome outcome = Transfer(language1, server.Address(), timing);
         stop.join();
-        EXPECT_EQ(closed.error, S(portError + server.Address() + QStringLiteral(": Verbindung vom Server beendet")));
-        EXPECT_LT(closed.ms, 5000);
-    }
-    {
-        SimulatedDisplay display;
-        display.SetBehaviour(busy);
-        Ser2Net server(display.PortName(), Ser2Net::Mode::Raw);
-        const auto pid = static_cast<pid_t>(server.Pid());
-        std::thread halt = Once(display, "(1407)", [pid] { ::kill(pid, SIGSTOP); });
-        const Outcome stalled = Transfer(language1, server.Address(), timing);
-        halt.join();
-        ::kill(pid, SIGCONT);
-        EXPECT_FALSE(stalled.ok);
-        // Bytes the stopped server never takes are given up after their drain bound.
-        EXPECT_LT(stalled.ms, 10000) << stalled.error;
+        if (signal == SIGTERM) {
+            EXPECT_EQ(outcome.error, S(portError + server.Address() + QStringLiteral(": Verbindung vom Server beendet")));
+            EXPECT_LT(outcome.ms, 5000);
+        } else {
+            ::kill(pid, SIGCONT);
+            EXPECT_FALSE(outcome.ok);
+            // Bytes the stopped server never takes are given up after their drain bound.
+            EXPECT_LT(outcome.ms, 10000) << outcome.error;
+        }
     }
     EXPECT_EQ(Files(DemoProjectDir()), before);
-}
-
-TEST(MultiDownloadCli, EachDisplayEndsOnItsOwnAndCtrlCSaysWhichHadFinished)
-{
-    SimulatedDisplay good;
-    const QString refused = QStringLiteral("tcp://127.0.0.1:%1").arg(Ser2Net::FreePort());
-    const QString cli = ProgramDir() + QStringLiteral("/tavolin-cli");
-    const QStringList download = {QStringLiteral("download"), DemoProjectDir(), QStringLiteral("--select"), QStringLiteral("4")};
-
-    QProcess run;
-    run.start(cli, download + QStringList{QStringLiteral("--port"), good.PortName(), QStringLiteral("--port"), refused});
-    ASSERT_TRUE(run.waitForFinished(60000));
-    const QString out = QString::fromUtf8(run.readAllStandardOutput());
-    EXPECT_EQ(run.exitCode(), 1) << out.toStdString();
-    EXPECT_TRUE(out.contains(QRegularExpression(QRegularExpression::escape(refused)
-                                                + QStringLiteral(" +Fehler: Schnittstellen Fehler ! - .*Verbindung abgelehnt +0 "))))
-        << out.toStdString();
-    EXPECT_TRUE(out.contains(QRegularExpression(QRegularExpression::escape(good.PortName()) + QStringLiteral(" +fertig +[1-9]"))));
-    ProjectSession project;
-    project.Load(DemoProjectDir());
-    EXPECT_TRUE(good.TextFile("(14E0)")
-                == Format(*project.Table(0), 0, 1 | 2 | 4, project.project.displayType.lineLength).replace("\x1A", ""));
-
-    // Ctrl+C while one display is done and the other does not answer.
-    SimulatedDisplay silent;
-    SimulatedDisplay::Behaviour mute;
-    mute.silentInfoRequests = -1;
-    silent.SetBehaviour(mute);
-    good.ClearRecord();
-    QProcess interrupted;
-    interrupted.start(cli, download + QStringList{QStringLiteral("--port"), good.PortName(), QStringLiteral("--port"), silent.PortName()});
-    QByteArray err;
-    QElapsedTimer clock;
-    clock.start();
-    while (!err.contains(QByteArray(good.PortName().toUtf8() + ": fertig")) && clock.elapsed() < 60000) {
-        interrupted.waitForReadyRead(100);
-        err += interrupted.readAllStandardError();
-    }
-    ::kill(static_cast<pid_t>(interrupted.processId()), SIGINT);
-    ASSERT_TRUE(interrupted.waitForFinished(10000));
-    err += interrupted.readAllStandardError();
-    EXPECT_EQ(interrupted.exitCode(), 130);
-    EXPECT_TRUE(err.contains(QByteArray("Abgebrochen; fertig waren: " + good.PortName().toUtf8()))) << err.toStdString();
-    EXPECT_TRUE(interrupted.readAllStandardOutput().contains("abgebrochen"));
 }

@@ -41,7 +41,7 @@ TEST(SerialLink, PortThatCannotBeOpenedSaysWhichAndWhy)
     EXPECT_FALSE(link.IsOpen());
 }
 
-TEST_F(SerialLinkTest, ReadsAndTimesOutWithoutError)
+TEST_F(SerialLinkTest, ReadsAndTimesOutWithoutErrorAndEmptyTextKeepsTheInput)
 {
     QElapsedTimer timer;
     timer.start();
@@ -58,10 +58,8 @@ TEST_F(SerialLinkTest, ReadsAndTimesOutWithoutError)
         answer += static_cast<char>(c);
     EXPECT_EQ(answer, display.GetBehaviour().info);
     EXPECT_EQ(display.Commands(), QList<QByteArray>{"(1418)"});
-}
 
-TEST_F(SerialLinkTest, EmptyTextSendsNothingAndKeepsTheInput)
-{
+    // An empty text sends nothing and keeps the input.
     link.WriteText("(1418)");
     link.Delay(100);
     EXPECT_EQ(link.WriteText(QByteArray()), 0);

@@ -1,7 +1,8 @@
-#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
@@ -11,44 +12,22 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
-#include "charset/CharSet.h"
+#include "support/CliRunner.h"
 #include "support/FullDisk.h"
+#include "support/Ser2Net.h"
 #include "support/SimulatedDisplay.h"
 #include "support/TestHelpers.h"
-#include "support/TestPaths.h"
+#include "support/TextTestSupport.h"
 #include "session/ProjectSession.h"
+#include "texts/MessageTable.h"
 
 using namespace tavolin::test;
 
 namespace {
 
-QString Cli()
+QStringList Download(const QStringList& more)
 {
-    return ProgramDir() + QStringLiteral("/tavolin-cli");
-}
-
-struct Result
-{
-    int exitCode = -1;
-    QString err;
-    QString out;
-};
-
-// Runs the tool while this process keeps its event loop turning (the display answers
-// from its own thread either way).
-Result RunCli(const QStringList& args, const std::function<void(QProcess&)>& during = {},
-              const std::function<void()>& inChild = {})
-{
-    QProcess process;
-    if (inChild)
-        process.setChildProcessModifier(inChild);
-    process.start(Cli(), args);
-    EXPECT_TRUE(process.waitForStarted(5000));
-    if (during)
-        during(process);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
-            QString::fromUtf8(process.readAllStandardOutput())};
+    return QStringList{QStringLiteral("download"), DemoProjectDir()} + more;
 }
 
 QStringList Readback(const QString& target, const SimulatedDisplay& display)
@@ -62,46 +41,72 @@ QStringList Entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-} // namespace
-
-TEST(TransferCli, DownloadSendsTheSelectedItems)
+// Every write beyond 1 KiB fails as on a full disk (run in the child before the tool starts).
+void LimitFileSize()
 {
-    SimulatedDisplay display;
-    const Result result = RunCli({QStringLiteral("download"), DemoProjectDir(),
-                                  QStringLiteral("--port"), display.PortName(), QStringLiteral("--select"),
-                                  QStringLiteral("2")});
-    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    EXPECT_EQ(display.CountOf("(1412)"), 1);
-    EXPECT_EQ(display.CountOf("(1407)"), 0);
-    EXPECT_EQ(display.CharSet(), ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
-    EXPECT_TRUE(result.err.contains(QStringLiteral("Zeichensatz wird geladen...")));
-
-    EXPECT_EQ(result.out, QStringLiteral("Übertragung beendet: Zeichensatz.\n"));
-
-    // What reading the project leaves out is told before anything goes out.
-    QTemporaryDir copy;
-    for (const QString& name : QDir(DemoProjectDir()).entryList(QDir::Files))
-        QFile::copy(DemoProjectDir() + QLatin1Char('/') + name, copy.filePath(name));
-    const QString texts = copy.filePath(QStringLiteral("Sprache2.txt"));
-    WriteAll(texts, ReadAll(texts) + "1500 zu gross\n\r");
-    const Result bad = RunCli({QStringLiteral("download"), copy.path(),
-                               QStringLiteral("--port"), QStringLiteral("/dev/tavolin-no-port")});
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("Schnittstellen Fehler !\n/dev/tavolin-no-port: nicht vorhanden")));
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("Warnung: %1, Zeile ").arg(texts))) << bad.err.toStdString();
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("Die Meldungsnummer 1500 ist größer als 1023")));
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1024, 1024};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-// Language 1 brings the system settings; a selection that sends nothing for the type is
-// a usage error that says why, before the display is asked.
+// `tavolin-cli simulate` running in the background; the port is its first output line.
+struct Simulator
+{
+    explicit Simulator(const QStringList& args, const std::function<void()>& inChild = {})
+    {
+        if (inChild)
+            process.setChildProcessModifier(inChild);
+        process.start(CliPath(), QStringList{QStringLiteral("simulate")} + args);
+        while (!process.canReadLine() && process.waitForReadyRead(10000)) {
+        }
+        port = QString::fromUtf8(process.readLine()).trimmed();
+    }
+    // Ends it as a user does; its exit code.
+    int Stop(int signal)
+    {
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        EXPECT_TRUE(process.waitForFinished(10000));
+        err = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QProcess process;
+    QString port;
+    QString err;
+};
+
+} // namespace
+
+// Language 1 brings the system settings; the status goes to stderr, the end line says what
+// was sent. A selection that sends nothing for the type is a usage error that says why,
+// before the display is asked.
 TEST(TransferCli, SelectionIsCompletedAndNeverEmpty)
 {
     SimulatedDisplay display;
-    const QStringList download{QStringLiteral("download"), DemoProjectDir(), QStringLiteral("--port"), display.PortName()};
-    const Result one = RunCli(download + QStringList{QStringLiteral("--select"), QStringLiteral("4")});
-    EXPECT_EQ(one.exitCode, 0) << one.err.toStdString();
-    EXPECT_EQ(display.CountOf("(14E0)"), 1);
-    EXPECT_EQ(one.out, QStringLiteral("Übertragung beendet: Systemeinstellungen, Sprache 1.\n"));
+    const QStringList port{QStringLiteral("--port"), display.PortName()};
+    const struct
+    {
+        const char* select;
+        QByteArray command; // sent once, and "(1407)" as often as streams
+        int streams;
+        QString status;
+        QString out;
+    } sent[] = {
+        {"2", "(1412)", 0, QStringLiteral("Zeichensatz wird geladen..."), QStringLiteral("Übertragung beendet: Zeichensatz.\n")},
+        {"4", "(14E0)", 1, QStringLiteral("Sprache1 wird geladen..."),
+         QStringLiteral("Übertragung beendet: Systemeinstellungen, Sprache 1.\n")},
+    };
+    for (const auto& row : sent) {
+        SCOPED_TRACE(row.select);
+        display.ClearRecord();
+        const CliResult result = RunCli(Download(port + QStringList{QStringLiteral("--select"), QString::fromLatin1(row.select)}));
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_EQ(display.CountOf(row.command), 1);
+        EXPECT_EQ(display.CountOf("(1407)"), row.streams);
+        EXPECT_TRUE(result.err.contains(row.status)) << result.err.toStdString();
+        EXPECT_EQ(result.out, row.out);
+    }
+    EXPECT_EQ(display.CharSet(), ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
 
     QTemporaryDir dir;
     ProjectSession single;
@@ -110,17 +115,33 @@ TEST(TransferCli, SelectionIsCompletedAndNeverEmpty)
     single.Save();
     display.ClearRecord();
     const std::pair<QStringList, QString> refused[] = {
-        {download + QStringList{QStringLiteral("--select=0")}, QStringLiteral("Die Auswahl 0 überträgt beim Anzeigetyp \"Quon 1\" nichts.")},
-        {download + QStringList{QStringLiteral("--select=64")}, QStringLiteral("sie enthält keines der Bits")},
+        {Download(port + QStringList{QStringLiteral("--select=0")}), QStringLiteral("Die Auswahl 0 überträgt beim Anzeigetyp \"Quon 1\" nichts.")},
+        {Download(port + QStringList{QStringLiteral("--select=64")}), QStringLiteral("sie enthält keines der Bits")},
         {{QStringLiteral("download"), dir.path(), QStringLiteral("--select"), QStringLiteral("8")},
          QStringLiteral("Sprache 2 hat dieser Anzeigetyp nicht")},
     };
     for (const auto& [args, why] : refused) {
-        const Result result = RunCli(args);
+        const CliResult result = RunCli(args);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.err.contains(why)) << result.err.toStdString();
     }
     EXPECT_TRUE(display.Commands().isEmpty());
+}
+
+// What reading the project leaves out is told before anything goes out.
+TEST(TransferCli, WarningsComeFirstAndAPortThatIsNotThereSaysSo)
+{
+    QTemporaryDir copy;
+    for (const QString& name : QDir(DemoProjectDir()).entryList(QDir::Files))
+        QFile::copy(DemoProjectDir() + QLatin1Char('/') + name, copy.filePath(name));
+    const QString texts = copy.filePath(QStringLiteral("Sprache2.txt"));
+    WriteAll(texts, ReadAll(texts) + "1500 zu gross\n\r");
+    const CliResult bad = RunCli({QStringLiteral("download"), copy.path(), QStringLiteral("--port"),
+                                  QStringLiteral("/dev/tavolin-no-port")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Schnittstellen Fehler !\n/dev/tavolin-no-port: nicht vorhanden")));
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Warnung: %1, Zeile ").arg(texts))) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Die Meldungsnummer 1500 ist größer als 1023")));
 }
 
 TEST(TransferCli, ReadbackSavesANewProject)
@@ -134,7 +155,7 @@ TEST(TransferCli, ReadbackSavesANewProject)
 
     QTemporaryDir base;
     const QString target = base.filePath(QStringLiteral("Gelesen"));
-    const Result result = RunCli(Readback(target + QLatin1Char('/'), display));
+    const CliResult result = RunCli(Readback(target + QLatin1Char('/'), display));
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     // A new folder like any other: what the umask leaves, not private to its owner.
     const mode_t mask = ::umask(0);
@@ -150,12 +171,10 @@ TEST(TransferCli, ReadbackSavesANewProject)
     ASSERT_EQ(config.size(), 1536);
     EXPECT_EQ(QByteArray(config.constData() + 1024), QByteArray("default"));
     EXPECT_EQ(QByteArray(config.constData() + 1280), QByteArray("Quon 3"));
-    EXPECT_EQ(QDir(base.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("Gelesen")});
+    EXPECT_EQ(Entries(base.path()), QStringList{QStringLiteral("Gelesen")});
 
     // An existing project is never overwritten.
-    const Result again = RunCli({QStringLiteral("readback"), target, QStringLiteral("--type"),
-                                 QStringLiteral("Quon 3"), QStringLiteral("--port"), display.PortName()});
+    const CliResult again = RunCli(Readback(target, display));
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.contains(QStringLiteral("existiert bereits")));
 }
@@ -167,16 +186,14 @@ TEST(TransferCli, ReadbackTargetIsCheckedFirstAndNothingStays)
     SimulatedDisplay display;
     QTemporaryDir base;
     WriteAll(base.filePath(QStringLiteral("datei")), "x");
-    const Result blocked = RunCli(Readback(base.filePath(QStringLiteral("datei/neu/Gelesen")), display));
+    const CliResult blocked = RunCli(Readback(base.filePath(QStringLiteral("datei/neu/Gelesen")), display));
     EXPECT_EQ(blocked.exitCode, 1);
     EXPECT_TRUE(blocked.err.contains(base.filePath(QStringLiteral("datei/neu")) + QStringLiteral(": ein Teil des Pfads ist kein Ordner")))
         << blocked.err.toStdString();
     EXPECT_TRUE(display.Commands().isEmpty());
 
-    SimulatedDisplay::Behaviour silent;
-    silent.silentInfoRequests = -1;
-    display.SetBehaviour(silent);
-    const Result unanswered = RunCli(Readback(base.filePath(QStringLiteral("a/b/Gelesen")), display));
+    display.SetBehaviour(SimulatedDisplay::Silent());
+    const CliResult unanswered = RunCli(Readback(base.filePath(QStringLiteral("a/b/Gelesen")), display));
     EXPECT_EQ(unanswered.exitCode, 1);
     EXPECT_TRUE(unanswered.err.contains(QStringLiteral("Anzeige nicht angeschloßen !")));
     EXPECT_EQ(Entries(base.path()), QStringList{QStringLiteral("datei")});
@@ -186,10 +203,7 @@ TEST(TransferCli, ReadbackTargetIsCheckedFirstAndNothingStays)
 TEST(TransferCli, SignalsAbortAndLeaveNothingBehind)
 {
     SimulatedDisplay display;
-    SimulatedDisplay::Behaviour silent;
-    silent.silentInfoRequests = -1;
-    display.SetBehaviour(silent);
-
+    display.SetBehaviour(SimulatedDisplay::Silent());
     QTemporaryDir base;
     const QStringList commands[] = {
         Readback(base.filePath(QStringLiteral("Gelesen")), display),
@@ -198,7 +212,7 @@ TEST(TransferCli, SignalsAbortAndLeaveNothingBehind)
     for (const QStringList& args : commands) {
         for (const int signal : {SIGINT, SIGTERM}) {
             display.ClearRecord();
-            const Result result = RunCli(args, [&](QProcess& process) {
+            const CliResult result = RunCli(args, [&](QProcess& process) {
                 ASSERT_TRUE(display.WaitForCommands(1, 10000));
                 ::kill(static_cast<pid_t>(process.processId()), signal);
             });
@@ -213,9 +227,10 @@ TEST(TransferCli, SignalsAbortAndLeaveNothingBehind)
 // ends with the abort, and every display is back at its commands for the next download.
 TEST(TransferCli, AbortMidStreamLeavesEveryDisplayReady)
 {
+    const QStringList select{QStringLiteral("--select"), QStringLiteral("4")};
     for (const int count : {1, 2}) {
         std::vector<std::unique_ptr<SimulatedDisplay>> displays;
-        QStringList args{QStringLiteral("download"), DemoProjectDir(), QStringLiteral("--select"), QStringLiteral("4")};
+        QStringList args = Download(select);
         for (int i = 0; i < count; ++i) {
             displays.push_back(std::make_unique<SimulatedDisplay>());
             displays.back()->SetBehaviour(SimulatedDisplay::Paced(2000));
@@ -227,7 +242,7 @@ TEST(TransferCli, AbortMidStreamLeavesEveryDisplayReady)
                 return !items.isEmpty() && items.last().command == "(1407)" && items.last().data.size() > 100;
             });
         };
-        const Result aborted = RunCli(args, [&](QProcess& process) {
+        const CliResult aborted = RunCli(args, [&](QProcess& process) {
             for (int wait = 0; wait < 1000 && !streaming(); ++wait)
                 QThread::msleep(10);
             ASSERT_TRUE(streaming());
@@ -235,11 +250,48 @@ TEST(TransferCli, AbortMidStreamLeavesEveryDisplayReady)
         });
         EXPECT_EQ(aborted.exitCode, 130) << aborted.err.toStdString();
         for (const auto& display : displays) {
-            const Result again = RunCli({QStringLiteral("download"), DemoProjectDir(), QStringLiteral("--port"),
-                                         display->PortName(), QStringLiteral("--select"), QStringLiteral("4")});
+            const CliResult again = RunCli(Download(select + QStringList{QStringLiteral("--port"), display->PortName()}));
             EXPECT_EQ(again.exitCode, 0) << count << " ports: " << again.err.toStdString();
         }
     }
+}
+
+// Several ports: each display ends on its own, and Ctrl+C says which had finished.
+TEST(TransferCli, MultiDownloadEachDisplayEndsOnItsOwnAndCtrlCSaysWhichHadFinished)
+{
+    SimulatedDisplay good;
+    const QString refused = QStringLiteral("tcp://127.0.0.1:%1").arg(Ser2Net::FreePort());
+    const QStringList download = Download({QStringLiteral("--select"), QStringLiteral("4"), QStringLiteral("--port"), good.PortName()});
+
+    const CliResult run = RunCli(download + QStringList{QStringLiteral("--port"), refused});
+    EXPECT_EQ(run.exitCode, 1) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QRegularExpression(QRegularExpression::escape(refused)
+                                                    + QStringLiteral(" +Fehler: Schnittstellen Fehler ! - .*Verbindung abgelehnt +0 "))))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QRegularExpression(QRegularExpression::escape(good.PortName()) + QStringLiteral(" +fertig +[1-9]"))));
+    ProjectSession project;
+    project.Load(DemoProjectDir());
+    EXPECT_TRUE(good.TextFile("(14E0)")
+                == Format(*project.Table(0), 0, 1 | 2 | 4, project.project.displayType.lineLength).replace("\x1A", ""));
+
+    // Ctrl+C while one display is done and the other does not answer.
+    SimulatedDisplay silent;
+    silent.SetBehaviour(SimulatedDisplay::Silent());
+    good.ClearRecord();
+    QString err;
+    const CliResult interrupted = RunCli(download + QStringList{QStringLiteral("--port"), silent.PortName()}, [&](QProcess& process) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!err.contains(good.PortName() + QStringLiteral(": fertig")) && clock.elapsed() < 60000) {
+            process.waitForReadyRead(100);
+            err += QString::fromUtf8(process.readAllStandardError());
+        }
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    });
+    err += interrupted.err;
+    EXPECT_EQ(interrupted.exitCode, 130);
+    EXPECT_TRUE(err.contains(QStringLiteral("Abgebrochen; fertig waren: ") + good.PortName())) << err.toStdString();
+    EXPECT_TRUE(interrupted.out.contains(QStringLiteral("abgebrochen")));
 }
 
 // Saving the read-back project onto a full disk fails with file and reason, and leaves
@@ -251,18 +303,73 @@ TEST(TransferCli, ReadbackOntoAFullDiskLeavesNothing)
     display.SetTextFile("(14E0)", QByteArray("1    Pumpe 1\n\r").repeated(100));
     display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
     FullDisk disk;
-    Result result;
+    CliResult result;
     const QStringList args = Readback(disk.FilePath(QStringLiteral("Gelesen")), display);
     if (disk.Mounted())
         disk.WhileFull([&] { result = RunCli(args); });
     else
-        result = RunCli(args, {}, [] {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{1024, 1024};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        });
+        result = RunCli(args, {}, LimitFileSize);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.err.contains(QStringLiteral("Fehler bei Dateispeichern"))) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains(disk.Reason())) << result.err.toStdString();
     EXPECT_TRUE(Entries(disk.Path()).isEmpty()) << Entries(disk.Path()).join(' ').toStdString();
+}
+
+TEST(SimulateCli, KeepsWhatWasDownloadedAndServesItForTheReadBack)
+{
+    QTemporaryDir dir;
+    const QString store = dir.filePath(QStringLiteral("store"));
+    const QString link = dir.filePath(QStringLiteral("anzeige"));
+    Simulator first({QStringLiteral("--store"), store, QStringLiteral("--link"), link});
+    ASSERT_TRUE(first.port.startsWith(QStringLiteral("/dev/"))) << first.port.toStdString();
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), first.port);
+
+    const QStringList all{QStringLiteral("--select"), QStringLiteral("1023")};
+    const CliResult down = RunCli(Download(all + QStringList{QStringLiteral("--port"), link}));
+    ASSERT_EQ(down.exitCode, 0) << down.err.toStdString();
+    EXPECT_EQ(first.Stop(SIGTERM), 0) << first.err.toStdString();
+    EXPECT_TRUE(first.err.contains(QStringLiteral("(1412) Zeichensatz folgt")));
+    EXPECT_TRUE(first.err.contains(QStringLiteral("Textdatei empfangen: Betriebstexte Sprache 2")));
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    const QByteArray pix = ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix"));
+    EXPECT_EQ(ReadAll(store + QStringLiteral("/glyphs.pix")), pix);
+    EXPECT_EQ(QDir(store).entryList(QDir::Files),
+              (QStringList{QStringLiteral("E0.txt"), QStringLiteral("E2.txt"), QStringLiteral("glyphs.pix")}));
+
+    // A second display starts with what the first one held: it equals the project, which
+    // reads back every glyph and text.
+    Simulator second({QStringLiteral("--load"), store});
+    const CliResult compare = RunCli(QStringList{QStringLiteral("compare"), DemoProjectDir(), QStringLiteral("--port"), second.port} + all);
+    EXPECT_EQ(second.Stop(SIGINT), 0);
+    EXPECT_EQ(compare.exitCode, 0) << compare.err.toStdString();
+    EXPECT_TRUE(compare.out.endsWith(QStringLiteral("Projekt und Anzeige stimmen überein.\n")));
+
+    // A port that is not there: a transfer error, told apart from "different".
+    const CliResult missing = RunCli({QStringLiteral("compare"), DemoProjectDir(), QStringLiteral("--port"),
+                                      dir.filePath(QStringLiteral("fehlt"))});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Schnittstellen Fehler !")));
+}
+
+TEST(SimulateCli, ReportsAStoreOnAFullDiskAndRefusesBadArguments)
+{
+    QTemporaryDir dir;
+    // The character set has 1568 bytes.
+    Simulator full({QStringLiteral("--store"), dir.path()}, LimitFileSize);
+    const CliResult down = RunCli(Download({QStringLiteral("--port"), full.port, QStringLiteral("--select"), QStringLiteral("2")}));
+    ASSERT_EQ(down.exitCode, 0) << down.err.toStdString();
+    EXPECT_EQ(full.Stop(SIGTERM), 1);
+    EXPECT_TRUE(full.err.contains(QStringLiteral("Fehler bei Dateispeichern\n") + dir.filePath(QStringLiteral("glyphs.pix"))))
+        << full.err.toStdString();
+    EXPECT_TRUE(Entries(dir.path()).isEmpty());
+
+    const std::tuple<QStringList, int, QString> refused[] = {
+        {{QStringLiteral("--type"), QStringLiteral("Quon 99")}, 2, QStringLiteral("\"Quon 99\" ist unbekannt")},
+        {{QStringLiteral("--load"), dir.filePath(QStringLiteral("fehlt"))}, 1, QStringLiteral("Der Ordner existiert nicht.")},
+    };
+    for (const auto& [args, exitCode, why] : refused) {
+        const CliResult result = RunCli(QStringList{QStringLiteral("simulate")} + args);
+        EXPECT_EQ(result.exitCode, exitCode);
+        EXPECT_TRUE(result.err.contains(why)) << result.err.toStdString();
+    }
 }

@@ -1,11 +1,17 @@
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "charset/CharSet.h"
 #include "common/SettingsStore.h"
+#include "dialogs/Optionen.h"
+#include "support/Ser2Net.h"
 #include "support/SimulatedDisplay.h"
 #include "support/TestPaths.h"
 #include "support/TestSettings.h"
@@ -13,6 +19,7 @@
 #include "texts/MessageTable.h"
 #include "session/ProjectSession.h"
 #include "transfer/ui/Laden.h"
+#include "transfer/ui/MultiDownloadDialog.h"
 #include "transfer/ui/Uebertragen.h"
 
 using namespace tavolin::test;
@@ -42,10 +49,9 @@ private Q_SLOTS:
 
     void selectionShowsOnlyWhatTheTypeHas_data();
     void selectionShowsOnlyWhatTheTypeHas();
-    void language1AlwaysTakesTheSystemSettings();
     void nothingTickedCannotBeSent();
-    void abortEndsTheRunWithTheAbortText();
-    void closeIsRefusedWhileRunning();
+    void closeAndAbbruchEndTheRunWithTheAbortText();
+    void servesTheTypedPortsAndRemembersTheAddresses();
 
 private:
     LadenJob DemoJob(SimulatedDisplay& display);
@@ -94,28 +100,10 @@ void TransferDialogsTest::selectionShowsOnlyWhatTheTypeHas()
     QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Übertragen")), QStringLiteral("1"));
 }
 
-void TransferDialogsTest::language1AlwaysTakesTheSystemSettings()
-{
-    Uebertragen dialog;
-    dialog.SetDisplayType(Type("Quon 3"));
-    dialog.show();
-    QVERIFY(dialog.Box(2)->isChecked());
-    QTest::mouseClick(dialog.Box(0), Qt::LeftButton);
-    QVERIFY(dialog.Box(0)->isChecked());
-    QTest::mouseClick(dialog.Box(2), Qt::LeftButton); // "Sprache 1" off
-    QTest::mouseClick(dialog.Box(0), Qt::LeftButton); // settings off
-    QVERIFY(!dialog.Box(0)->isChecked());
-    QTest::mouseClick(dialog.Box(2), Qt::LeftButton); // "Sprache 1" on again
-    QVERIFY(dialog.Box(0)->isChecked());
-    dialog.accept();
-    QCOMPARE(dialog.SelectionMask() & 0x05, 0x05);
-}
-
 void TransferDialogsTest::nothingTickedCannotBeSent()
 {
     Uebertragen dialog;
     dialog.SetDisplayType(Type("Quon 3"));
-    int result = -1;
     QTimer::singleShot(0, &dialog, [&] {
         const auto close = qScopeGuard([&dialog] { dialog.reject(); });
         // Space on every ticked box, Shift+Tab to the one before, as a person unticks them
@@ -139,11 +127,14 @@ void TransferDialogsTest::nothingTickedCannotBeSent()
         QVERIFY(!dialog.OkButton()->isEnabled());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(dialog.isVisible());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // one ticked again
+        // Ticking "Sprache 1" again ticks the system settings, which then stay ticked.
+        QTest::mouseClick(dialog.Box(2), Qt::LeftButton);
+        QVERIFY(dialog.Box(0)->isChecked());
+        QTest::mouseClick(dialog.Box(0), Qt::LeftButton);
+        QVERIFY(dialog.Box(0)->isChecked());
         QVERIFY(dialog.OkButton()->isEnabled());
     });
-    result = dialog.exec();
-    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
 }
 
 LadenJob TransferDialogsTest::DemoJob(SimulatedDisplay& display)
@@ -159,52 +150,120 @@ LadenJob TransferDialogsTest::DemoJob(SimulatedDisplay& display)
     return job;
 }
 
-void TransferDialogsTest::abortEndsTheRunWithTheAbortText()
+// A download at line rate refuses to close while it runs (closing aborts it); a read-back
+// waiting for a silent display ends with "Abbruch". Either way the abort text is the result.
+void TransferDialogsTest::closeAndAbbruchEndTheRunWithTheAbortText()
 {
     SimulatedDisplay display;
     display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::LineRate));
-    Laden dialog;
-    dialog.SetTiming(FastTiming());
-    dialog.SetJob(DemoJob(display));
-    connect(&dialog, &Laden::runStarted, &dialog, [&] {
-        QTimer::singleShot(600, &dialog, [&] {
-            QVERIFY(dialog.IsRunning());
-            Screenshot(&dialog, QStringLiteral("laden-download"));
-            QTest::mouseClick(dialog.AbortButton(), Qt::LeftButton);
-        });
-    });
-    QElapsedTimer timer;
-    timer.start();
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(dialog.ErrorText(), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
-    QVERIFY(timer.elapsed() < 3000);
-}
-
-void TransferDialogsTest::closeIsRefusedWhileRunning()
-{
-    SimulatedDisplay display;
-    SimulatedDisplay::Behaviour silent;
-    silent.silentInfoRequests = -1;
-    display.SetBehaviour(silent);
     Laden dialog;
     TransferTiming slow = FastTiming();
     slow.infoByteMs = 5000;
     dialog.SetTiming(slow);
     LadenJob job = DemoJob(display);
-    job.download = false;
     dialog.SetJob(job);
     bool stillVisible = false;
-    connect(&dialog, &Laden::runStarted, &dialog, [&] {
-        QTimer::singleShot(200, &dialog, [&] {
-            Screenshot(&dialog, QStringLiteral("laden-waiting"));
+    const QMetaObject::Connection closing = connect(&dialog, &Laden::runStarted, &dialog, [&] {
+        QTimer::singleShot(600, &dialog, [&] {
+            QVERIFY(dialog.IsRunning());
+            Screenshot(&dialog, QStringLiteral("laden-download"));
             QVERIFY(!dialog.close());
             stillVisible = dialog.isVisible();
         });
     });
+    QElapsedTimer timer;
+    timer.start();
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(stillVisible);
+    QCOMPARE(dialog.ErrorText(), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
+    QVERIFY(timer.elapsed() < 3000);
+    disconnect(closing);
+
+    display.SetBehaviour(SimulatedDisplay::Silent());
+    job.download = false;
+    dialog.SetJob(job);
+    connect(&dialog, &Laden::runStarted, &dialog, [&] {
+        QTimer::singleShot(200, &dialog, [&] {
+            Screenshot(&dialog, QStringLiteral("laden-waiting"));
+            QTest::mouseClick(dialog.AbortButton(), Qt::LeftButton);
+        });
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Auslesen"));
     QCOMPARE(dialog.ErrorText(), QStringLiteral("Übertragung durch Anwender abgebrochen !"));
+}
+
+// Several displays at once (the former tst_multidownload). Typed list, "Übertragen", a row
+// per port with its own result; a name with a blank is one port and comes back whole next
+// time; the network address used is offered by the options dialog afterwards.
+void TransferDialogsTest::servesTheTypedPortsAndRemembersTheAddresses()
+{
+    // As earlier versions stored it: blank-separated.
+    SettingsStore::Write(SettingsStore::Key::DisplayList, QStringLiteral("/dev/alt Simulierte Anzeige"));
+    SimulatedDisplay good;
+    const QString refused = QStringLiteral("tcp://127.0.0.1:%1").arg(Ser2Net::FreePort());
+    project.Load(DemoProjectDir());
+    TransferJob job = project.Job(true);
+    job.selection = 4;
+
+    MultiDownloadDialog dialog;
+    dialog.SetTiming(FastTiming());
+    dialog.SetJob(job);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget(), dialog.PortList());
+    QCOMPARE(dialog.PortList()->toPlainText(), QStringLiteral("/dev/alt\nSimulierte Anzeige"));
+
+    QWidget* list = QApplication::focusWidget();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(list, good.PortName());
+    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClicks(list, QStringLiteral(" Simulierte Anzeige "));
+    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClicks(list, refused);
+    const QString typed = good.PortName() + QStringLiteral("\nSimulierte Anzeige\n") + refused;
+    QSignalSpy finished(&dialog, &MultiDownloadDialog::runFinished);
+    // Tab leads from the list to "Übertragen", Space presses it.
+    for (int i = 0; i < 4 && QApplication::focusWidget()->objectName() != QLatin1String("start"); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(dialog.IsRunning());
+    dialog.resize(dialog.minimumSizeHint()); // the result column narrower than an error
+    QVERIFY(finished.wait(30000));
+
+    QTableWidget* table = dialog.Table();
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(0, 0)->text(), good.PortName());
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("fertig"));
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("Simulierte Anzeige"));
+    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("fertig"));
+    QVERIFY(table->item(2, 2)->text().startsWith(QStringLiteral("Fehler: Schnittstellen Fehler ! - ")));
+    // The error is shown whole, wrapped in its row.
+    const QRect resultCell = table->visualItemRect(table->item(2, 2));
+    const QRect needed = table->fontMetrics().boundingRect(resultCell.adjusted(0, 0, -8, 0), Qt::TextWordWrap,
+                                                           table->item(2, 2)->text());
+    QVERIFY2(needed.height() <= resultCell.height(), qPrintable(table->item(2, 2)->text()));
+    QVERIFY(table->item(0, 3)->text().toInt() > 0);
+    QCOMPARE(dialog.SummaryLine()->text(), QStringLiteral("2 von 3 Anzeigen haben alles erhalten."));
+    QVERIFY(!dialog.AllSucceeded());
+    QCOMPARE(good.CountOf("(14E0)"), 1);
+    Screenshot(&dialog, QStringLiteral("multidownload"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(dialog.PortList()->toPlainText(), typed);
+    dialog.hide();
+
+    Optionen options;
+    options.show();
+    QApplication::setActiveWindow(&options);
+    QVERIFY(QTest::qWaitForWindowActive(&options));
+    QVERIFY(options.PortBox()->findText(refused) >= 0);
+    Screenshot(&options, QStringLiteral("optionen-netzwerk"));
 }
 
 QTEST_MAIN(TransferDialogsTest)
