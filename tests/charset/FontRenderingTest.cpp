@@ -1,4 +1,3 @@
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>

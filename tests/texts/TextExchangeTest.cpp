@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <random>
 
-#include "common/TavolinError.h"
 #include "support/TestHelpers.h"
 #include "support/TextTestSupport.h"
 #include "texts/MessageTable.h"

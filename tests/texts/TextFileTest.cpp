@@ -3,7 +3,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
-#include <memory>
 
 #include "common/AtomicFile.h"
 #include "support/FailDevice.h"
