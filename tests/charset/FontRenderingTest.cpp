@@ -88,7 +88,7 @@ TEST(FontRendering, FontHasTheCellOfTheDisplayAndFollowsAnExternalRewrite)
     {
         QFile font(set.fntPath);
         ASSERT_TRUE(font.open(QIODevice::ReadWrite));
-        font.setFileTime(set.fntDate.addMSecs(3), QFileDevice::FileModificationTime);
+        ASSERT_TRUE(font.setFileTime(set.fntDate.addMSecs(3), QFileDevice::FileModificationTime));
     }
     QList<int> changes;
     QObject receiver; // ends the connection before `changes` goes; the set still reports its release
