@@ -5,14 +5,10 @@
 TEST(DisplayCodeMap, ClosesThePairsIntoCycles)
 {
     const DisplayCodeMap& map = DisplayCodeMap::Instance();
-    EXPECT_EQ(map.ToWindows(0x84), 0xE4);
-    EXPECT_EQ(map.ToWindows(0xE4), 0xE6);
-    EXPECT_EQ(map.ToWindows(0xE6), 0xB5);
-    EXPECT_EQ(map.ToWindows(0xB5), 0x84);
-    EXPECT_EQ(map.ToDisplay(0x84), 0xB5);
-    EXPECT_EQ(map.ToWindows(0xF8), 0xB0);
-    EXPECT_EQ(map.ToWindows(0xB0), 0xF8);
-    EXPECT_EQ(map.ToWindows('A'), 'A');
+    const std::pair<int, int> toWindows[] = {{0x84, 0xE4}, {0xE4, 0xE6}, {0xE6, 0xB5}, {0xB5, 0x84},
+                                             {0xF8, 0xB0}, {0xB0, 0xF8}, {'A', 'A'}};
+    for (const auto& [display, windows] : toWindows)
+        EXPECT_EQ(map.ToWindows(static_cast<quint8>(display)), windows) << display;
     for (int d = 0; d < 256; ++d)
         EXPECT_EQ(map.ToDisplay(map.ToWindows(static_cast<quint8>(d))), d);
 }

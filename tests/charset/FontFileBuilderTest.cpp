@@ -77,7 +77,7 @@ TEST(FontFileBuilder, LayoutForAnElevenCharacterFace)
     }
 }
 
-TEST(FontFileBuilder, BuildingTwiceGivesIdenticalFiles)
+TEST(FontFileBuilder, BuildingTwiceGivesIdenticalFilesAndLongFacesStayWhole)
 {
     QTemporaryDir dir;
     const QString source = dir.filePath("_EG0001.TMP");
@@ -87,10 +87,8 @@ TEST(FontFileBuilder, BuildingTwiceGivesIdenticalFiles)
     EXPECT_EQ(tavolin::test::ReadAll(dir.filePath("a.fon")), tavolin::test::ReadAll(dir.filePath("b.fon")));
     EXPECT_THROW(BuildFontFile(dir.filePath("missing"), dir.filePath("c.fon")), TavolinError);
     EXPECT_THROW(BuildFontFile(source, dir.filePath("no/such/folder/c.fon")), TavolinError);
-}
 
-TEST(FontFileBuilder, LongFaceStaysWholeButIsReturnedCut)
-{
+    // A long face stays whole in the file but is returned cut.
     const QString longFace = QString(40, QLatin1Char('F'));
     QString face;
     const QByteArray fon = BuildFontFileData(SampleFont(longFace), "x", &face);

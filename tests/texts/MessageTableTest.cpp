@@ -30,7 +30,7 @@ TEST(MessageTable, SetTextKeepsTheSlotsSorted)
     EXPECT_EQ(table.At(0).layoutStale, 3);
 }
 
-TEST(MessageTable, RefusalsChangeNothing)
+TEST(MessageTable, RefusalsChangeNothingAndAFullTableHasNoFreeNumber)
 {
     TMessageTable table;
     EXPECT_FALSE(table.SetText(1024, 0, "x"));
@@ -42,57 +42,44 @@ TEST(MessageTable, RefusalsChangeNothing)
     for (int n = 0; n <= 1023; ++n)
         ASSERT_TRUE(table.SetText(n, 0, "x"));
     EXPECT_EQ(table.Count(), 1024);
-    table.modified[0] = false;
+    EXPECT_EQ(table.NextFreeNumber(0), -1);
+    EXPECT_EQ(table.NextFreeNumber(-1), -1);
     EXPECT_TRUE(table.SetText(1023, 0, "neu"));
     EXPECT_EQ(table.At(1023).text[0], QByteArray("neu"));
     table.DeleteAt(500);
+    EXPECT_EQ(table.NextFreeNumber(700), 500);
     EXPECT_TRUE(table.SetText(500, 1, "wieder"));
     EXPECT_EQ(table.IndexOf(500), 500);
     EXPECT_EQ(table.Count(), 1024);
 }
 
-TEST(MessageTable, DeleteAt)
+TEST(MessageTable, DeleteAtClosesTheGapAndIgnoresSlotsOutside)
 {
     TMessageTable table;
-    table.SetText(1, 0, "a");
-    table.DeleteAt(1);
-    table.DeleteAt(-1);
-    EXPECT_EQ(table.Count(), 1);
-    table.modified[0] = false;
-    table.DeleteAt(0);
-    EXPECT_EQ(table.Count(), 0);
-    EXPECT_FALSE(table.modified[0]);
-    EXPECT_EQ(table.messages[0], nullptr);
-
     for (int n : {2, 4, 6, 8})
         table.SetText(n, 0, "x");
+    table.modified[0] = false;
+    table.DeleteAt(4);
+    table.DeleteAt(-1);
+    EXPECT_EQ(table.Count(), 4);
     table.DeleteAt(1);
     EXPECT_EQ(Numbers(table), (QList<int>{2, 6, 8}));
     EXPECT_EQ(table.messages[3], nullptr);
+    EXPECT_FALSE(table.modified[0]);
 }
 
 TEST(NextFreeNumber, ProposesTheFirstGapAfterTheStartSlot)
 {
-    TMessageTable table;
-    EXPECT_EQ(table.NextFreeNumber(-1), 0);
-    for (int n : {3, 4, 7})
-        table.SetText(n, 0, "x");
-    EXPECT_EQ(table.NextFreeNumber(0), 5);
-    EXPECT_EQ(table.NextFreeNumber(2), 8);
-    EXPECT_EQ(table.NextFreeNumber(99), 8);
-
-    TMessageTable high;
-    for (int n : {1021, 1023})
-        high.SetText(n, 0, "x");
-    EXPECT_EQ(high.NextFreeNumber(1), 0);
-    high.SetText(0, 0, "x");
-    EXPECT_EQ(high.NextFreeNumber(2), 1);
-
-    TMessageTable full;
-    for (int n = 0; n <= 1023; ++n)
-        ASSERT_TRUE(full.SetText(n, 0, "x"));
-    EXPECT_EQ(full.NextFreeNumber(0), -1);
-    EXPECT_EQ(full.NextFreeNumber(-1), -1);
-    full.DeleteAt(600);
-    EXPECT_EQ(full.NextFreeNumber(700), 600);
+    const struct {
+        QList<int> numbers;
+        int startSlot, expected;
+    } cases[] = {
+        {{}, -1, 0}, {{3, 4, 7}, 0, 5}, {{3, 4, 7}, 2, 8}, {{3, 4, 7}, 99, 8}, {{1021, 1023}, 1, 0}, {{0, 1021, 1023}, 2, 1},
+    };
+    for (const auto& c : cases) {
+        TMessageTable table;
+        for (int n : c.numbers)
+            table.SetText(n, 0, "x");
+        EXPECT_EQ(table.NextFreeNumber(c.startSlot), c.expected) << c.numbers.size() << " numbers, from " << c.startSlot;
+    }
 }
