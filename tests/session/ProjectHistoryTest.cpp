@@ -21,9 +21,7 @@ protected:
     {
         SetProgramFolder(ProgramDir());
         const QString folder = dir.filePath(QStringLiteral("Demo"));
-        QDir().mkpath(folder);
-        for (const QString& name : QDir(DemoProjectDir()).entryList(QDir::Files))
-            WriteAll(folder + QLatin1Char('/') + name, ReadAll(DemoProjectDir() + QLatin1Char('/') + name));
+        CopyFiles(DemoProjectDir(), folder);
         TProjectState state = ProjectSession::ReadFolder(folder);
         state.displayType.flags |= dtDiagnosticTexts | dtSecondLanguage;
         session.Begin(state);

@@ -23,13 +23,6 @@ QMap<QString, QByteArray> Contents(const QString& folder)
     return files;
 }
 
-void CopyFolder(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        WriteAll(to + QLatin1Char('/') + name, ReadAll(from + QLatin1Char('/') + name));
-}
-
 } // namespace
 
 // The command line loads and writes with Load/SaveTo, the editor opens the folder's state
@@ -38,7 +31,7 @@ TEST(ProjectSession, CommandLineAndEditorSaveTheSameFolder)
 {
     QTemporaryDir dir;
     const QString editorCopy = dir.filePath(QStringLiteral("Editor"));
-    CopyFolder(DemoProjectDir(), editorCopy);
+    CopyFiles(DemoProjectDir(), editorCopy);
 
     ProjectSession editor;
     int changes = 0;
@@ -73,7 +66,7 @@ TEST(ProjectSession, EveryFailureNamesItsFile)
               QStringLiteral("Das Projekt \"%1\" existiert nicht.").arg(QDir::toNativeSeparators(missing)));
 
     const QString unknown = dir.filePath(QStringLiteral("Fremd"));
-    CopyFolder(DemoProjectDir(), unknown);
+    CopyFiles(DemoProjectDir(), unknown);
     QByteArray config = ReadAll(unknown + QStringLiteral("/tavolin.cfg"));
     config.replace(5 * 256, 6, QByteArray("Nix\0\0\0", 6));
     WriteAll(unknown + QStringLiteral("/tavolin.cfg"), config);
@@ -85,7 +78,7 @@ TEST(ProjectSession, EveryFailureNamesItsFile)
 
     // A text file that cannot be read leaves no half-open project behind.
     const QString unreadable = dir.filePath(QStringLiteral("Kaputt"));
-    CopyFolder(DemoProjectDir(), unreadable);
+    CopyFiles(DemoProjectDir(), unreadable);
     QFile::remove(unreadable + QStringLiteral("/Sprache2.txt"));
     QDir().mkdir(unreadable + QStringLiteral("/Sprache2.txt"));
     const QString readError = ErrorOf([&] { session.Load(unreadable); });
@@ -113,7 +106,7 @@ TEST(ProjectSession, ARefusedSaveTouchesNothing)
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("P"));
-    CopyFolder(DemoProjectDir(), folder);
+    CopyFiles(DemoProjectDir(), folder);
     ProjectSession session;
     session.Load(folder);
     session.Save();
@@ -148,13 +141,13 @@ TEST(ProjectSession, AProjectThatIsNotWholeIsNotTransferred)
 {
     QTemporaryDir dir;
     const QString shortConfig = dir.filePath(QStringLiteral("Kurz"));
-    CopyFolder(DemoProjectDir(), shortConfig);
+    CopyFiles(DemoProjectDir(), shortConfig);
     WriteAll(shortConfig + QStringLiteral("/tavolin.cfg"), ReadAll(shortConfig + QStringLiteral("/tavolin.cfg")).left(1535));
     const QString noPix = dir.filePath(QStringLiteral("OhnePix"));
-    CopyFolder(DemoProjectDir(), noPix);
+    CopyFiles(DemoProjectDir(), noPix);
     QFile::remove(noPix + QStringLiteral("/demo.pix"));
     const QString escape = dir.filePath(QStringLiteral("Ausbruch"));
-    CopyFolder(DemoProjectDir(), escape);
+    CopyFiles(DemoProjectDir(), escape);
     QByteArray config = ReadAll(escape + QStringLiteral("/tavolin.cfg"));
     config.replace(0, 14, QByteArray("../escape.txt\0", 14));
     WriteAll(escape + QStringLiteral("/tavolin.cfg"), config);
