@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <QSettings>
 #include <gtest/gtest.h>
 
