@@ -40,21 +40,6 @@ TEST_F(SettingsStoreTest, NamesValuesAndNoCaching)
     EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Startbild")), QString());
 }
 
-TEST_F(SettingsStoreTest, NumbersFromText)
-{
-    EXPECT_EQ(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), 1023);
-    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QStringLiteral("5"));
-    EXPECT_EQ(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), 5);
-    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QStringLiteral("fünf"));
-    EXPECT_THROW(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), TavolinError);
-
-    SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QStringLiteral("120px"));
-    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosX")), 120);
-    SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QStringLiteral("links"));
-    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosX")), 0);
-    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosY")), 0);
-}
-
 // Existing installations hold these names; a typed write lands there and is announced.
 TEST_F(SettingsStoreTest, TypedKeysUseTheStoredNamesAndAnnounceWrites)
 {
@@ -76,8 +61,13 @@ TEST_F(SettingsStoreTest, TypedKeysUseTheStoredNamesAndAnnounceWrites)
     EXPECT_TRUE(announced.isEmpty());
     QObject::disconnect(connection);
 
+    // Numbers from text: a leading number or 0, a whole number or an error, empty the default.
     EXPECT_EQ(SettingsStore::ReadLeadingInteger(SettingsStore::Key::FontEditorPosX), 7);
+    SettingsStore::Write(SettingsStore::Key::FontEditorPosY, QStringLiteral("links"));
+    EXPECT_EQ(SettingsStore::ReadLeadingInteger(SettingsStore::Key::FontEditorPosY), 0);
     EXPECT_THROW(SettingsStore::ReadInteger(SettingsStore::Key::Port), TavolinError);
+    SettingsStore::Write(SettingsStore::Key::TransferSelection, QStringLiteral("5"));
+    EXPECT_EQ(SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection), 5);
     SettingsStore::Write(SettingsStore::Key::TransferSelection, QString());
     SettingsStore::Write(SettingsStore::Key::StartScreen, QString());
     EXPECT_EQ(SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection), 1023);
