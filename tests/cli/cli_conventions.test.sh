@@ -2,24 +2,7 @@
 # Conventions every subcommand keeps: usage errors exit 2, "--opt=value" and "--" work, an
 # option given twice is refused, input shown in messages is escaped, numbers out of range
 # are reported as given, nothing but the program's own messages reaches stderr.
-set -euo pipefail
-cli="$1/tavolin-cli"
-demo="$2/examples/Demo"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-# Runs the tool and fails unless it exits with `code` and stderr holds each line of `expected`.
-expect() {
-    local code="$1" expected="$2"; shift 2
-    local status=0
-    timeout 60 ${as_user:-} "$cli" "$@" >"$work/out" 2>"$work/err" || status=$?
-    if [ "$status" -ne "$code" ]; then
-        echo "expected exit $code, got $status: $*" >&2; cat "$work/err" >&2; exit 1
-    fi
-    while IFS= read -r needle; do
-        grep -qF -- "$needle" "$work/err" || { echo "missing '$needle' for: $*" >&2; cat "$work/err" >&2; exit 1; }
-    done <<<"$expected"
-}
+source "$2/tests/support/CliScript.sh"
 
 # Usage errors of every command: unknown option, wrong number of names, unknown action.
 expect 2 'Unbekannte Angabe: --bogus' texts export "$demo/Sprache1.txt" --bogus
@@ -70,14 +53,14 @@ expect 1 "Der Projektordner existiert bereits: $work/p" readback "$work/p" --typ
 
 # Read errors give the system's reason in German; as root, another user meets a locked file.
 chmod 755 "$work" && chmod 000 "$work/p/Sprache2.txt"
-[ "$(id -u)" -ne 0 ] || as_user="setpriv --reuid=65534 --regid=65534 --clear-groups"
+[ "$(id -u)" -ne 0 ] || via="setpriv --reuid=65534 --regid=65534 --clear-groups"
 expect 1 "Sprache2.txt: keine Berechtigung" texts export "$work/p/Sprache2.txt"
 expect 1 'Sprache2.txt" kann nicht gelesen werden: keine Berechtigung' settings apply --type "Quon 3" --in "$work/p/Sprache2.txt"
-as_user=
+via=
 
 # "--opt=value" for every option and "--" before names that begin with "-".
 cp "$demo/Sprache1.txt" "$work/-in.txt"
-(cd "$work" && timeout 60 "$cli" texts normalize -- -in.txt -out.txt)
+(cd "$work" && run texts normalize -- -in.txt -out.txt)
 cmp "$demo/Sprache1.txt" "$work/-out.txt"
 env -u XDG_RUNTIME_DIR timeout 60 "$cli" font render "$demo/demo.pix" --text=AB --dot=3 --out="$work/ab.png" 2>"$work/err"
 head -c 4 "$work/ab.png" | grep -q PNG
@@ -86,9 +69,9 @@ head -c 4 "$work/ab.png" | grep -q PNG
 
 # A write error on standard output is a failure.
 status=0
-timeout 60 "$cli" texts export "$demo/Sprache1.txt" >/dev/full 2>"$work/err" || status=$?
+run texts export "$demo/Sprache1.txt" >/dev/full 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] && grep -q 'Standardausgabe kann nicht geschrieben werden: kein Platz mehr' "$work/err"
 status=0
-timeout 60 "$cli" rtf to-message <"$demo/Sprache1.txt" >/dev/full 2>"$work/err" || status=$?
+run rtf to-message <"$demo/Sprache1.txt" >/dev/full 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] && grep -q 'Standardausgabe' "$work/err"
 echo OK

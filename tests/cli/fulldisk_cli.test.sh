@@ -3,10 +3,7 @@
 # the file and the system's reason, the old file as it was, no temporary file left.
 # As root (CI) the disk is a 64 KiB tmpfs filled to the last block; otherwise each run
 # gets a 1 KiB file size limit with SIGXFSZ ignored.
-set -euo pipefail
-cli="$1/tavolin-cli"
-demo="$2/examples/Demo"
-work=$(mktemp -d)
+source "$2/tests/support/CliScript.sh"
 full="$work/full"
 mkdir "$full"
 mounted=0
@@ -25,19 +22,16 @@ for name in T.txt I.txt F.fnt P.pix N.fon M.txt R.png X.xlf; do printf '%s' "$ol
 if [ "$mounted" -eq 1 ]; then
     reason='kein Platz mehr auf dem Datenträger'
     dd if=/dev/zero of="$full/.filler" bs=4k 2>/dev/null || true
-    limited() { "$@"; }
 else
     reason='Datei zu groß für das Dateisystem'
     limited() { ( trap '' XFSZ; ulimit -f 1; exec "$@" ); }
+    via=limited
 fi
 
 check() {
     local file="$1"; shift
-    local status=0
-    limited timeout 60 "$cli" "$@" >/dev/null 2>"$work/err" || status=$?
-    [ "$status" -eq "${code:-1}" ] || { echo "expected exit ${code:-1}, got $status: $*" >&2; cat "$work/err" >&2; exit 1; }
-    grep -qF "$full/$file: $reason" "$work/err" || { echo "message lacks file and reason: $*" >&2; cat "$work/err" >&2; exit 1; }
-    [ "$(cat "$full/$file")" = "$old" ] || { echo "$file was changed by: $*" >&2; exit 1; }
+    expect "${code:-1}" "$full/$file: $reason" "$@"
+    [ "$(cat "$full/$file")" = "$old" ] || fail "$file was changed by: $*"
 }
 
 check T.txt texts normalize "$demo/Sprache1.txt" "$full/T.txt"
@@ -49,7 +43,7 @@ check P.pix font to-pix "$work/in.fnt" "$full/P.pix"
 check N.fon font to-fon "$work/in.fnt" "$full/N.fon"
 check R.png font render "$demo/demo.pix" --sheet --out "$full/R.png"
 check X.xlf translate export "$work/demo" -o "$full/X.xlf" --source-lang de --target-lang en
-[ ! -e "$work/demo/Uebersetzung.json" ] || { echo "a failed export changed the project's record" >&2; exit 1; }
+[ ! -e "$work/demo/Uebersetzung.json" ] || fail "a failed export changed the project's record"
 rm -f "$full/.filler"
-[ "$(ls -A "$full" | tr '\n' ' ')" = "F.fnt I.txt M.txt N.fon P.pix R.png T.txt X.xlf " ] || { echo "left behind:" >&2; ls -A "$full" >&2; exit 1; }
+[ "$(ls -A "$full" | tr '\n' ' ')" = "F.fnt I.txt M.txt N.fon P.pix R.png T.txt X.xlf " ] || fail "left behind: $(ls -A "$full")"
 echo OK

@@ -2,14 +2,9 @@
 # Projects under git: the .gitattributes and git config lines the README gives, a merge of
 # two branches through "texts merge" as the merge driver, git diff through the textconv
 # commands, and "tavolin-cli diff" with its exit codes.
-set -euo pipefail
-bin="$1"
-demo="$2/examples/Demo"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$2/tests/support/CliScript.sh"
 : >"$work/gitconfig"
 export PATH="$bin:$PATH" GIT_CONFIG_GLOBAL="$work/gitconfig" GIT_CONFIG_NOSYSTEM=1
-fail() { echo "$*" >&2; exit 1; }
 
 # Changes one message (or header line) of a display text file: its export line replaced by sed.
 edit() {
@@ -88,23 +83,18 @@ cd "$work"
 cp -r "$demo" same
 tavolin-cli diff "$demo" same >out || fail "diff of equal projects: exit $?"
 [ ! -s out ] || fail "diff of equal projects printed something"
-status=0
-tavolin-cli diff "$demo" "$repo" >out || status=$?
-[ "$status" -eq 1 ] || fail "diff of different projects: exit $status"
+expect 1 '' diff "$demo" "$repo"
 for expected in 'Helligkeit: 80% → 50%' 'Meldung 2 geändert:' '    neu: Handbetrieb theirs' \
                 'Meldung 900 neu:' 'Code 41 (hex)   alt     neu'; do
-    grep -qF "$expected" out || { cat out; fail "diff lacks $expected"; }
+    grep -qF "$expected" "$work/out" || { cat "$work/out"; fail "diff lacks $expected"; }
 done
-status=0
-tavolin-cli diff "$demo" "$repo" --json >out || status=$?
-[ "$status" -eq 1 ] || fail "diff --json: exit $status"
-grep -q '"key": "brightness"' out && grep -q '"code": 65' out && grep -q '"number": 900' out || fail "diff --json"
+expect 1 '' diff "$demo" "$repo" --json
+grep -q '"key": "brightness"' "$work/out" && grep -q '"code": 65' "$work/out" && grep -q '"number": 900' "$work/out" \
+    || fail "diff --json"
 for args in "$demo" "$demo $work/missing" "$demo same --unknown"; do
-    status=0
     # shellcheck disable=SC2086
-    tavolin-cli diff $args >/dev/null 2>err || status=$?
-    [ "$status" -eq 2 ] || fail "diff $args: exit $status"
-    [ -s err ] || fail "diff $args: no message"
+    expect 2 '' diff $args
+    [ -s "$work/err" ] || fail "diff $args: no message"
 done
 
 # A merge whose result does not fit the display's 60,000 bytes is refused; OURS stays.
@@ -113,12 +103,7 @@ line=$(printf 'x%.0s' $(seq 100))
 for n in $(seq 0 511); do printf '%-5s%s\n\r' "$n" "$line"; done >ours.txt
 for n in $(seq 512 1023); do printf '%-5s%s\n\r' "$n" "$line"; done >theirs.txt
 cp ours.txt ours.before
-status=0
-tavolin-cli texts merge base.txt ours.txt theirs.txt 2>err || status=$?
-[ "$status" -eq 2 ] || fail "oversized merge: exit $status"
-grep -q 'Fehler bei Dateispeichern' err || { cat err; fail "oversized merge: message"; }
+expect 2 'Fehler bei Dateispeichern' texts merge base.txt ours.txt theirs.txt
 cmp ours.txt ours.before || fail "oversized merge changed OURS"
-status=0
-tavolin-cli texts merge base.txt ours.txt 2>err || status=$?
-[ "$status" -eq 2 ] || fail "merge with two files: exit $status"
+expect 2 '' texts merge base.txt ours.txt
 echo ok

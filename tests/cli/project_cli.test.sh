@@ -1,12 +1,6 @@
 #!/usr/bin/env bash
 # Whole runs of "tavolin-cli project info" on the demo project and on broken folders.
-set -euo pipefail
-cli="$1/tavolin-cli"
-demo="$2/examples/Demo"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-run() { timeout 60 "$cli" "$@"; }
+source "$2/tests/support/CliScript.sh"
 
 run project info "$demo" >"$work/info"
 grep -Eq 'displayTypeName: +Quon 1$' "$work/info"
@@ -26,9 +20,7 @@ grep -q '"number": 162' "$work/info.json"
 
 # Broken configurations: unknown display type, garbage, text file that is a folder.
 mkdir "$work/p"
-# A record of six 256-byte fields.
-field() { printf '%s' "$1" >"$work/field"; truncate -s 256 "$work/field"; cat "$work/field"; }
-{ field Sprache1.txt; field Sprache2.txt; field D1; field D2; field ''; field 'Quon 9'; } >"$work/p/tavolin.cfg"
+config "$work/p/tavolin.cfg" Sprache1.txt Sprache2.txt D1 D2 '' 'Quon 9'
 [ "$(stat -c %s "$work/p/tavolin.cfg")" -eq 1536 ]
 run project info "$work/p" | grep -q 'unbekannter Anzeigetyp'
 run project info "$work/p" --json | grep -q '"displayType": null'
@@ -36,46 +28,35 @@ mkdir "$work/g"
 head -c 5000 /dev/urandom >"$work/g/tavolin.cfg"
 status=0
 run project info "$work/g" >/dev/null 2>&1 || status=$?
-[ "$status" -le 1 ] || { echo "garbage cfg: exit $status" >&2; exit 1; }
+[ "$status" -le 1 ] || fail "garbage cfg: exit $status"
 
 cp "$demo/tavolin.cfg" "$work/p/tavolin.cfg"
 mkdir "$work/p/Sprache1.txt"
-status=0
-run project info "$work/p" >"$work/out" 2>"$work/err" || status=$?
-[ "$status" -eq 1 ]
+expect 1 '' project info "$work/p"
 grep -q 'Fehler bei Datenlesen' "$work/out"
 grep -q 'Sprache2.txt (fehlt)' "$work/out"
 
 # A pipe where a file should be must not make the program wait forever.
 rm -rf "$work/p/Sprache1.txt"
 mkfifo "$work/p/Sprache1.txt"
-status=0
-run project info "$work/p" >"$work/out" 2>&1 || status=$?
-[ "$status" -eq 1 ] && grep -q 'keine gewöhnliche Datei' "$work/out"
+expect 1 '' project info "$work/p"
+grep -q 'keine gewöhnliche Datei' "$work/out"
 # A configuration that is there but cannot be read is an error, not a missing file; a
 # short one is read with a warning naming what came from the defaults.
 mkdir "$work/q" && mkfifo "$work/q/tavolin.cfg"
-status=0
-run project info "$work/q" >/dev/null 2>"$work/err" || status=$?
-[ "$status" -eq 1 ] && grep -q "$work/q/tavolin.cfg: Das ist keine gewöhnliche Datei" "$work/err"
+expect 1 "$work/q/tavolin.cfg: Das ist keine gewöhnliche Datei" project info "$work/q"
 rm "$work/q/tavolin.cfg" && mkdir "$work/q/tavolin.cfg"
-status=0
-run project info "$work/q" >/dev/null 2>"$work/err" || status=$?
-[ "$status" -eq 1 ] && grep -q 'tavolin.cfg: Das ist ein Ordner' "$work/err"
+expect 1 'tavolin.cfg: Das ist ein Ordner' project info "$work/q"
 rmdir "$work/q/tavolin.cfg" && printf ABC >"$work/q/tavolin.cfg"
 run project info "$work/q" >"$work/out" 2>"$work/err"
 grep -q "^Warnung: $work/q/tavolin.cfg: Die Datei ist mit 3 Bytes kürzer" "$work/err"
 grep -q 'Betriebstexte Sprache 1 „Sprache1.txt“' "$work/err"
 grep -Eq 'language1File: +Sprache1.txt$' "$work/out"
 [ "$(cat "$work/q/tavolin.cfg")" = ABC ]
-{ field Sprache1.txt; field Sprache2.txt; field D1; field D2; field ''; field ''; } >"$work/q/tavolin.cfg"
+config "$work/q/tavolin.cfg" Sprache1.txt Sprache2.txt D1 D2 '' ''
 run project info "$work/q" | grep -q 'Anzeigetyp: "" – unbekannter Anzeigetyp'
 
-for bad in "$work/fehlt" "$demo/Sprache1.txt"; do
-    status=0
-    run project info "$bad" 2>"$work/err" >/dev/null || status=$?
-    [ "$status" -eq 1 ] || { echo "exit $status for $bad" >&2; exit 1; }
-    grep -Eq 'gibt es nicht|kein Ordner' "$work/err"
-done
+expect 1 'gibt es nicht' project info "$work/fehlt"
+expect 1 'kein Ordner' project info "$demo/Sprache1.txt"
 run project info --help | grep -q 'tavolin-cli project info'
 echo OK

@@ -2,23 +2,8 @@
 # The one way a project is written, from the command line: one writer at a time, nothing
 # read is dropped, devices and pipes are written through, and a project that is not whole
 # is not transferred.
-set -euo pipefail
-cli="$1/tavolin-cli"
-demo="$2/examples/Demo"
-work=$(mktemp -d)
+source "$2/tests/support/CliScript.sh"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-run() { timeout 60 "$cli" "$@"; }
-fails() { # CODE TEXT COMMAND...: the command ends with CODE and its message holds TEXT
-    local code="$1" text="$2" status=0
-    shift 2
-    run "$@" >"$work/out" 2>"$work/err" || status=$?
-    if [ "$status" -ne "$code" ] || ! grep -qF -- "$text" "$work/err"; then
-        echo "expected $code and \"$text\" from: $* (got $status)" >&2
-        cat "$work/err" >&2
-        exit 1
-    fi
-}
-project() { rm -rf "$work/$1"; cp -r "$demo" "$work/$1"; }
 
 # Two writers at once: both changes arrive, or the second is told the project is open.
 project p
@@ -35,7 +20,7 @@ for round in $(seq 20); do
     for pair in "$s1 e1 Helligkeit: $bright" "$s2 e2 Meldetextauswahl: $shown"; do
         read -r status err expected <<<"$pair"
         if [ "$status" -eq 0 ]; then
-            grep -qF "$expected" "$work/show" || { echo "round $round lost \"$expected\"" >&2; exit 1; }
+            grep -qF "$expected" "$work/show" || fail "round $round lost \"$expected\""
         else
             [ "$status" -eq 1 ] && grep -q "ist in Tavolin auf .* (Prozess [0-9]*) geöffnet" "$work/$err" \
                 || { echo "round $round: exit $status" >&2; cat "$work/$err" >&2; exit 1; }
@@ -52,9 +37,9 @@ run settings set "$work/p" brightness=50%
 run texts export "$demo/Sprache1.txt" >"$work/in.json"
 "$1/tavolin" "$work/p" 2>/dev/null & editor=$!
 for _ in $(seq 100); do [ -e "$work/p/.tavolin.lock" ] && break; sleep 0.2; done
-fails 1 "Das Projekt \"$work/p\" ist in Tavolin auf $(hostname) (Prozess $editor) geöffnet." \
+expect 1 "Das Projekt \"$work/p\" ist in Tavolin auf $(hostname) (Prozess $editor) geöffnet." \
     settings set "$work/p" brightness=20%
-fails 1 "(Prozess $editor)" texts import "$work/in.json" "$work/p/Sprache1.txt"
+expect 1 "(Prozess $editor)" texts import "$work/in.json" "$work/p/Sprache1.txt"
 run settings show "$work/p" | grep -q 'Helligkeit: 50%'
 run print "$work/p" --language 1 --pdf "$work/p.pdf" >/dev/null
 kill -KILL "$editor"
@@ -67,7 +52,7 @@ run settings show "$work/p" | grep -q 'Helligkeit: 20%'
 project d
 printf '1    eins\n\r2000 hoch\n\r2    zwei\0 danach\n\r' >"$work/d/Sprache1.txt"
 cp "$work/d/Sprache1.txt" "$work/d.orig"
-fails 1 'nicht überschrieben' settings set "$work/d" brightness=50%
+expect 1 'nicht überschrieben' settings set "$work/d" brightness=50%
 grep -q 'Zeile 2: Die Meldungsnummer 2000' "$work/err"
 grep -q 'Zeile 3: Ein Nullbyte' "$work/err"
 cmp "$work/d.orig" "$work/d/Sprache1.txt"
@@ -97,16 +82,16 @@ run texts normalize "$demo/Sprache1.txt" "$work/link.txt"
 # What is not whole is not sent, naming the file; a port named twice is refused.
 project nopix
 rm "$work/nopix/demo.pix"
-fails 1 "$work/nopix/demo.pix" download "$work/nopix" --port tcp://127.0.0.1:9 --select 2
+expect 1 "$work/nopix/demo.pix" download "$work/nopix" --port tcp://127.0.0.1:9 --select 2
 project short
 head -c 1535 "$demo/tavolin.cfg" >"$work/short/tavolin.cfg"
-fails 1 "$work/short/tavolin.cfg" download "$work/short" --port tcp://127.0.0.1:9 --select 5
-fails 2 "$work/short/tavolin.cfg" compare "$work/short" --port tcp://127.0.0.1:9
+expect 1 "$work/short/tavolin.cfg" download "$work/short" --port tcp://127.0.0.1:9 --select 5
+expect 2 "$work/short/tavolin.cfg" compare "$work/short" --port tcp://127.0.0.1:9
 touch "$work/anzeige-echt"
 ln -s anzeige-echt "$work/anzeige"
-fails 2 'doppelt angegeben' download "$demo" --port "$work/anzeige" --port "$work/anzeige-echt" --select 5
-fails 2 'doppelt angegeben' download "$demo" --port tcp://Server:4001 --port rfc2217://server:4001 --select 5
+expect 2 'doppelt angegeben' download "$demo" --port "$work/anzeige" --port "$work/anzeige-echt" --select 5
+expect 2 'doppelt angegeben' download "$demo" --port tcp://Server:4001 --port rfc2217://server:4001 --select 5
 project escape
 printf '../escape.txt\0' | dd of="$work/escape/tavolin.cfg" conv=notrunc status=none
-fails 1 'Der Dateiname "../escape.txt" in tavolin.cfg' settings set "$work/escape" brightness=50%
+expect 1 'Der Dateiname "../escape.txt" in tavolin.cfg' settings set "$work/escape" brightness=50%
 echo OK

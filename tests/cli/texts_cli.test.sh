@@ -1,24 +1,7 @@
 #!/usr/bin/env bash
 # Whole runs of "tavolin-cli texts": the demo files through normalize, export and import,
 # and every kind of bad input ending in a German message and exit code 1, never a crash.
-set -euo pipefail
-cli="$1/tavolin-cli"
-demo="$2/examples/Demo"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-run() { timeout 60 "$cli" "$@"; }
-
-# Fails when the command succeeds, crashes or hangs, or stderr lacks the expected text.
-expect_error() {
-    local expected="$1"; shift
-    local status=0
-    run "$@" >"$work/out" 2>"$work/err" || status=$?
-    if [ "$status" -ne 1 ]; then
-        echo "expected exit 1, got $status: $*" >&2; cat "$work/err" >&2; exit 1
-    fi
-    grep -q -- "$expected" "$work/err" || { echo "missing '$expected' for: $*" >&2; cat "$work/err" >&2; exit 1; }
-}
+source "$2/tests/support/CliScript.sh"
 
 # The demo files are exactly what saving writes, and survive JSON and CSV unchanged.
 for f in Sprache1 Sprache2; do
@@ -52,7 +35,7 @@ run texts export "$work/empty.txt" | grep -q '"messages": \[\]'
 head -c 50000 /dev/urandom >"$work/garbage.bin"
 status=0
 run texts normalize "$work/garbage.bin" "$work/garbage.out" 2>"$work/err" || status=$?
-[ "$status" -le 1 ] || { echo "garbage: exit $status" >&2; exit 1; }
+[ "$status" -le 1 ] || fail "garbage: exit $status"
 [ "$status" -eq 0 ] || grep -q 'Fehler bei Dateispeichern' "$work/err"
 run texts export "$work/garbage.bin" >/dev/null
 head -c 10485760 /dev/zero | tr '\0' 'A' >"$work/big.txt"
@@ -65,7 +48,7 @@ printf '1    eins\n\r2    zwei\0 danach\n\r' >"$work/nul.txt"
 cp "$work/nul.txt" "$work/nul.orig"
 run texts normalize "$work/nul.txt" "$work/nul.out" 2>"$work/err"
 grep -q "^Warnung: $work/nul.txt, Zeile 2: Ein Nullbyte" "$work/err"
-expect_error 'nicht überschrieben' texts normalize "$work/nul.txt" "$work/nul.txt"
+expect 1 'nicht überschrieben' texts normalize "$work/nul.txt" "$work/nul.txt"
 cmp "$work/nul.orig" "$work/nul.txt"
 run texts normalize "$work/nul.txt" "$work/nul.txt" --force 2>/dev/null
 cmp "$work/nul.out" "$work/nul.txt"
@@ -74,22 +57,22 @@ run texts export "$work/nul.orig" 2>&1 >/dev/null | grep -q 'Zeile 2: Ein Nullby
 # begin with "*".
 for input in '' '\xef\xbb\xbf' '\n\r\n'; do
     printf "$input" >"$work/leer.csv"
-    expect_error 'keine Meldung und keine Kopfzeile' texts import "$work/leer.csv" "$work/nul.out"
+    expect 1 'keine Meldung und keine Kopfzeile' texts import "$work/leer.csv" "$work/nul.out"
 done
 echo '{"messages": []}' >"$work/leer.json"
-expect_error 'keine Meldung und keine Kopfzeile' texts import "$work/leer.json" "$work/nul.out"
+expect 1 'keine Meldung und keine Kopfzeile' texts import "$work/leer.json" "$work/nul.out"
 printf '0,*** Alarm ***\n' >"$work/stern.csv"
-expect_error 'Meldung 0 darf nicht mit "\*" beginnen' texts import "$work/stern.csv" "$work/nul.out"
+expect 1 'Meldung 0 darf nicht mit "*" beginnen' texts import "$work/stern.csv" "$work/nul.out"
 cmp "$work/nul.out" "$work/nul.txt"
 
 # Refused input: missing file, folder, bad arguments, broken or hostile imports.
-expect_error 'gibt es nicht' texts normalize "$work/fehlt.txt" "$work/x.txt"
-expect_error 'keine Datei' texts normalize "$work" "$work/x.txt"
-expect_error 'Dateispeichern' texts normalize "$demo/Sprache1.txt" "$work"
-expect_error 'gibt es nicht' texts import "$work/fehlt.json" "$work/x.txt"
+expect 1 'gibt es nicht' texts normalize "$work/fehlt.txt" "$work/x.txt"
+expect 1 'keine Datei' texts normalize "$work" "$work/x.txt"
+expect 1 'Dateispeichern' texts normalize "$demo/Sprache1.txt" "$work"
+expect 1 'gibt es nicht' texts import "$work/fehlt.json" "$work/x.txt"
 # Broken imports (the kinds of breakage are the core tests' business) write nothing.
-expect_error 'Kein gültiges JSON' texts import "$work/garbage.bin" "$work/x.txt" --format json
-expect_error 'UTF-8' texts import "$work/garbage.bin" "$work/x.txt" --format csv
+expect 1 'Kein gültiges JSON' texts import "$work/garbage.bin" "$work/x.txt" --format json
+expect 1 'UTF-8' texts import "$work/garbage.bin" "$work/x.txt" --format csv
 [ ! -e "$work/x.txt" ]
 
 # Too much text for the display: refused, and an existing output file stays as it was.
@@ -103,7 +86,7 @@ expect_error 'UTF-8' texts import "$work/garbage.bin" "$work/x.txt" --format csv
     printf ']}\n'
 } >"$work/full.json"
 cp "$demo/Sprache2.txt" "$work/keep.txt"
-expect_error 'zu lang' texts import "$work/full.json" "$work/keep.txt"
+expect 1 'zu lang' texts import "$work/full.json" "$work/keep.txt"
 cmp "$demo/Sprache2.txt" "$work/keep.txt"
 
 for verb in normalize export import; do

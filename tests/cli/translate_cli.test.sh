@@ -2,14 +2,7 @@
 # Whole runs of "tavolin-cli translate": exports that XLIFF tools read, round trips that
 # leave the project's files byte-identical (demo, 1024 messages, through PO and back), and
 # every fault of a returned file reported with nothing written unless --force.
-set -euo pipefail
-cli="$1/tavolin-cli"
-demo="$2/examples/Demo"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-run() { timeout 60 "$cli" "$@"; }
-fail() { echo "$*" >&2; exit 1; }
+source "$2/tests/support/CliScript.sh"
 # The project's files as they are (the record included, backups too).
 state() { (cd "$1" && for f in $(ls -A | sort); do printf '%s ' "$f"; sha1sum <"$f"; done); }
 
@@ -17,9 +10,7 @@ p="$work/demo"
 cp -r "$demo" "$p"
 
 # The language codes are asked for once and then kept by the project.
-status=0
-run translate export "$p" -o "$work/a.xlf" 2>"$work/err" || status=$?
-[ "$status" -eq 2 ] && grep -q -- '--source-lang' "$work/err" || fail "export without codes: $status"
+expect 2 '--source-lang' translate export "$p" -o "$work/a.xlf"
 run translate export "$p" -o "$work/a.xlf" --source-lang de --target-lang en-GB
 run translate export "$p" -o "$work/again.xlf"
 cmp "$work/a.xlf" "$work/again.xlf"
@@ -60,11 +51,8 @@ cases=(
 for c in "${cases[@]}"; do
     IFS='|' read -r name from to expected <<<"$c"
     sed -e "s|$from|$to|" -e 's|Manual mode active|Hand mode active|' "$x" >"$work/bad.xlf"
-    status=0
-    run translate import "$p" "$work/bad.xlf" >"$work/out" 2>"$work/err" || status=$?
-    [ "$status" -eq 1 ] || fail "$name: exit $status"
+    expect 1 'Nichts übernommen' translate import "$p" "$work/bad.xlf"
     grep -qF "$expected" "$work/out" || { cat "$work/out" >&2; fail "$name: report lacks '$expected'"; }
-    grep -q 'Nichts übernommen' "$work/err" || fail "$name: no refusal"
     [ "$(state "$p")" = "$before" ] || fail "$name: project changed"
     q="$work/force-$RANDOM"
     cp -r "$p" "$q"
@@ -78,10 +66,8 @@ q="$work/changed"
 cp -r "$p" "$q"
 sed -i 's/Anlage bereit/Anlage fertig/' "$q/Sprache1.txt"
 before_q=$(state "$q")
-status=0
-run translate import "$q" "$x" >"$work/out" 2>/dev/null || status=$?
-[ "$status" -eq 1 ] && grep -q 'Meldung 0, Zeile 1: Der Ausgangstext wurde seit dem Export geändert' "$work/out" \
-    || fail "changed source: $status"
+expect 1 '' translate import "$q" "$x"
+grep -q 'Meldung 0, Zeile 1: Der Ausgangstext wurde seit dem Export geändert' "$work/out" || fail "changed source"
 [ "$(state "$q")" = "$before_q" ]
 run translate status "$q" | grep -q '^Betriebstexte: .* 1 veraltet' || fail "status misses the outdated line"
 
@@ -121,12 +107,6 @@ run translate import "$q" "$work/full.csv" >/dev/null
 [ "$(state "$q")" = "$before_q" ] || fail "1024 messages: files changed"
 
 # Wrong calls and wrong files end with a German message.
-expect() {
-    local code="$1" text="$2"; shift 2
-    local status=0
-    run "$@" >/dev/null 2>"$work/err" || status=$?
-    [ "$status" -eq "$code" ] && grep -qF -- "$text" "$work/err" || { cat "$work/err" >&2; fail "$* -> $status"; }
-}
 printf 'not xml' >"$work/junk.xlf"
 expect 1 'Kein gültiges XLIFF' translate import "$p" "$work/junk.xlf"
 expect 1 'gibt es nicht' translate import "$p" "$work/missing.xlf"

@@ -61,8 +61,7 @@ TEST(FullDisk, EveryWriterKeepsTheOldFile)
 TEST(FullDisk, ProjectSaveKeepsEveryFile)
 {
     FullDisk disk;
-    for (const QString& name : Entries(DemoProjectDir()))
-        WriteAll(disk.FilePath(name), ReadAll(DemoProjectDir() + QLatin1Char('/') + name));
+    CopyFiles(DemoProjectDir(), disk.Path());
     ProjectSession project;
     project.Load(disk.Path());
     project.Table(0)->SetText(7, 0, "geändert");

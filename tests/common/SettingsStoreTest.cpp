@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -12,56 +11,33 @@ protected:
     void SetUp() override { tavolin::test::ClearSettings(); }
 };
 
-TEST_F(SettingsStoreTest, MissingValuesReadEmptyAndBackslashesMakeSubkeys)
+// Backslashes make subkeys and deeper names nested groups, under the names existing
+// installations hold (umlauts as they are); missing values read empty; nothing is cached.
+TEST_F(SettingsStoreTest, NamesValuesAndNoCaching)
 {
     EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Lastprojekt\\0")), QString());
     SettingsStore::WriteValue(QStringLiteral("Lastprojekt\\0"), QStringLiteral("/p/Demo"));
-    SettingsStore::WriteValue(QStringLiteral("Schnittstelle"), QStringLiteral("COM3"));
-    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Lastprojekt\\0")), QStringLiteral("/p/Demo"));
-
-    QSettings raw(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("MURAN Software"),
-                  QStringLiteral("QuonEditor"));
-    EXPECT_EQ(raw.value(QStringLiteral("Lastprojekt/0")).toString(), QStringLiteral("/p/Demo"));
-    EXPECT_EQ(raw.value(QStringLiteral("Schnittstelle")).toString(), QStringLiteral("COM3"));
-    EXPECT_TRUE(raw.fileName().startsWith(tavolin::test::PrivateSettingsFolder()));
-}
-
-TEST_F(SettingsStoreTest, NamesValuesAndNoCaching)
-{
-    // Deeper names make nested groups; names with umlauts stay as they are.
     SettingsStore::WriteValue(QStringLiteral("A\\B\\C"), QStringLiteral("tief"));
     SettingsStore::WriteValue(QStringLiteral("Übertragen"), QStringLiteral("1023"));
     SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), QStringLiteral("/home/x/Projekte, alt"));
     EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("A\\B\\C")), QStringLiteral("tief"));
-    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Übertragen")), QStringLiteral("1023"));
-    EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("PRJBasePath")), QStringLiteral("/home/x/Projekte, alt"));
     EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("C")), QString());
 
+    QSettings raw(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("MURAN Software"),
+                  QStringLiteral("QuonEditor"));
+    EXPECT_TRUE(raw.fileName().startsWith(tavolin::test::PrivateSettingsFolder()));
+    EXPECT_EQ(raw.value(QStringLiteral("Lastprojekt/0")).toString(), QStringLiteral("/p/Demo"));
+    EXPECT_EQ(raw.value(QStringLiteral("A/B/C")).toString(), QStringLiteral("tief"));
+    EXPECT_EQ(raw.value(QStringLiteral("Übertragen")).toString(), QStringLiteral("1023"));
+    EXPECT_EQ(raw.value(QStringLiteral("PRJBasePath")).toString(), QStringLiteral("/home/x/Projekte, alt"));
+
     // A value changed behind the store's back is seen by the next read.
-    {
-        QSettings raw(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("MURAN Software"),
-                      QStringLiteral("QuonEditor"));
-        raw.setValue(QStringLiteral("Startbild"), QStringLiteral("0"));
-    }
+    raw.setValue(QStringLiteral("Startbild"), QStringLiteral("0"));
+    raw.sync();
     EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Startbild")), QStringLiteral("0"));
 
     SettingsStore::WriteValue(QStringLiteral("Startbild"), QString());
     EXPECT_EQ(SettingsStore::ReadValue(QStringLiteral("Startbild")), QString());
-}
-
-TEST_F(SettingsStoreTest, NumbersFromText)
-{
-    EXPECT_EQ(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), 1023);
-    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QStringLiteral("5"));
-    EXPECT_EQ(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), 5);
-    SettingsStore::WriteValue(QStringLiteral("Übertragen"), QStringLiteral("fünf"));
-    EXPECT_THROW(SettingsStore::ReadInteger(QStringLiteral("Übertragen"), 1023), TavolinError);
-
-    SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QStringLiteral("120px"));
-    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosX")), 120);
-    SettingsStore::WriteValue(QStringLiteral("FonteditorPosX"), QStringLiteral("links"));
-    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosX")), 0);
-    EXPECT_EQ(SettingsStore::ReadLeadingInteger(QStringLiteral("FonteditorPosY")), 0);
 }
 
 // Existing installations hold these names; a typed write lands there and is announced.
@@ -85,8 +61,13 @@ TEST_F(SettingsStoreTest, TypedKeysUseTheStoredNamesAndAnnounceWrites)
     EXPECT_TRUE(announced.isEmpty());
     QObject::disconnect(connection);
 
+    // Numbers from text: a leading number or 0, a whole number or an error, empty the default.
     EXPECT_EQ(SettingsStore::ReadLeadingInteger(SettingsStore::Key::FontEditorPosX), 7);
+    SettingsStore::Write(SettingsStore::Key::FontEditorPosY, QStringLiteral("links"));
+    EXPECT_EQ(SettingsStore::ReadLeadingInteger(SettingsStore::Key::FontEditorPosY), 0);
     EXPECT_THROW(SettingsStore::ReadInteger(SettingsStore::Key::Port), TavolinError);
+    SettingsStore::Write(SettingsStore::Key::TransferSelection, QStringLiteral("5"));
+    EXPECT_EQ(SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection), 5);
     SettingsStore::Write(SettingsStore::Key::TransferSelection, QString());
     SettingsStore::Write(SettingsStore::Key::StartScreen, QString());
     EXPECT_EQ(SettingsStore::ReadInteger(SettingsStore::Key::TransferSelection), 1023);

@@ -2,11 +2,8 @@
 # Installs the build as a package would (prefix /usr, into a temporary DESTDIR; nothing is
 # rebuilt) and checks the layout, the desktop files with the desktop's own validators, and
 # that the installed programs run from the installed tree and leave it as it is.
-set -euo pipefail
+source "$2/tests/support/CliScript.sh"
 build=$(cd "$1/.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "$*" >&2; exit 1; }
 
 DESTDIR="$work/dest" cmake --install "$build" --prefix /usr >"$work/install.log" || { cat "$work/install.log" >&2; exit 1; }
 root="$work/dest/usr"

@@ -22,16 +22,19 @@ protected:
 TEST_F(ProjectConfigTest, DefaultFollowsTheLastChosenDisplayType)
 {
     TProjectConfig config = DefaultProjectConfig();
-    EXPECT_EQ(TProjectConfig::Get(config.language1File), QStringLiteral("Sprache1.txt"));
-    EXPECT_EQ(TProjectConfig::Get(config.language2File), QStringLiteral("Sprache2.txt"));
-    EXPECT_EQ(TProjectConfig::Get(config.diagLanguage1File), QStringLiteral("DiagSprache1.txt"));
-    EXPECT_EQ(TProjectConfig::Get(config.diagLanguage2File), QStringLiteral("DiagSprache2.txt"));
-    EXPECT_EQ(TProjectConfig::Get(config.charSetName), QString());
     EXPECT_EQ(TProjectConfig::Get(config.displayTypeName), QStringLiteral("Orbex 1"));
     // Everything after each text is zero.
     const QByteArray bytes = config.ToBytes();
     EXPECT_EQ(bytes.size(), 1536);
     EXPECT_EQ(bytes.mid(12, 244), QByteArray(244, '\0'));
+    TProjectState state;
+    state.config = config;
+    state.Clear();
+    EXPECT_EQ(state.config.ToBytes(), QByteArray(1536, '\0'));
+    // Field texts are Windows bytes.
+    TProjectConfig::Set(config.language1File, QStringLiteral("Übersetzung ä.txt"));
+    EXPECT_EQ(static_cast<quint8>(config.language1File[0]), 0xDC);
+    EXPECT_EQ(TProjectConfig::Get(config.language1File), QStringLiteral("Übersetzung ä.txt"));
 
     SettingsStore::WriteValue(QStringLiteral("DefaultAnzeigeTyp"), QStringLiteral("Kein Typ"));
     config = DefaultProjectConfig();
@@ -116,20 +119,6 @@ TEST_F(ProjectConfigTest, ShortAndLongFiles)
                                                   "keine Datei.").arg(dir.path()));
     }
     EXPECT_FALSE(WriteProjectConfig(dir.filePath(QStringLiteral("ordner")), config));
-}
-
-TEST_F(ProjectConfigTest, FieldTextsAreWindowsBytes)
-{
-    TProjectConfig config;
-    TProjectConfig::Set(config.language1File, QStringLiteral("Übersetzung ä.txt"));
-    EXPECT_EQ(static_cast<quint8>(config.language1File[0]), 0xDC);
-    EXPECT_EQ(TProjectConfig::Get(config.language1File), QStringLiteral("Übersetzung ä.txt"));
-
-    TProjectState state;
-    state.config = DefaultProjectConfig();
-    state.folder = QStringLiteral("/p/Demo");
-    state.Clear();
-    EXPECT_EQ(state.config.ToBytes(), QByteArray(1536, '\0'));
 }
 
 TEST(DisplayTypes, LookupIgnoresCase)

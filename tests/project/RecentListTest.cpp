@@ -69,15 +69,13 @@ TEST_F(RecentListTest, RemoveClosesTheGap)
 
 TEST(ProjectFolders, PathHelpers)
 {
-    EXPECT_EQ(StripTrailingDelimiter(QStringLiteral("/a/b/")), QStringLiteral("/a/b"));
-    EXPECT_EQ(StripTrailingDelimiter(QStringLiteral("C:\\a\\")), QStringLiteral("C:\\a"));
-    EXPECT_EQ(StripTrailingDelimiter(QStringLiteral("/a//")), QStringLiteral("/a/"));
-    EXPECT_EQ(StripTrailingDelimiter(QStringLiteral("/a")), QStringLiteral("/a"));
-    EXPECT_EQ(StripTrailingDelimiter(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(StripTrailingDelimiter(QStringLiteral("C:\\")), QStringLiteral("C:\\"));
-    EXPECT_EQ(StripExtension(QStringLiteral("Sprache1.txt")), QStringLiteral("Sprache1"));
-    EXPECT_EQ(StripExtension(QStringLiteral("a.b.pix")), QStringLiteral("a.b"));
-    EXPECT_EQ(StripExtension(QStringLiteral("ohne")), QStringLiteral("ohne"));
+    const std::pair<const char*, const char*> folders[] = {
+        {"/a/b/", "/a/b"}, {"C:\\a\\", "C:\\a"}, {"/a//", "/a/"}, {"/a", "/a"}, {"/", "/"}, {"C:\\", "C:\\"}};
+    for (const auto& [path, stripped] : folders)
+        EXPECT_EQ(StripTrailingDelimiter(QString::fromLatin1(path)), QString::fromLatin1(stripped)) << path;
+    const std::pair<const char*, const char*> files[] = {{"Sprache1.txt", "Sprache1"}, {"a.b.pix", "a.b"}, {"ohne", "ohne"}};
+    for (const auto& [name, stripped] : files)
+        EXPECT_EQ(StripExtension(QString::fromLatin1(name)), QString::fromLatin1(stripped)) << name;
 }
 
 TEST(ProjectFolders, Listing)

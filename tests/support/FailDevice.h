@@ -9,13 +9,21 @@ namespace tavolin::test {
 class FailDevice : public QIODevice
 {
 public:
-    explicit FailDevice(qint64 failAfter, QObject* parent = nullptr);
+    explicit FailDevice(qint64 failAfter, QObject* parent = nullptr) : QIODevice(parent), m_failAfter(failAfter) {}
 
     QByteArray written() const { return m_written; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 len) override;
+    qint64 writeData(const char* data, qint64 len) override
+    {
+        const qint64 room = m_failAfter - m_written.size();
+        if (room <= 0)
+            return -1;
+        const qint64 n = qMin(room, len);
+        m_written.append(data, n);
+        return n;
+    }
 
 private:
     qint64 m_failAfter;

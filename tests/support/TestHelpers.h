@@ -29,6 +29,13 @@ inline void WriteAll(const QString& path, const QByteArray& bytes)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
+// Copies the files of folder `from` (not its subfolders) into `to`, making it first.
+inline void CopyFiles(const QString& from, const QString& to)
+{
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        WriteAll(to + QLatin1Char('/') + name, ReadAll(from + QLatin1Char('/') + name));
+}
+
 // The message of the TavolinError that `action` raises; empty when it raises none.
 inline QString ErrorOf(const std::function<void()>& action)
 {

@@ -48,45 +48,36 @@ private Q_SLOTS:
         QCOMPARE(applied.count(), 1);
     }
 
-    void enterAppliesAtOnce()
+    // An empty text or no folder picked keeps the base folder; Enter and a picked folder
+    // apply at once.
+    void enterAndBrowsingApplyAtOnce()
     {
         QWidget dialog;
         auto* box = new PathBox(&dialog);
+        box->SetDelay(1);
+        box->SetBaseFolder(QStringLiteral("/srv/projekte"));
         QSignalSpy applied(box, &PathBox::baseFolderApplied);
+        box->PathEdit()->setEditText(QStringLiteral(" "));
+        QVERIFY(box->TimerActive());
+        QTRY_VERIFY(!box->TimerActive());
+        SetFolderPickerForTesting([](QWidget*) { return QString(); });
+        box->BrowseButton()->click();
+        QCOMPARE(applied.count(), 0);
+        QCOMPARE(box->BaseFolder(), QStringLiteral("/srv/projekte"));
+
+        box->SetDelay(1000);
         box->PathEdit()->setEditText(QStringLiteral("  /var//log/../tmp/ "));
         QTest::keyClick(box->PathEdit()->lineEdit(), Qt::Key_Return);
         QCOMPARE(applied.count(), 1);
         QCOMPARE(box->BaseFolder(), QStringLiteral("/var/tmp"));
         QVERIFY(!box->TimerActive());
-    }
-
-    void emptyTextKeepsTheBaseFolder()
-    {
-        PathBox box;
-        box.SetDelay(1);
-        box.SetBaseFolder(QStringLiteral("/srv/projekte"));
-        QSignalSpy applied(&box, &PathBox::baseFolderApplied);
-        box.PathEdit()->setEditText(QStringLiteral(" "));
-        QVERIFY(box.TimerActive());
-        QTRY_VERIFY(!box.TimerActive());
-        QCOMPARE(applied.count(), 0);
-        QCOMPARE(box.BaseFolder(), QStringLiteral("/srv/projekte"));
-    }
-
-    void browsingAppliesThePickedFolder()
-    {
-        PathBox box;
-        QSignalSpy applied(&box, &PathBox::baseFolderApplied);
-        SetFolderPickerForTesting([](QWidget*) { return QString(); });
-        box.BrowseButton()->click();
-        QCOMPARE(applied.count(), 0);
 
         SetFolderPickerForTesting([](QWidget*) { return QStringLiteral("/opt/anlagen/"); });
-        box.BrowseButton()->click();
-        QCOMPARE(applied.count(), 1);
-        QCOMPARE(box.BaseFolder(), QStringLiteral("/opt/anlagen"));
-        QCOMPARE(box.PathEdit()->currentText(), QStringLiteral("/opt/anlagen"));
-        QVERIFY(!box.TimerActive());
+        box->BrowseButton()->click();
+        QCOMPARE(applied.count(), 2);
+        QCOMPARE(box->BaseFolder(), QStringLiteral("/opt/anlagen"));
+        QCOMPARE(box->PathEdit()->currentText(), QStringLiteral("/opt/anlagen"));
+        QVERIFY(!box->TimerActive());
     }
 
     void browsingStartsInTheBaseFolder()

@@ -66,6 +66,7 @@ class TestProjectDialogs : public QObject
 private:
     QTemporaryDir home;
     QString base;
+    QString other; // another base folder, with one project
 
     QString Project(const QString& name) const { return base + QLatin1Char('/') + name; }
 
@@ -93,6 +94,7 @@ private Q_SLOTS:
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
         base = home.filePath(QStringLiteral("Projekte"));
+        other = home.filePath(QStringLiteral("Andere"));
     }
 
     void init()
@@ -100,6 +102,8 @@ private Q_SLOTS:
         ClearSettings();
         DisplayTypeTable()[11] = TDisplayType();
         QDir(base).removeRecursively();
+        QDir(other).removeRecursively();
+        WriteConfig(other + QStringLiteral("/Demo"), QStringLiteral("Keypad 1"));
         WriteConfig(Project(QStringLiteral("Demo")), QStringLiteral("quon 3"));
         WriteAll(Project(QStringLiteral("Demo/Sprache1.txt")), "Demo 1");
         WriteAll(Project(QStringLiteral("Demo/Sprache2.txt")), "Demo 2");
@@ -113,7 +117,7 @@ private Q_SLOTS:
         SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), base + QLatin1Char('/'));
     }
 
-    void activationShowsTheOpenProject()
+    void activationShowsTheOpenProjectWhoseTypeChoiceMarksItChanged()
     {
         Projekt_offnen dialog;
         dialog.state.folder = Project(QStringLiteral("ANLAGE"));
@@ -135,6 +139,26 @@ private Q_SLOTS:
         QCOMPARE(Items(dialog.FileBox(0)), QStringList{QStringLiteral("Sprache1")});
         QCOMPARE(dialog.FileBox(0)->currentText(), QStringLiteral("Sprache1"));
         QVERIFY(dialog.ReferenceBox()->isHidden());
+
+        // A type chosen marks the project changed.
+        dialog.TypeList()->setCurrentRow(2);
+        QVERIFY(dialog.FileRowShown(1));
+        QCOMPARE(dialog.state.displayType.name, QStringLiteral("Quon 1"));
+        QTest::keyClick(dialog.NameBox(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.state.modified);
+        QCOMPARE(TProjectConfig::Get(dialog.state.config.displayTypeName), QStringLiteral("Quon 1"));
+        QCOMPARE(dialog.state.displayType.keyCount, quint16(12));
+
+        // The twelfth, empty type is a type like any other.
+        dialog.show();
+        dialog.TypeList()->setCurrentRow(11);
+        dialog.OkButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.state.displayType, TDisplayType());
+        QCOMPARE(TProjectConfig::Get(dialog.state.config.displayTypeName), QString());
+        QVERIFY(dialog.state.modified);
+        QVERIFY(SettingsStore::ReadValue(QStringLiteral("DefaultAnzeigeTyp")).isEmpty());
 
         // Without an open project the first project is proposed; without projects "Default".
         dialog.hide();
@@ -209,32 +233,6 @@ private Q_SLOTS:
         dialog.NameBox()->setText(QStringLiteral("Neu2"));
         QCOMPARE(dialog.TypeList()->currentItem()->text(), QStringLiteral("Keypad 1"));
         QVERIFY(dialog.state.modified);
-    }
-
-    void typeChoiceMarksTheProjectChanged()
-    {
-        Projekt_offnen dialog;
-        dialog.state.folder = Project(QStringLiteral("Anlage"));
-        dialog.show();
-        QVERIFY(!dialog.state.modified);
-        dialog.TypeList()->setCurrentRow(2);
-        QVERIFY(dialog.FileRowShown(1));
-        QCOMPARE(dialog.state.displayType.name, QStringLiteral("Quon 1"));
-        QTest::keyClick(dialog.NameBox(), Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(dialog.state.modified);
-        QCOMPARE(TProjectConfig::Get(dialog.state.config.displayTypeName), QStringLiteral("Quon 1"));
-        QCOMPARE(dialog.state.displayType.keyCount, quint16(12));
-
-        // The twelfth, empty type is a type like any other.
-        dialog.show();
-        dialog.TypeList()->setCurrentRow(11);
-        dialog.OkButton()->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.state.displayType, TDisplayType());
-        QCOMPARE(TProjectConfig::Get(dialog.state.config.displayTypeName), QString());
-        QVERIFY(dialog.state.modified);
-        QVERIFY(SettingsStore::ReadValue(QStringLiteral("DefaultAnzeigeTyp")).isEmpty());
     }
 
     void okNeedsATypeAndAValidName()
@@ -323,9 +321,6 @@ private Q_SLOTS:
 
     void anotherBaseFolderIsEvaluatedAgain()
     {
-        const QString other = home.filePath(QStringLiteral("Andere"));
-        QDir(other).removeRecursively();
-        WriteConfig(other + QStringLiteral("/Demo"), QStringLiteral("Keypad 1"));
         Projekt_offnen dialog;
         dialog.show();
         dialog.NameBox()->setText(QStringLiteral("Demo"));
@@ -355,9 +350,6 @@ private Q_SLOTS:
         QVERIFY(import.isVisible());
 
         // Another base folder stays for the next showing until the caller clears it.
-        const QString other = home.filePath(QStringLiteral("Andere"));
-        QDir(other).removeRecursively();
-        QDir().mkpath(other + QStringLiteral("/X"));
         TypePath(import, import.Path(), other);
         QCOMPARE(import.ProjectList()->count(), 1);
         import.reject();
@@ -365,20 +357,23 @@ private Q_SLOTS:
         QCOMPARE(import.Path()->BaseFolder(), other);
         import.reject();
 
-        // A project that is not listed leaves nothing to import.
+        // A project that is not listed leaves nothing to import; a chosen file creates it.
         import.baseFolder.clear();
         showImport(import, Project(QStringLiteral("Neu/Sprache1")));
         QCOMPARE(import.Path()->BaseFolder(), base);
         QVERIFY(import.ProjectList()->selectedItems().isEmpty());
         QCOMPARE(import.FileList()->count(), 0);
         QVERIFY(!import.ImportButton()->isEnabled());
+        chooseDemo(import, 2);
+        import.ImportButton()->click();
+        QCOMPARE(import.result(), int(QDialog::Accepted));
+        QCOMPARE(ReadAll(Project(QStringLiteral("Neu/Sprache1.txt"))), QByteArray("Demo 2"));
+        QCOMPARE(import.sourceFile, Project(QStringLiteral("Demo/Sprache2.txt")));
+        QCOMPARE(RecentList::BasePaths().GetEntry(0), base);
     }
 
     void enterInThePathBoxGoesThereAndKeepsTheDialogOpen()
     {
-        const QString other = home.filePath(QStringLiteral("Andere"));
-        QDir(other).removeRecursively();
-        QDir().mkpath(other + QStringLiteral("/X"));
         Import1 import;
         showImport(import, Project(QStringLiteral("Anlage/Neu")));
         QVERIFY(import.ImportButton()->isEnabled());
@@ -401,18 +396,6 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(import.result(), int(QDialog::Accepted));
         QCOMPARE(ReadAll(Project(QStringLiteral("Anlage/Neu.txt"))), QByteArray("Extra"));
-    }
-
-    void importCreatesTheProjectFolder()
-    {
-        Import1 import;
-        showImport(import, Project(QStringLiteral("Neu/Sprache1")));
-        chooseDemo(import, 2);
-        import.ImportButton()->click();
-        QCOMPARE(import.result(), int(QDialog::Accepted));
-        QCOMPARE(ReadAll(Project(QStringLiteral("Neu/Sprache1.txt"))), QByteArray("Demo 2"));
-        QCOMPARE(import.sourceFile, Project(QStringLiteral("Demo/Sprache2.txt")));
-        QCOMPARE(RecentList::BasePaths().GetEntry(0), base);
     }
 
     void importOverAnExistingFileAsksAndTrashesIt()
