@@ -270,16 +270,12 @@ private Q_SLOTS:
         QTableWidget* table = dialog.Table();
         QCOMPARE(table->rowCount(), 4);
         QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("Hersteller und Copyright bei"));
-        QVERIFY(table->columnWidth(0) >= 235);
-        QVERIFY(table->columnWidth(1) >= 59);
-        QVERIFY(table->columnWidth(2) >= 156);
         // Every text whole, without scrolling sideways.
         for (int r = 0; r < table->rowCount(); ++r)
             for (int c = 0; c < 3; ++c)
                 QVERIFY2(table->columnWidth(c) > table->fontMetrics().horizontalAdvance(table->item(r, c)->text()),
                          qPrintable(table->item(r, c)->text()));
         QTRY_COMPARE(table->horizontalScrollBar()->maximum(), 0);
-        QCOMPARE(table->rowHeight(0), 16);
         const auto row = [table](int r) {
             return QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(), table->item(r, 2)->text()};
         };
