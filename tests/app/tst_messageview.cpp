@@ -86,7 +86,6 @@ private Q_SLOTS:
         MessageGrid& grid = *view->Grid();
         QCOMPARE(grid.ColCount(), 3);
         QCOMPARE(view->TextColumnWidth(), 40 * QFontMetrics(standard->font).horizontalAdvance(QLatin1Char('T')));
-        QCOMPARE(grid.ColWidth(1), view->TextColumnWidth() + 5 + view->Editor()->verticalScrollBar()->sizeHint().width());
         QCOMPARE(grid.RowCount(), table->Count() + 2);
         QCOMPARE(grid.RowHeight(1), h);
         QCOMPARE(grid.RowHeight(2), 3 * h);
