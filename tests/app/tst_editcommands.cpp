@@ -103,7 +103,6 @@ private Q_SLOTS:
         press(Qt::Key_L); // "Neue Meldung"
         QCOMPARE(offered, proposal);
         QVERIFY(table().IndexOf(proposal) >= 0);
-        QVERIFY(table().modified[0]);
         QVERIFY(view().EditorShown());
         QCOMPARE(int(view().CellEdit().slot), table().IndexOf(proposal));
         QVERIFY(!view().Grid()->CellRect(1, rowOf(proposal)).isEmpty());
@@ -649,7 +648,6 @@ private Q_SLOTS:
         QTest::mouseClick(bar.ReplaceAllButton(), Qt::LeftButton);
         QCOMPARE(stack().count(), steps + 1);
         QVERIFY(textOf(1).startsWith("Anlage steht"));
-        QVERIFY(!files().contains("l\x84uft"));
         bool reported = false;
         for (QLabel* label : bar.findChildren<QLabel*>())
             reported = reported || label->text() == QStringLiteral("3 Stellen ersetzt.");
