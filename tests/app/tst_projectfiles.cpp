@@ -250,7 +250,6 @@ private Q_SLOTS:
             QVERIFY(findings[1].contains(QStringLiteral("Meldung 2, Zeile 1: \u201EManual mode active for now and then\u201C hat 35 Zeichen")));
             QCOMPARE(findings[2], QStringLiteral("Wird übernommen (1)"));
             auto* take = dialog->findChild<QPushButton*>(QStringLiteral("take"));
-            QCOMPARE(take->text(), QStringLiteral("Übernehmen, was passt"));
             Screenshot(dialog, QStringLiteral("translation-report"));
             shown = true;
             take->click();
@@ -261,7 +260,6 @@ private Q_SLOTS:
         QCOMPARE(textOf(3, 1), QByteArray("Line halted\rStart with key F1"));
         QCOMPARE(textOf(2, 1), QByteArray("Manual mode active"));
         QCOMPARE(session().history.Stack().count(), steps + 1);
-        QVERIFY(session().IsModified());
         QCOMPARE(view().Grid()->GetSelection().top, rowOf(3));
 
         window->Actions()->undo->trigger();
