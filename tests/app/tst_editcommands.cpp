@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QUndoStack>
 
