@@ -427,7 +427,6 @@ private Q_SLOTS:
         });
         window->Actions()->open->trigger();
         QTRY_VERIFY(session().project.folder.endsWith(QStringLiteral("/Neu")));
-        QVERIFY(QFile::exists(base->path() + QStringLiteral("/Neu/Sprache1.txt")));
         QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
         QVERIFY(session().NeedsSaving()); // a new project is unsaved
     }
