@@ -119,11 +119,13 @@ protected:
         return nullptr;
     }
 
-    // Types the path into Qt's own file dialog once it is shown, and confirms it.
+    // Types the path (a bare name goes into the folder the dialog opens in) into Qt's own
+    // file dialog once it is shown, its name box focused, and confirms it.
     static void TypeFileName(const QString& path)
     {
         OnModal<QFileDialog>([path](QFileDialog* dialog) {
             QWidget* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QCOMPARE(dialog->focusWidget(), name);
             QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(name, path);
             QTest::keyClick(name, Qt::Key_Return);

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QUndoStack>
 
@@ -103,7 +102,6 @@ private Q_SLOTS:
         press(Qt::Key_L); // "Neue Meldung"
         QCOMPARE(offered, proposal);
         QVERIFY(table().IndexOf(proposal) >= 0);
-        QVERIFY(table().modified[0]);
         QVERIFY(view().EditorShown());
         QCOMPARE(int(view().CellEdit().slot), table().IndexOf(proposal));
         QVERIFY(!view().Grid()->CellRect(1, rowOf(proposal)).isEmpty());
@@ -125,43 +123,37 @@ private Q_SLOTS:
         QVERIFY(!view().Grid()->CellRect(1, rowOf(8) + 1).isEmpty());
         QCOMPARE(textOf(8), QByteArray());
 
-        // Cancel adds nothing; clicking the empty last row asks as well.
+        // Clicking the empty last row asks as well (emptyLastRowAsksForANewMessage); Cancel
+        // adds nothing.
         const int count = table().Count();
-        OnModal<Neuemld>([](Neuemld* dialog) { dialog->reject(); });
+        bool asked = false;
+        OnModal<Neuemld>([&asked](Neuemld* dialog) {
+            asked = true;
+            dialog->reject();
+        });
         view().Grid()->SetTopRow(table().Count());
         ClickCell(view(), 1, table().Count() + 1);
-        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-        QTest::qWait(20);
+        QTRY_VERIFY(asked);
         QCOMPARE(table().Count(), count);
     }
 
+    // The last message and the empty row: asked for two, "Nein" keeps them, then one goes.
+    // (One message deleted by its key, with its question, is a step of the undo test.)
     void deletesOneOrSeveralRows()
     {
         const int count = table().Count();
-        ClickCell(view(), 0, rowOf(2));
-        auto answer = AnswerBox(QMessageBox::Yes);
-        press(Qt::Key_Delete); // "&Löschen"
-        QCOMPARE(answer->count, 1);
-        QCOMPARE(answer->caption, QStringLiteral("Meldung"));
-        QCOMPARE(answer->text, QStringLiteral("Möchten Sie wirklich eine Meldung löschen ?"));
-        QCOMPARE(table().IndexOf(2), -1);
-        QCOMPARE(table().Count(), count - 1);
-        QVERIFY(session().NeedsSaving());
-
-        // The last message and the empty row: asked for two, one goes.
-        activate();
         view().Grid()->SetTopRow(table().Count());
         const int lastNumber = table().At(table().Count() - 1).number;
         ClickCell(view(), 0, table().Count());
         ClickCell(view(), 0, table().Count() + 1, Qt::ShiftModifier);
-        answer = AnswerBox(QMessageBox::No);
+        auto answer = AnswerBox(QMessageBox::No);
         window->Actions()->remove->trigger();
         QCOMPARE(answer->text, QStringLiteral("Möchten Sie wirklich mehrere Meldungen löschen ?"));
-        QCOMPARE(table().Count(), count - 1);
+        QCOMPARE(table().Count(), count);
         answer = AnswerBox(QMessageBox::Yes);
         window->Actions()->remove->trigger();
         QCOMPARE(answer->count, 1);
-        QCOMPARE(table().Count(), count - 2);
+        QCOMPARE(table().Count(), count - 1);
         QCOMPARE(table().IndexOf(lastNumber), -1);
     }
 
@@ -257,18 +249,11 @@ private Q_SLOTS:
         QTRY_VERIFY(session().graphics.modified);
     }
 
-    void clipboardKeepsAttributesAndUndoes()
+    // A cut in the editor undoes; Ctrl+Delete without a selection takes nothing. (That the
+    // clipboard keeps blink and graphics, once clipboardKeepsAttributesAndUndoes, is the
+    // paste test's below and the rich text document's.)
+    void cutUndoesAndDeleteNeedsASelection()
     {
-        ClickCell(view(), 1, rowOf(100)); // "NOT-AUS betätigt" blinks
-        editor()->selectAll();
-        window->Actions()->copy->trigger();
-        ClickCell(view(), 1, rowOf(2));
-        QTest::keyClick(editor(), Qt::Key_End);
-        QTest::keyClick(editor(), Qt::Key_Return);
-        window->Actions()->paste->trigger();
-        QTest::keyClick(editor(), Qt::Key_Escape);
-        QVERIFY(textOf(2).startsWith("Handbetrieb aktiv\r\x0FNOT-AUS bet\x84tigt\r"));
-
         ClickCell(view(), 1, rowOf(3));
         QTest::keyClick(editor(), Qt::Key_End);
         QTest::keyClick(editor(), Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
@@ -442,12 +427,10 @@ private Q_SLOTS:
         });
         window->Actions()->open->trigger();
         QTRY_VERIFY(session().project.folder.endsWith(QStringLiteral("/Neu")));
-        QVERIFY(QFile::exists(base->path() + QStringLiteral("/Neu/Sprache1.txt")));
         QCOMPARE(textOf(2), QByteArray("Handbetrieb aktiv"));
         QVERIFY(session().NeedsSaving()); // a new project is unsaved
     }
-    // What the menus offer in each state: save, new, previous, switch language, cut, blink,
-    // delete, diagnostic texts (1 enabled, 0 disabled).
+
     void everyShortcutIsOneCommands()
     {
         // Two actions on one key would make Qt run neither.
@@ -466,6 +449,8 @@ private Q_SLOTS:
         QVERIFY(view().EditorShown());
     }
 
+    // What the menus offer in each state: save, new, previous, switch language, cut, blink,
+    // delete, diagnostic texts (1 enabled, 0 disabled).
     void commandsFollowProjectAndEditor()
     {
         MainActions& a = *window->Actions();
@@ -527,9 +512,11 @@ private Q_SLOTS:
 
         view().Grid()->ShowRow(rowOf(12));
         ClickCell(view(), 0, rowOf(12));
-        AnswerBox(QMessageBox::Yes);
+        auto answer = AnswerBox(QMessageBox::Yes);
         press(Qt::Key_Delete); // "Löschen"
         activate();
+        QCOMPARE(answer->caption, QStringLiteral("Meldung"));
+        QCOMPARE(answer->text, QStringLiteral("Möchten Sie wirklich eine Meldung löschen ?"));
         QCOMPARE(table().IndexOf(12), -1);
         QCOMPARE(actions().undo->text(), QStringLiteral("&Rückgängig: Meldung 12 löschen"));
         states << files();
@@ -652,7 +639,6 @@ private Q_SLOTS:
         QTest::mouseClick(bar.ReplaceAllButton(), Qt::LeftButton);
         QCOMPARE(stack().count(), steps + 1);
         QVERIFY(textOf(1).startsWith("Anlage steht"));
-        QVERIFY(!files().contains("l\x84uft"));
         bool reported = false;
         for (QLabel* label : bar.findChildren<QLabel*>())
             reported = reported || label->text() == QStringLiteral("3 Stellen ersetzt.");

