@@ -1,11 +1,10 @@
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
 
 #include "project/DisplayType.h"
+#include "support/CliRunner.h"
 #include "support/TestHelpers.h"
-#include "support/TestPaths.h"
 
 // "tavolin-cli settings apply" on generated line sets. The generator keeps its own account of
 // the values its lines state, in whatever spelling; the output must state exactly those.
@@ -14,14 +13,10 @@ namespace {
 
 QByteArray Apply(const QString& type, const QByteArray& input, const QStringList& more = {})
 {
-    QProcess process;
-    process.start(tavolin::test::ProgramDir() + QStringLiteral("/tavolin-cli"),
-                  QStringList{QStringLiteral("settings"), QStringLiteral("apply"), QStringLiteral("--type"), type} + more);
-    process.write(input);
-    process.closeWriteChannel();
-    EXPECT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return process.readAllStandardOutput();
+    const tavolin::test::CliResult result = tavolin::test::RunCli(
+        QStringList{QStringLiteral("settings"), QStringLiteral("apply"), QStringLiteral("--type"), type} + more, {}, {}, input);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    return result.outBytes;
 }
 
 const char* const KeyRows[4][3] = {{"Ta-Mode", "B", "M"}, {"Ta-Led", "E", "I"}, {"Ta-Farbe", "G", "R"}, {"Ta-Blink", "E", "A"}};
