@@ -19,7 +19,6 @@ struct CliResult
     int exitCode = -1;
     QString err;
     QString out;
-    QByteArray outBytes; // stdout as it came, for output that is not UTF-8
 };
 
 // Runs tavolin-cli with `input` on its stdin while this process keeps its event loop
@@ -38,8 +37,8 @@ inline CliResult RunCli(const QStringList& args, const std::function<void(QProce
     if (during)
         during(process);
     EXPECT_TRUE(process.waitForFinished(60000));
-    const QByteArray out = process.readAllStandardOutput();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()), QString::fromUtf8(out), out};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
+            QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 } // namespace tavolin::test
