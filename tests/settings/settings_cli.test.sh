@@ -28,6 +28,10 @@ for expected in '"brightness": "50%"' '"selection": "bcd"' '"station": ""' '"Not
     grep -qF "$expected" "$work/json" || { echo "missing $expected" >&2; exit 1; }
 done
 
+# apply: lines from stdin (CR LF or LF, the last one may lack its end); every written line ends with LF.
+printf 'Helligkeit: 50%%\r\nNotiz' | run settings apply --type 'Orbex 1' >"$work/applied"
+printf 'Binaer\nIBM Zeichensatz\nHelligkeit: 50%%\nScrollzeit: 3,2s\nBlink-Ein: 0,3s\nBlink-Aus: 0,2s\nNotiz\n' | cmp - "$work/applied"
+
 # Bad input changes nothing: exit 2 for arguments, 1 for files and lines, with a German message.
 cp "$work/p/Sprache1.txt" "$work/before"
 for bad in brightness=60% key:13=rot key:1=lila scroll=12,5 keyaddress=A1 'other+=-Notiz' farbe=rot; do

@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QThread>
 #include <stdexcept>
 
@@ -56,28 +55,17 @@ quint16 Ser2Net::FreePort()
 Ser2Net::Ser2Net(const QString& device, Mode connectionMode, const QString& line)
     : process(std::make_unique<QProcess>()), mode(connectionMode)
 {
-    {
-        // Both probes held at once, so that the two ports differ.
-        QTcpServer first;
-        QTcpServer second;
-        first.listen(QHostAddress::LocalHost, 0);
-        second.listen(QHostAddress::LocalHost, 0);
-        port = first.serverPort();
-        adminPort = second.serverPort();
-    }
+    port = FreePort();
     configPath = QDir::tempPath() + QStringLiteral("/tavolin-ser2net-%1.yaml").arg(port);
     QFile config(configPath);
     const QString accepter = mode == Mode::Raw       ? QStringLiteral("tcp")
                              : mode == Mode::Telnet ? QStringLiteral("telnet,tcp")
                                                     : QStringLiteral("telnet(rfc2217),tcp");
-    const QString text = QStringLiteral("admin:\n"
-                                        "  accepter: tcp,127.0.0.1,%1\n"
-                                        "connection: &display\n"
-                                        "  accepter: %2,127.0.0.1,%3\n"
-                                        "  connector: serialdev,%4,%5 local nobreak\n"
+    const QString text = QStringLiteral("connection: &display\n"
+                                        "  accepter: %1,127.0.0.1,%2\n"
+                                        "  connector: serialdev,%3,%4 local nobreak\n"
                                         "  options:\n"
                                         "    kickolduser: true\n")
-                             .arg(adminPort)
                              .arg(accepter)
                              .arg(port)
                              .arg(device, line);
@@ -89,11 +77,11 @@ Ser2Net::Ser2Net(const QString& device, Mode connectionMode, const QString& line
                                configPath, QStringLiteral("-P"), configPath + QStringLiteral(".pid")});
     if (!process->waitForStarted(5000))
         throw std::runtime_error("ser2net does not start");
-    // Ready once both ports listen.
+    // Ready once the port listens.
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 10000) {
-        if (Listening(port) && Listening(adminPort))
+        if (Listening(port))
             return;
         if (process->state() != QProcess::Running)
             break;
@@ -112,24 +100,6 @@ Ser2Net::~Ser2Net()
 QString Ser2Net::Address() const
 {
     return QStringLiteral("%1://127.0.0.1:%2").arg(mode == Mode::Raw ? QStringLiteral("tcp") : QStringLiteral("rfc2217")).arg(port);
-}
-
-QByteArray Ser2Net::Admin(const QByteArray& command) const
-{
-    // The admin port prompts with "-> " before and after each command's answer.
-    QTcpSocket admin;
-    admin.connectToHost(QHostAddress::LocalHost, adminPort);
-    QByteArray answer;
-    const auto until = [&](int prompts) {
-        while (answer.count("-> ") < prompts && admin.waitForReadyRead(2000))
-            answer += admin.readAll();
-    };
-    if (!admin.waitForConnected(2000))
-        return {};
-    until(1);
-    admin.write(command + "\r\n");
-    until(2);
-    return answer;
 }
 
 qint64 Ser2Net::Pid() const

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -10,8 +9,7 @@ namespace tavolin::test {
 
 // A device server for the tests: ser2net in the foreground, bridging a pseudo-terminal
 // to a loopback port: raw, as Telnet with the COM-PORT-OPTION, or as plain Telnet (which
-// refuses that option). Its configuration is
-// written at run time; the admin port answers "showport". Stopped by its process id.
+// refuses that option). Its configuration is written at run time. Stopped by its process id.
 class Ser2Net
 {
 public:
@@ -28,8 +26,6 @@ public:
 
     // "tcp://127.0.0.1:PORT" or "rfc2217://127.0.0.1:PORT".
     QString Address() const;
-    // What the admin port answers to `command`.
-    QByteArray Admin(const QByteArray& command) const;
     qint64 Pid() const;
     void Stop();
 
@@ -37,7 +33,6 @@ private:
     std::unique_ptr<QProcess> process;
     Mode mode;
     quint16 port = 0;
-    quint16 adminPort = 0;
     QString configPath;
 };
 

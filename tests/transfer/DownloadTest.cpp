@@ -286,34 +286,6 @@ TEST_F(TransferTest, AbortEndsTheRunAtOnceWithTheAbortText)
     EXPECT_TRUE(observer.messages.isEmpty());
 }
 
-TEST_F(TransferTest, ReadBackYieldsTheDownloadedProject)
-{
-    ASSERT_TRUE(Run(Download(Selection::All)));
-
-    ProjectSession copy;
-    copy.Create(QStringLiteral("unused"), QStringLiteral("Quon 1"));
-    observer = RecordingObserver();
-    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
-    ASSERT_TRUE(Run(copy.Job(false))) << error.toStdString();
-    EXPECT_EQ(display.Commands().mid(11), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)", "(14E2)", "(140C)"}));
-    EXPECT_EQ(observer.caption, QStringLiteral("Auslesen"));
-    EXPECT_FALSE(observer.statusVisible);
-
-    // What the display holds is the text as the display filter sent it.
-    const int lineLength = project.project.displayType.lineLength;
-    for (int language = 0; language < 2; ++language) {
-        EXPECT_TRUE(Format(*copy.Table(0), language, 1 | 2, 0)
-                    == Format(*project.Table(0), language, 1 | 2 | 4, lineLength))
-            << "language " << language;
-    }
-    EXPECT_EQ(copy.Table(0)->fileName[0], QStringLiteral("Sprache1.txt"));
-    QTemporaryDir dir;
-    copy.graphics.Save(dir.filePath(QStringLiteral("read.pix")));
-    EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("read.pix"))),
-              ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
-    EXPECT_FALSE(copy.graphics.modified);
-}
-
 // A damaged character set costs only the glyphs: the texts are read, the user is told.
 TEST_F(TransferTest, DamagedCharacterSetKeepsTheTextsAndSaysSo)
 {
@@ -382,17 +354,61 @@ TEST_F(TransferTest, TextEndingWithEndMarkStopsReadingAtOnce)
     EXPECT_EQ(copy.Table(0)->headerLines[0], QList<QByteArray>{"Binaer"});
 }
 
-TEST_F(TransferTest, CompareNamesExactlyWhatChangedSinceTheDownload)
+// One download, then what is read back and compared against it.
+TEST_F(TransferTest, ReadBackAndCompareAfterADownload)
 {
     ASSERT_TRUE(Run(Download(Selection::All)));
-    // Reading back faster than the editor takes it would overrun its input queue.
+
+    // ReadBackYieldsTheDownloadedProject: the read-back gives the project that went out.
+    ProjectSession copy;
+    copy.Create(QStringLiteral("unused"), QStringLiteral("Quon 1"));
+    observer = RecordingObserver();
     display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
+    ASSERT_TRUE(Run(copy.Job(false))) << error.toStdString();
+    EXPECT_EQ(display.Commands().mid(11), (QList<QByteArray>{"(1418)", "(1413)", "(14E0)", "(140C)", "(14E2)", "(140C)"}));
+    EXPECT_EQ(observer.caption, QStringLiteral("Auslesen"));
+    EXPECT_FALSE(observer.statusVisible);
+
+    // What the display holds is the text as the display filter sent it.
+    const int lineLength = project.project.displayType.lineLength;
+    for (int language = 0; language < 2; ++language) {
+        EXPECT_TRUE(Format(*copy.Table(0), language, 1 | 2, 0)
+                    == Format(*project.Table(0), language, 1 | 2 | 4, lineLength))
+            << "language " << language;
+    }
+    EXPECT_EQ(copy.Table(0)->fileName[0], QStringLiteral("Sprache1.txt"));
+    QTemporaryDir dir;
+    copy.graphics.Save(dir.filePath(QStringLiteral("read.pix")));
+    EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("read.pix"))),
+              ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")));
+    EXPECT_FALSE(copy.graphics.modified);
+
+    // CompareNamesExactlyWhatChangedSinceTheDownload, first without a change.
     DisplayComparison result;
     ASSERT_EQ(Compare(result), QString());
     EXPECT_TRUE(result.Equal()) << result.Report().toStdString();
     EXPECT_EQ(result.tables.size(), 2);
     EXPECT_TRUE(result.settingsCompared && result.charSetCompared);
 
+    // CompareErrorLeavesNothingBehind: a comparison that fails at the display keeps no
+    // scratch file and leaves the project as it was.
+    const QString probe = MakeTempFileName(0);
+    const QDir scratch = QFileInfo(probe).dir();
+    QFile::remove(probe);
+    const QStringList before = scratch.entryList(QDir::Files);
+
+    SimulatedDisplay::Behaviour damaged = SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate);
+    damaged.wrongReadBackChecksum = true;
+    display.SetBehaviour(damaged);
+    EXPECT_EQ(Compare(result), QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen; die Anzeige kann nicht verglichen werden."));
+    display.SetBehaviour(SimulatedDisplay::Silent());
+    EXPECT_EQ(Compare(result), QStringLiteral("Anzeige nicht angeschloßen !"));
+
+    EXPECT_EQ(scratch.entryList(QDir::Files), before);
+    EXPECT_FALSE(project.NeedsSaving());
+    display.SetBehaviour(SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate));
+
+    // After changes on both sides, each one is named.
     TMessageTable& table = *project.Table(0);
     const int changed = table.At(1).number;
     const int removed = table.At(2).number;
@@ -426,25 +442,4 @@ TEST_F(TransferTest, CompareNamesExactlyWhatChangedSinceTheDownload)
         << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("Zeichensatz: verschieden bei den Codes (hex) 41\n")));
     EXPECT_TRUE(result.Json().contains("\"equal\": false"));
-}
-
-// A comparison that fails at the display keeps no scratch file and leaves the project as it was.
-TEST_F(TransferTest, CompareErrorLeavesNothingBehind)
-{
-    ASSERT_TRUE(Run(Download(Selection::All)));
-    const QString probe = MakeTempFileName(0);
-    const QDir scratch = QFileInfo(probe).dir();
-    QFile::remove(probe);
-    const QStringList before = scratch.entryList(QDir::Files);
-
-    SimulatedDisplay::Behaviour damaged = SimulatedDisplay::Paced(SimulatedDisplay::ReadBackRate);
-    damaged.wrongReadBackChecksum = true;
-    display.SetBehaviour(damaged);
-    DisplayComparison result;
-    EXPECT_EQ(Compare(result), QStringLiteral("Der Zeichensatz wurde nicht richtig empfangen; die Anzeige kann nicht verglichen werden."));
-    display.SetBehaviour(SimulatedDisplay::Silent());
-    EXPECT_EQ(Compare(result), QStringLiteral("Anzeige nicht angeschloßen !"));
-
-    EXPECT_EQ(scratch.entryList(QDir::Files), before);
-    EXPECT_FALSE(project.NeedsSaving());
 }

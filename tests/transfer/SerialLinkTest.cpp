@@ -51,16 +51,8 @@ TEST_F(SerialLinkTest, ReadsAndTimesOutWithoutErrorAndEmptyTextKeepsTheInput)
     char block[16];
     EXPECT_EQ(link.ReadBlock(50, block, sizeof block), 0);
 
-    // The identification answer arrives byte for byte and ends with "$".
-    ASSERT_EQ(link.WriteText("(1418)"), 0);
-    QByteArray answer;
-    for (int c = link.ReadByte(1000); c >= 0 && c != '$'; c = link.ReadByte(1000))
-        answer += static_cast<char>(c);
-    EXPECT_EQ(answer, display.GetBehaviour().info);
-    EXPECT_EQ(display.Commands(), QList<QByteArray>{"(1418)"});
-
     // An empty text sends nothing and keeps the input.
-    link.WriteText("(1418)");
+    ASSERT_EQ(link.WriteText("(1418)"), 0);
     link.Delay(100);
     EXPECT_EQ(link.WriteText(QByteArray()), 0);
     // The answer that arrived before is still there: nothing was purged.
