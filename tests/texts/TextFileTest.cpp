@@ -2,13 +2,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <map>
 
 #include "common/AtomicFile.h"
 #include "support/FailDevice.h"
 #include "support/TestHelpers.h"
 #include "support/TestPaths.h"
 #include "support/TextTestSupport.h"
+#include "texts/TextTables.h"
 
 using namespace tavolin::test;
 
@@ -26,21 +26,6 @@ QByteArray TextOf(const TMessageTable& table, int number, int language = 0)
     const int slot = table.IndexOf(number);
     return slot < 0 ? QByteArrayLiteral("<none>") : table.At(slot).text[static_cast<size_t>(language)];
 }
-
-// A table in one line: the header lines with "*", then "number:text" slot by slot.
-std::string Dump(const TMessageTable& table, int language = 0)
-{
-    QByteArrayList parts;
-    for (const QByteArray& line : table.headerLines[static_cast<size_t>(language)])
-        parts << "*" + line;
-    for (int slot = 0; slot < table.Count(); ++slot)
-        parts << QByteArray::number(table.At(slot).number) + ":" + table.At(slot).text[static_cast<size_t>(language)];
-    return parts.join(' ').toStdString();
-}
-
-// Message number -> text; the key Header holds the header lines joined by "|".
-using Texts = std::map<int, QByteArray>;
-constexpr int Header = -1;
 
 struct FormatCase
 {
@@ -114,12 +99,7 @@ TEST(TextFormat, WritesWhatTheFlagsSelect)
     for (const FormatCase& c : FormatCases) {
         SCOPED_TRACE(c.name);
         TMessageTable table;
-        for (const auto& [number, text] : c.texts) {
-            if (number == Header)
-                table.headerLines[0] = text.split('|');
-            else
-                table.SetText(number, 0, text);
-        }
+        Fill(table, c.texts);
         EXPECT_EQ(Format(table, 0, c.flags, c.lineLength).toStdString(), c.bytes.toStdString());
     }
 }
