@@ -21,12 +21,6 @@ const QByteArray WorkedExample = QByteArrayLiteral("0    *Binaer\n\r"
                                                    "     Stoerung\n\r"
                                                    "12   Tank \x0Fvoll\x0E\n\r");
 
-QByteArray TextOf(const TMessageTable& table, int number, int language = 0)
-{
-    const int slot = table.IndexOf(number);
-    return slot < 0 ? QByteArrayLiteral("<none>") : table.At(slot).text[static_cast<size_t>(language)];
-}
-
 struct FormatCase
 {
     const char* name;
@@ -219,7 +213,7 @@ TEST_F(TextFileOnDisk, SaveKeepsThePreviousVersionAsBackupCopy)
     EXPECT_EQ(ReadAll(backup), WorkedExample);
     TMessageTable again;
     ReadTextFile(again, path, 0);
-    EXPECT_EQ(TextOf(again, 12), QByteArray("Tank leer"));
+    EXPECT_EQ(Dump(again), "*Binaer *Helligkeit: 80% 0: 1:Pumpe 1\rStoerung 12:Tank leer");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 
     // A later save replaces the older backup; a shorter file leaves nothing behind.
@@ -312,7 +306,8 @@ TEST_F(TextFileOnDisk, ReadingFiles)
     EXPECT_EQ(notes.first().line, 1277);
     EXPECT_TRUE(notes.first().text.contains(QStringLiteral("länger als 60000 Bytes")));
     // 1276 whole lines of 47 bytes; the 1277th (message 252) is cut after 28 bytes.
-    EXPECT_EQ(TextOf(bigTable, 252), QByteArray(23, 'm'));
+    ASSERT_EQ(bigTable.IndexOf(252), 252);
+    EXPECT_EQ(bigTable.At(252).text[0], QByteArray(23, 'm'));
     WriteAll(Path(QStringLiteral("klein.txt")), WorkedExample);
     ReadTextFile(bigTable, Path(QStringLiteral("klein.txt")), 0, &truncated);
     EXPECT_FALSE(truncated);
