@@ -132,6 +132,7 @@ TEST_F(CharSetTest, ImportRegistersTheFontUnderTheTempFileName)
     const QString face = QFileInfo(set.fntPath).fileName();
     EXPECT_TRUE(face.startsWith(QStringLiteral("_EG")) && face.endsWith(QStringLiteral(".TMP")));
     EXPECT_EQ(set.font.family(), face);
+    EXPECT_FALSE(set.modified);
     EXPECT_TRUE(QFontDatabase::families().contains(face));
     ASSERT_FALSE(changes.isEmpty());
     EXPECT_EQ(changes.last(), std::make_pair(2, face));
