@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "charset/TempFile.h"
+#include "support/TestHelpers.h"
 
 #ifdef Q_OS_UNIX
 #include <utime.h>
 #endif
+
+using namespace tavolin::test;
 
 namespace {
 
@@ -69,21 +72,16 @@ TEST_F(TempFile, OwnFilesGoAtTheEndAndStaleRunsAtTheNextStart)
 
     // A crashed run: its lock names a process that no longer exists.
     const QString crashed = userFolder + QStringLiteral("/run-crashed");
+    const QString crashedLock = crashed + QStringLiteral("/run.lock");
     QDir().mkpath(crashed);
     QByteArray content;
     {
-        QLockFile real(crashed + QStringLiteral("/run.lock"));
+        QLockFile real(crashedLock);
         ASSERT_TRUE(real.tryLock(0));
-        QFile file(crashed + QStringLiteral("/run.lock"));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        content = file.readAll();
+        content = ReadAll(crashedLock);
     }
-    content = "2147483646" + content.mid(content.indexOf('\n'));
-    QFile lock(crashed + QStringLiteral("/run.lock"));
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(content);
-    lock.close();
-    QFile(crashed + QStringLiteral("/_ES1234.TMP")).open(QIODevice::WriteOnly);
+    WriteAll(crashedLock, "2147483646" + content.mid(content.indexOf('\n')));
+    WriteAll(crashed + QStringLiteral("/_ES1234.TMP"), {});
 
     // A running instance (this process holds its lock) must keep its files.
     const QString running = userFolder + QStringLiteral("/run-running");
@@ -91,7 +89,7 @@ TEST_F(TempFile, OwnFilesGoAtTheEndAndStaleRunsAtTheNextStart)
     QLockFile held(running + QStringLiteral("/run.lock"));
     held.setStaleLockTime(0);
     ASSERT_TRUE(held.tryLock(0));
-    QFile(running + QStringLiteral("/_EG1234.TMP")).open(QIODevice::WriteOnly);
+    WriteAll(running + QStringLiteral("/_EG1234.TMP"), {});
 
     // A run that died before taking its lock: young ones stay, day-old ones go.
     const QString young = userFolder + QStringLiteral("/run-young");

@@ -2,7 +2,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
-#include <map>
 
 #include "compare/ProjectDiff.h"
 #include "compare/TextMerge.h"
@@ -10,63 +9,36 @@
 #include "support/TestPaths.h"
 #include "support/TextTestSupport.h"
 #include "texts/TextNotation.h"
+#include "texts/TextTables.h"
 
 using namespace tavolin::test;
 
 namespace {
 
-// Message number -> text; the key Header holds the header lines joined by "|".
-using Texts = std::map<int, QByteArray>;
-constexpr int Header = -1;
-
-void Fill(TMessageTable& table, const Texts& texts)
-{
-    for (const auto& [number, text] : texts) {
-        if (number == Header)
-            table.headerLines[0] = text.split('|');
-        else
-            table.SetText(number, 0, text);
-    }
-}
-
-// What a table holds once written and read again, in the same form.
-Texts ReadBack(const TMessageTable& table)
-{
-    TMessageTable again;
-    EXPECT_EQ(Parse(again, 0, Format(table)), 1);
-    Texts texts;
-    if (!again.headerLines[0].isEmpty())
-        texts[Header] = again.headerLines[0].join('|');
-    for (int slot = 0; slot < again.Count(); ++slot)
-        if (!again.At(slot).text[0].isEmpty())
-            texts[again.At(slot).number] = again.At(slot).text[0];
-    return texts;
-}
-
 struct MergeCase
 {
     const char* name;
-    Texts base, ours, theirs, expected;
+    Texts base, ours, theirs;
+    std::string expected; // as Dump shows it
     QList<int> conflicts;
 };
 
 const MergeCase MergeCases[] = {
     {"each side changes another message", {{1, "A"}, {2, "B"}}, {{1, "A1"}, {2, "B"}}, {{1, "A"}, {2, "B\rzwei"}},
-     {{1, "A1"}, {2, "B\rzwei"}}, {}},
+     "1:A1 2:B\rzwei", {}},
     {"the same change on both sides is taken once", {{1, "A"}}, {{1, "Z"}, {7, "neu"}}, {{1, "Z"}, {7, "neu"}},
-     {{1, "Z"}, {7, "neu"}}, {}},
-    {"different changes keep ours", {{1, "A"}, {2, "B"}}, {{1, "Y"}, {2, "B"}}, {{1, "Z"}, {2, "B"}},
-     {{1, "Y"}, {2, "B"}}, {1}},
-    {"both add one number differently", {{1, "A"}}, {{1, "A"}, {5, "ours"}}, {{1, "A"}, {5, "theirs"}},
-     {{1, "A"}, {5, "ours"}}, {5}},
-    {"a deletion on one side is taken", {{1, "A"}, {2, "B"}}, {{1, "A"}, {2, "B"}}, {{1, "A"}}, {{1, "A"}}, {}},
-    {"deleting against changing", {{1, "A"}, {2, "B"}}, {{1, "A"}}, {{1, "A"}, {2, "X"}}, {{1, "A"}}, {2}},
-    {"changing against deleting", {{1, "A"}, {2, "B"}}, {{1, "A"}, {2, "Y"}}, {{1, "A"}}, {{1, "A"}, {2, "Y"}}, {2}},
+     "1:Z 7:neu", {}},
+    {"different changes keep ours", {{1, "A"}, {2, "B"}}, {{1, "Y"}, {2, "B"}}, {{1, "Z"}, {2, "B"}}, "1:Y 2:B", {1}},
+    {"both add one number differently", {{1, "A"}}, {{1, "A"}, {5, "ours"}}, {{1, "A"}, {5, "theirs"}}, "1:A 5:ours",
+     {5}},
+    {"a deletion on one side is taken", {{1, "A"}, {2, "B"}}, {{1, "A"}, {2, "B"}}, {{1, "A"}}, "1:A", {}},
+    {"deleting against changing", {{1, "A"}, {2, "B"}}, {{1, "A"}}, {{1, "A"}, {2, "X"}}, "1:A", {2}},
+    {"changing against deleting", {{1, "A"}, {2, "B"}}, {{1, "A"}, {2, "Y"}}, {{1, "A"}}, "1:A 2:Y", {2}},
     {"header lines changed by theirs", {{Header, "Binaer|Helligkeit: 80%"}, {1, "A"}},
      {{Header, "Binaer|Helligkeit: 80%"}, {1, "A1"}}, {{Header, "Binaer|Helligkeit: 50%"}, {1, "A"}},
-     {{Header, "Binaer|Helligkeit: 50%"}, {1, "A1"}}, {}},
+     "*Binaer *Helligkeit: 50% 1:A1", {}},
     {"header lines changed differently", {{Header, "Binaer"}, {1, "A"}}, {{Header, "BCD"}, {1, "A"}},
-     {{Header, "Binaer|Drucker"}, {1, "A"}}, {{Header, "BCD"}, {1, "A"}}, {MergeConflict::HeaderBlock}},
+     {{Header, "Binaer|Drucker"}, {1, "A"}}, "*BCD 1:A", {MergeConflict::HeaderBlock}},
 };
 
 } // namespace
@@ -84,7 +56,7 @@ TEST(TextMergeTest, MergesByMessageNumber)
         for (const MergeConflict& conflict : conflicts)
             numbers.append(conflict.number);
         EXPECT_EQ(numbers, c.conflicts);
-        EXPECT_EQ(ReadBack(result), c.expected);
+        EXPECT_EQ(Dump(result), c.expected);
     }
 }
 

@@ -64,8 +64,9 @@ private Q_SLOTS:
     }
     void cleanup() { CloseWindow(); }
 
-    void takesMessagesAcrossAsOneUndoStepEach()
+    void takesMessagesAcrossAndComparesWithTheBakGeneration()
     {
+        // (Was takesMessagesAcrossAsOneUndoStepEach.) Each message taken is one undo step.
         const QString other = makeOther();
         const QByteArray before2 = textOf(2);
         const QByteArray before3 = textOf(3);
@@ -96,10 +97,9 @@ private Q_SLOTS:
         window->Actions()->undo->trigger();
         QCOMPARE(textOf(2), before2);
         QVERIFY(!session().IsModified());
-    }
 
-    void comparesTheProjectWithItsBakGeneration()
-    {
+        // (Was comparesTheProjectWithItsBakGeneration.) The project itself is compared with
+        // its ".bak" generation, which a save has just made.
         table().SetText(2, 0, "Gespeichert");
         session().Save();
         compare(demo, [&](ProjectCompareWindow* w) {
