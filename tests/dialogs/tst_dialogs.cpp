@@ -119,7 +119,6 @@ private Q_SLOTS:
         bold.setBold(true);
         // Caption, program name and the window manager's buttons (about 100 pixels).
         QVERIFY(dialog.width() > QFontMetrics(bold).horizontalAdvance(QStringLiteral("Neue Meldung — Tavolin")) + 100);
-        Screenshot(&dialog, QStringLiteral("neue-meldung"));
     }
 
     void startScreenSetting_data()
