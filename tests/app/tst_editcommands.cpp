@@ -187,8 +187,6 @@ private Q_SLOTS:
         QCOMPARE(int(view().CellEdit().slot), 1);
         press(Qt::Key_S);
         QCOMPARE(int(view().CellEdit().language), 0);
-        press(Qt::Key_H);
-        QCOMPARE(int(view().CellEdit().slot), 0);
 
         const int last = table().Count() - 1;
         view().Grid()->SetTopRow(last + 1);
