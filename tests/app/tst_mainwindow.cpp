@@ -460,8 +460,6 @@ private Q_SLOTS:
     // What the editor opens for the arguments a user or a file manager gives it.
     void projectFolderFromFolderOrItsConfigFile()
     {
-        QCOMPARE(ReadStartOptions({}).projectFolder, QString());
-        QCOMPARE(ReadStartOptions({demo}).projectFolder, demo);
         QCOMPARE(ReadStartOptions({demo + QStringLiteral("/tavolin.cfg")}).projectFolder, demo);
         // Qt's own options are Qt's; after "--" a name beginning with "-" is a folder.
         const StartOptions withQt =
