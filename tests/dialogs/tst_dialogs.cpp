@@ -127,7 +127,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("ticked");
         QTest::newRow("missing") << false << QString() << true;
-        QTest::newRow("empty") << true << QString() << true;
         QTest::newRow("0") << true << QStringLiteral("0") << false;
         QTest::newRow("1") << true << QStringLiteral("1") << true;
         QTest::newRow("7") << true << QStringLiteral("7") << true;
