@@ -24,7 +24,6 @@ check_refused() {
     [ ! -s "$work/out" ] || fail "$*: printed on stdout"
 }
 check_refused 'Unbekannte Option: --bogus' --bogus
-check_refused 'Unbekannte Option: -x' some/folder -x
 check_refused 'Nur ein Projektordner kann geöffnet werden: a b' a b
 check_refused 'Die Option -platform braucht einen Wert.' -platform
 

@@ -80,29 +80,6 @@ private Q_SLOTS:
         table.reset();
     }
 
-    void measuresLinesAndColumns()
-    {
-        show(QStringLiteral("Quon 3"));
-        MessageGrid& grid = *view->Grid();
-        QCOMPARE(grid.ColCount(), 3);
-        QCOMPARE(view->TextColumnWidth(), 40 * QFontMetrics(standard->font).horizontalAdvance(QLatin1Char('T')));
-        QCOMPARE(grid.RowCount(), table->Count() + 2);
-        QCOMPARE(grid.RowHeight(1), h);
-        QCOMPARE(grid.RowHeight(2), 3 * h);
-        QCOMPARE(grid.RowHeight(4), 2 * h); // the second language decides
-
-        TMessageTable edge;
-        edge.SetText(0, 0, "A\r");
-        edge.SetText(1, 0, "");
-        edge.SetText(2, 0, "A");
-        QCOMPARE(view->MeasureTextHeight(edge, 0, 0, false), 2 * h);
-        QCOMPARE(view->MeasureTextHeight(edge, 1, 0, false), h);
-        QCOMPARE(view->MeasureTextHeight(edge, 2, 0, false), h);
-        QCOMPARE(view->MeasureTextHeight(edge, 3, 0, false), 0);
-        edge.headerLines[0] = {"S1", "S2"};
-        QCOMPARE(view->MeasureTextHeight(edge, 0, 0, true), 5 * h);
-    }
-
     // (The empty last row asking for a new message, once emptyLastRowAsksForANewMessage
     // here, is walked in the window's new-message test.)
     void oneLanguageTypeHasTwoColumns()
@@ -175,7 +152,6 @@ private Q_SLOTS:
         QVERIFY(editor.verticalScrollBar()->value() < before);
         QVERIFY(before - editor.verticalScrollBar()->value() < 10 * h);
         QCOMPARE(view->Grid()->TopRow(), 2);
-        Screenshot(view.get(), QStringLiteral("tall-message"));
         QTest::keyClick(&editor, Qt::Key_Escape);
         QVERIFY(table->At(1).text[0].endsWith("Zeile 62!"));
 
@@ -194,13 +170,15 @@ private Q_SLOTS:
         }
         QCOMPARE(grid.TopRow(), 2);
         QVERIFY(grid.CellRect(1, 2).height() < grid.ClientHeight() - grid.RowHeight(0));
-        Screenshot(view.get(), QStringLiteral("tall-message-grid"));
     }
 
     // The cell opens in place and stores only changes; typed text becomes display codes.
     void typedTextBecomesDisplayCodesAndLines()
     {
         show(QStringLiteral("Quon 3"));
+        // Each row as high as the most lines of its languages.
+        QCOMPARE(view->Grid()->RowHeight(2), 3 * h);
+        QCOMPARE(view->Grid()->RowHeight(4), 2 * h);
         ClickCell(*view, 1, 1);
         QVERIFY(view->CellEdit().IsOpen());
         QVERIFY(view->EditorShown());
@@ -264,7 +242,6 @@ private Q_SLOTS:
         // Another cell opened, or none: the long line is still there, so is its mark.
         ClickCell(*view, 2, 4);
         QCOMPARE(table->lineTooLong, (Marks{true, false}));
-        Screenshot(view.get(), QStringLiteral("long-line-mark"));
         QTest::keyClick(view->Editor(), Qt::Key_Escape);
         QCOMPARE(table->lineTooLong, (Marks{true, false}));
         const auto markPixels = [this](int col) {
@@ -283,36 +260,6 @@ private Q_SLOTS:
         QCOMPARE(table->lineTooLong, (Marks{false, true}));
         QCOMPARE(markPixels(1), 0);
         QVERIFY(markPixels(2) > 50);
-    }
-
-    void numberColumnSelectsRowsAndKeysMove()
-    {
-        // Top, bottom, left and right of the selection.
-        const auto selected = [this] {
-            const MessageGrid::Selection s = view->Grid()->GetSelection();
-            return QList<int>{s.top, s.bottom, s.left, s.right};
-        };
-        show(QStringLiteral("Quon 3"));
-        ClickCell(*view, 1, 1);
-        ClickCell(*view, 0, 3);
-        QVERIFY(!view->CellEdit().IsOpen());
-        QCOMPARE(selected(), (QList<int>{3, 3, 1, 2}));
-        QCOMPARE(view->Grid()->Col(), 1);
-        ClickCell(*view, 0, 5, Qt::ShiftModifier);
-        QCOMPARE(selected(), (QList<int>{3, 5, 1, 2}));
-        ClickCell(*view, 0, 2, Qt::ShiftModifier);
-        QCOMPARE(selected(), (QList<int>{2, 5, 1, 2}));
-
-        // The keys move the current cell; Enter opens it.
-        view->Grid()->setFocus();
-        QTest::keyClick(view->Grid(), Qt::Key_Down);
-        QTest::keyClick(view->Grid(), Qt::Key_Down);
-        QVERIFY(!view->CellEdit().IsOpen());
-        QCOMPARE(view->Grid()->Row(), 7);
-        QTest::keyClick(view->Grid(), Qt::Key_Return);
-        QVERIFY(view->CellEdit().IsOpen());
-        QCOMPARE(view->CellEdit().slot, 6);
-        QTest::keyClick(view->Grid(), Qt::Key_End);
     }
 
     void printingDrawsWhiteOnBlackWithoutMarks()
