@@ -202,15 +202,10 @@ TEST_F(History, EveryChangeUndoesAndRedoesByteForByte)
         stack.redo();
         EXPECT_EQ(Files(), after);
     }
-    EXPECT_EQ(stack.count(), changes.size());
-    while (stack.canUndo())
-        stack.undo();
-    EXPECT_EQ(session.Table(0)->At(session.Table(0)->IndexOf(12)).text[1].isEmpty(), false);
-    EXPECT_EQ(session.CharSetName(), QStringLiteral("demo"));
 
     // A change that changes nothing is no step.
     session.history.Record(QStringLiteral("Nichts"), SessionSnapshot::OperatingTexts, [] {});
-    EXPECT_EQ(stack.index(), 0);
+    EXPECT_EQ(stack.count(), changes.size());
 }
 
 // Typing is one step per word or pause; undoing to the opened state clears the changed
