@@ -47,8 +47,6 @@ refuse 'hat keine Diagnosetexte' "$demo" --language 1 --table diagnose
 refuse 'existiert nicht' "$work/fehlt" --language 1
 mkdir "$work/e" && cp "$work/k/tavolin.cfg" "$work/e/"
 refuse 'e/Sprache1.txt" fehlt' "$work/e" --language 1
-cp -r "$demo" "$work/ohne2" && rm "$work/ohne2/Sprache2.txt"
-refuse 'ohne2/Sprache2.txt" fehlt' "$work/ohne2" --language 2
 run print "$work/k" --language 1 --pdf "$work/k.pdf" >/dev/null
 run print --help | grep -q 'tavolin-cli print PROJEKTORDNER'
 echo OK

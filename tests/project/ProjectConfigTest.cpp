@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "common/TavolinError.h"
-#include "project/DisplayType.h"
 #include "project/ProjectConfig.h"
 #include "common/SettingsStore.h"
 #include "support/TestHelpers.h"
@@ -19,28 +18,13 @@ protected:
     QString CfgPath() const { return dir.filePath(QStringLiteral("tavolin.cfg")); }
 };
 
-TEST_F(ProjectConfigTest, DefaultFollowsTheLastChosenDisplayType)
+// Field texts are Windows bytes, cut to their field.
+TEST_F(ProjectConfigTest, FieldTextsAreWindowsBytes)
 {
     TProjectConfig config = DefaultProjectConfig();
-    EXPECT_EQ(TProjectConfig::Get(config.displayTypeName), QStringLiteral("Orbex 1"));
-    // Everything after each text is zero.
-    const QByteArray bytes = config.ToBytes();
-    EXPECT_EQ(bytes.size(), 1536);
-    EXPECT_EQ(bytes.mid(12, 244), QByteArray(244, '\0'));
-    TProjectState state;
-    state.config = config;
-    state.Clear();
-    EXPECT_EQ(state.config.ToBytes(), QByteArray(1536, '\0'));
-    // Field texts are Windows bytes.
     TProjectConfig::Set(config.language1File, QStringLiteral("Übersetzung ä.txt"));
     EXPECT_EQ(static_cast<quint8>(config.language1File[0]), 0xDC);
     EXPECT_EQ(TProjectConfig::Get(config.language1File), QStringLiteral("Übersetzung ä.txt"));
-
-    SettingsStore::WriteValue(QStringLiteral("DefaultAnzeigeTyp"), QStringLiteral("Kein Typ"));
-    config = DefaultProjectConfig();
-    EXPECT_EQ(TProjectConfig::Get(config.displayTypeName), QStringLiteral("Kein Typ"));
-    TDisplayType row;
-    EXPECT_FALSE(FindDisplayType(TProjectConfig::Get(config.displayTypeName), row));
 
     SettingsStore::WriteValue(QStringLiteral("DefaultAnzeigeTyp"), QString(300, QLatin1Char('Q')));
     EXPECT_EQ(TProjectConfig::Get(DefaultProjectConfig().displayTypeName), QString(255, QLatin1Char('Q')));
@@ -119,18 +103,4 @@ TEST_F(ProjectConfigTest, ShortAndLongFiles)
                                                   "keine Datei.").arg(dir.path()));
     }
     EXPECT_FALSE(WriteProjectConfig(dir.filePath(QStringLiteral("ordner")), config));
-}
-
-TEST(DisplayTypes, LookupIgnoresCase)
-{
-    const TDisplayTypeTable& table = DisplayTypeTable();
-    TDisplayType row;
-    ASSERT_TRUE(FindDisplayType(QStringLiteral("qUON 3"), row));
-    EXPECT_EQ(row, table[4]);
-    // An empty name finds the empty last slot, which no project can use.
-    ASSERT_TRUE(FindDisplayType(QString(), row));
-    EXPECT_EQ(row, table[11]);
-    row = table[2];
-    EXPECT_FALSE(FindDisplayType(QStringLiteral("Quon 9"), row));
-    EXPECT_EQ(row, table[2]);
 }

@@ -15,16 +15,6 @@ using namespace tavolin::test;
 
 namespace {
 
-// Every file of a folder but the backups, by name.
-QMap<QString, QByteArray> Contents(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files))
-        if (!name.endsWith(QStringLiteral(".bak")))
-            files.insert(name, ReadAll(folder + QLatin1Char('/') + name));
-    return files;
-}
-
 // The undo history and find (ProjectHistoryTest) on the demo project, with a diagnostic
 // table beside the operating texts.
 class History : public ::testing::Test
@@ -70,38 +60,6 @@ protected:
 };
 
 } // namespace
-
-// The command line loads and writes with Load/SaveTo, the editor opens the folder's state
-// and saves in place: both must leave the same bytes, and reopening changes nothing.
-TEST(ProjectSession, CommandLineAndEditorSaveTheSameFolder)
-{
-    QTemporaryDir dir;
-    const QString editorCopy = dir.filePath(QStringLiteral("Editor"));
-    CopyFiles(DemoProjectDir(), editorCopy);
-
-    ProjectSession editor;
-    int changes = 0;
-    QObject::connect(&editor, &ProjectSession::Changed, [&changes] { ++changes; });
-    editor.Begin(ProjectSession::ReadFolder(editorCopy));
-    editor.LoadFiles(false);
-    editor.Table(0)->SetText(7, 0, QByteArray("Tank voll"));
-    EXPECT_TRUE(editor.NeedsSaving());
-    editor.Save();
-    EXPECT_FALSE(editor.NeedsSaving());
-    EXPECT_GE(changes, 3);
-
-    ProjectSession cli;
-    cli.Load(editorCopy);
-    const QString cliCopy = dir.filePath(QStringLiteral("Kommandozeile"));
-    cli.SaveTo(cliCopy);
-    EXPECT_EQ(cli.project.folder, editorCopy);
-
-    const QMap<QString, QByteArray> saved = Contents(editorCopy);
-    EXPECT_TRUE(saved.contains(QStringLiteral("tavolin.cfg")));
-    EXPECT_TRUE(saved.contains(QStringLiteral("demo.pix")));
-    EXPECT_EQ(Contents(cliCopy), saved);
-    EXPECT_EQ(cli.Job(true).operating->At(cli.Table(0)->IndexOf(7)).text[0], QByteArray("Tank voll"));
-}
 
 TEST(ProjectSession, EveryFailureNamesItsFile)
 {
@@ -244,15 +202,10 @@ TEST_F(History, EveryChangeUndoesAndRedoesByteForByte)
         stack.redo();
         EXPECT_EQ(Files(), after);
     }
-    EXPECT_EQ(stack.count(), changes.size());
-    while (stack.canUndo())
-        stack.undo();
-    EXPECT_EQ(session.Table(0)->At(session.Table(0)->IndexOf(12)).text[1].isEmpty(), false);
-    EXPECT_EQ(session.CharSetName(), QStringLiteral("demo"));
 
     // A change that changes nothing is no step.
     session.history.Record(QStringLiteral("Nichts"), SessionSnapshot::OperatingTexts, [] {});
-    EXPECT_EQ(stack.index(), 0);
+    EXPECT_EQ(stack.count(), changes.size());
 }
 
 // Typing is one step per word or pause; undoing to the opened state clears the changed

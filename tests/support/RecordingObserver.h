@@ -20,11 +20,7 @@ public:
     }
     void SetStatusVisible(bool visible) override { statusVisible = visible; }
     void SetProgressRange(int maximum) override { progressMaximum = maximum; }
-    void SetProgress(int value) override
-    {
-        progress = value;
-        ++progressCalls;
-    }
+    void SetProgress(int value) override { progress = value; }
     void ShowMessage(const QString& caption, const QString& text) override
     {
         messages.append({caption, text});
@@ -36,7 +32,6 @@ public:
     bool statusVisible = false;
     int progressMaximum = 0;
     int progress = 0;
-    int progressCalls = 0;
     QList<QPair<QString, QString>> messages;
 };
 

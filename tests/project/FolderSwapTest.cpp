@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "project/FolderSwap.h"
-#include "project/RecycleBin.h"
 #include "support/TestHelpers.h"
 
 using namespace tavolin::test;
@@ -19,7 +18,7 @@ QStringList Entries(const QString& folder)
 
 // Home and trash of a private user, on the same file system as the files to delete, so
 // that the tests neither touch the real trash nor depend on the machine's mounts.
-class RecycleBinTest : public ::testing::Test
+class FolderSwapTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -42,7 +41,6 @@ protected:
         WriteAll(home.filePath(relative), content);
         return home.filePath(relative);
     }
-    QString TrashFiles() const { return home.filePath(QStringLiteral("data/Trash/files")); }
 
     QTemporaryDir home;
     QByteArray savedHome;
@@ -51,42 +49,8 @@ protected:
 
 } // namespace
 
-TEST_F(RecycleBinTest, MovesFilesAndFoldersToTheTrash)
-{
-    const QString path = Write(QStringLiteral("Projekte/A/Sprache1.txt"), "alt");
-    EXPECT_TRUE(DeleteToRecycleBin(path));
-    EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(ReadAll(TrashFiles() + QStringLiteral("/Sprache1.txt")), QByteArray("alt"));
-    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("data/Trash/info/Sprache1.txt.trashinfo"))));
-
-    // A second file of the same name does not replace the first one in the trash.
-    const QString again = Write(QStringLiteral("Projekte/A/Sprache1.txt"), "neuer");
-    EXPECT_TRUE(DeleteToRecycleBin(again + QLatin1Char('/')));
-    EXPECT_EQ(ReadAll(TrashFiles() + QStringLiteral("/Sprache1.txt")), QByteArray("alt"));
-    EXPECT_EQ(QDir(TrashFiles()).entryList(QDir::Files).size(), 2);
-
-    Write(QStringLiteral("Projekte/A/sub/x.txt"), "x");
-    EXPECT_TRUE(DeleteToRecycleBin(home.filePath(QStringLiteral("Projekte/A/"))));
-    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("Projekte/A"))));
-    EXPECT_EQ(ReadAll(TrashFiles() + QStringLiteral("/A/sub/x.txt")), QByteArray("x"));
-}
-
-TEST_F(RecycleBinTest, NothingToDeleteOrNoTrashIsNoSuccess)
-{
-    EXPECT_FALSE(DeleteToRecycleBin(QString()));
-    EXPECT_FALSE(DeleteToRecycleBin(home.filePath(QStringLiteral("Projekte/fehlt.txt"))));
-    EXPECT_FALSE(QFileInfo::exists(TrashFiles()));
-
-    const QString path = Write(QStringLiteral("Projekte/A/Sprache1.txt"), "bleibt");
-    // The trash would have to lie below a plain file, so it cannot exist.
-    Write(QStringLiteral("blocker"), "");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("blocker/data"))));
-    EXPECT_FALSE(DeleteToRecycleBin(path));
-    EXPECT_EQ(ReadAll(path), QByteArray("bleibt"));
-}
-
-// FolderSwapTest: the target ends with exactly the new content or stays as it was.
-TEST_F(RecycleBinTest, FolderSwapTrashesTheOldFolderUnderItsOwnName)
+// The target ends with exactly the new content or stays as it was.
+TEST_F(FolderSwapTest, TrashesTheOldFolderUnderItsOwnName)
 {
     const QString base = home.filePath(QStringLiteral("Projekte"));
     const QString target = base + QStringLiteral("/P");
