@@ -1,13 +1,10 @@
 #include <QImage>
-#include <QTemporaryDir>
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "charset/CharSet.h"
 #include "preview/DisplayFrame.h"
 #include "preview/DisplayPainter.h"
 #include "project/DisplayType.h"
-#include "support/TestHelpers.h"
 
 namespace {
 
@@ -141,20 +138,6 @@ TEST(DotLookTest, LedOrLcdByTheDisplayTypeAndTheKeyColours)
             EXPECT_EQ(corner, painter.Background());
         }
     }
-}
-
-TEST(CharSetGlyphsTest, TheGlyphsTheGeneratedFontIsBuiltFrom)
-{
-    QByteArray pix = NumberedGlyphs();
-    pix[7 * ('A' - 32) + 3] = 0x15;
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("test.pix"));
-    tavolin::test::WriteAll(path, pix);
-    TCharSet set('G');
-    EXPECT_EQ(CharSetGlyphs(set), QByteArray(1568, '\0')); // nothing imported yet
-    ASSERT_TRUE(set.Import(path));
-    EXPECT_EQ(CharSetGlyphs(set), pix);
-    set.Release();
 }
 
 } // namespace

@@ -21,18 +21,17 @@ struct CliResult
     QString out;
 };
 
-// Runs tavolin-cli with `input` on its stdin while this process keeps its event loop
+// Runs tavolin-cli with its stdin closed while this process keeps its event loop
 // turning (a simulated display answers from its own thread either way). `during` acts on
 // the running tool; `inChild` runs in the child before the tool starts.
 inline CliResult RunCli(const QStringList& args, const std::function<void(QProcess&)>& during = {},
-                        const std::function<void()>& inChild = {}, const QByteArray& input = {})
+                        const std::function<void()>& inChild = {})
 {
     QProcess process;
     if (inChild)
         process.setChildProcessModifier(inChild);
     process.start(CliPath(), args);
     EXPECT_TRUE(process.waitForStarted(5000));
-    process.write(input);
     process.closeWriteChannel();
     if (during)
         during(process);
