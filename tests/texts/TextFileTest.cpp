@@ -83,7 +83,6 @@ const ParseCase ParseCases[] = {
     {"end-of-file marks", "1    Ein\x1Aschnitt\n\r     zwei\n\r2    drei\n\r\x1A", "1:Ein\rzwei 2:drei"},
     // Stripped trailing blanks leave "7"; short non-number lines carry nothing.
     {"short lines", "7\n\r8    acht\n\rab\n\r\x1A\x1A\n\r0\n\r1", "0: 7: 8:acht"},
-    {"a 0 byte ends the whole text", QByteArray("1    a\n\r\0" "2    b\n\r", 17), "1:a"},
 };
 
 } // namespace
