@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include "charset/EditableFont.h"
 #include "charset/FontFileBuilder.h"
 #include "support/TestHelpers.h"
+#include "support/TestPaths.h"
 
 using namespace tavolin::test;
 
@@ -34,6 +37,47 @@ QByteArray Masked(QByteArray pix)
 QByteArray SampleFont(const QString& face)
 {
     return EditableFont::FromPix(Masked(NoisyPix()), face);
+}
+
+bool PixDot(const QByteArray& pix, int displayCode, int column, int row)
+{
+    const quint8 byte = static_cast<quint8>(pix[(displayCode - 32) * 7 + row]);
+    return (byte >> (4 - column) & 1) != 0;
+}
+
+// Draws every Windows code with the set's font into its own 12 × 16 cell and compares
+// each pixel with the ".pix" dot it stands for (one dot = 2 × 2 pixels, black or white).
+void ExpectFontShowsPix(const TCharSet& set, const QByteArray& pix)
+{
+    const DisplayCodeMap& map = DisplayCodeMap::Instance();
+    QImage image(16 * 12, 14 * 16, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(set.font);
+        painter.setPen(Qt::black);
+        const QFontMetrics metrics(set.font);
+        for (int w = 32; w < 256; ++w) {
+            const int cell = w - 32;
+            painter.drawText(QPoint(cell % 16 * 12, cell / 16 * 16 + metrics.ascent()),
+                             QString(CodePoint::FromWindows(static_cast<quint8>(w))));
+        }
+    }
+    int wrong = 0;
+    for (int w = 32; w < 256; ++w) {
+        const int d = map.ToDisplay(static_cast<quint8>(w));
+        const int cell = w - 32;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 12; ++x) {
+                const bool expected = x < 10 && y < 14 && PixDot(pix, d, x / 2, y / 2);
+                const QRgb rgb = image.pixel(cell % 16 * 12 + x, cell / 16 * 16 + y);
+                const bool black = rgb == qRgb(0, 0, 0);
+                EXPECT_TRUE(black || rgb == qRgb(255, 255, 255)) << "grey pixel at Windows code " << w;
+                if (black != expected && ++wrong <= 10)
+                    ADD_FAILURE() << "Windows code 0x" << std::hex << w << " pixel " << std::dec << x << "," << y;
+            }
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 class CharSetTest : public ::testing::Test
@@ -116,15 +160,16 @@ TEST_F(CharSetTest, DamagedEditableFontIsAnErrorAndKeepsThePix)
         EXPECT_THROW(BuildFontFileData(font, "bad.fnt"), TavolinError);
     }
     EXPECT_THROW(FaceName(faceOutside, "bad.fnt"), TavolinError);
-    EXPECT_THROW(TCharSet::FontToPix(Path("none.fnt"), Path("project.pix")), TavolinError);
 }
 
-TEST_F(CharSetTest, ImportRegistersTheFontUnderTheTempFileName)
+// (FontHasTheCellOfTheDisplayAndFollowsAnExternalRewrite was a test program of its own,
+// FontRenderingTest.)
+TEST_F(CharSetTest, ImportRegistersAFontThatDrawsTheDotsAndFollowsAnExternalRewrite)
 {
     WriteAll(Path("Grafik.pix"), NoisyPix());
     TCharSet set('G');
     QList<std::pair<int, QString>> changes;
-    QObject receiver; // ends the connection before `changes` goes
+    QObject receiver; // ends the connection before `changes` goes; the set still reports its release
     QObject::connect(&set, &TCharSet::FontChange, &receiver,
                      [&changes](int code, const QString& face) { changes.append({code, face}); });
     ASSERT_TRUE(set.Import(Path("Grafik.pix")));
@@ -136,6 +181,36 @@ TEST_F(CharSetTest, ImportRegistersTheFontUnderTheTempFileName)
     EXPECT_TRUE(QFontDatabase::families().contains(face));
     ASSERT_FALSE(changes.isEmpty());
     EXPECT_EQ(changes.last(), std::make_pair(2, face));
+    const QFontMetrics metrics(set.font);
+    EXPECT_EQ(metrics.ascent(), 12);
+    EXPECT_EQ(metrics.descent(), 4);
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("TTTT")), 48);
+    ExpectFontShowsPix(set, Masked(NoisyPix()));
+    EXPECT_FALSE(set.CheckExternalChange());
+
+    // The glyph editor saves other dots under the same face name, a few milliseconds later:
+    // seen once, even within the same second.
+    QByteArray edited = Masked(NoisyPix());
+    for (char& byte : edited)
+        byte = static_cast<char>(~byte & 0x1F);
+    WriteAll(Path("b.pix"), edited);
+    TCharSet::PixToFont(Path("b.pix"), set.fntPath, face);
+    {
+        QFile font(set.fntPath);
+        ASSERT_TRUE(font.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(font.setFileTime(set.fntDate.addMSecs(3), QFileDevice::FileModificationTime));
+    }
+    changes.clear();
+    ASSERT_TRUE(set.CheckExternalChange());
+    EXPECT_FALSE(set.CheckExternalChange());
+    ASSERT_EQ(changes.size(), 2);
+    EXPECT_EQ(changes.first().first, 1);
+    EXPECT_EQ(changes.last(), std::make_pair(2, face));
+    EXPECT_TRUE(set.modified);
+    ExpectFontShowsPix(set, edited);
+    ASSERT_TRUE(set.Save(Path("saved.pix")));
+    EXPECT_FALSE(set.modified);
+    EXPECT_EQ(ReadAll(Path("saved.pix")), edited);
 
     set.Release();
     EXPECT_FALSE(QFileInfo::exists(set.fntPath));
@@ -240,7 +315,7 @@ TEST(FontFileBuilder, LayoutForAnElevenCharacterFace)
     EXPECT_EQ(Get32(fon, font + Field::Face), 8660u);
     EXPECT_EQ(fon.mid(font + Field::Copyright, 60), source.mid(Field::Copyright, 60));
     // The dots themselves, blank rows included, are compared pixel by pixel where the
-    // font is drawn (FontRenderingTest).
+    // font is drawn (FontRendering below).
     for (int entry = 0; entry < GlyphCount; ++entry) {
         EXPECT_EQ(Get16(fon, font + TableOffset + 6 * entry), 12);
         EXPECT_EQ(Get32(fon, font + TableOffset + 6 * entry + 2), static_cast<quint32>(1492 + 32 * entry));
@@ -265,4 +340,12 @@ TEST(FontFileBuilder, BuildingTwiceGivesIdenticalFilesAndLongFacesStayWhole)
     EXPECT_EQ(face, QString(31, QLatin1Char('F')));
     EXPECT_TRUE(fon.contains(QByteArray(longFace.toLatin1()).append('\0')));
     EXPECT_EQ(fon.size() % 16, 0);
+}
+
+// (Was StandardAndStarterSetsDrawExactlyTheirDotsAndTheDemoHasTheStarterSet.) The shipped
+// sets are drawn by the same path as the sample set above; the demo must carry the starter set.
+TEST(CharSet, TheDemoHasTheStarterSet)
+{
+    EXPECT_EQ(ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix")), ReadAll(ProgramDir() + QStringLiteral("/default.pix")))
+        << "examples/Demo/demo.pix is older than data/charsets/default.txt: copy build*/bin/default.pix there";
 }

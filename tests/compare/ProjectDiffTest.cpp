@@ -125,19 +125,17 @@ TEST(ProjectDiffTest, NamesExactlyWhatChanged)
           QStringLiteral("  Meldung %1 geändert:\n").arg(changed),
           QStringLiteral("    neu: Neu\n         {blink}blinkt{/blink}\n"),
           QStringLiteral("  Meldung %1 entfernt:\n").arg(removed),
-          QStringLiteral("Betriebstexte Sprache 2:\n"), QStringLiteral("  Meldung 700 neu:\n    neu: Nur Sprache 2\n"),
-          QStringLiteral("  Code 41 (hex)   alt     neu\n")})
+          QStringLiteral("Betriebstexte Sprache 2:\n"), QStringLiteral("  Meldung 700 neu:\n    neu: Nur Sprache 2\n")})
         EXPECT_TRUE(report.contains(expected)) << expected.toStdString() << "\n---\n" << report.toStdString();
     const QStringList oldA = GlyphDifference::Picture(d.glyphs[0].left);
     const QStringList newA = GlyphDifference::Picture(d.glyphs[0].right);
     EXPECT_TRUE(report.contains(oldA[0] + QStringLiteral("   ") + newA[0]));
     EXPECT_NE(oldA[0], newA[0]);
 
-    // The JSON carries the same.
+    // The JSON carries the same (its settings, added messages and glyphs are the "diff --json"
+    // script's part).
     const QJsonObject json = QJsonDocument::fromJson(d.Json()).object();
     EXPECT_FALSE(json[QStringLiteral("equal")].toBool());
-    EXPECT_EQ(json[QStringLiteral("settings")].toArray().at(1).toObject()[QStringLiteral("key")].toString(),
-              QStringLiteral("key:4"));
     const QJsonArray tables = json[QStringLiteral("tables")].toArray();
     ASSERT_EQ(tables.size(), 2);
     const QJsonObject first = tables.at(0).toObject();
@@ -146,7 +144,5 @@ TEST(ProjectDiffTest, NamesExactlyWhatChanged)
               QStringLiteral("Neu\n{blink}blinkt{/blink}"));
     EXPECT_EQ(first[QStringLiteral("removed")].toArray().at(0).toObject()[QStringLiteral("text")].toString(),
               TextNotation::Encode(removedText));
-    EXPECT_EQ(tables.at(1).toObject()[QStringLiteral("added")].toArray().at(0).toObject()[QStringLiteral("number")].toInt(), 700);
-    EXPECT_EQ(json[QStringLiteral("charSet")].toArray().at(0).toObject()[QStringLiteral("code")].toInt(), 'A');
     EXPECT_EQ(json[QStringLiteral("config")].toArray().size(), 1);
 }

@@ -135,8 +135,6 @@ TEST(TranslationCheck, NearestDisplayCharacter)
         {U'é', "e"}, {U'Å', "A"}, {U'\u201C', "\""}, {U'€', "EUR"}, {U'\u2026', "..."}, {U'漢', "?"}};
     for (const auto& [cp, nearest] : cases)
         EXPECT_EQ(Translation::NearestDisplayText(cp), QString::fromUtf8(nearest)) << static_cast<int>(cp);
-    EXPECT_TRUE(Translation::IsDisplayable(U'ä'));
-    EXPECT_FALSE(Translation::IsDisplayable(U'é'));
 }
 
 TEST(TranslationStatus, MissingOutdatedTooLong)
