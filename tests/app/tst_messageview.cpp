@@ -180,9 +180,6 @@ private Q_SLOTS:
         QCOMPARE(view->Grid()->RowHeight(2), 3 * h);
         QCOMPARE(view->Grid()->RowHeight(4), 2 * h);
         ClickCell(*view, 1, 1);
-        QVERIFY(view->CellEdit().IsOpen());
-        QVERIFY(view->EditorShown());
-        QCOMPARE(view->Panel()->geometry(), view->Grid()->CellRect(1, 1));
         QCOMPARE(view->Editor()->toPlainText(), QStringLiteral("Hallo"));
         ClickCell(*view, 1, 2); // leaving without typing changes nothing
         QVERIFY(!table->modified[0]);
