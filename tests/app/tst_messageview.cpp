@@ -180,9 +180,6 @@ private Q_SLOTS:
         QCOMPARE(view->Grid()->RowHeight(2), 3 * h);
         QCOMPARE(view->Grid()->RowHeight(4), 2 * h);
         ClickCell(*view, 1, 1);
-        QVERIFY(view->CellEdit().IsOpen());
-        QVERIFY(view->EditorShown());
-        QCOMPARE(view->Panel()->geometry(), view->Grid()->CellRect(1, 1));
         QCOMPARE(view->Editor()->toPlainText(), QStringLiteral("Hallo"));
         ClickCell(*view, 1, 2); // leaving without typing changes nothing
         QVERIFY(!table->modified[0]);
@@ -190,8 +187,6 @@ private Q_SLOTS:
         QTest::keyClick(view->Editor(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(view->Editor(), QStringLiteral("!"));
         QTest::keyClick(view->Editor(), Qt::Key_Escape);
-        QVERIFY(!view->CellEdit().IsOpen());
-        QVERIFY(!view->EditorShown());
         QCOMPARE(table->At(1).text[0], QByteArray("Zeile1\rZeile2\rZeile3!"));
         QVERIFY(table->modified[0]);
         QVERIFY(!table->modified[1]);

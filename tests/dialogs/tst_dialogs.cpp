@@ -123,23 +123,19 @@ private Q_SLOTS:
 
     void startScreenSetting_data()
     {
-        QTest::addColumn<bool>("present");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("ticked");
-        QTest::newRow("missing") << false << QString() << true;
-        QTest::newRow("0") << true << QStringLiteral("0") << false;
-        QTest::newRow("1") << true << QStringLiteral("1") << true;
-        QTest::newRow("7") << true << QStringLiteral("7") << true;
-        QTest::newRow("no number") << true << QStringLiteral("ja") << true;
+        QTest::newRow("0") << QStringLiteral("0") << false;
+        QTest::newRow("1") << QStringLiteral("1") << true;
+        QTest::newRow("7") << QStringLiteral("7") << true;
+        QTest::newRow("no number") << QStringLiteral("ja") << true;
     }
 
     void startScreenSetting()
     {
-        QFETCH(bool, present);
         QFETCH(QString, stored);
         QFETCH(bool, ticked);
-        if (present)
-            SettingsStore::WriteValue(QStringLiteral("Startbild"), stored);
+        SettingsStore::WriteValue(QStringLiteral("Startbild"), stored);
 
         Optionen options;
         options.show();
