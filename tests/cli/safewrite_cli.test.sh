@@ -85,13 +85,9 @@ rm "$work/nopix/demo.pix"
 expect 1 "$work/nopix/demo.pix" download "$work/nopix" --port tcp://127.0.0.1:9 --select 2
 project short
 head -c 1535 "$demo/tavolin.cfg" >"$work/short/tavolin.cfg"
-expect 1 "$work/short/tavolin.cfg" download "$work/short" --port tcp://127.0.0.1:9 --select 5
 expect 2 "$work/short/tavolin.cfg" compare "$work/short" --port tcp://127.0.0.1:9
 touch "$work/anzeige-echt"
 ln -s anzeige-echt "$work/anzeige"
 expect 2 'doppelt angegeben' download "$demo" --port "$work/anzeige" --port "$work/anzeige-echt" --select 5
 expect 2 'doppelt angegeben' download "$demo" --port tcp://Server:4001 --port rfc2217://server:4001 --select 5
-project escape
-printf '../escape.txt\0' | dd of="$work/escape/tavolin.cfg" conv=notrunc status=none
-expect 1 'Der Dateiname "../escape.txt" in tavolin.cfg' settings set "$work/escape" brightness=50%
 echo OK

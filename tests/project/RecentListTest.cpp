@@ -1,6 +1,3 @@
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "project/ProjectFolders.h"
@@ -76,22 +73,4 @@ TEST(ProjectFolders, PathHelpers)
     const std::pair<const char*, const char*> files[] = {{"Sprache1.txt", "Sprache1"}, {"a.b.pix", "a.b"}, {"ohne", "ohne"}};
     for (const auto& [name, stripped] : files)
         EXPECT_EQ(StripExtension(QString::fromLatin1(name)), QString::fromLatin1(stripped)) << name;
-}
-
-TEST(ProjectFolders, Listing)
-{
-    QTemporaryDir dir;
-    QDir base(dir.path());
-    for (const char* name : {"beta", "Alpha", ".versteckt", "gamma"})
-        base.mkdir(QString::fromLatin1(name));
-    for (const char* name : {"Sprache1.txt", "a.b.TXT", ".hidden.txt", "demo.pix", "ohne"})
-        QFile(base.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
-    base.mkdir(QStringLiteral("ordner.txt"));
-
-    EXPECT_EQ(ListSubfolders(dir.path()), (QStringList{"Alpha", "beta", "gamma", "ordner.txt"}));
-    EXPECT_TRUE(ListSubfolders(base.filePath(QStringLiteral("fehlt"))).isEmpty());
-    EXPECT_EQ(ListFilesByExtension(dir.path() + QLatin1Char('/'), QStringLiteral("txt")),
-              (QStringList{"a.b", "Sprache1"}));
-    EXPECT_EQ(ListFilesByExtension(dir.path(), QStringLiteral("pix")), QStringList{"demo"});
-    EXPECT_TRUE(ListFilesByExtension(base.filePath(QStringLiteral("fehlt")), QStringLiteral("txt")).isEmpty());
 }
