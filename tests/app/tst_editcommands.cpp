@@ -249,7 +249,7 @@ private Q_SLOTS:
 
     // A cut in the editor undoes; Ctrl+Delete without a selection takes nothing. (That the
     // clipboard keeps blink and graphics, once clipboardKeepsAttributesAndUndoes, is the
-    // paste test's below and the rich text document's.)
+    // paste test's below and the rich text bridge's.)
     void cutUndoesAndDeleteNeedsASelection()
     {
         ClickCell(view(), 1, rowOf(3));
