@@ -48,7 +48,7 @@ def covered(folder):
                     counts.append(data)
     lines, branches = set(), set()
     for i in range(0, len(counts), 40):
-        out = subprocess.run(['gcov', '--json-format', '--stdout'] + counts[i:i + 40],
+        out = subprocess.run(['gcov', '--json-format', '--stdout', '--branch-probabilities'] + counts[i:i + 40],
                              cwd=folder, capture_output=True, text=True).stdout
         for doc in filter(lambda d: d.startswith('{'), out.splitlines()):
             report = json.loads(doc)
