@@ -15,33 +15,14 @@
 
 using namespace tavolin::test;
 
-namespace {
-
-// Every test works in a temporary folder of its own, so that parallel test programs
-// never see each other's made-up runs; the folder goes with everything left in it.
-class TempFile : public ::testing::Test
+TEST(TempFile, OwnFilesGoAtTheEndAndStaleRunsAtTheNextStart)
 {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        saved = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(dir.path()));
-    }
-    void TearDown() override
-    {
-        RemoveOwnTempFiles();
-        qputenv("TMPDIR", saved);
-    }
-
+    // A temporary folder of its own, so that parallel test programs never see each other's
+    // made-up runs; the folder goes with everything left in it.
     QTemporaryDir dir;
-    QByteArray saved;
-};
+    ASSERT_TRUE(dir.isValid());
+    qputenv("TMPDIR", QFile::encodeName(dir.path()));
 
-} // namespace
-
-TEST_F(TempFile, OwnFilesGoAtTheEndAndStaleRunsAtTheNextStart)
-{
     // (Was NamesHaveTheWindowsFormAndAreUnique; every font a test builds needs a name of
     // its own.) Names have the Windows form, an empty file each; letter 0 adds no letter.
     const QRegularExpression windowsForm(QStringLiteral("^_E(S?)[0-9A-F]{4}\\.TMP$"));
