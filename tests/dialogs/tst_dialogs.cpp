@@ -127,7 +127,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ticked");
         QTest::newRow("0") << QStringLiteral("0") << false;
         QTest::newRow("1") << QStringLiteral("1") << true;
-        QTest::newRow("7") << QStringLiteral("7") << true;
         QTest::newRow("no number") << QStringLiteral("ja") << true;
     }
 
