@@ -186,7 +186,6 @@ private Q_SLOTS:
         QTest::newRow("German window") << false << "Simulierte Anzeige" << "Simulierte Anzeige";
         QTest::newRow("English window") << true << "Simulierte Anzeige" << "Simulated display";
         QTest::newRow("English name stored, German window") << false << "Simulated display" << "Simulierte Anzeige";
-        QTest::newRow("English name stored, English window") << true << "Simulated display" << "Simulated display";
     }
     void simulatedDisplayIsStoredUnderOneName()
     {
