@@ -140,10 +140,6 @@ private Q_SLOTS:
         QCOMPARE(options.StartScreenBox()->isChecked(), ticked);
         options.reject();
         QCOMPARE(SettingsStore::ReadValue(QStringLiteral("Startbild")), stored);
-
-        Startdialog start;
-        start.show();
-        QCOMPARE(start.ShowAtStartBox()->isChecked(), ticked);
     }
 
     // With no port stored the options propose one, and the simulated display comes last in
