@@ -311,7 +311,6 @@ private Q_SLOTS:
         auto answer = AnswerBox(QMessageBox::No);
         press(Qt::Key_V);
         QCOMPARE(answer->count, 1);
-        QCOMPARE(answer->caption, QStringLiteral("Meldung"));
         QCOMPARE(textOf(1), QByteArray("anders"));
 
         // Into another project with one language.
@@ -508,7 +507,6 @@ private Q_SLOTS:
         auto answer = AnswerBox(QMessageBox::Yes);
         press(Qt::Key_Delete); // "Löschen"
         activate();
-        QCOMPARE(answer->caption, QStringLiteral("Meldung"));
         QCOMPARE(answer->text, QStringLiteral("Möchten Sie wirklich eine Meldung löschen ?"));
         QCOMPARE(table().IndexOf(12), -1);
         QCOMPARE(actions().undo->text(), QStringLiteral("&Rückgängig: Meldung 12 löschen"));

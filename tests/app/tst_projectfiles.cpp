@@ -344,7 +344,6 @@ private Q_SLOTS:
         download();
         disconnect(started);
         QCOMPARE(answer->count, 1);
-        QCOMPARE(answer->caption, QStringLiteral("Fehler"));
         QCOMPARE(answer->text, QStringLiteral("Übertragung durch Anwender abgebrochen !"));
         QCOMPARE(window->Status()->PanelText(1), QString());
 
