@@ -154,11 +154,6 @@ TEST(TransferCli, ReadbackSavesANewProject)
     EXPECT_EQ(QByteArray(config.constData() + 1024), QByteArray("default"));
     EXPECT_EQ(QByteArray(config.constData() + 1280), QByteArray("Quon 3"));
 
-    // An existing project is never overwritten.
-    const CliResult again = RunCli(Readback(target, display));
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_TRUE(again.err.contains(QStringLiteral("existiert bereits")));
-
     // ReadbackTargetIsCheckedFirstAndNothingStays: a target that cannot be written ends the
     // command before the display is asked; a run that fails leaves nothing behind, not even
     // the parent folders it made.
