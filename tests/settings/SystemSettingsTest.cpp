@@ -35,8 +35,6 @@ TEST(SystemSettings, ReadsTheSamples)
 
     EXPECT_EQ(KeyListLine(3, kfLatching | kfGreen | kfBlinking), QStringLiteral("F3\tRastend,Intern,Grün,Blinkend"));
     quint8 flags = 0xFF;
-    EXPECT_EQ(ParseKeyListLine(KeyListLine(40, 15), flags), 40);
-    EXPECT_EQ(flags, 15);
     EXPECT_EQ(ParseKeyListLine(QStringLiteral("F3 Rastend"), flags), 0);
     EXPECT_EQ(ParseKeyListLine(QStringLiteral("F7\trastend,Extern"), flags), 7);
     EXPECT_EQ(flags, kfExternal); // first letters count case-sensitively

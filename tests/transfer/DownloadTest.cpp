@@ -106,7 +106,6 @@ TEST_F(TransferTest, FullDownloadLeavesExactlyTheProjectOnTheDisplay)
 
     const QList<SimulatedDisplay::Item> items = display.Items();
     const QByteArray pix = ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix"));
-    ASSERT_EQ(pix.size(), TCharSet::PixSize);
     QByteArray block;
     char checksum = 0;
     for (const char b : pix) {
@@ -143,14 +142,6 @@ TEST_F(TransferTest, SelectionDecidesWhatIsSent)
     ASSERT_TRUE(Run(Download(Selection::CharSet)));
     EXPECT_EQ(display.Commands(), (QList<QByteArray>{"(1418)", "(1418)", "(1412)", "(1418)", "(1418)",
                                                     "(1418)", "(1418)"}));
-
-    // Language 1 brings the system settings along, as the selection dialog ticks them.
-    display.ClearRecord();
-    ASSERT_TRUE(Run(Download(Selection::Language1 | Selection::Language2)));
-    EXPECT_EQ(display.CountOf("(14E0)"), 1);
-    EXPECT_EQ(display.CountOf("(14E2)"), 1);
-    EXPECT_EQ(Selection::Describe(Selection::Effective(Download(Selection::Language1))),
-              QStringLiteral("Systemeinstellungen, Sprache 1"));
 
     // The system settings alone: header lines only, the short end mark.
     display.ClearRecord();

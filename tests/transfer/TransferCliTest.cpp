@@ -115,8 +115,7 @@ TEST(TransferCli, SelectionIsCompletedAndNeverEmpty)
 TEST(TransferCli, WarningsComeFirstAndAPortThatIsNotThereSaysSo)
 {
     QTemporaryDir copy;
-    for (const QString& name : QDir(DemoProjectDir()).entryList(QDir::Files))
-        QFile::copy(DemoProjectDir() + QLatin1Char('/') + name, copy.filePath(name));
+    CopyFiles(DemoProjectDir(), copy.path());
     const QString texts = copy.filePath(QStringLiteral("Sprache2.txt"));
     WriteAll(texts, ReadAll(texts) + "1500 zu gross\n\r");
     const CliResult bad = RunCli({QStringLiteral("download"), copy.path(), QStringLiteral("--port"),
@@ -154,12 +153,6 @@ TEST(TransferCli, ReadbackSavesANewProject)
     ASSERT_EQ(config.size(), 1536);
     EXPECT_EQ(QByteArray(config.constData() + 1024), QByteArray("default"));
     EXPECT_EQ(QByteArray(config.constData() + 1280), QByteArray("Quon 3"));
-    EXPECT_EQ(Entries(base.path()), QStringList{QStringLiteral("Gelesen")});
-
-    // An existing project is never overwritten.
-    const CliResult again = RunCli(Readback(target, display));
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_TRUE(again.err.contains(QStringLiteral("existiert bereits")));
 
     // ReadbackTargetIsCheckedFirstAndNothingStays: a target that cannot be written ends the
     // command before the display is asked; a run that fails leaves nothing behind, not even
@@ -308,8 +301,6 @@ TEST(SimulateCli, KeepsWhatWasDownloadedAndServesItForTheReadBack)
     EXPECT_TRUE(first.err.contains(QStringLiteral("(1412) Zeichensatz folgt")));
     EXPECT_TRUE(first.err.contains(QStringLiteral("Textdatei empfangen: Betriebstexte Sprache 2")));
     EXPECT_FALSE(QFileInfo(link).isSymLink());
-    const QByteArray pix = ReadAll(DemoProjectDir() + QStringLiteral("/demo.pix"));
-    EXPECT_EQ(ReadAll(store + QStringLiteral("/glyphs.pix")), pix);
     EXPECT_EQ(QDir(store).entryList(QDir::Files),
               (QStringList{QStringLiteral("E0.txt"), QStringLiteral("E2.txt"), QStringLiteral("glyphs.pix")}));
 
