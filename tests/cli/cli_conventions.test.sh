@@ -70,8 +70,8 @@ head -c 4 "$work/ab.png" | grep -q PNG
 # A write error on standard output is a failure.
 status=0
 run texts export "$demo/Sprache1.txt" >/dev/full 2>"$work/err" || status=$?
-[ "$status" -eq 1 ] && grep -q 'Standardausgabe kann nicht geschrieben werden: kein Platz mehr' "$work/err"
+[ "$status" -eq 1 ] && grep -q 'Standardausgabe kann nicht geschrieben werden: kein Platz mehr' "$work/err" || fail "texts export to a full stdout: $status"
 status=0
-run rtf to-message <"$demo/Sprache1.txt" >/dev/full 2>"$work/err" || status=$?
-[ "$status" -eq 1 ] && grep -q 'Standardausgabe' "$work/err"
+run rtf to-message < <(printf 'Tank voll' | run rtf from-message --standard-face S --graphics-face G) >/dev/full 2>"$work/err" || status=$?
+[ "$status" -eq 1 ] && grep -q 'Standardausgabe' "$work/err" || fail "rtf to-message to a full stdout: $status"
 echo OK
