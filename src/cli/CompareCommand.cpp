@@ -12,9 +12,8 @@
 
 namespace {
 
-// 0 equal, 1 different, 2 nothing to compare: usage, project or transfer error.
+// 0 equal, 1 different, 2 nothing to compare: usage, project or transfer error (cli::UsageFail).
 constexpr int DifferentExitCode = 1;
-constexpr int ErrorExitCode = 2;
 
 const char* const CompareHelp = QT_TRANSLATE_NOOP("CompareCommand",
     "Aufruf: tavolin-cli compare PROJEKTORDNER --port SCHNITTSTELLE [--select MASKE] [--json]\n"
@@ -57,12 +56,6 @@ private:
     QString status;
 };
 
-int Error(const QString& message)
-{
-    cli::Err(message.endsWith(QLatin1Char('\n')) ? message : message + QLatin1Char('\n'));
-    return ErrorExitCode;
-}
-
 int Compare(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
@@ -73,9 +66,9 @@ int Compare(const QStringList& args)
         const cli::ArgList parsed = cli::ArgList::Parse(
             args, {QStringLiteral("--port"), QStringLiteral("--select")}, {QStringLiteral("--json")});
         if (parsed.positional.size() != 1)
-            return Error(QCoreApplication::translate("CompareCommand", CompareHelp));
+            return cli::UsageFail(QCoreApplication::translate("CompareCommand", CompareHelp));
         if (parsed.Value(QStringLiteral("--port")).isEmpty())
-            return Error(QCoreApplication::translate("CompareCommand", "Die Schnittstelle fehlt (--port)."));
+            return cli::UsageFail(QCoreApplication::translate("CompareCommand", "Die Schnittstelle fehlt (--port)."));
 
         ProjectSession project;
         project.Load(parsed.positional.first());
@@ -85,7 +78,7 @@ int Compare(const QStringList& args)
             bool ok = false;
             job.selection = parsed.Value(QStringLiteral("--select")).toInt(&ok, 10);
             if (!ok || job.selection < 0 || job.selection > Selection::All)
-                return Error(QCoreApplication::translate("CompareCommand", "Ungültige Auswahl: %1 (0 bis 1023)")
+                return cli::UsageFail(QCoreApplication::translate("CompareCommand", "Ungültige Auswahl: %1 (0 bis 1023)")
                                  .arg(parsed.Value(QStringLiteral("--select"))));
         }
 
@@ -104,7 +97,7 @@ int Compare(const QStringList& args)
             return cli::AbortExitCode();
         }
         if (!ok)
-            return Error(run.ErrorText());
+            return cli::UsageFail(run.ErrorText());
 
         const DisplayComparison result = compare.Result();
         if (parsed.Has(QStringLiteral("--json")))
@@ -113,9 +106,9 @@ int Compare(const QStringList& args)
             cli::Out(result.Report());
         return result.Equal() ? 0 : DifferentExitCode;
     } catch (const TavolinError& error) {
-        return Error(error.message());
+        return cli::UsageFail(error.message());
     } catch (const std::exception& error) {
-        return Error(QString::fromLocal8Bit(error.what()));
+        return cli::UsageFail(QString::fromLocal8Bit(error.what()));
     }
 }
 

@@ -10,9 +10,9 @@
 
 namespace {
 
-// As diff(1): 0 equal, 1 different, 2 nothing compared (usage or a project that cannot be read).
+// As diff(1): 0 equal, 1 different, 2 nothing compared (usage or a project that cannot be
+// read; cli::UsageFail).
 constexpr int DifferentExitCode = 1;
-constexpr int ErrorExitCode = 2;
 
 const char* const DiffHelp = QT_TRANSLATE_NOOP("DiffCommand",
     "Aufruf: tavolin-cli diff PROJEKT_A PROJEKT_B [--json] [--bak]\n"
@@ -27,12 +27,6 @@ const char* const DiffHelp = QT_TRANSLATE_NOOP("DiffCommand",
     "          Speichern); \"diff P P --bak\" zeigt, was das letzte Speichern geändert hat\n"
     "Exit-Code 0: gleich, 1: verschieden, 2: Fehler (Aufruf, Projekt).\n");
 
-int Error(const QString& message)
-{
-    cli::Err(message.endsWith(QLatin1Char('\n')) ? message : message + QLatin1Char('\n'));
-    return ErrorExitCode;
-}
-
 int Diff(const QStringList& args)
 {
     if (cli::WantsHelp(args)) {
@@ -43,7 +37,7 @@ int Diff(const QStringList& args)
         const cli::ArgList parsed =
             cli::ArgList::Parse(args, {}, {QStringLiteral("--json"), QStringLiteral("--bak")});
         if (parsed.positional.size() != 2)
-            return Error(QCoreApplication::translate("DiffCommand", DiffHelp));
+            return cli::UsageFail(QCoreApplication::translate("DiffCommand", DiffHelp));
         ProjectSession left;
         left.Load(parsed.positional[0]);
         cli::PrintReadWarnings(left.warnings);
@@ -59,9 +53,9 @@ int Diff(const QStringList& args)
             cli::Out(result.Report());
         return result.Equal() ? 0 : DifferentExitCode;
     } catch (const TavolinError& error) {
-        return Error(error.message());
+        return cli::UsageFail(error.message());
     } catch (const std::exception& error) {
-        return Error(QString::fromLocal8Bit(error.what()));
+        return cli::UsageFail(QString::fromLocal8Bit(error.what()));
     }
 }
 
